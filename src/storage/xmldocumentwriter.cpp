@@ -1,0 +1,204 @@
+#include "xmldocumentwriter.h"
+
+#include <QDomDocument>
+#include <QHash>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// Documented attribute order of each element of the five settings files.
+const QHash<QString, QStringList>& attributeOrder()
+{
+    static const QHash<QString, QStringList> order = {
+        {QStringLiteral("OutPut_path"), {QStringLiteral("path_value")}},
+        {QStringLiteral("Screenshot_path"), {QStringLiteral("Screenshot_path_value")}},
+        {QStringLiteral("CLOSE_ITEM"), {QStringLiteral("bIsCloseDlg")}},
+        {QStringLiteral("REMIND_ITEM"), {QStringLiteral("isShowRemind")}},
+        {QStringLiteral("UPDATES_ITEM"), {QStringLiteral("bIsAutoUpdate")}},
+        {QStringLiteral("SHOWDOWN_ITEM"), {QStringLiteral("Finished_All_Job")}},
+        {QStringLiteral("Delete_Recorded_File"),
+         {QStringLiteral("Delete_According_To_Duration"), QStringLiteral("Duration_Less_Than"),
+          QStringLiteral("Delete_According_To_Silence")}},
+        {QStringLiteral("Split_Recording"),
+         {QStringLiteral("Split_According_To_Silence"), QStringLiteral("Silence_More_Than"),
+          QStringLiteral("Split_According_To_Track")}},
+        {QStringLiteral("RECORD_TIME_INFO"),
+         {QStringLiteral("Bool_Stop_After_Time"), QStringLiteral("Stop_time_lenght")}},
+        {QStringLiteral("RECORD_SCHEDULE_INFO"),
+         {QStringLiteral("Bool_Schedule"), QStringLiteral("Schedule_Start_Time"),
+          QStringLiteral("Schedule_End_Time")}},
+        {QStringLiteral("XML_AUDIO_RECORD_TYPE"),
+         {QStringLiteral("BOOL_SYSTEM_AUDIO_"), QStringLiteral("BOOL_MIC_AUDIO_")}},
+        {QStringLiteral("FormatSet"),
+         {QStringLiteral("Audio_Categories"), QStringLiteral("Audio_Id"),
+          QStringLiteral("Video_Categories"), QStringLiteral("Video_Id")}},
+        {QStringLiteral("CURSOR_OPTION"),
+         {QStringLiteral("Cursor_Show_Value"), QStringLiteral("Cursor_Hight_Value"),
+          QStringLiteral("Cursor_Hight_Click_Value")}},
+        {QStringLiteral("FORMAT_"), {QStringLiteral("Format_ID")}},
+        {QStringLiteral("Format_Custom"),
+         {QStringLiteral("OnlyAudio"), QStringLiteral("V_Encoder"), QStringLiteral("V_Resolution"),
+          QStringLiteral("V_FrameRate"), QStringLiteral("V_BitRate"), QStringLiteral("V_Quality"),
+          QStringLiteral("A_Encoder"), QStringLiteral("A_Channel"),
+          QStringLiteral("A_SampleRate"), QStringLiteral("A_BitRate")}},
+        {QStringLiteral("Screenshots"),
+         {QStringLiteral("IMG_SUFFIX"), QStringLiteral("IMG_Folder")}},
+        {QStringLiteral("Path_item"), {QStringLiteral("Converted_path_")}},
+        {QStringLiteral("CONVERTED_INFO_"),
+         {QStringLiteral("Img_path_"), QStringLiteral("Title_"), QStringLiteral("Resolutin_"),
+          QStringLiteral("Time_"), QStringLiteral("Size_"), QStringLiteral("Create_time_"),
+          QStringLiteral("Format_"), QStringLiteral("Extend_"), QStringLiteral("Artist_"),
+          QStringLiteral("Album_"), QStringLiteral("Genre_"), QStringLiteral("preferencePath_"),
+          QStringLiteral("Video_file"), QStringLiteral("New_file")}},
+        {QStringLiteral("List_name"), {QStringLiteral("ListName")}},
+    };
+    return order;
+}
+
+// Escaping as QDom does it: '<', '&' and (in attributes) '"' always; '>' only after "]]";
+// in attributes, line breaks and tabs as character references so they survive normalisation.
+void appendEscaped(QString& out, const QString& text, bool attribute)
+{
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        switch (c.unicode()) {
+        case '<': out += QLatin1String("&lt;"); break;
+        case '&': out += QLatin1String("&amp;"); break;
+        case '"':
+            if (attribute)
+                out += QLatin1String("&quot;");
+            else
+                out += c;
+            break;
+        case '>':
+            if (i >= 2 && text.at(i - 1) == QLatin1Char(']') && text.at(i - 2) == QLatin1Char(']'))
+                out += QLatin1String("&gt;");
+            else
+                out += c;
+            break;
+        case '\n':
+            if (attribute)
+                out += QLatin1String("&#xa;");
+            else
+                out += c;
+            break;
+        case '\r': out += QLatin1String("&#xd;"); break;
+        case '\t':
+            if (attribute)
+                out += QLatin1String("&#x9;");
+            else
+                out += c;
+            break;
+        default: out += c;
+        }
+    }
+}
+
+void appendAttributes(QString& out, const QDomElement& element)
+{
+    const QDomNamedNodeMap attrs = element.attributes();
+    const int count = attrs.count();
+    if (count == 0)
+        return;
+    QStringList names;
+    names.reserve(count);
+    for (int i = 0; i < count; ++i)
+        names.append(attrs.item(i).nodeName());
+
+    QStringList ordered;
+    ordered.reserve(count);
+    const auto known = attributeOrder().constFind(element.tagName());
+    if (known != attributeOrder().constEnd()) {
+        for (const QString& name : *known) {
+            if (names.contains(name))
+                ordered.append(name);
+        }
+    }
+    QStringList rest;
+    for (const QString& name : qAsConst(names)) {
+        if (!ordered.contains(name))
+            rest.append(name);
+    }
+    std::sort(rest.begin(), rest.end());
+    ordered += rest;
+
+    for (const QString& name : qAsConst(ordered)) {
+        out += QLatin1Char(' ');
+        out += name;
+        out += QLatin1String("=\"");
+        appendEscaped(out, attrs.namedItem(name).nodeValue(), true);
+        out += QLatin1Char('"');
+    }
+}
+
+void appendNode(QString& out, const QDomNode& node, int depth);
+
+void appendChildren(QString& out, const QDomNode& parent, int depth)
+{
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        appendNode(out, child, depth);
+}
+
+bool isTextLike(const QDomNode& node)
+{
+    return !node.isNull() && (node.isText() || node.isCDATASection());
+}
+
+void appendNode(QString& out, const QDomNode& node, int depth)
+{
+    const QString indent(depth * 4, QLatin1Char(' '));
+    if (node.isElement()) {
+        const QDomElement element = node.toElement();
+        if (!isTextLike(node.previousSibling()))
+            out += indent;
+        out += QLatin1Char('<');
+        out += element.tagName();
+        appendAttributes(out, element);
+        if (element.hasChildNodes()) {
+            out += QLatin1Char('>');
+            if (!isTextLike(element.firstChild()))
+                out += QLatin1Char('\n');
+            appendChildren(out, element, depth + 1);
+            if (!isTextLike(element.lastChild()))
+                out += indent;
+            out += QLatin1String("</");
+            out += element.tagName();
+            out += QLatin1Char('>');
+        } else {
+            out += QLatin1String("/>");
+        }
+        if (!isTextLike(node.nextSibling()))
+            out += QLatin1Char('\n');
+    } else if (node.isCDATASection()) {
+        out += QLatin1String("<![CDATA[");
+        out += node.nodeValue();
+        out += QLatin1String("]]>");
+    } else if (node.isText()) {
+        appendEscaped(out, node.nodeValue(), false);
+    } else if (node.isComment()) {
+        out += indent;
+        out += QLatin1String("<!--");
+        out += node.nodeValue();
+        out += QLatin1String("-->\n");
+    } else if (node.isProcessingInstruction()) {
+        const QDomProcessingInstruction pi = node.toProcessingInstruction();
+        out += QLatin1String("<?");
+        out += pi.target();
+        out += QLatin1Char(' ');
+        out += pi.data();
+        out += QLatin1String("?>\n");
+    }
+    // Document types and entity references never occur in these files; they are dropped.
+}
+
+} // namespace
+
+QByteArray serializeXmlDocument(const QDomDocument& document)
+{
+    QString out;
+    appendChildren(out, document, 0);
+    return out.toUtf8();
+}
