@@ -1,0 +1,405 @@
+// The property-list reader against lists written by Python's plistlib, and every failure
+// message of the reader produced by an input that should produce it.
+
+#include "plist.h"
+#include "plistdocument.h"
+#include "plistxmlreader.h"
+#include "testmedia.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdlib>
+#include <ctime>
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+QString readError(const QByteArray& bytes)
+{
+    boost::any out;
+    try {
+        Plist::readBuffer(bytes.constData(), bytes.size(), out);
+    } catch (const std::runtime_error& e) {
+        return QString::fromStdString(e.what());
+    }
+    return QStringLiteral("<no error>");
+}
+
+boost::any readBytes(const QByteArray& bytes)
+{
+    boost::any out;
+    Plist::readBuffer(bytes.constData(), bytes.size(), out);
+    return out;
+}
+
+QByteArray xmlList(const QByteArray& body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + body +
+           "</plist>\n";
+}
+
+template <typename T>
+T get(const boost::any& v)
+{
+    const T* p = boost::any_cast<T>(&v);
+    if (!p)
+        throw std::runtime_error(std::string("held type is ") + v.type().name());
+    return *p;
+}
+
+const boost::any& at(const boost::any& dict, const char* key)
+{
+    return boost::any_cast<const PlistDict&>(dict).at(key);
+}
+
+}  // namespace
+
+class TestPlist : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void xmlAndBinaryReadToEqualTrees_data();
+    void xmlAndBinaryReadToEqualTrees();
+    void heldTypesAndValues();
+    void binaryIntegerWidths();
+    void binaryIgnoresTopObjectField();
+    void errors_data();
+    void errors();
+    void xmlIntegerIsRead32Bit_data();
+    void xmlIntegerIsRead32Bit();
+    void xmlRealIsTolerant_data();
+    void xmlRealIsTolerant();
+    void dataAcrossLinesDecodesAsOne();
+    void repeatedKeyReplacesEarlierValue();
+    void isoDateIsUtcInEveryZone_data();
+    void isoDateIsUtcInEveryZone();
+    void readFileFailures();
+    void vecDataAndGetRange();
+    void documentIsCachedForTheProcess();
+
+private:
+    QByteArray fixture(const QString& name) const;
+
+    QTemporaryDir m_dir;
+};
+
+void TestPlist::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const testmedia::ToolResult r = testmedia::run(
+        QStringLiteral("python3"),
+        {testmedia::sourceDir() + QStringLiteral("/tests/convert/make_plists.py"), m_dir.path()});
+    QVERIFY2(r.ok(), r.err.constData());
+}
+
+QByteArray TestPlist::fixture(const QString& name) const
+{
+    QFile f(m_dir.filePath(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void TestPlist::xmlAndBinaryReadToEqualTrees_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("mixed types") << "mixed";
+    QTest::newRow("two-byte references and long lengths") << "large";
+}
+
+void TestPlist::xmlAndBinaryReadToEqualTrees()
+{
+    QFETCH(QString, name);
+    const QByteArray xml = fixture(name + QStringLiteral(".xml"));
+    const QByteArray bin = fixture(name + QStringLiteral(".bin"));
+    QVERIFY(xml.startsWith("<?xml"));
+    QVERIFY(bin.startsWith("bplist00"));
+    const boost::any fromXml = readBytes(xml);
+    const boost::any fromBin = readBytes(bin);
+    QVERIFY(Plist::equal(fromXml, fromBin));
+    QVERIFY(!fromXml.empty());
+}
+
+void TestPlist::heldTypesAndValues()
+{
+    for (const char* form : {"mixed.xml", "mixed.bin"}) {
+        const boost::any root = readBytes(fixture(QString::fromLatin1(form)));
+        QCOMPARE(get<std::string>(at(root, "text")), std::string("hello & <world>"));
+        QCOMPARE(get<std::string>(at(root, "empty")), std::string());
+        QCOMPARE(get<int64_t>(at(root, "count")), int64_t(42));
+        QCOMPARE(get<int64_t>(at(root, "negative")), int64_t(-7));
+        QCOMPARE(get<double>(at(root, "ratio")), 2.5);
+        QCOMPARE(get<bool>(at(root, "yes")), true);
+        QCOMPARE(get<bool>(at(root, "no")), false);
+        // plistlib writes naive datetimes as UTC.
+        QCOMPARE(get<PlistDate>(at(root, "when")).secondsSinceEpoch(), int64_t(1593606615));
+        const std::vector<char> blob = get<std::vector<char>>(at(root, "blob"));
+        QCOMPARE(blob.size(), size_t(512));
+        QCOMPARE(static_cast<unsigned char>(blob[255]), 255u);
+        QCOMPARE(static_cast<unsigned char>(blob[256]), 0u);
+        const PlistArray nested = get<PlistArray>(at(root, "nested"));
+        QCOMPARE(nested.size(), size_t(3));
+        QCOMPARE(get<std::string>(at(nested[0], "id")), std::string("5000"));
+        QCOMPARE(get<PlistArray>(at(nested[0], "list")).size(), size_t(3));
+        QVERIFY(get<PlistArray>(nested[1]).empty());
+        QVERIFY(get<PlistDict>(nested[2]).empty());
+    }
+}
+
+void TestPlist::binaryIntegerWidths()
+{
+    const PlistArray values = get<PlistArray>(readBytes(fixture(QStringLiteral("integers.bin"))));
+    // Narrow integers are unsigned, 8-byte ones signed, and of a 16-byte one the low 64 bits
+    // stay (2^64 - 1 becomes -1).
+    const std::vector<int64_t> expected = {0,          1,           255,       256,
+                                           65535,      65536,       4294967295LL,
+                                           4294967296LL, INT64_MAX, -1,        -1,
+                                           INT64_MIN};
+    QCOMPARE(values.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(get<int64_t>(values[i]), expected[i]);
+}
+
+void TestPlist::binaryIgnoresTopObjectField()
+{
+    const boost::any root = readBytes(fixture(QStringLiteral("topobject.bin")));
+    QCOMPARE(get<std::string>(at(root, "root")), std::string("yes"));
+}
+
+void TestPlist::errors_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("fixtureName");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("not xml") << QByteArray("<plist><dict></plist>") << QString()
+                             << "Plist: XML parsed with error Start-end tags mismatch";
+    QTest::newRow("broken start tag")
+        << QByteArray("<plist><dict/ ></plist>") << QString()
+        << "Plist: XML parsed with error Error parsing start element tag";
+    QTest::newRow("unknown element") << xmlList("<set/>") << QString()
+                                     << "Plist: XML unknown node type set";
+    QTest::newRow("no root value") << xmlList("") << QString()
+                                   << "Plist: XML unknown node type ";
+    QTest::newRow("no plist element") << QByteArray("<dict/>") << QString()
+                                      << "Plist: XML unknown node type ";
+    QTest::newRow("unknown element in array")
+        << xmlList("<array><string>a</string><int>1</int></array>") << QString()
+        << "Plist: XML unknown node type int";
+    QTest::newRow("value where a key belongs")
+        << xmlList("<dict><string>a</string><string>b</string></dict>") << QString()
+        << "Plist: XML dictionary key expected but not found";
+    QTest::newRow("key without value")
+        << xmlList("<dict><key>a</key></dict>") << QString()
+        << "Plist: XML dictionary value expected for key abut not found";
+    QTest::newRow("key after key")
+        << xmlList("<dict><key>a</key><key>b</key><string>c</string></dict>") << QString()
+        << "Plist: XML dictionary value expected for key abut found another key node";
+    QTest::newRow("date before 1970")
+        << xmlList("<date>1900-01-01T00:00:00Z</date>") << QString()
+        << "PlistDate::set() date invalid";
+    QTest::newRow("binary null byte") << QByteArray() << "null.bin"
+                                      << "Plist: null byte encountered, unsure how to parse";
+    QTest::newRow("binary fill byte") << QByteArray() << "fill.bin"
+                                      << "Plist: fill byte encountered, unsure how to parse";
+    QTest::newRow("binary unknown header")
+        << QByteArray() << "unknown.bin" << QStringLiteral("Plist: unknown header \x0c");
+    QTest::newRow("binary uid") << QByteArray() << "uid.bin" << "This type is not supported";
+    QTest::newRow("binary two-byte string")
+        << QByteArray() << "utf16.bin" << "This type is not supported";
+    QTest::newRow("binary non-string key")
+        << QByteArray() << "intkey.bin"
+        << "Error parsing dictionary.  Key can't be parsed as a string";
+    QTest::newRow("binary truncated") << QByteArray() << "truncated.bin"
+                                      << "Out of bounds getRange";
+    QTest::newRow("binary header only") << QByteArray("bplist00") << QString()
+                                        << "Out of bounds getRange";
+}
+
+void TestPlist::errors()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, fixtureName);
+    QFETCH(QString, message);
+    if (!fixtureName.isEmpty())
+        input = fixture(fixtureName);
+    QVERIFY(!input.isEmpty());
+    QCOMPARE(readError(input), message);
+}
+
+void TestPlist::xmlIntegerIsRead32Bit_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("plain") << QByteArray("123") << qint64(123);
+    QTest::newRow("signs and blanks") << QByteArray(" -45") << qint64(-45);
+    QTest::newRow("plus") << QByteArray("+7") << qint64(7);
+    QTest::newRow("stops at non-digit") << QByteArray("12abc") << qint64(12);
+    QTest::newRow("no digits") << QByteArray("abc") << qint64(0);
+    QTest::newRow("empty") << QByteArray("") << qint64(0);
+    QTest::newRow("32-bit max") << QByteArray("2147483647") << qint64(2147483647);
+    QTest::newRow("32-bit min") << QByteArray("-2147483648") << qint64(-2147483648LL);
+    // Beyond 32 bits the reading saturates: 4294967296 is not what comes back.
+    QTest::newRow("2^32") << QByteArray("4294967296") << qint64(2147483647);
+    QTest::newRow("-2^32") << QByteArray("-4294967296") << qint64(-2147483648LL);
+}
+
+void TestPlist::xmlIntegerIsRead32Bit()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(qint64, value);
+    const boost::any v = readBytes(xmlList("<integer>" + text + "</integer>"));
+    QCOMPARE(get<int64_t>(v), int64_t(value));
+}
+
+void TestPlist::xmlRealIsTolerant_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << QByteArray("3.25") << 3.25;
+    QTest::newRow("exponent") << QByteArray("-1.5e3") << -1500.0;
+    QTest::newRow("trailing text") << QByteArray(" 2.5kbps") << 2.5;
+    QTest::newRow("no number") << QByteArray("abc") << 0.0;
+    QTest::newRow("double sign") << QByteArray("--1") << 0.0;
+}
+
+void TestPlist::xmlRealIsTolerant()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, value);
+    QCOMPARE(get<double>(readBytes(xmlList("<real>" + text + "</real>"))), value);
+}
+
+void TestPlist::dataAcrossLinesDecodesAsOne()
+{
+    // "Quillon data!" in Base64 broken over lines, tabs and blanks; "=" ends the data.
+    const boost::any v =
+        readBytes(xmlList("<data>\n\tUXVp\n\tbGxv bi\r\n BkYXRhIQ==ignored</data>"));
+    const std::vector<char> bytes = get<std::vector<char>>(v);
+    QCOMPARE(std::string(bytes.begin(), bytes.end()), std::string("Quillon data!"));
+}
+
+void TestPlist::repeatedKeyReplacesEarlierValue()
+{
+    const boost::any v = readBytes(
+        xmlList("<dict><key>a</key><string>1</string><key>a</key><string>2</string></dict>"));
+    QCOMPARE(get<PlistDict>(v).size(), size_t(1));
+    QCOMPARE(get<std::string>(at(v, "a")), std::string("2"));
+}
+
+void TestPlist::isoDateIsUtcInEveryZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QByteArray>("iso");
+    QTest::addColumn<qint64>("seconds");
+    for (const char* zone : {"UTC", "Europe/Berlin", "America/New_York", "Asia/Kolkata"}) {
+        QTest::addRow("%s summer", zone)
+            << QByteArray(zone) << QByteArray("2020-07-01T12:30:15Z") << qint64(1593606615);
+        QTest::addRow("%s winter", zone)
+            << QByteArray(zone) << QByteArray("2021-01-15T23:59:59Z") << qint64(1610755199);
+    }
+}
+
+void TestPlist::isoDateIsUtcInEveryZone()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QByteArray, iso);
+    QFETCH(qint64, seconds);
+    const QByteArray saved = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    const boost::any v = readBytes(xmlList("<date>" + iso + "</date>"));
+    qputenv("TZ", saved);
+    tzset();
+    QCOMPARE(get<PlistDate>(v).secondsSinceEpoch(), int64_t(seconds));
+    QCOMPARE(QByteArray::fromStdString(get<PlistDate>(v).toIsoText()), iso);
+}
+
+void TestPlist::readFileFailures()
+{
+    boost::any out = std::string("untouched");
+    Plist::readFile(std::string(), out);
+    QCOMPARE(get<std::string>(out), std::string("untouched"));
+
+    const std::string missing = m_dir.filePath(QStringLiteral("missing.plist")).toStdString();
+    try {
+        Plist::readFile(missing, out);
+        QFAIL("no exception");
+    } catch (const std::runtime_error& e) {
+        QCOMPARE(std::string(e.what()), "Can't open file: " + missing);
+    }
+
+    QFile empty(m_dir.filePath(QStringLiteral("empty.plist")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    try {
+        Plist::readFile(empty.fileName().toStdString(), out);
+        QFAIL("no exception");
+    } catch (const std::runtime_error& e) {
+        QCOMPARE(std::string(e.what()), std::string("Can't read zero length data"));
+    }
+
+    try {
+        Plist::readBuffer("", 0, out);
+        QFAIL("no exception");
+    } catch (const std::runtime_error& e) {
+        QCOMPARE(std::string(e.what()), std::string("Plist: Empty plist data"));
+    }
+
+    // A UTF-8 path with non-ASCII characters reads like any other.
+    const QString utf8Name = m_dir.filePath(QStringLiteral("caf\u00e9 \u00fc.bin"));
+    QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("mixed.bin")), utf8Name));
+    Plist::readFile(utf8Name.toUtf8().toStdString(), out);
+    QCOMPARE(get<int64_t>(at(out, "count")), int64_t(42));
+}
+
+void TestPlist::vecDataAndGetRange()
+{
+    std::vector<char> bytes = {'a', 'b', 'c', 'd'};
+    QCOMPARE(Plist::vecData(bytes), bytes.data());
+    QCOMPARE(Plist::getRange(bytes, 1, 3), std::vector<char>({'b', 'c', 'd'}));
+    QVERIFY(Plist::getRange(bytes, 4, 0).empty());
+
+    std::vector<char> none;
+    try {
+        Plist::vecData(none);
+        QFAIL("no exception");
+    } catch (const std::runtime_error& e) {
+        QCOMPARE(std::string(e.what()),
+                 std::string("Plist::vecData trying to get pointer to empty std::vector"));
+    }
+    for (const auto& range : {std::make_pair(uint64_t(2), uint64_t(3)),
+                              std::make_pair(uint64_t(5), uint64_t(0)),
+                              std::make_pair(uint64_t(1), UINT64_MAX)}) {
+        try {
+            Plist::getRange(bytes, range.first, range.second);
+            QFAIL("no exception");
+        } catch (const std::runtime_error& e) {
+            QCOMPARE(std::string(e.what()), std::string("Out of bounds getRange"));
+        }
+    }
+}
+
+void TestPlist::documentIsCachedForTheProcess()
+{
+    const std::string first = m_dir.filePath(QStringLiteral("mixed.xml")).toStdString();
+    const std::string second = m_dir.filePath(QStringLiteral("large.bin")).toStdString();
+    // A failed first read caches nothing.
+    QVERIFY_EXCEPTION_THROWN(
+        PlistDocument::instance(m_dir.filePath(QStringLiteral("nothing")).toStdString()),
+        std::runtime_error);
+    const PlistDocument& doc = PlistDocument::instance(first);
+    QCOMPARE(doc.path(), first);
+    QCOMPARE(get<int64_t>(doc.root().at("count")), int64_t(42));
+    const PlistDocument& again = PlistDocument::instance(second);
+    QCOMPARE(&again, &doc);
+    QCOMPARE(again.path(), first);
+    QVERIFY(again.root().count("items") == 0);
+}
+
+QTEST_GUILESS_MAIN(TestPlist)
+#include "tst_plist.moc"
