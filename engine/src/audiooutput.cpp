@@ -1,0 +1,399 @@
+#include "audiooutput.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+}
+
+#include "headerpatcher.h"
+
+namespace brisca {
+
+namespace {
+
+std::string upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+    return s;
+}
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+int chooseRate(const AVCodec* codec, int wanted)
+{
+    if (!codec->supported_samplerates)
+        return wanted;
+    int best = 0;
+    for (const int* r = codec->supported_samplerates; *r; ++r) {
+        if (*r == wanted)
+            return wanted;
+        // Nearest rate, the higher one on a tie.
+        if (!best || std::abs(*r - wanted) < std::abs(best - wanted) ||
+            (std::abs(*r - wanted) == std::abs(best - wanted) && *r > best))
+            best = *r;
+    }
+    return best;
+}
+
+AVSampleFormat chooseSampleFormat(const AVCodec* codec)
+{
+    if (!codec->sample_fmts)
+        return AV_SAMPLE_FMT_FLTP;
+    // Float keeps the mix's precision; otherwise 16-bit keeps lossless files compact.
+    for (AVSampleFormat preferred : {AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_S16,
+                                     AV_SAMPLE_FMT_S16P, AV_SAMPLE_FMT_S32, AV_SAMPLE_FMT_S32P}) {
+        for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
+            if (*f == preferred)
+                return preferred;
+        }
+    }
+    return codec->sample_fmts[0];
+}
+
+bool chooseLayout(const AVCodec* codec, int channels, AVChannelLayout* out)
+{
+    av_channel_layout_default(out, channels);
+    if (!codec->ch_layouts)
+        return true;
+    const AVChannelLayout* sameCount = nullptr;
+    for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
+        if (av_channel_layout_compare(l, out) == 0)
+            return true;
+        if (!sameCount && l->nb_channels == channels)
+            sameCount = l;
+    }
+    if (!sameCount)
+        return false;
+    av_channel_layout_uninit(out);
+    return av_channel_layout_copy(out, sameCount) == 0;
+}
+
+}  // namespace
+
+const AVOutputFormat* muxerForKey(const std::string& key)
+{
+    static const struct {
+        const char* key;
+        const char* muxer;
+    } kMuxers[] = {
+        {"MP3", "mp3"}, {"M4A", "ipod"}, {"MP4", "mp4"},  {"OGG", "ogg"},  {"OPUS", "opus"},
+        {"FLAC", "flac"}, {"WAV", "wav"}, {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
+    };
+    const std::string k = upper(key);
+    for (const auto& m : kMuxers) {
+        if (k == m.key)
+            return av_guess_format(m.muxer, nullptr, nullptr);
+    }
+    return key.empty() ? nullptr : av_guess_format(lower(key).c_str(), nullptr, nullptr);
+}
+
+AudioOutput::AudioOutput() = default;
+
+AudioOutput::~AudioOutput() { close(); }
+
+int AudioOutput::rateHz() const { return m_codec ? m_codec->sample_rate : 0; }
+
+int AudioOutput::channels() const { return m_codec ? m_codec->ch_layout.nb_channels : 0; }
+
+bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsObject& params,
+                              std::string* error)
+{
+    const AVCodec* codec = nullptr;
+    if (!params.encoderName.empty())
+        codec = avcodec_find_encoder_by_name(params.encoderName.c_str());
+    if (!codec) {
+        const AVCodecID id = params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec)
+                                                   : format->audio_codec;
+        codec = avcodec_find_encoder(id);
+    }
+    if (!codec || codec->type != AVMEDIA_TYPE_AUDIO) {
+        *error = "no audio encoder for codec id " + std::to_string(params.audioCodec);
+        return false;
+    }
+    // 0 means "no"; a negative answer means the muxer does not know, and opening decides.
+    if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
+        *error = std::string("container '") + format->name + "' cannot hold " + codec->name;
+        return false;
+    }
+    m_codec.reset(avcodec_alloc_context3(codec));
+    if (!m_codec) {
+        *error = "out of memory";
+        return false;
+    }
+    const int channels = params.channels > 0 ? params.channels : 2;
+    if (!chooseLayout(codec, channels, &m_codec->ch_layout)) {
+        *error = std::string(codec->name) + " cannot encode " + std::to_string(channels) +
+                 " channels";
+        return false;
+    }
+    m_codec->sample_rate = chooseRate(codec, params.rateHz > 0 ? params.rateHz : 44100);
+    m_codec->sample_fmt = chooseSampleFormat(codec);
+    m_codec->time_base = AVRational{1, m_codec->sample_rate};
+    if (params.bitRate > 0)
+        m_codec->bit_rate = params.bitRate;
+    if (format->flags & AVFMT_GLOBALHEADER)
+        m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    AVDictionary* options = nullptr;
+    // Opus' unconstrained VBR can run far above the rate asked for on tonal sound.
+    if (codec->id == AV_CODEC_ID_OPUS)
+        av_dict_set(&options, "vbr", "constrained", 0);
+    const int rc = avcodec_open2(m_codec.get(), codec, &options);
+    av_dict_free(&options);
+    if (rc < 0) {
+        *error = std::string("open encoder ") + codec->name + " (" +
+                 std::to_string(m_codec->sample_rate) + " Hz, " + std::to_string(channels) +
+                 " channels, " + std::to_string(params.bitRate / 1000) +
+                 " kbit/s): " + errorText(rc);
+        return false;
+    }
+    const bool variable = codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE;
+    m_frameSize = (m_codec->frame_size > 0 && !variable) ? m_codec->frame_size : 1024;
+    return true;
+}
+
+bool AudioOutput::open(const std::string& path, const std::string& formatKey,
+                       const EncodeParamsObject& params, std::string* error)
+{
+    close();
+    m_path = path;
+    const AVOutputFormat* muxer = muxerForKey(formatKey);
+    if (!muxer) {
+        *error = "unknown container '" + formatKey + "'";
+        return false;
+    }
+    if (avformat_alloc_output_context2(&m_format, muxer, nullptr, path.c_str()) < 0) {
+        *error = "out of memory";
+        return false;
+    }
+    if (!openEncoder(muxer, params, error)) {
+        close();
+        return false;
+    }
+    m_stream = avformat_new_stream(m_format, nullptr);
+    if (!m_stream || avcodec_parameters_from_context(m_stream->codecpar, m_codec.get()) < 0) {
+        *error = "out of memory";
+        close();
+        return false;
+    }
+    m_stream->time_base = m_codec->time_base;
+
+    int rc = avio_open(&m_format->pb, path.c_str(), AVIO_FLAG_WRITE);
+    if (rc < 0) {
+        *error = "open '" + path + "': " + errorText(rc);
+        close();
+        return false;
+    }
+    AVDictionary* options = nullptr;
+    const std::string name = muxer->name;
+    if (name == "mp4" || name == "ipod" || name == "mov") {
+        // Fragments of about a second: a killed process leaves every finished fragment playable.
+        av_dict_set(&options, "movflags", "+empty_moov+default_base_moof", 0);
+        av_dict_set(&options, "frag_duration", "1000000", 0);
+    } else if (name == "ogg" || name == "opus") {
+        // The muxer holds a page back until the next is complete: short pages keep that
+        // unwritten tail near half a second.
+        av_dict_set(&options, "page_duration", "250000", 0);
+    } else if (name == "wav") {
+        av_dict_set(&options, "rf64", "auto", 0);  // reserve room for a ds64 chunk past 4 GiB
+    }
+    rc = avformat_write_header(m_format, &options);
+    av_dict_free(&options);
+    if (rc < 0) {
+        *error = "write header of '" + path + "': " + errorText(rc);
+        close();
+        return false;
+    }
+    m_headerWritten = true;
+    avio_flush(m_format->pb);
+    if (name == "wav" || name == "aiff")
+        m_patcher = HeaderPatcher::create(path, name, m_codec->ch_layout.nb_channels *
+                                          av_get_bytes_per_sample(m_codec->sample_fmt));
+
+    AVChannelLayout layout{};
+    av_channel_layout_copy(&layout, &m_codec->ch_layout);
+    SwrContext* swr = nullptr;
+    rc = swr_alloc_set_opts2(&swr, &layout, m_codec->sample_fmt, m_codec->sample_rate, &layout,
+                             AV_SAMPLE_FMT_FLT, m_codec->sample_rate, 0, nullptr);
+    av_channel_layout_uninit(&layout);
+    if (rc >= 0)
+        rc = swr_init(swr);
+    m_swr.reset(swr);
+    m_fifo.reset(av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels,
+                                     m_frameSize * 4));
+    m_frame.reset(av_frame_alloc());
+    m_packet.reset(av_packet_alloc());
+    if (rc < 0 || !m_fifo || !m_frame || !m_packet) {
+        *error = "cannot set up the encoder's input: " + errorText(rc);
+        close();
+        return false;
+    }
+    m_frame->format = m_codec->sample_fmt;
+    m_frame->sample_rate = m_codec->sample_rate;
+    av_channel_layout_copy(&m_frame->ch_layout, &m_codec->ch_layout);
+    m_frame->nb_samples = m_frameSize;
+    if (av_frame_get_buffer(m_frame.get(), 0) < 0) {
+        *error = "out of memory";
+        close();
+        return false;
+    }
+    m_nextPts = 0;
+    m_lastFlushPts = 0;
+    return true;
+}
+
+bool AudioOutput::write(const float* samples, int count, std::string* error)
+{
+    if (!m_codec || count <= 0)
+        return m_codec != nullptr;
+    const uint8_t* in[1] = {reinterpret_cast<const uint8_t*>(samples)};
+    uint8_t** converted = nullptr;
+    int lineSize = 0;
+    if (av_samples_alloc_array_and_samples(&converted, &lineSize, m_codec->ch_layout.nb_channels,
+                                           count, m_codec->sample_fmt, 0) < 0) {
+        *error = "out of memory";
+        return false;
+    }
+    const int produced = swr_convert(m_swr.get(), converted, count, in, count);
+    bool ok = produced >= 0;
+    if (ok && produced > 0)
+        ok = av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void**>(converted), produced) ==
+             produced;
+    av_freep(&converted[0]);
+    av_freep(&converted);
+    if (!ok) {
+        *error = "cannot queue samples for the encoder";
+        return false;
+    }
+    if (!encodeFifo(false, error))
+        return false;
+    if (m_nextPts - m_lastFlushPts >= m_codec->sample_rate) {
+        m_lastFlushPts = m_nextPts;
+        flushToDisk();
+        return checkIo(error);
+    }
+    return true;
+}
+
+bool AudioOutput::encodeFifo(bool final, std::string* error)
+{
+    const AVCodec* codec = m_codec->codec;
+    const bool shortLast = codec->capabilities &
+                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    for (;;) {
+        const int available = av_audio_fifo_size(m_fifo.get());
+        if (available == 0 || (available < m_frameSize && !final))
+            return true;
+        if (av_frame_make_writable(m_frame.get()) < 0) {
+            *error = "out of memory";
+            return false;
+        }
+        const int n = std::min(available, m_frameSize);
+        av_audio_fifo_read(m_fifo.get(), reinterpret_cast<void**>(m_frame->data), n);
+        m_frame->nb_samples = n;
+        if (n < m_frameSize && !shortLast) {
+            // The encoder takes only whole frames: pad the last one with silence.
+            av_samples_set_silence(m_frame->data, n, m_frameSize - n,
+                                   m_codec->ch_layout.nb_channels, m_codec->sample_fmt);
+            m_frame->nb_samples = m_frameSize;
+        }
+        m_frame->pts = m_nextPts;
+        m_nextPts += m_frame->nb_samples;
+        const bool ok = sendFrame(m_frame.get(), error);
+        m_frame->nb_samples = m_frameSize;
+        if (!ok)
+            return false;
+    }
+}
+
+bool AudioOutput::sendFrame(AVFrame* frame, std::string* error)
+{
+    int rc = avcodec_send_frame(m_codec.get(), frame);
+    if (rc < 0 && rc != AVERROR_EOF) {
+        *error = std::string("encode: ") + errorText(rc);
+        return false;
+    }
+    for (;;) {
+        rc = avcodec_receive_packet(m_codec.get(), m_packet.get());
+        if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
+            return true;
+        if (rc < 0) {
+            *error = std::string("encode: ") + errorText(rc);
+            return false;
+        }
+        av_packet_rescale_ts(m_packet.get(), m_codec->time_base, m_stream->time_base);
+        m_packet->stream_index = m_stream->index;
+        rc = av_interleaved_write_frame(m_format, m_packet.get());
+        if (rc < 0) {
+            *error = "write '" + m_path + "': " + errorText(rc);
+            return false;
+        }
+        if (!checkIo(error))
+            return false;
+    }
+}
+
+bool AudioOutput::checkIo(std::string* error)
+{
+    if (m_format && m_format->pb && m_format->pb->error < 0) {
+        *error = "write '" + m_path + "': " + errorText(m_format->pb->error);
+        return false;
+    }
+    return true;
+}
+
+void AudioOutput::flushToDisk()
+{
+    avio_flush(m_format->pb);
+    if (m_patcher)
+        m_patcher->patch();
+}
+
+bool AudioOutput::finish(std::string* error)
+{
+    if (!m_codec || !m_headerWritten)
+        return false;
+    if (!encodeFifo(true, error) || !sendFrame(nullptr, error))
+        return false;
+    const int rc = av_write_trailer(m_format);
+    m_headerWritten = false;  // the trailer fixed the header; no more patching
+    m_patcher.reset();
+    if (rc < 0) {
+        *error = "write '" + m_path + "': " + errorText(rc);
+        return false;
+    }
+    avio_flush(m_format->pb);
+    return checkIo(error);
+}
+
+void AudioOutput::close()
+{
+    if (m_format) {
+        if (m_format->pb) {
+            avio_flush(m_format->pb);
+            avio_closep(&m_format->pb);
+        }
+        avformat_free_context(m_format);
+        m_format = nullptr;
+    }
+    if (m_patcher) {
+        m_patcher->patch();  // no trailer was written: make the header match what is on disk
+        m_patcher.reset();
+    }
+    m_stream = nullptr;
+    m_codec.reset();
+    m_swr.reset();
+    m_fifo.reset();
+    m_frame.reset();
+    m_packet.reset();
+    m_headerWritten = false;
+}
+
+}  // namespace brisca
