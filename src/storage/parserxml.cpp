@@ -28,10 +28,10 @@ void setAsideCorruptFile(const QString& filePath, qint64 size, const QString& re
     if (std::rename(QFile::encodeName(filePath).constData(),
                     QFile::encodeName(corruptPath).constData())
         == 0) {
-        qWarning().noquote() << "ParserXML: " << filePath << " does not parse (" << reason
+        qWarning().noquote().nospace() << "ParserXML: " << filePath << " does not parse (" << reason
                              << "); kept as " << corruptPath;
     } else {
-        qWarning().noquote() << "ParserXML: " << filePath << " does not parse (" << reason
+        qWarning().noquote().nospace() << "ParserXML: " << filePath << " does not parse (" << reason
                              << ") and could not be kept as " << corruptPath;
     }
 }
@@ -95,7 +95,8 @@ bool writeXmlFile(const QDomDocument& document, const QString& filePath)
     }
     file.write(serializeXmlDocument(document));
     if (!file.commit()) {
-        qWarning().noquote() << "ParserXML: writing" << filePath << "failed:" << file.errorString();
+        qWarning().noquote().nospace() << "ParserXML: writing " << filePath << " failed: "
+                                        << file.errorString();
         return false;
     }
     return true;

@@ -1,0 +1,116 @@
+// Entering a finished recording into the history: the size and duration texts and the record.
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "historywriter.h"
+#include "parserxml.h"
+#include "storagetestenv.h"
+
+class TestHistoryWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sizeText_data();
+    void sizeText();
+    void durationText_data();
+    void durationText();
+    void appendsFinishedRecording();
+    void missingFileIsNotEntered();
+
+private:
+    QTemporaryDir m_root;
+};
+
+void TestHistoryWriter::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    storagetest::redirectUserFolders(m_root.path());
+}
+
+void TestHistoryWriter::sizeText_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << qint64(0) << "0 B";
+    QTest::newRow("1023") << qint64(1023) << "1023 B";
+    QTest::newRow("1024 stays bytes") << qint64(1024) << "1024 B";
+    QTest::newRow("1025") << qint64(1025) << "1.00 KB";
+    QTest::newRow("1536") << qint64(1536) << "1.50 KB";
+    QTest::newRow("1 MiB stays KB") << qint64(1048576) << "1024.00 KB";
+    QTest::newRow("1 MiB + 1") << qint64(1048577) << "1.00 MB";
+    QTest::newRow("4.5 MiB") << qint64(4718592) << "4.50 MB";
+    QTest::newRow("1 GiB stays MB") << qint64(1073741824) << "1024.00 MB";
+    QTest::newRow("3 GiB") << qint64(3) * 1073741824 << "3.00 GB";
+}
+
+void TestHistoryWriter::sizeText()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(recordingSizeText(bytes), text);
+}
+
+void TestHistoryWriter::durationText_data()
+{
+    QTest::addColumn<quint64>("us");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << quint64(0) << "00:00:00";
+    QTest::newRow("just under a second") << quint64(999999) << "00:00:00";
+    QTest::newRow("59 min 30 s") << quint64((59 * 60 + 30) * 1000000ull) << "00:59:30";
+    QTest::newRow("one hour") << quint64(3600 * 1000000ull) << "01:00:00";
+    QTest::newRow("over a day") << quint64((100 * 3600 + 61) * 1000000ull) << "100:01:01";
+}
+
+void TestHistoryWriter::durationText()
+{
+    QFETCH(quint64, us);
+    QFETCH(QString, text);
+    QCOMPARE(recordingDurationText(us), text);
+}
+
+void TestHistoryWriter::appendsFinishedRecording()
+{
+    const QString folder = m_root.path() + QStringLiteral("/out");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/REC_20261205.v1.mp3");
+    QVERIFY(storagetest::writeAll(path, QByteArray(1024, 'x')));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-61);
+
+    QVERIFY(appendRecordingToHistory(path, (59 * 60 + 30) * 1000000ull, "MP3", "mp3", 0, 0));
+    const std::optional<HistoryRecord> stored = ParserXML::findHistory(path);
+    QVERIFY(stored);
+    QCOMPARE(stored->filePath, path);
+    QCOMPARE(stored->title, QStringLiteral("REC_20261205.v1"));
+    QCOMPARE(stored->size, QStringLiteral("1024 B"));
+    QCOMPARE(stored->duration, QStringLiteral("00:59:30"));
+    QCOMPARE(stored->resolution, QStringLiteral("0*0"));
+    QCOMPARE(stored->format, QStringLiteral("MP3"));
+    QCOMPARE(stored->extension, QStringLiteral("mp3"));
+    QCOMPARE(stored->preferencePath, folder);
+    QVERIFY(!stored->isVideo);
+    QVERIFY(stored->isNew);
+    const QDateTime created =
+        QDateTime::fromString(stored->createTime, QStringLiteral("dd-MM-yyyy hh:mm"));
+    QVERIFY2(created.isValid(), qPrintable(stored->createTime));
+    QVERIFY(created >= before && created <= QDateTime::currentDateTime());
+
+    // A second finish of the same path (a re-recording) updates the one record.
+    QVERIFY(appendRecordingToHistory(path, 5000000, "MP3", "mp3", 640, 480));
+    const QVector<HistoryRecord> all = ParserXML::loadAllHistory();
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all.at(0).duration, QStringLiteral("00:00:05"));
+    QCOMPARE(all.at(0).resolution, QStringLiteral("640*480"));
+}
+
+void TestHistoryWriter::missingFileIsNotEntered()
+{
+    QVERIFY(!appendRecordingToHistory(m_root.path() + "/nope.mp3", 1, "MP3", "mp3", 0, 0));
+    QVERIFY(!appendRecordingToHistory(QString(), 1, "MP3", "mp3", 0, 0));
+    QVERIFY(!ParserXML::findHistory(m_root.path() + "/nope.mp3"));
+}
+
+QTEST_GUILESS_MAIN(TestHistoryWriter)
+#include "tst_historywriter.moc"
