@@ -1,0 +1,39 @@
+#pragma once
+// FlacFormat: native FLAC files (code 7). Tags are a VORBIS_COMMENT metadata block plus
+// PICTURE blocks; a PADDING block gives room for later edits. STREAMINFO and the other
+// metadata blocks (seek table, cue sheet, application) are written back unchanged and in
+// their order. An ID3v2 tag some taggers put before "fLaC" is kept as it is.
+
+#include "containerformat.h"
+#include "vorbiscomment.h"
+
+#include <memory>
+
+namespace tags {
+
+class FlacFormat : public ContainerFormat
+{
+public:
+    int code() const override { return 7; }
+    bool parse(FileStream& file) override;
+    bool save(FileStream& file) override;
+    int64_t tagSize() const override { return m_tagBytes; }
+    std::vector<TagBlock*> blocks() override { return {m_comment.get()}; }
+
+private:
+    struct Block {
+        int type;
+        std::string body;
+    };
+    // Metadata blocks without padding; the last-block flag is set on the final one unless
+    // padding follows.
+    std::string renderBlocks(bool paddingFollows) const;
+
+    std::unique_ptr<VorbisComment> m_comment;
+    std::vector<Block> m_others;  // STREAMINFO first, then everything that is not a tag
+    int64_t m_flacStart = 0;      // offset of "fLaC"
+    int64_t m_audioStart = 0;     // first byte after the metadata blocks
+    int64_t m_tagBytes = 0;
+};
+
+}  // namespace tags

@@ -1,0 +1,57 @@
+#pragma once
+// Id3v2Tag: an ID3v2 tag as found at the start of MP3 and ADTS AAC files (and in the "ID3 "
+// chunk of AIFF). Reads versions 2.2, 2.3 and 2.4 (with unsynchronisation, extended headers
+// and data length indicators); writes 2.3 when the file had a 2.3 tag, otherwise 2.4. Text
+// is written as UTF-8 in 2.4, as Latin-1 or UTF-16 with BOM in 2.3. Frames it does not
+// interpret (and compressed or encrypted ones) are written back byte for byte; version 2.2
+// frames that have no later counterpart are dropped because 2.2 is never written.
+
+#include "tagblock.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tags {
+
+class Id3v2Tag : public TagBlock
+{
+public:
+    explicit Id3v2Tag(int majorVersion = 4);
+
+    // Total size (header, body, footer) announced by a 10-byte header; -1 when the bytes are
+    // not an ID3v2 header.
+    static int64_t sizeFromHeader(const std::string& header);
+    // Parses a whole tag from its header on. False when the bytes are not a usable tag.
+    bool parse(const std::string& bytes);
+    // The whole tag with `padding` zero bytes after the frames.
+    std::string render(size_t padding) const;
+    int majorVersion() const { return m_version; }
+
+    std::string kind() const override;
+    bool supports(Field field) const override;
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string& utf8) override;
+    Picture picture() const override;
+    void setPicture(const Picture& picture) override;
+    bool isEmpty() const override { return m_frames.empty(); }
+
+private:
+    struct Frame {
+        std::string id;
+        uint16_t flags = 0;
+        std::string data;
+        bool opaque = false;  // compressed/encrypted: never interpreted
+    };
+
+    static const char* frameId(Field field, int version);
+    const Frame* findFrame(const std::string& id) const;
+    const Frame* findCommentLike(const std::string& id) const;
+    void removeFrames(const std::string& id, bool onlyEmptyDescription = false);
+    std::string encodeText(const std::string& utf8, char& encoding) const;
+    bool parseFrames(const std::string& body, int version);
+
+    std::vector<Frame> m_frames;
+    int m_version;
+};
+
+}  // namespace tags

@@ -1,0 +1,175 @@
+#include "oggformat.h"
+
+#include "bytes.h"
+
+namespace tags {
+
+namespace {
+
+const char kVorbisVendor[] = "Xiph.Org libVorbis I 20120203 (Omnipresent)";
+const char kNoVendor[] = "libnone";
+constexpr int64_t kMaxHeaderBytes = 64 * 1024 * 1024;
+
+}  // namespace
+
+bool OggFormat::parse(FileStream& file)
+{
+    // Reads pages in order and collects the header packets of the first stream.
+    std::vector<std::string> packets;
+    std::string partial;
+    std::vector<OggPage> region;
+    int64_t pos = 0, regionStart = -1;
+    uint32_t serial = 0;
+    size_t wanted = 2;  // header packets: 2 for Opus, 3 for Vorbis (known after packet 0)
+    while (packets.size() < wanted) {
+        if (pos > kMaxHeaderBytes)
+            return false;
+        std::string head = file.read(pos, OggPage::kHeaderSize + 255);
+        const size_t size = OggPage::pageSize(head);
+        if (size == 0)
+            return false;
+        std::string bytes;
+        OggPage page;
+        if (!file.readExact(pos, int64_t(size), bytes) || !page.parse(bytes))
+            return false;
+        if (pos == 0)
+            serial = page.serial;
+        else if (page.serial != serial)
+            return false;  // multiplexed streams are not ours to edit
+        if (!packets.empty() && regionStart < 0)
+            regionStart = pos;
+        size_t at = 0;
+        for (uint8_t lace : page.lacing) {
+            partial.append(page.body, at, lace);
+            at += lace;
+            if (lace < 255) {
+                packets.push_back(std::move(partial));
+                partial.clear();
+                if (packets.size() == 1) {
+                    if (packets[0].compare(0, 7, "\x01vorbis") == 0)
+                        wanted = 3;
+                    else if (packets[0].compare(0, 8, "OpusHead") == 0)
+                        m_opus = true;
+                    else
+                        return false;
+                    if (at != page.body.size())
+                        return false;  // the identification packet must end its page
+                }
+            }
+        }
+        if (regionStart >= 0)
+            region.push_back(page);
+        pos += int64_t(size);
+    }
+    // The last header packet must end its page: audio starts on a fresh page.
+    if (!partial.empty() || regionStart < 0)
+        return false;
+    const std::string prefix = m_opus ? std::string("OpusTags") : std::string("\x03vorbis");
+    const std::string& packet = packets[1];
+    if (packet.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    auto comment = std::make_unique<VorbisComment>(m_opus ? kNoVendor : kVorbisVendor, false);
+    if (!comment->parse(packet.substr(prefix.size())))
+        return false;
+    m_comment = std::move(comment);
+    m_serial = serial;
+    m_regionPageList = std::move(region);
+    m_regionStart = regionStart;
+    m_regionEnd = pos;
+    m_setupPacket = m_opus ? std::string() : packets[2];
+    m_commentPacketSize = packet.size();
+    return true;
+}
+
+std::string OggFormat::commentPacket(size_t padding) const
+{
+    std::string p = m_opus ? std::string("OpusTags") : std::string("\x03vorbis");
+    p += m_comment->render();
+    if (!m_opus)
+        p += '\x01';  // framing bit; padding after it is ignored by decoders
+    p.append(padding, '\0');
+    return p;
+}
+
+bool OggFormat::save(FileStream& file)
+{
+    if (!m_comment->isDirty())
+        return true;
+    const size_t bare = commentPacket(0).size();
+    std::vector<std::string> packets;
+    if (bare <= m_commentPacketSize) {
+        // Same packet sizes give the same lacing: refill the old pages' bodies.
+        packets.push_back(commentPacket(m_commentPacketSize - bare));
+        if (!m_opus)
+            packets.push_back(m_setupPacket);
+        std::string all;
+        for (const std::string& p : packets)
+            all += p;
+        std::string out;
+        size_t at = 0;
+        for (OggPage page : m_regionPageList) {
+            const size_t n = page.body.size();
+            page.body = all.substr(at, n);
+            at += n;
+            out += page.render();
+        }
+        if (at != all.size() || int64_t(out.size()) != m_regionEnd - m_regionStart)
+            return false;
+        if (!file.writeAt(m_regionStart, out))
+            return false;
+        return parse(file);
+    }
+    packets.push_back(commentPacket(size_t(kPadding)));
+    if (!m_opus)
+        packets.push_back(m_setupPacket);
+    const std::vector<OggPage> pages =
+        OggPage::paginate(packets, m_serial, m_regionPageList.front().sequence);
+    std::string headers;
+    for (const OggPage& p : pages)
+        headers += p.render();
+    const int64_t delta = int64_t(pages.size()) - int64_t(m_regionPageList.size());
+    const bool ok = file.rewrite([&](const FileStream::Writer& write) {
+        std::string start;
+        return file.readExact(0, m_regionStart, start) && write(start) && write(headers)
+               && copyRenumbered(file, delta, write);
+    });
+    return ok && parse(file);
+}
+
+// Copies the pages after the header region, moving this stream's sequence numbers by delta.
+bool OggFormat::copyRenumbered(const FileStream& file, int64_t delta,
+                               const FileStream::Writer& write)
+{
+    constexpr int64_t kChunk = 1 << 20;
+    int64_t pos = m_regionEnd;
+    std::string buffer, out;
+    int64_t bufferStart = pos;
+    while (pos < file.size()) {
+        // Keep at least one whole page (at most 27 + 255 + 255 * 255 bytes) in the buffer.
+        if (pos - bufferStart + 70000 > int64_t(buffer.size())
+            && bufferStart + int64_t(buffer.size()) < file.size()) {
+            buffer = buffer.substr(size_t(pos - bufferStart))
+                     + file.read(bufferStart + int64_t(buffer.size()), kChunk);
+            bufferStart = pos;
+        }
+        const size_t at = size_t(pos - bufferStart);
+        const size_t size = OggPage::pageSize(buffer, at);
+        if (size == 0 || at + size > buffer.size())
+            return false;  // damaged page: refuse rather than write a broken file
+        std::string page = buffer.substr(at, size);
+        if (delta != 0 && le32(page.data() + 14) == m_serial) {
+            page.replace(18, 4, putLe32(uint32_t(int64_t(le32(page.data() + 18)) + delta)));
+            OggPage::fixCrc(page, 0, page.size());
+        }
+        out += page;
+        if (out.size() >= size_t(kChunk)) {
+            if (!write(out))
+                return false;
+            out.clear();
+        }
+        pos += int64_t(size);
+    }
+    return write(out);
+}
+
+}  // namespace tags

@@ -1,0 +1,42 @@
+#pragma once
+// RiffFormat: chunked PCM files (code 0): RIFF/WAVE, whose tags are a LIST/INFO chunk (plus an
+// "id3 " chunk when one exists), and FORM/AIFF(-C), whose tags are an "ID3 " chunk. Changed
+// tag chunks are written at the end of the file: in place when they already are the last
+// chunks, otherwise by rewriting the file with every other chunk in its order first. The
+// header's size field is kept equal to the file size.
+
+#include "containerformat.h"
+#include "id3v2tag.h"
+#include "riffinfotag.h"
+
+#include <memory>
+
+namespace tags {
+
+class RiffFormat : public ContainerFormat
+{
+public:
+    int code() const override { return 0; }
+    bool parse(FileStream& file) override;
+    bool save(FileStream& file) override;
+    int64_t tagSize() const override { return m_tagBytes; }
+    std::vector<TagBlock*> blocks() override;
+
+private:
+    struct Chunk {
+        int64_t offset;  // of the chunk header
+        int64_t size;    // whole chunk, header and pad byte included
+        bool tag;        // one of the chunks we rewrite
+    };
+    std::string chunk(const std::string& id, const std::string& body) const;
+    std::string renderTags() const;
+
+    bool m_aiff = false;
+    std::unique_ptr<RiffInfoTag> m_info;  // WAV
+    std::unique_ptr<Id3v2Tag> m_id3;      // AIFF (primary) or WAV (secondary, when present)
+    std::string m_id3ChunkId = "ID3 ";
+    std::vector<Chunk> m_chunks;
+    int64_t m_tagBytes = 0;
+};
+
+}  // namespace tags
