@@ -1,17 +1,18 @@
 // The history of recordings ("History.xml"): one Path_item per file, holding a CONVERTED_INFO_
 // element with the file's texts and then one List_name element per playlist that holds it.
+// The history can hold thousands of entries and is read on every start, so it goes through
+// the light element tree rather than QDom.
 
 #include "parserxml.h"
 
 #include <QFileInfo>
-
-#include <vector>
 
 #include "xmlfileio.h"
 #include "xmlfilelock.h"
 
 namespace {
 
+const QString kRootTag = QStringLiteral("ROOTITEM");
 const QString kPathItemTag = QStringLiteral("Path_item");
 const QString kPathAttr = QStringLiteral("Converted_path_");
 const QString kInfoTag = QStringLiteral("CONVERTED_INFO_");
@@ -24,45 +25,65 @@ QString normalised(QString path)
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
-// First Path_item whose stored path equals filePath once both use '/'.
-QDomElement findPathItem(const QDomElement& root, const QString& filePath)
+// Index in root.children of the first Path_item whose stored path equals filePath once both
+// use '/'; -1 when there is none.
+int findPathItem(const XmlElement& root, const QString& filePath)
 {
     const QString wanted = normalised(filePath);
-    for (QDomElement e = root.firstChildElement(kPathItemTag); !e.isNull();
-         e = e.nextSiblingElement(kPathItemTag)) {
-        if (normalised(e.attribute(kPathAttr)) == wanted)
-            return e;
+    for (size_t i = 0; i < root.children.size(); ++i) {
+        const XmlElement& e = root.children[i];
+        if (e.tag == kPathItemTag && normalised(e.attribute(kPathAttr)) == wanted)
+            return static_cast<int>(i);
     }
-    return QDomElement();
+    return -1;
 }
 
-HistoryRecord recordFromItem(const QDomElement& item, const QString& filePath)
+HistoryRecord recordFromItem(const XmlElement& item, const QString& filePath)
 {
     HistoryRecord record;
     record.filePath = filePath;
-    const QDomElement info = item.firstChildElement();
-    record.imagePath = info.attribute(QStringLiteral("Img_path_"));
-    record.title = info.attribute(QStringLiteral("Title_"));
-    record.resolution = info.attribute(QStringLiteral("Resolutin_"));
-    record.duration = info.attribute(QStringLiteral("Time_"));
-    record.size = info.attribute(QStringLiteral("Size_"));
-    record.createTime = info.attribute(QStringLiteral("Create_time_"));
-    record.format = info.attribute(QStringLiteral("Format_"));
-    record.extension = info.attribute(QStringLiteral("Extend_"));
-    record.artist = info.attribute(QStringLiteral("Artist_"));
-    record.album = info.attribute(QStringLiteral("Album_"));
-    record.genre = info.attribute(QStringLiteral("Genre_"));
-    record.preferencePath = info.attribute(QStringLiteral("preferencePath_"));
-    record.isVideo = ParserXML::isTrueText(info.attribute(QStringLiteral("Video_file")));
-    record.isNew = ParserXML::isTrueText(info.attribute(kNewAttr));
-    if (!info.isNull()) {
-        for (QDomElement e = info.nextSiblingElement(); !e.isNull(); e = e.nextSiblingElement())
-            record.listNames.append(e.attribute(kListAttr));
+    if (item.children.empty())
+        return record;
+    // The first child holds the texts whatever its name; the later ones name the playlists.
+    const XmlElement& info = item.children.front();
+    for (const auto& attribute : info.attributes) {
+        const QString& name = attribute.first;
+        const QString& value = attribute.second;
+        if (name == QLatin1String("Img_path_"))
+            record.imagePath = value;
+        else if (name == QLatin1String("Title_"))
+            record.title = value;
+        else if (name == QLatin1String("Resolutin_"))
+            record.resolution = value;
+        else if (name == QLatin1String("Time_"))
+            record.duration = value;
+        else if (name == QLatin1String("Size_"))
+            record.size = value;
+        else if (name == QLatin1String("Create_time_"))
+            record.createTime = value;
+        else if (name == QLatin1String("Format_"))
+            record.format = value;
+        else if (name == QLatin1String("Extend_"))
+            record.extension = value;
+        else if (name == QLatin1String("Artist_"))
+            record.artist = value;
+        else if (name == QLatin1String("Album_"))
+            record.album = value;
+        else if (name == QLatin1String("Genre_"))
+            record.genre = value;
+        else if (name == QLatin1String("preferencePath_"))
+            record.preferencePath = value;
+        else if (name == QLatin1String("Video_file"))
+            record.isVideo = ParserXML::isTrueText(value);
+        else if (name == kNewAttr)
+            record.isNew = ParserXML::isTrueText(value);
     }
+    for (size_t i = 1; i < item.children.size(); ++i)
+        record.listNames.append(item.children[i].attribute(kListAttr));
     return record;
 }
 
-void fillInfo(QDomElement& info, const HistoryRecord& record)
+void fillInfo(XmlElement& info, const HistoryRecord& record)
 {
     info.setAttribute(QStringLiteral("Img_path_"), record.imagePath);
     info.setAttribute(QStringLiteral("Title_"), record.title);
@@ -80,25 +101,29 @@ void fillInfo(QDomElement& info, const HistoryRecord& record)
     info.setAttribute(kNewAttr, ParserXML::boolText(record.isNew));
 }
 
-// Makes the elements after info carry exactly `names`, reusing the existing ones in order.
-void syncListNames(QDomDocument& document, QDomElement& item, const QDomElement& info,
-                   const QStringList& names)
+// Makes the children after the first carry exactly `names`, reusing the existing ones in order.
+void syncListNames(XmlElement& item, const QStringList& names)
 {
-    std::vector<QDomElement> existing;
-    for (QDomElement e = info.nextSiblingElement(); !e.isNull(); e = e.nextSiblingElement())
-        existing.push_back(e);
-    const int count = names.size();
-    for (int i = 0; i < count; ++i) {
-        if (i < static_cast<int>(existing.size())) {
-            existing[static_cast<size_t>(i)].setAttribute(kListAttr, names.at(i));
-        } else {
-            QDomElement e = document.createElement(kListTag);
-            e.setAttribute(kListAttr, names.at(i));
-            item.appendChild(e);
-        }
+    const size_t wanted = static_cast<size_t>(names.size()) + 1;
+    for (size_t i = 1; i < wanted; ++i) {
+        if (i >= item.children.size())
+            item.children.emplace_back(kListTag);
+        item.children[i].setAttribute(kListAttr, names.at(static_cast<int>(i - 1)));
     }
-    for (size_t i = static_cast<size_t>(count); i < existing.size(); ++i)
-        item.removeChild(existing[i]);
+    if (item.children.size() > wanted)
+        item.children.erase(item.children.begin() + static_cast<std::ptrdiff_t>(wanted),
+                            item.children.end());
+}
+
+// Reads the history for a change: a missing file starts an empty tree; false when the file
+// exists but cannot be read (then nothing may be written).
+bool readForUpdate(const QString& path, XmlElement& root)
+{
+    if (!QFileInfo::exists(path)) {
+        root = XmlElement(kRootTag);
+        return true;
+    }
+    return readXmlTreeFile(path, root) != XmlReadResult::Unreadable;
 }
 
 } // namespace
@@ -115,48 +140,41 @@ void addOrUpdateHistory(const HistoryRecord& record)
 {
     const QString path = historyFilePath();
     XmlFileLock lock(path);
-    QDomDocument document;
-    if (!QFileInfo::exists(path))
-        document = emptyRootDocument();
-    else if (readXmlFile(path, document) == XmlReadResult::Unreadable)
+    XmlElement root;
+    if (!readForUpdate(path, root))
         return;
 
-    QDomElement root = rootElement(document);
     // Matched exactly as stored: a '\' form of a stored path is a different record here.
-    QDomElement item;
-    for (QDomElement e = root.firstChildElement(kPathItemTag); !e.isNull();
-         e = e.nextSiblingElement(kPathItemTag)) {
-        if (e.attribute(kPathAttr) == record.filePath) {
-            item = e;
+    XmlElement* item = nullptr;
+    for (XmlElement& e : root.children) {
+        if (e.tag == kPathItemTag && e.attribute(kPathAttr) == record.filePath) {
+            item = &e;
             break;
         }
     }
-    if (item.isNull()) {
-        item = document.createElement(kPathItemTag);
-        item.setAttribute(kPathAttr, record.filePath);
-        root.appendChild(item);
+    if (!item) {
+        root.children.emplace_back(kPathItemTag);
+        item = &root.children.back();
+        item->setAttribute(kPathAttr, record.filePath);
     }
-    QDomElement info = item.firstChildElement();
-    if (info.isNull()) {
-        info = document.createElement(kInfoTag);
-        item.appendChild(info);
-    }
-    fillInfo(info, record);
-    syncListNames(document, item, info, record.listNames);
-    writeXmlFile(document, path);
+    if (item->children.empty())
+        item->children.emplace_back(kInfoTag);
+    fillInfo(item->children.front(), record);
+    syncListNames(*item, record.listNames);
+    writeXmlTreeFile(root, path);
 }
 
 std::optional<HistoryRecord> findHistory(const QString& filePath)
 {
     const QString path = historyFilePath();
     XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
+    XmlElement root;
+    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
         return std::nullopt;
-    const QDomElement item = findPathItem(rootElement(document), filePath);
-    if (item.isNull())
+    const int index = findPathItem(root, filePath);
+    if (index < 0)
         return std::nullopt;
-    return recordFromItem(item, filePath);
+    return recordFromItem(root.children[static_cast<size_t>(index)], filePath);
 }
 
 QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo)
@@ -164,19 +182,20 @@ QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo)
     QVector<HistoryRecord> records;
     const QString path = historyFilePath();
     XmlFileLock lock(path);
-    QDomDocument document;
-    const XmlReadResult read = readXmlFile(path, document);
+    XmlElement root;
+    const XmlReadResult read = readXmlTreeFile(path, root);
     if (read == XmlReadResult::Unreadable)
         return records;
 
     bool changed = read == XmlReadResult::Repaired;
-    const QDomElement root = rootElement(document);
-    for (QDomElement e = root.firstChildElement(kPathItemTag); !e.isNull();
-         e = e.nextSiblingElement(kPathItemTag)) {
+    records.reserve(static_cast<int>(root.children.size()));
+    for (XmlElement& e : root.children) {
+        if (e.tag != kPathItemTag)
+            continue;
         records.append(recordFromItem(e, normalised(e.attribute(kPathAttr))));
         if (records.constLast().isNew) {
             // New marks last until the next full load (normally the next start).
-            e.firstChildElement().setAttribute(kNewAttr, QStringLiteral("N"));
+            e.children.front().setAttribute(kNewAttr, QStringLiteral("N"));
             changed = true;
         }
     }
@@ -184,7 +203,7 @@ QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo)
         *appendTo += records;
     // Rewriting an unchanged history would only cost time on every start.
     if (changed)
-        writeXmlFile(document, path);
+        writeXmlTreeFile(root, path);
     return records;
 }
 
@@ -192,29 +211,28 @@ void removeHistory(const QString& filePath)
 {
     const QString path = historyFilePath();
     XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
+    XmlElement root;
+    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
         return;
-    QDomElement root = rootElement(document);
-    const QDomElement item = findPathItem(root, filePath);
-    if (item.isNull())
+    const int index = findPathItem(root, filePath);
+    if (index < 0)
         return;
-    root.removeChild(item);
-    writeXmlFile(document, path);
+    root.children.erase(root.children.begin() + index);
+    writeXmlTreeFile(root, path);
 }
 
 void renameHistory(const QString& oldPath, const QString& newPath)
 {
     const QString path = historyFilePath();
     XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
+    XmlElement root;
+    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
         return;
-    QDomElement item = findPathItem(rootElement(document), oldPath);
-    if (item.isNull())
+    const int index = findPathItem(root, oldPath);
+    if (index < 0)
         return;
-    item.setAttribute(kPathAttr, newPath);
-    writeXmlFile(document, path);
+    root.children[static_cast<size_t>(index)].setAttribute(kPathAttr, newPath);
+    writeXmlTreeFile(root, path);
 }
 
 QString getPreferencePath(const QString& filePath)

@@ -55,36 +55,31 @@ QDomElement rootElement(QDomDocument& document)
     return root;
 }
 
-XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document)
+namespace {
+
+// Reads the whole file; false when it cannot be opened.
+bool readFileBytes(const QString& filePath, QByteArray& content)
 {
-    XmlFileLock lock(filePath);
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return XmlReadResult::Unreadable;
-    const QByteArray content = file.readAll();
-    file.close();
+        return false;
+    content = file.readAll();
+    return true;
+}
 
-    QString error;
-    int line = 0;
-    int column = 0;
-    document = QDomDocument();
-    if (document.setContent(content, false, &error, &line, &column)
-        && !document.documentElement().isNull())
-        return XmlReadResult::Parsed;
-
-    setAsideCorruptFile(filePath, content.size(),
-                        QStringLiteral("%1 at %2:%3").arg(error).arg(line).arg(column));
+// What happens to a file that does not parse: it is set aside and an empty file takes its
+// place, so that the caller goes on from an empty tree.
+void resetUnparsableFile(const QString& filePath, qint64 size, const QString& reason)
+{
+    setAsideCorruptFile(filePath, size, reason);
     QFile::remove(filePath);
     QFile empty(filePath);
     if (empty.open(QIODevice::WriteOnly))
         empty.close();
-    document = emptyRootDocument();
-    return XmlReadResult::Repaired;
 }
 
-bool writeXmlFile(const QDomDocument& document, const QString& filePath)
+bool writeBytesAtomically(const QByteArray& bytes, const QString& filePath)
 {
-    XmlFileLock lock(filePath);
     // QSaveFile writes a temporary file beside the target and renames it over the target on
     // commit, so readers and crashes only ever see a complete file.
     QSaveFile file(filePath);
@@ -93,13 +88,63 @@ bool writeXmlFile(const QDomDocument& document, const QString& filePath)
         qWarning("error::ParserXML->writeOperateXml->file.open\n");
         return false;
     }
-    file.write(serializeXmlDocument(document));
+    file.write(bytes);
     if (!file.commit()) {
         qWarning().noquote().nospace() << "ParserXML: writing " << filePath << " failed: "
-                                        << file.errorString();
+                                       << file.errorString();
         return false;
     }
     return true;
+}
+
+} // namespace
+
+XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document)
+{
+    XmlFileLock lock(filePath);
+    QByteArray content;
+    if (!readFileBytes(filePath, content))
+        return XmlReadResult::Unreadable;
+    QString error;
+    int line = 0;
+    int column = 0;
+    document = QDomDocument();
+    if (document.setContent(content, false, &error, &line, &column)
+        && !document.documentElement().isNull())
+        return XmlReadResult::Parsed;
+    resetUnparsableFile(filePath, content.size(),
+                        QStringLiteral("%1 at %2:%3").arg(error).arg(line).arg(column));
+    document = emptyRootDocument();
+    return XmlReadResult::Repaired;
+}
+
+bool writeXmlFile(const QDomDocument& document, const QString& filePath)
+{
+    XmlFileLock lock(filePath);
+    return writeBytesAtomically(serializeXmlDocument(document), filePath);
+}
+
+XmlReadResult readXmlTreeFile(const QString& filePath, XmlElement& root)
+{
+    XmlFileLock lock(filePath);
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return XmlReadResult::Unreadable;
+    QString error;
+    const bool parsed = parseXmlTree(&file, root, &error);
+    const qint64 size = file.size();
+    file.close();
+    if (parsed)
+        return XmlReadResult::Parsed;
+    resetUnparsableFile(filePath, size, error);
+    root = XmlElement(kRootTag);
+    return XmlReadResult::Repaired;
+}
+
+bool writeXmlTreeFile(const XmlElement& root, const QString& filePath)
+{
+    XmlFileLock lock(filePath);
+    return writeBytesAtomically(serializeXmlTree(root), filePath);
 }
 
 namespace ParserXML {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -57,9 +58,11 @@ const QHash<QString, QStringList>& attributeOrder()
     return order;
 }
 
+} // namespace
+
 // Escaping as QDom does it: '<', '&' and (in attributes) '"' always; '>' only after "]]";
 // in attributes, line breaks and tabs as character references so they survive normalisation.
-void appendEscaped(QString& out, const QString& text, bool attribute)
+void appendXmlEscaped(QString& out, const QString& text, bool attribute)
 {
     const int n = text.size();
     for (int i = 0; i < n; ++i) {
@@ -97,41 +100,49 @@ void appendEscaped(QString& out, const QString& text, bool attribute)
     }
 }
 
-void appendAttributes(QString& out, const QDomElement& element)
+void appendXmlAttributes(QString& out, const QString& tag, const XmlAttributes& attributes)
 {
-    const QDomNamedNodeMap attrs = element.attributes();
-    const int count = attrs.count();
-    if (count == 0)
+    if (attributes.isEmpty())
         return;
-    QStringList names;
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names.append(attrs.item(i).nodeName());
-
-    QStringList ordered;
-    ordered.reserve(count);
-    const auto known = attributeOrder().constFind(element.tagName());
-    if (known != attributeOrder().constEnd()) {
-        for (const QString& name : *known) {
-            if (names.contains(name))
-                ordered.append(name);
-        }
-    }
-    QStringList rest;
-    for (const QString& name : qAsConst(names)) {
-        if (!ordered.contains(name))
-            rest.append(name);
-    }
-    std::sort(rest.begin(), rest.end());
-    ordered += rest;
-
-    for (const QString& name : qAsConst(ordered)) {
+    const auto known = attributeOrder().constFind(tag);
+    const bool hasOrder = known != attributeOrder().constEnd();
+    // Known names first, in their order; then the rest by name.
+    std::vector<int> order(static_cast<size_t>(attributes.size()));
+    for (int i = 0; i < attributes.size(); ++i)
+        order[static_cast<size_t>(i)] = i;
+    auto rank = [&](int i) {
+        return hasOrder ? known->indexOf(attributes.at(i).first) : -1;
+    };
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int ra = rank(a);
+        const int rb = rank(b);
+        if ((ra >= 0) != (rb >= 0))
+            return ra >= 0;
+        if (ra >= 0)
+            return ra < rb;
+        return attributes.at(a).first < attributes.at(b).first;
+    });
+    for (int i : order) {
         out += QLatin1Char(' ');
-        out += name;
+        out += attributes.at(i).first;
         out += QLatin1String("=\"");
-        appendEscaped(out, attrs.namedItem(name).nodeValue(), true);
+        appendXmlEscaped(out, attributes.at(i).second, true);
         out += QLatin1Char('"');
     }
+}
+
+namespace {
+
+XmlAttributes attributesOf(const QDomElement& element)
+{
+    const QDomNamedNodeMap map = element.attributes();
+    XmlAttributes attributes;
+    attributes.reserve(map.count());
+    for (int i = 0; i < map.count(); ++i) {
+        const QDomNode node = map.item(i);
+        attributes.append({node.nodeName(), node.nodeValue()});
+    }
+    return attributes;
 }
 
 void appendNode(QString& out, const QDomNode& node, int depth);
@@ -156,7 +167,7 @@ void appendNode(QString& out, const QDomNode& node, int depth)
             out += indent;
         out += QLatin1Char('<');
         out += element.tagName();
-        appendAttributes(out, element);
+        appendXmlAttributes(out, element.tagName(), attributesOf(element));
         if (element.hasChildNodes()) {
             out += QLatin1Char('>');
             if (!isTextLike(element.firstChild()))
@@ -177,7 +188,7 @@ void appendNode(QString& out, const QDomNode& node, int depth)
         out += node.nodeValue();
         out += QLatin1String("]]>");
     } else if (node.isText()) {
-        appendEscaped(out, node.nodeValue(), false);
+        appendXmlEscaped(out, node.nodeValue(), false);
     } else if (node.isComment()) {
         out += indent;
         out += QLatin1String("<!--");

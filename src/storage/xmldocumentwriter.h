@@ -1,5 +1,5 @@
 #pragma once
-// Serialises a QDomDocument the way the settings files are laid out: UTF-8, 4 spaces of
+// Serialises settings documents the way the files are laid out: UTF-8, 4 spaces of
 // indentation per level, no XML declaration unless the document holds one, empty elements
 // as "<TAG .../>".
 //
@@ -9,7 +9,17 @@
 // Internal to the storage module.
 
 #include <QByteArray>
+#include <QPair>
+#include <QString>
+#include <QVector>
 
 class QDomDocument;
 
+using XmlAttributes = QVector<QPair<QString, QString>>;
+
 QByteArray serializeXmlDocument(const QDomDocument& document);
+
+// Building blocks shared with the light tree writer.
+void appendXmlEscaped(QString& out, const QString& text, bool attribute);
+// ` name="value"` for each attribute, in the order described above.
+void appendXmlAttributes(QString& out, const QString& tag, const XmlAttributes& attributes);

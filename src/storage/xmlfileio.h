@@ -6,6 +6,8 @@
 #include <QDomElement>
 #include <QString>
 
+#include "xmltree.h"
+
 enum class XmlReadResult {
     Unreadable, // the file cannot be opened (missing, no permission)
     Parsed,     // document holds the file's tree
@@ -15,6 +17,10 @@ enum class XmlReadResult {
 XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document);
 // Atomic replace; false (after logging) when the file could not be written.
 bool writeXmlFile(const QDomDocument& document, const QString& filePath);
+
+// The same two for the light tree used by the history file.
+XmlReadResult readXmlTreeFile(const QString& filePath, XmlElement& root);
+bool writeXmlTreeFile(const XmlElement& root, const QString& filePath);
 
 // A document holding only an empty "ROOTITEM".
 QDomDocument emptyRootDocument();

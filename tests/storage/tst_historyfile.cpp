@@ -52,6 +52,7 @@ private slots:
     void removeAndRename();
     void missingAndCorruptHistory();
     void nullRecordDoesNothing();
+    void foreignContentSurvivesRewrite();
 
     void playListNames();
     void duplicatePlayListNames();
@@ -71,7 +72,9 @@ void TestHistoryFile::initTestCase()
 
 void TestHistoryFile::init()
 {
+    // Every case starts with an empty settings folder.
     QDir(ParserXML::appDataFolder()).removeRecursively();
+    ParserXML::appDataFolder();
 }
 
 void TestHistoryFile::layoutOfOneRecord()
@@ -248,6 +251,40 @@ void TestHistoryFile::nullRecordDoesNothing()
     const HistoryRecord r = sampleRecord("/p.mp3");
     ParserXML::addOrUpdateHistory(&r);
     QVERIFY(ParserXML::findHistory("/p.mp3"));
+}
+
+void TestHistoryFile::foreignContentSurvivesRewrite()
+{
+    // A hand-edited or newer history: unknown elements and attributes, text content. Updates
+    // keep all of it and only touch what they own; unknown attributes follow the known ones.
+    QVERIFY(writeAll(m_history,
+                     "<?xml version=\"1.0\"?>\n<ROOTITEM Version=\"2\">\n"
+                     "  <Note>hand &amp; edited</Note>\n"
+                     "  <Path_item Converted_path_=\"/f/a.mp3\" Zeta=\"z\">\n"
+                     "    <CONVERTED_INFO_ Title_=\"Old\" Rating_=\"5\" New_file=\"Y\"/>\n"
+                     "    <List_name ListName=\"p\"/>\n"
+                     "  </Path_item>\n"
+                     "</ROOTITEM>\n"));
+    const std::optional<HistoryRecord> before = ParserXML::findHistory("/f/a.mp3");
+    QVERIFY(before);
+    QCOMPARE(before->title, QStringLiteral("Old"));
+    QVERIFY(before->isNew);
+    QCOMPARE(before->listNames, QStringList{"p"});
+
+    HistoryRecord r = *before;
+    r.title = "New";
+    ParserXML::addOrUpdateHistory(r);
+    QCOMPARE(readAll(m_history),
+             QByteArray("<ROOTITEM Version=\"2\">\n"
+                        "    <Note>hand &amp; edited</Note>\n"
+                        "    <Path_item Converted_path_=\"/f/a.mp3\" Zeta=\"z\">\n"
+                        "        <CONVERTED_INFO_ Img_path_=\"\" Title_=\"New\" Resolutin_=\"\" "
+                        "Time_=\"\" Size_=\"\" Create_time_=\"\" Format_=\"\" Extend_=\"\" "
+                        "Artist_=\"\" Album_=\"\" Genre_=\"\" preferencePath_=\"\" "
+                        "Video_file=\"N\" New_file=\"Y\" Rating_=\"5\"/>\n"
+                        "        <List_name ListName=\"p\"/>\n"
+                        "    </Path_item>\n"
+                        "</ROOTITEM>\n"));
 }
 
 void TestHistoryFile::playListNames()
