@@ -1,0 +1,255 @@
+// quillon record: records system audio, the microphone or both into one file through the same
+// recording session the GUI uses, until N seconds have passed or SIGINT/SIGTERM arrives. The
+// file is finished either way.
+
+#include "commandregistry.h"
+
+#include "encodesettings.h"
+#include "pulsecaptureendpoint.h"
+#include "qrecordareainfo.h"
+#include "qrecordobject.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+struct ContainerChoice {
+    const char* extension;
+    const char* formatKey;
+    int codecId;  // FFmpeg AVCodecID
+    int defaultRateHz;
+};
+
+const ContainerChoice kContainers[] = {
+    {"mp3", "MP3", 0x15001, 0},   {"m4a", "M4A", 0x15002, 0},   {"ogg", "OGG", 0x15005, 0},
+    {"opus", "OPUS", 0x1503C, 48000}, {"flac", "FLAC", 0x1500C, 0}, {"wav", "WAV", 0x10000, 0},
+    {"wma", "WMA", 0x15008, 0},   {"ac3", "AC3", 0x15003, 0},   {"aiff", "AIFF", 0x10001, 0},
+};
+
+struct Options {
+    QString output;
+    int sources = QRecordAreaInfo::SystemAudio;
+    int seconds = 0;  // 0 = until a signal
+    int bitRateKbps = 0;
+    int rateHz = 0;
+    int channels = 0;
+};
+
+// Parses the arguments after "record"; an empty result is success, otherwise the error line.
+QString parseArguments(const QStringList& args, Options* options)
+{
+    auto number = [](const QString& text, int* value) {
+        bool ok = false;
+        *value = text.toInt(&ok);
+        return ok && *value > 0;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (!arg.startsWith(QLatin1String("--"))) {
+            if (!options->output.isEmpty())
+                return QStringLiteral("more than one output file given");
+            options->output = arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value").arg(arg);
+        const QString value = args.at(++i);
+        bool ok = true;
+        if (arg == QLatin1String("--source")) {
+            if (value == QLatin1String("system"))
+                options->sources = QRecordAreaInfo::SystemAudio;
+            else if (value == QLatin1String("mic"))
+                options->sources = QRecordAreaInfo::Microphone;
+            else if (value == QLatin1String("both"))
+                options->sources = QRecordAreaInfo::SystemAudio | QRecordAreaInfo::Microphone;
+            else
+                return QStringLiteral("--source takes system, mic or both, not '%1'").arg(value);
+        } else if (arg == QLatin1String("--seconds")) {
+            ok = number(value, &options->seconds);
+        } else if (arg == QLatin1String("--bitrate")) {
+            ok = number(value, &options->bitRateKbps);
+        } else if (arg == QLatin1String("--rate")) {
+            ok = number(value, &options->rateHz);
+        } else if (arg == QLatin1String("--channels")) {
+            ok = number(value, &options->channels);
+        } else {
+            return QStringLiteral("unknown option %1").arg(arg);
+        }
+        if (!ok)
+            return QStringLiteral("%1 needs a positive number, not '%2'").arg(arg, value);
+    }
+    if (options->output.isEmpty())
+        return QStringLiteral("no output file given");
+    return {};
+}
+
+QString encodeSettingsFor(const Options& options, EncodeSettings* settings)
+{
+    const QString suffix = QFileInfo(options.output).suffix().toLower();
+    for (const ContainerChoice& c : kContainers) {
+        if (suffix != QLatin1String(c.extension))
+            continue;
+        settings->formatKey = QLatin1String(c.formatKey);
+        settings->audioCodec = c.codecId;
+        settings->sampleRateHz = options.rateHz > 0 ? options.rateHz : c.defaultRateHz;
+        settings->channels = options.channels;
+        settings->audioBitRateKbps = options.bitRateKbps;
+        return {};
+    }
+    return QStringLiteral("unknown extension '.%1' (use .mp3 .m4a .ogg .opus .flac .wav .wma "
+                          ".ac3 .aiff)")
+        .arg(suffix);
+}
+
+// Decides which sources are recorded. The microphone is valid only when the sound server has a
+// real input device; asked for alone it must be there, asked for with system audio it is
+// dropped with a warning.
+QString chooseSources(const Options& options)
+{
+    QRecordAreaInfo& area = QRecordAreaInfo::instance();
+    QString reason;
+    if ((options.sources & QRecordAreaInfo::SystemAudio)
+        && !PulseCaptureEndpoint::sourceAvailable(CaptureEndpoint::SystemAudio, &reason))
+        return reason;
+    int valid = QRecordAreaInfo::SystemAudio;
+    if (options.sources & QRecordAreaInfo::Microphone) {
+        if (PulseCaptureEndpoint::sourceAvailable(CaptureEndpoint::Microphone, &reason)) {
+            valid |= QRecordAreaInfo::Microphone;
+        } else if (options.sources == QRecordAreaInfo::Microphone) {
+            return reason;
+        } else {
+            std::fprintf(stderr, "quillon: %s; recording system audio only\n",
+                         reason.toLocal8Bit().constData());
+        }
+    }
+    area.setSelectedSources(options.sources);
+    area.setValidSources(valid);
+    return {};
+}
+
+QString outputProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    const QFileInfo dir(info.absolutePath());
+    if (!dir.isDir())
+        return QStringLiteral("cannot write %1: the folder does not exist").arg(path);
+    if (!dir.isWritable() || (info.exists() && !info.isWritable()))
+        return QStringLiteral("cannot write %1: permission denied").arg(path);
+    return {};
+}
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+QString clockText(uint64_t us)
+{
+    const uint64_t s = us / 1000000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+int record(const QStringList& args)
+{
+    Options options;
+    QString problem = parseArguments(args, &options);
+    EncodeSettings settings;
+    if (problem.isEmpty())
+        problem = encodeSettingsFor(options, &settings);
+    if (problem.isEmpty())
+        problem = outputProblem(options.output);
+    if (problem.isEmpty())
+        problem = chooseSources(options);
+    if (!problem.isEmpty())
+        return cli::fail(problem);
+
+    QRecordObject session;
+    session.setEncodeSettings(settings);
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return cli::fail(QStringLiteral("cannot set up signal handling"));
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    struct sigaction action = {};
+    action.sa_handler = &onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    const bool tty = ::isatty(STDERR_FILENO);
+    uint64_t shownSeconds = ~uint64_t(0);
+    auto showElapsed = [&](uint64_t us) {
+        if (us / 1000000 == shownSeconds)
+            return;
+        shownSeconds = us / 1000000;
+        std::fprintf(stderr, tty ? "\r%s" : "%s\n", clockText(us).toLatin1().constData());
+    };
+
+    int exitCode = 0;
+    auto finishWith = [&](int code) {
+        exitCode = code;
+        QCoreApplication::exit(code);
+    };
+    auto stopRecording = [&] {
+        session.stop();
+        showElapsed(session.lastRecordedDurationUs());
+        if (tty)
+            std::fputc('\n', stderr);
+        finishWith(exitCode);
+    };
+
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &session, [&] {
+        char byte;
+        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        stopRecording();
+    });
+    QObject::connect(&session, &QRecordObject::emitRecordTime, &session,
+                     [&](uint64_t us) { showElapsed(us); });
+    QObject::connect(&session, &QRecordObject::emitAudioRecordFail, &session, [&] {
+        const QString reason = session.lastError();
+        if (session.isRecording() && session.capturingSources() > 0) {
+            std::fprintf(stderr, "\nquillon: warning: %s\n", reason.toLocal8Bit().constData());
+            return;
+        }
+        session.stop();
+        std::fprintf(stderr, "\nquillon: %s\n", reason.toLocal8Bit().constData());
+        finishWith(1);
+    });
+
+    if (!session.start(options.output))
+        return cli::fail(session.lastError());
+    if (options.seconds > 0) {
+        QTimer::singleShot(options.seconds * 1000, Qt::PreciseTimer, &session, stopRecording);
+    }
+    QCoreApplication::exec();
+    session.stop();
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
+    ::close(g_signalPipe[0]);
+    ::close(g_signalPipe[1]);
+    return exitCode;
+}
+
+cli::CommandRegistration reg{
+    {"record",
+     "OUTPUT [--source system|mic|both] [--seconds N] [--bitrate KBPS] [--rate HZ] "
+     "[--channels N]",
+     &record}};
+
+}  // namespace

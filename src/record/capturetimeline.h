@@ -1,0 +1,42 @@
+#pragma once
+// Time stamps of one capture source on the session clock.
+//
+// The recorder places frames on the output timeline by their timestamps and fills gaps (and
+// trims overlaps) of more than about a quarter of a second. Stamping each packet with the time
+// it was read would invent a gap whenever the capture thread is merely late: after a stall the
+// endpoint hands over its backlog in one burst, all of it "read now" although it was captured
+// earlier. So continuous data is stamped by stream position: anchor + frames so far / rate,
+// where the anchor is the session time of the first packet. Only when the wall clock runs ahead
+// of the stream position by more than kReanchorUs has data really been lost (the endpoint's
+// one-second buffer overflowed, or the device paused), and the stream is re-anchored to the wall
+// clock so the recording keeps following it.
+//
+// Used by one capture thread; no lock.
+
+#include <cstdint>
+
+class CaptureTimeline {
+public:
+    static constexpr int64_t kReanchorUs = 1000000;
+    // Silent blocks are stamped this far behind "now", so a packet arriving right after one
+    // does not overlap it.
+    static constexpr int64_t kSilenceLagUs = 100000;
+
+    explicit CaptureTimeline(int rateHz = 44100);
+    void reset(int rateHz);
+
+    // Timestamp of a captured packet of `frames` frames read at `elapsedUs` (session clock now
+    // minus the recording's start).
+    int64_t stampPacket(int64_t elapsedUs, int64_t frames);
+    // Timestamp of the watchdog's silent block of `frames` frames made at `elapsedUs`:
+    // elapsedUs - kSilenceLagUs (0 early on). The stream position continues from its end.
+    int64_t stampSilence(int64_t elapsedUs, int64_t frames);
+
+private:
+    int64_t positionUs() const;
+
+    int m_rateHz = 44100;
+    bool m_anchored = false;
+    int64_t m_anchorUs = 0;
+    int64_t m_frames = 0;  // frames since the anchor
+};

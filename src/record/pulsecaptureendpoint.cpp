@@ -1,0 +1,330 @@
+#include "pulsecaptureendpoint.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <chrono>
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 5000;
+constexpr pa_usec_t kFragmentUs = 10000;
+constexpr pa_usec_t kMaxBufferedUs = 1000000;
+
+const char* sourceName(int mode)
+{
+    return mode == CaptureEndpoint::Microphone ? "@DEFAULT_SOURCE@" : "@DEFAULT_MONITOR@";
+}
+
+// Engine sample format of a server format we take as it is; -1 for the rest, which the server
+// converts to float for us.
+int engineSampleFormat(pa_sample_format_t format)
+{
+    switch (format) {
+    case PA_SAMPLE_U8: return 0;
+    case PA_SAMPLE_S16NE: return 1;
+    case PA_SAMPLE_S32NE: return 2;
+    case PA_SAMPLE_FLOAT32NE: return 3;
+    default: return -1;
+    }
+}
+
+// WAVE channel bits of a channel map; 0 (the default layout for the count) when a position has
+// no WAVE bit or appears twice.
+uint64_t waveChannelMask(const pa_channel_map& map)
+{
+    if (map.channels == 1)
+        return 0;
+    uint64_t mask = 0;
+    for (unsigned i = 0; i < map.channels; ++i) {
+        uint64_t bit = 0;
+        switch (map.map[i]) {
+        case PA_CHANNEL_POSITION_FRONT_LEFT: bit = 0x1; break;
+        case PA_CHANNEL_POSITION_FRONT_RIGHT: bit = 0x2; break;
+        case PA_CHANNEL_POSITION_FRONT_CENTER: bit = 0x4; break;
+        case PA_CHANNEL_POSITION_LFE: bit = 0x8; break;
+        case PA_CHANNEL_POSITION_REAR_LEFT: bit = 0x10; break;
+        case PA_CHANNEL_POSITION_REAR_RIGHT: bit = 0x20; break;
+        case PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER: bit = 0x40; break;
+        case PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER: bit = 0x80; break;
+        case PA_CHANNEL_POSITION_REAR_CENTER: bit = 0x100; break;
+        case PA_CHANNEL_POSITION_SIDE_LEFT: bit = 0x200; break;
+        case PA_CHANNEL_POSITION_SIDE_RIGHT: bit = 0x400; break;
+        case PA_CHANNEL_POSITION_TOP_CENTER: bit = 0x800; break;
+        case PA_CHANNEL_POSITION_TOP_FRONT_LEFT: bit = 0x1000; break;
+        case PA_CHANNEL_POSITION_TOP_FRONT_CENTER: bit = 0x2000; break;
+        case PA_CHANNEL_POSITION_TOP_FRONT_RIGHT: bit = 0x4000; break;
+        case PA_CHANNEL_POSITION_TOP_REAR_LEFT: bit = 0x8000; break;
+        case PA_CHANNEL_POSITION_TOP_REAR_CENTER: bit = 0x10000; break;
+        case PA_CHANNEL_POSITION_TOP_REAR_RIGHT: bit = 0x20000; break;
+        default: return 0;
+        }
+        if (mask & bit)
+            return 0;
+        mask |= bit;
+    }
+    return mask;
+}
+
+}  // namespace
+
+struct PulseCaptureEndpoint::SourceInfo {
+    bool done = false;
+    bool found = false;
+    pa_sample_spec spec{};
+    pa_channel_map map{};
+    bool isMonitor = false;
+    QString name;
+};
+
+void PulseCaptureEndpoint::onSourceInfo(pa_context*, const pa_source_info* info, int eol,
+                                        void* user)
+{
+    auto* result = static_cast<SourceInfo*>(user);
+    if (eol) {
+        result->done = true;
+        return;
+    }
+    if (!info)
+        return;
+    result->found = true;
+    result->spec = info->sample_spec;
+    result->map = info->channel_map;
+    result->isMonitor = info->monitor_of_sink != PA_INVALID_INDEX;
+    result->name = QString::fromUtf8(info->name);
+}
+
+bool PulseCaptureEndpoint::querySource(int mode, SourceInfo* info)
+{
+    pa_operation* op = pa_context_get_source_info_by_name(m_context.get(), sourceName(mode),
+                                                          &onSourceInfo, info);
+    if (op) {
+        iterateUntil([info] { return info->done; }, kConnectTimeoutMs);
+        pa_operation_cancel(op);
+        pa_operation_unref(op);
+    }
+    if (info->found)
+        return true;
+    return fail(mode == Microphone
+                    ? QStringLiteral("no microphone: the sound server has no default source")
+                    : QStringLiteral("no system audio: the sound server has no default sink"));
+}
+
+void PulseCaptureEndpoint::Deleters::operator()(pa_mainloop* loop) const { pa_mainloop_free(loop); }
+
+void PulseCaptureEndpoint::Deleters::operator()(pa_context* context) const
+{
+    pa_context_disconnect(context);
+    pa_context_unref(context);
+}
+
+void PulseCaptureEndpoint::Deleters::operator()(pa_stream* stream) const
+{
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+}
+
+PulseCaptureEndpoint::PulseCaptureEndpoint() = default;
+
+PulseCaptureEndpoint::~PulseCaptureEndpoint() { close(); }
+
+bool PulseCaptureEndpoint::fail(const QString& message)
+{
+    m_error = message;
+    m_dead = true;
+    return false;
+}
+
+bool PulseCaptureEndpoint::iterateUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        if (pa_mainloop_prepare(m_loop.get(), 100000) < 0 || pa_mainloop_poll(m_loop.get()) < 0
+            || pa_mainloop_dispatch(m_loop.get()) < 0)
+            return false;
+    }
+    return true;
+}
+
+void PulseCaptureEndpoint::dispatchPending()
+{
+    while (pa_mainloop_iterate(m_loop.get(), 0, nullptr) > 0) {
+    }
+}
+
+bool PulseCaptureEndpoint::connectContext()
+{
+    m_loop.reset(pa_mainloop_new());
+    if (!m_loop)
+        return fail(QStringLiteral("cannot create a PulseAudio main loop"));
+    m_context.reset(pa_context_new(pa_mainloop_get_api(m_loop.get()), "Quillon Audio Recorder"));
+    if (!m_context)
+        return fail(QStringLiteral("cannot create a PulseAudio context"));
+    // No autospawn: without a running server the recording must fail at once, not start one.
+    if (pa_context_connect(m_context.get(), nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        return fail(QStringLiteral("no sound server: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+    }
+    pa_context* context = m_context.get();
+    const bool settled = iterateUntil(
+        [context] {
+            const pa_context_state_t s = pa_context_get_state(context);
+            return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
+        },
+        kConnectTimeoutMs);
+    if (!settled || pa_context_get_state(context) != PA_CONTEXT_READY) {
+        const int err = pa_context_errno(context);
+        return fail(QStringLiteral("no sound server: %1")
+                        .arg(err ? QString::fromUtf8(pa_strerror(err))
+                                 : QStringLiteral("it does not answer")));
+    }
+    return true;
+}
+
+bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
+{
+    close();
+    m_dead = false;
+    m_error.clear();
+    if (!connectContext())
+        return false;
+
+    SourceInfo info;
+    if (!querySource(mode, &info))
+        return false;
+
+    pa_sample_spec spec = info.spec;
+    if (engineSampleFormat(spec.format) < 0)
+        spec.format = PA_SAMPLE_FLOAT32NE;
+    m_stream.reset(pa_stream_new(m_context.get(), mode == Microphone ? "Microphone" : "System audio",
+                                 &spec, &info.map));
+    if (!m_stream) {
+        return fail(QStringLiteral("cannot create a capture stream: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+    }
+    pa_buffer_attr attr;
+    attr.maxlength = uint32_t(pa_usec_to_bytes(kMaxBufferedUs, &spec));
+    attr.fragsize = uint32_t(pa_usec_to_bytes(kFragmentUs, &spec));
+    attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
+    const QByteArray device = info.name.toUtf8();
+    // DONT_MOVE: the server would otherwise move the stream to whatever source becomes the
+    // default when this device goes away, and the recording would silently switch from the
+    // microphone to a monitor (or the reverse). The source ends with a failure instead.
+    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+    if (pa_stream_connect_record(m_stream.get(), device.constData(), &attr, flags) < 0) {
+        return fail(QStringLiteral("cannot record from %1: %2")
+                        .arg(info.name, QString::fromUtf8(pa_strerror(
+                                            pa_context_errno(m_context.get())))));
+    }
+    pa_stream* stream = m_stream.get();
+    const bool settled = iterateUntil(
+        [stream] {
+            const pa_stream_state_t s = pa_stream_get_state(stream);
+            return s == PA_STREAM_READY || !PA_STREAM_IS_GOOD(s);
+        },
+        kConnectTimeoutMs);
+    if (!settled || pa_stream_get_state(stream) != PA_STREAM_READY) {
+        return fail(QStringLiteral("cannot record from %1: %2")
+                        .arg(info.name, QString::fromUtf8(pa_strerror(
+                                            pa_context_errno(m_context.get())))));
+    }
+
+    const pa_sample_spec* actual = pa_stream_get_sample_spec(stream);
+    const pa_channel_map* actualMap = pa_stream_get_channel_map(stream);
+    format->sampleFormat = engineSampleFormat(actual->format);
+    format->rateHz = int(actual->rate);
+    format->channels = int(actual->channels);
+    format->channelMask = actualMap ? waveChannelMask(*actualMap) : 0;
+    format->blockAlign = int(pa_frame_size(actual));
+    format->bitsPerSample = int(pa_sample_size(actual) * 8);
+    m_blockAlign = format->blockAlign;
+    return true;
+}
+
+bool PulseCaptureEndpoint::checkAlive()
+{
+    if (m_dead)
+        return false;
+    if (!m_stream)
+        return fail(QStringLiteral("the capture stream is not open"));
+    dispatchPending();
+    const pa_context_state_t cs = pa_context_get_state(m_context.get());
+    if (cs != PA_CONTEXT_READY) {
+        return fail(QStringLiteral("lost the sound server: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+    }
+    if (pa_stream_get_state(m_stream.get()) != PA_STREAM_READY)
+        return fail(QStringLiteral("the capture device went away"));
+    return true;
+}
+
+int64_t PulseCaptureEndpoint::readableBytes()
+{
+    if (!checkAlive())
+        return -1;
+    const size_t size = pa_stream_readable_size(m_stream.get());
+    if (size == size_t(-1)) {
+        fail(QStringLiteral("cannot read the capture stream: %1")
+                 .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+        return -1;
+    }
+    return int64_t(size);
+}
+
+bool PulseCaptureEndpoint::peek(const void** data, int64_t* frames)
+{
+    *data = nullptr;
+    *frames = 0;
+    if (m_dead || !m_stream)
+        return fail(m_error.isEmpty() ? QStringLiteral("the capture stream is not open") : m_error);
+    size_t bytes = 0;
+    if (pa_stream_peek(m_stream.get(), data, &bytes) < 0) {
+        return fail(QStringLiteral("cannot read the capture stream: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+    }
+    // bytes == 0: nothing there, and nothing to drop. A null pointer with bytes: a hole in the
+    // stream (data the server lost); it is dropped and the timeline re-anchors when it matters.
+    m_peeked = bytes > 0;
+    if (*data)
+        *frames = int64_t(bytes) / m_blockAlign;
+    return true;
+}
+
+bool PulseCaptureEndpoint::drop()
+{
+    if (!m_peeked)
+        return !m_dead;
+    m_peeked = false;
+    if (pa_stream_drop(m_stream.get()) < 0) {
+        return fail(QStringLiteral("cannot read the capture stream: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
+    }
+    return true;
+}
+
+void PulseCaptureEndpoint::close()
+{
+    m_peeked = false;
+    m_stream.reset();
+    m_context.reset();
+    m_loop.reset();
+}
+
+QString PulseCaptureEndpoint::errorString() const { return m_error; }
+
+bool PulseCaptureEndpoint::sourceAvailable(int mode, QString* reason)
+{
+    PulseCaptureEndpoint probe;
+    auto failWith = [&](const QString& text) {
+        if (reason)
+            *reason = text;
+        return false;
+    };
+    SourceInfo info;
+    if (!probe.connectContext() || !probe.querySource(mode, &info))
+        return failWith(probe.m_error);
+    if (mode == Microphone && info.isMonitor)
+        return failWith(QStringLiteral("no microphone (the default source is %1)").arg(info.name));
+    return true;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Capture endpoint on the PulseAudio (or PipeWire-Pulse) sound server. System audio is the
+// monitor of the default sink ("@DEFAULT_MONITOR@"), the microphone the default source
+// ("@DEFAULT_SOURCE@"). It runs its own plain mainloop, iterated without blocking by the calls
+// of the capture thread, so no second thread and no lock is involved.
+//
+// The stream asks for ~10 ms fragments (the capture threads poll every 10 ms) and keeps at most
+// one second in the server's buffer; older data is lost when the reader falls further behind.
+// The stream stays on the device it was opened on; when that device goes away (unplugged,
+// module unloaded) or the server does, the next call fails.
+
+#include "captureendpoint.h"
+
+#include <memory>
+
+struct pa_context;
+struct pa_mainloop;
+struct pa_stream;
+struct pa_source_info;
+
+class PulseCaptureEndpoint : public CaptureEndpoint {
+public:
+    PulseCaptureEndpoint();
+    ~PulseCaptureEndpoint() override;
+
+    bool open(int mode, CaptureFormat* format) override;
+    int64_t readableBytes() override;
+    bool peek(const void** data, int64_t* frames) override;
+    bool drop() override;
+    void close() override;
+    QString errorString() const override;
+
+    // Whether a source of `mode` can be recorded now: the server answers and, for the
+    // microphone, the default source exists and is not the monitor of a sink (the server falls
+    // back to a monitor when no input device is left). Blocks for at most a few seconds.
+    static bool sourceAvailable(int mode, QString* reason = nullptr);
+
+private:
+    struct Deleters {
+        void operator()(pa_mainloop* loop) const;
+        void operator()(pa_context* context) const;
+        void operator()(pa_stream* stream) const;
+    };
+
+    struct SourceInfo;
+    static void onSourceInfo(pa_context* context, const pa_source_info* info, int eol,
+                             void* user);
+
+    bool connectContext();
+    bool querySource(int mode, SourceInfo* info);
+    bool iterateUntil(const std::function<bool()>& done, int timeoutMs);
+    void dispatchPending();
+    bool checkAlive();
+    bool fail(const QString& message);
+
+    std::unique_ptr<pa_mainloop, Deleters> m_loop;
+    std::unique_ptr<pa_context, Deleters> m_context;
+    std::unique_ptr<pa_stream, Deleters> m_stream;
+    QString m_error;
+    int m_blockAlign = 4;
+    bool m_peeked = false;
+    bool m_dead = false;
+};

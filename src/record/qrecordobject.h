@@ -1,0 +1,79 @@
+#pragma once
+// The recording session: turns the sources selected in QRecordAreaInfo into one output file.
+// Owns one capture source per input (system audio, microphone), one recorder of the media
+// engine, and the timers that report the recorded duration (100 ms) and the latest level block
+// (50 ms). Every recording, cut and split is a start()/stop() pair on one session object.
+//
+// Threading: lives on the GUI thread; start(), stop() and the timers run there. The sources'
+// threads send frames to the recorder directly; stop() joins them before it stops the recorder.
+
+#include "captureendpoint.h"
+#include "encodesettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class QRecordAudioObject;
+
+class QRecordObject : public QObject {
+    Q_OBJECT
+public:
+    explicit QRecordObject(QObject* parent = nullptr);
+    ~QRecordObject() override;
+
+    // Container, codec and audio parameters of the next start().
+    void setEncodeSettings(const EncodeSettings& settings) { m_settings = settings; }
+    const EncodeSettings& encodeSettings() const { return m_settings; }
+
+    // Begins a new file at `path`. False means nothing is being recorded; lastError() says why.
+    bool start(const QString& path);
+    // Ends capture and finishes the file; safe to call when nothing runs.
+    void stop();
+
+    bool isRecording() const { return m_recording; }
+    QString outputPath() const { return m_path; }
+    // Duration of the current (or the last) recording, in microseconds.
+    uint64_t lastRecordedDurationUs() const { return m_lastDurationUs; }
+    // Why the last start failed, a source was lost, or the file could not be written.
+    QString lastError() const { return m_lastError; }
+    // Sources whose capture thread is running now.
+    int capturingSources() const;
+
+    QRecordAudioObject* systemSource() const { return m_system; }
+    QRecordAudioObject* microphoneSource() const { return m_microphone; }
+
+signals:
+    void emitRecordTime(uint64_t);
+    // The latest level block of the recorder and its length in 16-bit values; the pointer is
+    // valid only while the signal is delivered.
+    void emitAudioData(unsigned char* data, int sps);
+    void emitFinishRecordFile(QString path);
+    void emitAudioRecordFail();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    int32_t makeEncodeParams() const;
+    bool startSources(bool* mixing);
+    void stopSources();
+    void killTimers();
+    void abandonStart(int32_t params, const QString& reason);
+    void onSourceFailed(QRecordAudioObject* source);
+    void onRecorderFailed();
+    void finish();
+
+    EncodeSettings m_settings;
+    int32_t m_recorder = 0;
+    QRecordAudioObject* m_system = nullptr;
+    QRecordAudioObject* m_microphone = nullptr;
+    QString m_path;
+    QString m_lastError;
+    uint64_t m_lastDurationUs = 0;
+    int m_recordTimer = 0;
+    int m_audioDataTimer = 0;
+    bool m_recording = false;
+    bool m_stopping = false;
+};
