@@ -1,0 +1,152 @@
+#!/usr/bin/python3
+"""Independent reader and writer of tags for the tag writer's tests (mutagen as oracle).
+
+  mutagen_tool.py dump FILE            -> JSON object of the common fields
+  mutagen_tool.py write FILE JSON IMG  -> writes the fields of JSON and IMG as front cover
+"""
+import base64
+import json
+import sys
+
+import mutagen
+from mutagen.asf import ASF, ASFByteArrayAttribute
+from mutagen.flac import FLAC, Picture
+from mutagen.id3 import (APIC, COMM, ID3, TALB, TCOM, TCON, TCOP, TDRC, TIT2, TPE1, TPE2,
+                         TPOS, TRCK, USLT)
+from mutagen.mp4 import MP4, MP4Cover
+from mutagen.oggopus import OggOpus
+from mutagen.oggvorbis import OggVorbis
+
+ID3_KEYS = {"title": "TIT2", "artist": "TPE1", "album": "TALB", "genre": "TCON",
+            "year": "TDRC", "track": "TRCK", "copyright": "TCOP", "albumartist": "TPE2",
+            "composer": "TCOM", "disc": "TPOS"}
+MP4_KEYS = {"title": "\xa9nam", "artist": "\xa9ART", "album": "\xa9alb", "genre": "\xa9gen",
+            "year": "\xa9day", "comment": "\xa9cmt", "copyright": "\xa9cpy",
+            "lyrics": "\xa9lyr", "albumartist": "aART", "composer": "\xa9wrt",
+            "grouping": "\xa9grp"}
+VORBIS_KEYS = {"title": "title", "artist": "artist", "album": "album", "genre": "genre",
+               "year": "date", "track": "tracknumber", "comment": "comment",
+               "copyright": "copyright", "lyrics": "lyrics", "albumartist": "albumartist",
+               "composer": "composer", "grouping": "grouping", "disc": "discnumber"}
+ASF_KEYS = {"title": "Title", "artist": "Author", "comment": "Description",
+            "album": "WM/AlbumTitle", "genre": "WM/Genre", "year": "WM/Year",
+            "track": "WM/TrackNumber", "copyright": "WM/ProviderCopyright",
+            "lyrics": "WM/Lyrics", "albumartist": "WM/AlbumArtist",
+            "composer": "WM/Composer", "grouping": "WM/ContentGroupDescription",
+            "disc": "WM/PartOfSet"}
+
+
+def id3_of(f):
+    return f.tags if isinstance(f.tags, ID3) else None
+
+
+def dump(path):
+    f = mutagen.File(path)
+    out = {"kind": type(f).__name__}
+    tags = f.tags
+    cover = None
+    if isinstance(tags, ID3):
+        for k, frame in ID3_KEYS.items():
+            if frame in tags:
+                out[k] = str(tags[frame].text[0])
+        for frame in tags.getall("COMM"):
+            if frame.desc == "":
+                out["comment"] = str(frame.text[0])
+        for frame in tags.getall("USLT"):
+            out["lyrics"] = str(frame.text)
+        pics = tags.getall("APIC")
+        if pics:
+            cover = (pics[0].data, pics[0].mime)
+    elif isinstance(f, MP4):
+        for k, key in MP4_KEYS.items():
+            if key in tags:
+                out[k] = str(tags[key][0])
+        for k, key in (("track", "trkn"), ("disc", "disk")):
+            if key in tags:
+                n, total = tags[key][0]
+                out[k] = "%d/%d" % (n, total) if total else str(n)
+        if "covr" in tags:
+            c = tags["covr"][0]
+            cover = (bytes(c), "image/png" if c.imageformat == MP4Cover.FORMAT_PNG
+                     else "image/jpeg")
+    elif isinstance(f, ASF):
+        for k, key in ASF_KEYS.items():
+            if key in tags:
+                out[k] = str(tags[key][0])
+        if "WM/Picture" in tags:
+            raw = tags["WM/Picture"][0].value
+            size = int.from_bytes(raw[1:5], "little")
+            cover = (raw[-size:], "")
+    elif tags is not None:
+        for k, key in VORBIS_KEYS.items():
+            if key in tags:
+                out[k] = str(tags[key][0])
+        if isinstance(f, FLAC) and f.pictures:
+            cover = (f.pictures[0].data, f.pictures[0].mime)
+        elif "metadata_block_picture" in tags:
+            p = Picture(base64.b64decode(tags["metadata_block_picture"][0]))
+            cover = (p.data, p.mime)
+        out["vendor"] = tags.vendor
+    if cover:
+        out["cover_size"] = len(cover[0])
+        out["cover_mime"] = cover[1]
+        out["cover_head"] = cover[0][:16].hex()
+    return out
+
+
+def write(path, values, image):
+    data = open(image, "rb").read()
+    f = mutagen.File(path)
+    if isinstance(f, MP4):
+        if f.tags is None:
+            f.add_tags()
+        for k, key in MP4_KEYS.items():
+            if k in values:
+                f.tags[key] = [values[k]]
+        f.tags["trkn"] = [tuple(int(x) for x in values["track"].split("/"))]
+        f.tags["covr"] = [MP4Cover(data, MP4Cover.FORMAT_PNG)]
+    elif isinstance(f, ASF):
+        for k, key in ASF_KEYS.items():
+            if k in values:
+                f.tags[key] = [values[k]]
+        raw = b"\x03" + len(data).to_bytes(4, "little") + "image/png\0".encode("utf-16-le") \
+            + "\0".encode("utf-16-le") + data
+        f.tags["WM/Picture"] = [ASFByteArrayAttribute(raw)]
+    elif isinstance(f, (FLAC, OggVorbis, OggOpus)):
+        if f.tags is None:
+            f.add_tags()
+        for k, key in VORBIS_KEYS.items():
+            if k in values:
+                f.tags[key] = [values[k]]
+        pic = Picture()
+        pic.type, pic.mime, pic.data = 3, "image/png", data
+        if isinstance(f, FLAC):
+            f.add_picture(pic)
+        else:
+            f.tags["metadata_block_picture"] = [base64.b64encode(pic.write()).decode()]
+    else:
+        if f.tags is None:
+            f.add_tags()
+        t = f.tags
+        frames = {"title": TIT2, "artist": TPE1, "album": TALB, "genre": TCON, "year": TDRC,
+                  "track": TRCK, "copyright": TCOP, "albumartist": TPE2, "composer": TCOM,
+                  "disc": TPOS}
+        for k, cls in frames.items():
+            if k in values:
+                t.add(cls(encoding=1, text=[values[k]]))
+        if "comment" in values:
+            t.add(COMM(encoding=1, lang="eng", desc="", text=[values["comment"]]))
+        if "lyrics" in values:
+            t.add(USLT(encoding=1, lang="eng", desc="", text=values["lyrics"]))
+        t.add(APIC(encoding=1, mime="image/png", type=3, desc="", data=data))
+        version = int(values.get("id3version", "4"))
+        f.save(v2_version=version)
+        return
+    f.save()
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "dump":
+        print(json.dumps(dump(sys.argv[2])))
+    else:
+        write(sys.argv[2], json.loads(sys.argv[3]), sys.argv[4])
