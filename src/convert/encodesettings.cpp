@@ -1,8 +1,36 @@
 #include "encodesettings.h"
 
+#include "formatdescriptor.h"
+
 int clampAudioBitRateKbps(const QString& formatKey, int sampleRateHz, int bitRateKbps)
 {
     if (formatKey == QLatin1String("OGG") && sampleRateHz < 32000 && bitRateKbps > 160)
         return 160;
     return bitRateKbps;
+}
+
+EncodeSettings encodeSettingsFromDescriptor(const FormatDescriptor& descriptor, int areaWidth,
+                                            int areaHeight)
+{
+    EncodeSettings s;
+    s.formatKey = descriptor.formatKey;
+    s.videoCodec = descriptor.audioOnly ? -1 : descriptor.videoCodec;
+    s.audioCodec = descriptor.audioCodec;
+    s.rawStream = descriptor.formatKey == QLatin1String("AVI") ||
+                  descriptor.formatKey == QLatin1String("mpegts") ||
+                  descriptor.formatKey == QLatin1String("MPEG1VIDEO");
+    if (!descriptor.audioOnly) {
+        s.width = descriptor.width != 0 ? descriptor.width : areaWidth;
+        s.height = descriptor.height != 0 ? descriptor.height : areaHeight;
+    }
+    s.videoBitRateKbps = descriptor.videoBitRateKbps;
+    s.frameRateNum = descriptor.frameRateNum;
+    s.frameRateDen = descriptor.frameRateDen;
+    s.frameRateHundredths = 0;
+    s.quality = descriptor.quality;
+    s.channels = descriptor.channels;
+    s.sampleRateHz = descriptor.sampleRateHz;
+    s.audioBitRateKbps = clampAudioBitRateKbps(descriptor.formatKey, descriptor.sampleRateHz,
+                                               descriptor.audioBitRateKbps);
+    return s;
 }

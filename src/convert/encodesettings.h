@@ -4,6 +4,8 @@
 
 #include <QString>
 
+struct FormatDescriptor;
+
 struct EncodeSettings {
     QString formatKey;          // container key of the format catalogue ("MP3", "OGG", "M4A", ...)
     int videoCodec = -1;        // FFmpeg codec id; -1 = audio only
@@ -24,3 +26,10 @@ struct EncodeSettings {
 // Vorbis at low sample rates cannot reach high bit rates: an "OGG" output below 32000 Hz is
 // capped at 160 kbit/s. Every other combination keeps its bit rate.
 int clampAudioBitRateKbps(const QString& formatKey, int sampleRateHz, int bitRateKbps);
+
+// The encode settings of a recording or conversion from the chosen format: container key,
+// codecs (video -1 when audio only), the raw-stream flag ("AVI", "mpegts", "MPEG1VIDEO"),
+// picture size (0 replaced by the recording area's, both 0 when audio only), frame rate,
+// quality, channels, sample rate and the audio bit rate through clampAudioBitRateKbps.
+EncodeSettings encodeSettingsFromDescriptor(const FormatDescriptor& descriptor, int areaWidth,
+                                            int areaHeight);

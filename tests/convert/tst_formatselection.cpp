@@ -1,0 +1,217 @@
+// The saved output-format choice: loading profiles at their stored quality preset, custom
+// values, confirming, resetting, and encode settings for a profile id. Settings files live in
+// a private data folder.
+
+#include "formatselection.h"
+#include "parserxml.h"
+#include "plistdocument.h"
+#include "qualitypreset.h"
+#include "testmedia.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestFormatSelection : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void freshProfileOpensHighQuality();
+    void smallSizeRoundTrip();
+    void customizedUsesStoredValues();
+    void customizedWithoutValuesIsHighQuality();
+    void confirmStoresTheChoice();
+    void resetLandsOnSmallSize();
+    void missingProfileLeavesDescriptorAlone();
+    void encodeSettingsForProfile_data();
+    void encodeSettingsForProfile();
+
+private:
+    const FormatCatalogue* m_catalogue = nullptr;
+    QTemporaryDir m_data;
+};
+
+void TestFormatSelection::initTestCase()
+{
+    QVERIFY(m_data.isValid());
+    qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+    QVERIFY(ParserXML::appDataFolder().startsWith(m_data.path()));
+    // The first PlistDocument read decides the catalogue for the whole process, so the shipped
+    // catalogue is found although tests do not run beside the resource folder.
+    PlistDocument::instance(
+        (testmedia::sourceDir() + QStringLiteral("/resources/static/profile/profiles_win.plist"))
+            .toStdString());
+    m_catalogue = &FormatCatalogue::instance();
+    QVERIFY(m_catalogue->findProfile(QStringLiteral("5000")).isValid());
+}
+
+void TestFormatSelection::init()
+{
+    QFile::remove(ParserXML::settingsFilePath());
+    QFile::remove(ParserXML::formatFilePath());
+}
+
+void TestFormatSelection::freshProfileOpensHighQuality()
+{
+    QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5000")),
+             QualityPreset::kHighQuality);
+    QVERIFY(FormatSelection::loadSavedFormats(*m_catalogue));
+    const FormatDescriptor* audio = FormatDescriptor::audio();
+    QCOMPARE(audio->formatKey, QStringLiteral("MP3"));
+    QCOMPARE(audio->audioBitRateKbps, 320);
+    QCOMPARE(FormatSelection::currentFormat(false).id, QStringLiteral("5000"));
+    QCOMPARE(FormatSelection::currentFormat(false).category, QStringLiteral("General Audio"));
+    QVERIFY(!FormatSelection::currentFormat(false).title.isEmpty());
+    QCOMPARE(FormatSelection::currentFormat(true).id, QStringLiteral("4000"));
+    QVERIFY(!FormatDescriptor::video()->audioOnly);
+    QCOMPARE(FormatDescriptor::current(), FormatDescriptor::audio());
+}
+
+void TestFormatSelection::smallSizeRoundTrip()
+{
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5004"), QualityPreset::kSmallSizeIndex));
+    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("5004"),
+                                           QStringLiteral("QUALITY_VALUE")),
+             QStringLiteral("1"));
+    QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5004")),
+             QualityPreset::kSmallSize);
+    const FormatDescriptor* audio = FormatDescriptor::audio();
+    QCOMPARE(audio->formatKey, QStringLiteral("OGG"));
+    QCOMPARE(audio->sampleRateHz, 22050);
+    QCOMPARE(audio->audioBitRateKbps, 64);
+
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5004"), QualityPreset::kHighQualityIndex));
+    QCOMPARE(audio->sampleRateHz, 44100);
+    QCOMPARE(audio->audioBitRateKbps, 256);
+}
+
+void TestFormatSelection::customizedUsesStoredValues()
+{
+    CustomFormatSettings custom;
+    custom.audioEncoder = QStringLiteral("AAC");
+    custom.audioBitRate = QStringLiteral("64");
+    custom.audioSampleRate = QStringLiteral("22050");
+    custom.audioChannels = QStringLiteral("1");
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5001"), QualityPreset::kCustomizedIndex,
+                                     &custom));
+    const FormatDescriptor* audio = FormatDescriptor::audio();
+    QCOMPARE(audio->formatKey, QStringLiteral("M4A"));
+    QCOMPARE(audio->audioCodec, 0x15002);
+    QCOMPARE(audio->audioBitRateKbps, 64);
+    QCOMPARE(audio->sampleRateHz, 22050);
+    QCOMPARE(audio->channels, 1);
+
+    CustomFormatSettings fields;
+    FormatDescriptor d;
+    QVERIFY(FormatSelection::loadProfile(*m_catalogue, QStringLiteral("General Audio"),
+                                         QStringLiteral("5001"), &d, &fields));
+    QCOMPARE(fields.audioChannels, QStringLiteral("1"));
+    QCOMPARE(d, *audio);
+}
+
+void TestFormatSelection::customizedWithoutValuesIsHighQuality()
+{
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5000"), QualityPreset::kCustomizedIndex));
+    QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5000")),
+             QualityPreset::kCustomized);
+    QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 320);
+}
+
+void TestFormatSelection::confirmStoresTheChoice()
+{
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5003"), QualityPreset::kHighQualityIndex));
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
+                                        QStringLiteral("Audio_Id"), QString()),
+             QStringLiteral("5003"));
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
+                                        QStringLiteral("Audio_Categories"), QString()),
+             QStringLiteral("General Audio"));
+    // The video choice is untouched by an audio confirmation.
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
+                                        QStringLiteral("Video_Id"), QStringLiteral("none")),
+             QStringLiteral("none"));
+    QCOMPARE(FormatDescriptor::audio()->formatKey, QStringLiteral("FLAC"));
+    QCOMPARE(FormatDescriptor::audio()->extension, QStringLiteral("flac"));
+    QCOMPARE(FormatSelection::currentFormat(false).id, QStringLiteral("5003"));
+}
+
+void TestFormatSelection::resetLandsOnSmallSize()
+{
+    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                     QStringLiteral("5006"), QualityPreset::kHighQualityIndex));
+    QVERIFY(FormatSelection::resetToDefaults(*m_catalogue));
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
+                                        QStringLiteral("Audio_Id"), QString()),
+             QStringLiteral("5000"));
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
+                                        QStringLiteral("Video_Id"), QString()),
+             QStringLiteral("4000"));
+    for (const char* id : {"5000", "4000"})
+        QCOMPARE(FormatSelection::storedQualityLevel(QLatin1String(id)),
+                 QualityPreset::kSmallSize);
+    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("4000"),
+                                           QStringLiteral("Video_Quality")),
+             QStringLiteral("0"));
+    QCOMPARE(FormatDescriptor::audio()->formatKey, QStringLiteral("MP3"));
+    QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 128);
+    QCOMPARE(FormatDescriptor::video()->width, 1280);
+}
+
+void TestFormatSelection::missingProfileLeavesDescriptorAlone()
+{
+    FormatDescriptor d;
+    d.formatKey = QStringLiteral("keep");
+    QVERIFY(!FormatSelection::loadProfile(*m_catalogue, QStringLiteral("General Audio"),
+                                          QStringLiteral("4000"), &d));
+    QCOMPARE(d.formatKey, QStringLiteral("keep"));
+    ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
+                               QString());
+    ParserXML::setSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
+                               QStringLiteral("9999"));
+    QVERIFY(!FormatSelection::loadSavedFormats(*m_catalogue));
+}
+
+void TestFormatSelection::encodeSettingsForProfile_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("formatKey");
+    QTest::addColumn<int>("rateHz");
+    QTest::addColumn<int>("kbps");
+    QTest::newRow("mp3 high") << "5000" << QualityPreset::kHighQuality << "MP3" << 44100 << 320;
+    QTest::newRow("ogg small") << "5004" << QualityPreset::kSmallSize << "OGG" << 22050 << 64;
+    QTest::newRow("opus high") << "5005" << QualityPreset::kHighQuality << "OPUS" << 48000
+                               << 192;
+    QTest::newRow("wav small") << "5002" << QualityPreset::kSmallSize << "WAV" << 22050 << 0;
+    QTest::newRow("video profile audio part") << "4000" << QualityPreset::kHighQuality << "MP4"
+                                              << 48000 << 192;
+}
+
+void TestFormatSelection::encodeSettingsForProfile()
+{
+    QFETCH(QString, id);
+    QFETCH(int, level);
+    QFETCH(QString, formatKey);
+    QFETCH(int, rateHz);
+    QFETCH(int, kbps);
+    EncodeSettings s;
+    QString error;
+    QVERIFY2(FormatSelection::encodeSettingsForProfile(id, level, &s, &error),
+             qPrintable(error));
+    QCOMPARE(s.formatKey, formatKey);
+    QCOMPARE(s.sampleRateHz, rateHz);
+    QCOMPARE(s.audioBitRateKbps, kbps);
+    QVERIFY(s.audioCodec != 0);
+    QVERIFY(!FormatSelection::encodeSettingsForProfile(QStringLiteral("77"), level, &s, &error));
+    QVERIFY(error.contains(QStringLiteral("77")));
+}
+
+QTEST_GUILESS_MAIN(TestFormatSelection)
+#include "tst_formatselection.moc"
