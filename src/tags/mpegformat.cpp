@@ -40,22 +40,52 @@ int MpegFormat::frameLength(const unsigned char* p, bool adts)
     return perFrame * bitrate / rate + padding;
 }
 
+// True when `count` frames follow each other from `pos` with the same stream parameters
+// (version, layer, sample rate), or (when endCounts) the chain reaches `end` exactly after
+// at least one frame.
+bool MpegFormat::chainAt(const FileStream& file, int64_t pos, int64_t end, int count,
+                         bool endCounts) const
+{
+    std::string first;
+    for (int i = 0; i < count; ++i) {
+        if (pos == end && endCounts)
+            return i > 0;
+        if (pos >= end)
+            return false;
+        const std::string h = file.read(pos, 7);
+        if (h.size() < 7)
+            return false;
+        const int len = frameLength(reinterpret_cast<const unsigned char*>(h.data()), m_adts);
+        if (len == 0)
+            return false;
+        // Byte 1 fixes version and layer; the top six bits of byte 2 (ADTS: profile and
+        // rate) or the rate bits (MPEG) must not change within a stream.
+        const std::string key = m_adts ? h.substr(1, 2).substr(0, 1) + char(h[2] & 0xFC)
+                                       : h.substr(1, 1) + char(h[2] & 0x0C);
+        if (i == 0)
+            first = key;
+        else if (key != first)
+            return false;
+        pos += len;
+    }
+    return true;
+}
+
 bool MpegFormat::findAudio(const FileStream& file, int64_t from, int64_t end) const
 {
-    // Encoders and taggers may leave zero bytes or junk between the tag and the first frame;
-    // look a little way for two frames in a row.
+    // Taggers may leave zero bytes between the tag and the first frame: skip them, then two
+    // frames in a row suffice. Otherwise look a little further for junk before the audio,
+    // but demand a longer chain so that bytes of another format do not pass by chance.
     const std::string head = file.read(from, std::min<int64_t>(end - from, 64 * 1024));
+    size_t zeros = 0;
+    while (zeros < head.size() && head[zeros] == '\0')
+        ++zeros;
+    if (chainAt(file, from + int64_t(zeros), end, 2, true))
+        return true;
     const auto* p = reinterpret_cast<const unsigned char*>(head.data());
-    const int64_t n = int64_t(head.size());
-    for (int64_t i = 0; i + 7 <= n; ++i) {
-        const int len = frameLength(p + i, m_adts);
-        if (len == 0)
-            continue;
-        if (from + i + len >= end)
-            return true;  // a single frame up to the end of the stream
-        std::string next = file.read(from + i + len, 7);
-        if (next.size() == 7
-            && frameLength(reinterpret_cast<const unsigned char*>(next.data()), m_adts) > 0)
+    for (size_t i = zeros + 1; i + 7 <= head.size(); ++i) {
+        if (p[i] == 0xFF && frameLength(p + i, m_adts) > 0
+            && chainAt(file, from + int64_t(i), end, 6, false))
             return true;
     }
     return false;

@@ -1,8 +1,8 @@
 #pragma once
 // MpegFormat: MPEG audio (MP3, code 2) and ADTS AAC (code 3) streams. The primary block is an
 // ID3v2 tag at the start (created when missing); APE and ID3v1 tags at the end are read and
-// kept in step when present. A file is accepted when two consecutive frame headers of its
-// kind follow the ID3v2 tag (one suffices for a stream of a single frame).
+// kept in step when present. A file is accepted when consecutive frame headers of its kind
+// with the same stream parameters follow the ID3v2 tag.
 
 #include "containerformat.h"
 #include "id3v2tag.h"
@@ -29,6 +29,8 @@ public:
 
 private:
     bool findAudio(const FileStream& file, int64_t from, int64_t end) const;
+    bool chainAt(const FileStream& file, int64_t pos, int64_t end, int count,
+                 bool endCounts) const;
 
     bool m_adts;
     std::unique_ptr<Id3v2Tag> m_id3;
