@@ -1,0 +1,195 @@
+// Every audio profile of the shipped catalogue, at each of its presets, really encodes: one
+// second of generated stereo tone goes through the media engine's recorder with the encode
+// settings of that preset, and ffprobe checks codec, rate, channels and bit rate of the file.
+
+#include "encodesettings.h"
+#include "formatcatalogue.h"
+#include "plist.h"
+#include "qualitypreset.h"
+#include "testmedia.h"
+
+#include <brisca/brisca.h>
+
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kSourceRateHz = 44100;
+constexpr int kBlockSamples = 441;  // 10 ms, as a capture thread hands them over
+
+FormatCatalogue shippedCatalogue()
+{
+    boost::any root;
+    Plist::readFile((testmedia::sourceDir() +
+                     QStringLiteral("/resources/static/profile/profiles_win.plist"))
+                        .toStdString(),
+                    root);
+    return FormatCatalogue(boost::any_cast<PlistDict>(root));
+}
+
+// Records one second of a 440 Hz stereo tone; returns an empty text or the failure.
+QString recordSecond(const EncodeSettings& s, const QString& path)
+{
+    const int32_t params = CreateEncodeParams();
+    SetAudioCodec(params, s.audioCodec);
+    SetAudioSampleRate(params, s.sampleRateHz);
+    SetAudioChannels(params, s.channels);
+    SetAudioBitRate(params, s.audioBitRateKbps * 1000);
+    if (s.audioCodec == 0x15002)
+        SetAudioEncoderName(params, "aac");
+    SetVideoCodec(params, s.videoCodec);
+
+    const int32_t recorder = CreateRecorder(-1);
+    QString failure;
+    if (!OpenRecorder(recorder, path.toUtf8().constData(), s.formatKey.toUtf8().constData(),
+                      params)) {
+        failure = QStringLiteral("open: ") + QString::fromUtf8(BriscaLastError());
+    } else if (StartRecorder(recorder) != 1) {
+        failure = QStringLiteral("start: ") + QString::fromUtf8(BriscaLastError());
+    } else {
+        std::vector<int16_t> block(kBlockSamples * 2);
+        for (int b = 0; b < kSourceRateHz / kBlockSamples && failure.isEmpty(); ++b) {
+            for (int i = 0; i < kBlockSamples; ++i) {
+                const double t = double(b * kBlockSamples + i) / kSourceRateHz;
+                const auto v = static_cast<int16_t>(12000 * std::sin(2 * M_PI * 440 * t));
+                block[2 * i] = v;
+                block[2 * i + 1] = v;
+            }
+            const int32_t frame = CreateFrame();
+            SetFrameSampleFormat(frame, 1);
+            SetFrameSampleRate(frame, kSourceRateHz);
+            SetFrameChannels(frame, 2);
+            SetFrameChannelLayout(frame, 3);
+            SetFrameSamples(frame, block.data(), kBlockSamples);
+            SetFrameTimestamp(frame, int64_t(b) * kBlockSamples * 1000000 / kSourceRateHz);
+            if (!WriteAudioFrame(recorder, frame))
+                failure = QStringLiteral("write: ") + QString::fromUtf8(BriscaLastError());
+            ReleaseFrame(frame);
+        }
+        if (GetRecorderState(recorder) == BRISCA_RECORDER_WRITING && !StopRecorder(recorder)
+            && failure.isEmpty())
+            failure = QStringLiteral("stop: ") + QString::fromUtf8(BriscaLastError());
+    }
+    CloseRecorder(recorder);
+    DestroyRecorder(recorder);
+    ReleaseEncodeParams(params);
+    return failure;
+}
+
+}  // namespace
+
+class TestProfileRecording : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyAudioPreset_data();
+    void everyAudioPreset();
+    void autoValuesLeaveTheChoiceToTheEncoder_data();
+    void autoValuesLeaveTheChoiceToTheEncoder();
+};
+
+void TestProfileRecording::everyAudioPreset_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("level");
+    const FormatCatalogue catalogue = shippedCatalogue();
+    for (const FormatProfile& p : catalogue.profiles(QStringLiteral("General Audio"))) {
+        for (int level : {QualityPreset::kHighQuality, QualityPreset::kSmallSize,
+                          QualityPreset::kCustomized}) {
+            QTest::addRow("%s %s %s", qPrintable(p.id()), qPrintable(p.formatKey()),
+                          qPrintable(QualityPreset::levelName(level)))
+                << p.id() << level;
+        }
+    }
+}
+
+void TestProfileRecording::everyAudioPreset()
+{
+    QFETCH(QString, id);
+    QFETCH(int, level);
+    static const FormatCatalogue catalogue = shippedCatalogue();
+    const FormatProfile profile = catalogue.findProfile(id);
+    // Customized without stored values: the profile's "default" entries.
+    const CustomFormatSettings fields = profile.fields(level);
+    FormatDescriptor descriptor;
+    QString error;
+    QVERIFY2(catalogue.describe(profile, fields, &descriptor, &error), qPrintable(error));
+    const EncodeSettings s = encodeSettingsFromDescriptor(descriptor, 0, 0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("take.") + descriptor.extension);
+    const QString failure = recordSecond(s, path);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+    const QJsonObject stream = testmedia::audioStream(path);
+    QVERIFY2(!stream.isEmpty(), "ffprobe finds no audio stream");
+    // The catalogue's codec names are FFmpeg's codec names in upper case.
+    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(),
+             fields.audioEncoder.toLower());
+    // Opus always decodes at 48000 Hz, whatever rate it was encoded at.
+    const int expectedRate = s.formatKey == QLatin1String("OPUS") ? 48000 : s.sampleRateHz;
+    QCOMPARE(stream.value(QStringLiteral("sample_rate")).toString().toInt(), expectedRate);
+    QCOMPARE(stream.value(QStringLiteral("channels")).toInt(), s.channels);
+    const double seconds = testmedia::durationSeconds(path);
+    QVERIFY2(seconds > 0.9 && seconds < 1.2, qPrintable(QString::number(seconds)));
+
+    // Constant or nominal bit rates are in the stream header; AAC's is measured over one
+    // second of a tone, so only its order of magnitude is checked. Opus has none.
+    const int kbps = s.audioBitRateKbps;
+    const double streamKbps =
+        stream.value(QStringLiteral("bit_rate")).toString().toDouble() / 1000.0;
+    const QString codec = fields.audioEncoder;
+    if (codec == QLatin1String("MP3") || codec == QLatin1String("AC3") ||
+        codec == QLatin1String("WMAV2") || codec == QLatin1String("VORBIS")) {
+        QVERIFY2(std::abs(streamKbps - kbps) <= kbps * 0.02,
+                 qPrintable(QStringLiteral("%1 kbps, wanted %2").arg(streamKbps).arg(kbps)));
+    } else if (codec == QLatin1String("AAC")) {
+        QVERIFY2(streamKbps > kbps * 0.3 && streamKbps < kbps * 1.5,
+                 qPrintable(QStringLiteral("%1 kbps, wanted %2").arg(streamKbps).arg(kbps)));
+    } else if (codec.startsWith(QLatin1String("PCM"))) {
+        QCOMPARE(qRound(streamKbps), qRound(s.sampleRateHz * s.channels * 16 / 1000.0));
+    }
+}
+
+void TestProfileRecording::autoValuesLeaveTheChoiceToTheEncoder_data()
+{
+    QTest::addColumn<QString>("id");
+    const FormatCatalogue catalogue = shippedCatalogue();
+    for (const FormatProfile& p : catalogue.profiles(QStringLiteral("General Audio")))
+        QTest::addRow("%s %s", qPrintable(p.id()), qPrintable(p.formatKey())) << p.id();
+}
+
+void TestProfileRecording::autoValuesLeaveTheChoiceToTheEncoder()
+{
+    QFETCH(QString, id);
+    static const FormatCatalogue catalogue = shippedCatalogue();
+    const FormatProfile profile = catalogue.findProfile(id);
+    // "Auto" is offered for every parameter: rate, channels and bit rate all 0.
+    CustomFormatSettings custom;
+    custom.audioBitRate = custom.audioSampleRate = custom.audioChannels = QStringLiteral("Auto");
+    const CustomFormatSettings fields = profile.fields(QualityPreset::kCustomized, &custom);
+    FormatDescriptor descriptor;
+    QVERIFY(catalogue.describe(profile, fields, &descriptor));
+    const EncodeSettings s = encodeSettingsFromDescriptor(descriptor, 0, 0);
+    QCOMPARE(s.sampleRateHz, 0);
+    QCOMPARE(s.channels, 0);
+    QCOMPARE(s.audioBitRateKbps, 0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("auto.") + descriptor.extension);
+    const QString failure = recordSecond(s, path);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QJsonObject stream = testmedia::audioStream(path);
+    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(),
+             fields.audioEncoder.toLower());
+    QVERIFY(stream.value(QStringLiteral("sample_rate")).toString().toInt() > 0);
+    QVERIFY(stream.value(QStringLiteral("channels")).toInt() > 0);
+}
+
+QTEST_GUILESS_MAIN(TestProfileRecording)
+#include "tst_profilerecording.moc"
