@@ -44,7 +44,7 @@ QString resolveImage(const QString& path)
 {
     if (path.isEmpty())
         return QString();
-    // Skin paths such as "/image/x.png" are meant relative to the resource folder; an
+    // Skin paths (starting with /image/) are meant relative to the resource folder; an
     // absolute path of an existing file is taken as it is.
     const QString inResources = resourcePath(path);
     if (QFileInfo(inResources).isFile())

@@ -21,7 +21,8 @@ QValidator::State QNxNumberValidator::validate(QString& input, int&) const
     const qlonglong value = input.toLongLong();
     if (value > m_maximum)
         return Invalid;
-    if (value < m_minimum)
+    // A short number is complete only once fixup() has padded it.
+    if (value < m_minimum || input.size() < m_padWidth)
         return Intermediate;
     return Acceptable;
 }

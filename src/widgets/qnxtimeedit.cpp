@@ -33,8 +33,8 @@ void QNxTimeEdit::setDisplayFormat(const QString& format)
 {
     m_format = format.contains(QLatin1String(".zzz")) ? QStringLiteral("hh:mm:ss.zzz")
                                                       : QStringLiteral("hh:mm:ss");
-    m_edit->setInputMask(m_format.size() > 8 ? QStringLiteral("99:99:99.999;0")
-                                             : QStringLiteral("99:99:99;0"));
+    m_edit->setInputMask(m_format.size() > 8 ? QStringLiteral("99:99:99.999")
+                                             : QStringLiteral("99:99:99"));
     showTime(m_time);
     updateGeometry();
 }
@@ -49,7 +49,8 @@ void QNxTimeEdit::setTime(const QTime& time)
 
 QString QNxTimeEdit::text() const
 {
-    return m_edit->text();
+    // text() of a masked line edit drops the blanks; the shown text keeps every position.
+    return m_edit->displayText();
 }
 
 void QNxTimeEdit::setTimeRange(const QTime& minimum, const QTime& maximum)
@@ -116,22 +117,23 @@ void QNxTimeEdit::userChange(const QTime& time)
     const bool changed = time != m_time;
     m_time = time;
     showTime(time);
-    emit emitTimeEdited(m_edit->text());
+    emit emitTimeEdited(text());
     if (changed)
         emit emitTimeChanged(time);
 }
 
-void QNxTimeEdit::onTextEdited(const QString& text)
+void QNxTimeEdit::onTextEdited()
 {
-    // The mask keeps blanks as spaces while a section is half typed: wait for all digits.
-    QString digits = text;
-    if (digits.contains(QLatin1Char(' ')))
+    // The mask shows blanks as spaces while a section is half typed: wait for all digits.
+    const QString text = m_edit->displayText();
+    if (text.contains(QLatin1Char(' ')))
         return;
-    const QTime typed = parse(digits);
+    const QTime typed = parse(text);
     if (!typed.isValid() || typed < m_minimum || typed > m_maximum) {
+        // Undo the keystroke and put the cursor back on the refused digit.
         const int cursor = m_edit->cursorPosition();
         showTime(m_time);
-        m_edit->setCursorPosition(cursor);
+        m_edit->setCursorPosition(qMax(0, cursor - 1));
         return;
     }
     const bool changed = typed != m_time;

@@ -48,7 +48,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void onTextEdited(const QString& text);
+    void onTextEdited();
     QTime parse(const QString& text) const;
     void showTime(const QTime& time);
     void userChange(const QTime& time);
