@@ -274,7 +274,7 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
     }
     if (!encodeFifo(false, error))
         return false;
-    if (m_nextPts - m_lastFlushPts >= m_codec->sample_rate) {
+    if (m_nextPts - m_lastFlushPts >= m_codec->sample_rate / 2) {
         m_lastFlushPts = m_nextPts;
         flushToDisk();
         return checkIo(error);

@@ -3,7 +3,7 @@
 // samples at the encoder's rate and channel count, converts them to the encoder's sample
 // format, cuts them into the encoder's frame size and writes the packets.
 //
-// Files stay playable if the process dies: the muxer's buffer is flushed about once a second,
+// Files stay playable if the process dies: the muxer's buffer is flushed twice a second,
 // M4A/MP4 is written as fragments of about a second, and WAV/AIFF headers are kept in step with
 // the data written (HeaderPatcher). Used by the recorder's thread only (open/close by the
 // caller while that thread is not running).

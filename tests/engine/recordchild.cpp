@@ -20,10 +20,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "record child: %s\n", BriscaLastError());
         return 3;
     }
-    std::printf("recording\n");
-    std::fflush(stdout);
+    // One line per second of audio handed to the recorder.
     for (int64_t block = 0;; ++block) {
         writeS16(rec, sine(440.0, 0.5, 44100, 2, 441, block * 441), 44100, 2, block * 10000);
+        if (block % 100 == 99) {
+            std::printf("%lld\n", static_cast<long long>(block / 100 + 1));
+            std::fflush(stdout);
+        }
         usleep(10000);
     }
 }

@@ -140,13 +140,16 @@ void TestRecorderFormats::killedProcessLeavesPlayableFile()
     QProcess child;
     child.start(testmedia::binDir() + QStringLiteral("/../tests/engine_record_child"),
                 {path, key, QString::number(codec)});
-    QVERIFY(child.waitForReadyRead(10000));  // "recording": the header is on disk
-    QTest::qWait(3500);
+    // Kill it once it has handed over 4 s of audio.
+    QByteArray said;
+    while (!said.contains("4\n") && child.waitForReadyRead(10000))
+        said += child.readAllStandardOutput();
+    QVERIFY2(said.contains("4\n"), child.readAllStandardError().constData());
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished(5000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-    // All but about the last second is there and decodes.
+    // All but about the last second or so is there and decodes.
     const QByteArray pcm = testmedia::decodeS16(path, 44100, 2);
     const double seconds = pcm.size() / 4.0 / 44100.0;
     QVERIFY2(seconds >= 2.0, qPrintable(QString::number(seconds)));
