@@ -27,11 +27,8 @@ int64_t CaptureTimeline::stampPacket(int64_t elapsedUs, int64_t frames)
     return ts;
 }
 
-int64_t CaptureTimeline::stampSilence(int64_t elapsedUs, int64_t frames)
+int64_t CaptureTimeline::stampSilence(int64_t elapsedUs)
 {
-    const int64_t ts = elapsedUs > kSilenceLagUs ? elapsedUs - kSilenceLagUs : 0;
-    m_anchored = true;
-    m_anchorUs = ts;
-    m_frames = frames;
-    return ts;
+    m_anchored = false;
+    return elapsedUs > kSilenceLagUs ? elapsedUs - kSilenceLagUs : 0;
 }

@@ -11,6 +11,13 @@
 // one-second buffer overflowed, or the device paused), and the stream is re-anchored to the wall
 // clock so the recording keeps following it.
 //
+// The watchdog's silent blocks stand for time in which the endpoint had nothing at all (the
+// capture thread makes one only when no packet is waiting), so the packet after one is fresh
+// audio and is anchored anew at the wall clock, like a first packet. Continuing the stream
+// position from the silent block instead would stamp a device that starts delivering late (a
+// monitor whose sink had rendered ahead, a device waking from suspend) up to a second early,
+// and the file would fall behind the wall clock for good.
+//
 // Used by one capture thread; no lock.
 
 #include <cstdint>
@@ -28,9 +35,9 @@ public:
     // Timestamp of a captured packet of `frames` frames read at `elapsedUs` (session clock now
     // minus the recording's start).
     int64_t stampPacket(int64_t elapsedUs, int64_t frames);
-    // Timestamp of the watchdog's silent block of `frames` frames made at `elapsedUs`:
-    // elapsedUs - kSilenceLagUs (0 early on). The stream position continues from its end.
-    int64_t stampSilence(int64_t elapsedUs, int64_t frames);
+    // Timestamp of the watchdog's silent block made at `elapsedUs`: elapsedUs - kSilenceLagUs
+    // (0 early on). The next packet is anchored at its own arrival.
+    int64_t stampSilence(int64_t elapsedUs);
 
 private:
     int64_t positionUs() const;

@@ -197,7 +197,7 @@ void QRecordAudioObject::addSilence(int64_t nowUs)
     // Unsigned 8-bit samples are silent at their midpoint, every other format at zero.
     const char silence = m_format.sampleFormat == 0 ? char(0x80) : char(0);
     const QByteArray block(kSilenceFrames * m_format.blockAlign, silence);
-    const int64_t ts = m_timeline.stampSilence(nowUs - m_startUs, kSilenceFrames);
+    const int64_t ts = m_timeline.stampSilence(nowUs - m_startUs);
     m_queue->append(
         {reinterpret_cast<const uint8_t*>(block.constData()), uint32_t(block.size()), ts});
     if (m_queue->count() > kSilenceQueueDepth) {
