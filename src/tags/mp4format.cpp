@@ -30,9 +30,8 @@ bool children(const std::string& s, size_t from, size_t to, std::vector<Atom>& o
                 return false;
             size = be64(s.data() + pos + 8);
             a.header = 16;
-        } else if (size == 0) {
-            size = to - pos;
         }
+        // Size 0 ("up to the end of the file") is legal only for top-level atoms.
         if (size < a.header || size > to - pos)
             return false;
         a.size = size_t(size);
@@ -148,20 +147,23 @@ bool Mp4Format::parse(FileStream& file)
     auto tag = std::make_unique<Mp4Tag>();
     int64_t tagBytes = 0;
     std::vector<Atom> list;
+    // Every level we may rewrite must parse cleanly, or a save could hide the new tags
+    // inside a damaged atom.
     if (const Atom* udta = find(top, "udta")) {
-        if (children(moov, udta->offset + udta->header, udta->offset + udta->size, list)) {
-            if (const Atom* meta = find(list, "meta")) {
-                const Atom m = *meta;
-                if (children(moov, metaBodyStart(moov, m), m.offset + m.size, list)) {
-                    for (const Atom& a : list) {
-                        if (a.type == "ilst") {
-                            if (!tag->parse(moov.substr(a.offset + a.header, a.size - a.header)))
-                                return false;
-                            tagBytes += int64_t(a.size);
-                        } else if (a.type == "free") {
-                            tagBytes += int64_t(a.size);
-                        }
-                    }
+        if (!children(moov, udta->offset + udta->header, udta->offset + udta->size, list))
+            return false;
+        if (const Atom* meta = find(list, "meta")) {
+            const Atom m = *meta;
+            if (m.size < m.header + 4
+                || !children(moov, metaBodyStart(moov, m), m.offset + m.size, list))
+                return false;
+            for (const Atom& a : list) {
+                if (a.type == "ilst") {
+                    if (!tag->parse(moov.substr(a.offset + a.header, a.size - a.header)))
+                        return false;
+                    tagBytes += int64_t(a.size);
+                } else if (a.type == "free") {
+                    tagBytes += int64_t(a.size);
                 }
             }
         }

@@ -64,8 +64,6 @@ bool Mp4Tag::parse(const std::string& b)
         uint64_t size = be32(b.data() + pos);
         if (size == 1 && pos + 16 <= b.size())
             size = be64(b.data() + pos + 8);
-        else if (size == 0)
-            size = b.size() - pos;
         if (size < 8 || size > b.size() - pos)
             return false;
         items.push_back({b.substr(pos + 4, 4), b.substr(pos, size_t(size))});

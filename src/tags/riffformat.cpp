@@ -26,16 +26,20 @@ bool RiffFormat::parse(FileStream& file)
         const std::string ch = file.read(pos, 12);
         const std::string id = ch.substr(0, 4);
         int64_t bodySize = m_aiff ? be32(ch.data() + 4) : le32(ch.data() + 4);
+        bool cut = false;
         if (bodySize > file.size() - pos - 8) {
             // Writers that stopped early leave the last chunk's size too large; take what is
             // there, but only for the audio chunk.
             if (id != "data" && id != "SSND")
                 return false;
             bodySize = file.size() - pos - 8;
+            cut = true;
         }
-        Chunk c{pos, 8 + bodySize + (bodySize & 1), false};
-        if (c.offset + c.size > file.size())
-            c.size = file.size() - c.offset;
+        Chunk c{pos, 8 + bodySize + (bodySize & 1), false, cut, id};
+        if (c.offset + c.size > file.size()) {
+            c.size = file.size() - c.offset;  // the pad byte is missing
+            c.cut = true;
+        }
         if (id == "data" || id == "SSND")
             sawAudio = true;
         if (!m_aiff && id == "LIST" && !info && ch.size() >= 12 && ch.compare(8, 4, "INFO") == 0) {
@@ -107,9 +111,10 @@ bool RiffFormat::save(FileStream& file)
     int64_t tailStart = file.size();
     for (auto it = m_chunks.rbegin(); it != m_chunks.rend() && it->tag; ++it)
         tailStart = it->offset;
+    // A cut audio chunk swallows whatever follows it, so tags may not simply be appended.
     bool onlyTagsAfter = true;
     for (const Chunk& c : m_chunks)
-        onlyTagsAfter = onlyTagsAfter && (!c.tag || c.offset >= tailStart);
+        onlyTagsAfter = onlyTagsAfter && (!c.tag || c.offset >= tailStart) && !c.cut;
     const std::string magic = file.read(0, 4);
     const std::string form = file.read(8, 4);
     if (onlyTagsAfter) {
@@ -123,10 +128,21 @@ bool RiffFormat::save(FileStream& file)
     std::vector<FileStream::Segment> segments;
     int64_t total = 12;
     for (const Chunk& c : m_chunks) {
-        if (!c.tag) {
-            segments.push_back(FileStream::Segment::range(c.offset, c.size));
-            total += c.size;
+        if (c.tag)
+            continue;
+        if (c.cut) {
+            // Repair the size so the chunk ends where its bytes end (its payload is kept).
+            const int64_t body = c.size - 8;
+            segments.push_back(FileStream::Segment::data(c.id + (m_aiff ? putBe32(uint32_t(body))
+                                                                   : putLe32(uint32_t(body)))));
+            segments.push_back(FileStream::Segment::range(c.offset + 8, body));
+            if (body & 1)
+                segments.push_back(FileStream::Segment::data(std::string(1, '\0')));
+            total += 8 + body + (body & 1);
+            continue;
         }
+        segments.push_back(FileStream::Segment::range(c.offset, c.size));
+        total += c.size;
     }
     total += int64_t(tags.size());
     segments.push_back(FileStream::Segment::data(tags));

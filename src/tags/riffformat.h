@@ -27,6 +27,8 @@ private:
         int64_t offset;  // of the chunk header
         int64_t size;    // whole chunk, header and pad byte included
         bool tag;        // one of the chunks we rewrite
+        bool cut;        // the header claims more bytes than the file has
+        std::string id;
     };
     std::string chunk(const std::string& id, const std::string& body) const;
     std::string renderTags() const;
