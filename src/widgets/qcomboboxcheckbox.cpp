@@ -9,6 +9,7 @@ QComboboxCheckbox::QComboboxCheckbox(const QString& text, QWidget* parent)
     : QNxWidget(parent), m_check(new QNxCheckBox(text, this)), m_combo(new QNxComboBox(this))
 {
     setBackgroundColor(QColor());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);

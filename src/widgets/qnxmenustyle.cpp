@@ -113,7 +113,7 @@ void QNxMenuStyle::drawControl(ControlElement element, const QStyleOption* optio
     painter->setFont(item->font);
     painter->setPen(textColor);
     const QRect textRect = row.adjusted(kIconColumn + 4, 0, -kTextRight, 0);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, label);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextHideMnemonic, label);
     if (!shortcut.isEmpty()) {
         painter->setPen(enabled ? NxSkin::textDim() : NxSkin::textDisabled());
         painter->drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, shortcut);

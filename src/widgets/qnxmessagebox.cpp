@@ -55,7 +55,7 @@ QNxMessageBox::QNxMessageBox(const QString& title, const QString& text,
     m_text->setWordWrap(true);
     m_text->setFont(NxSkin::font(13));
     m_text->setStyleSheet(QStringLiteral("color: rgb(214, 216, 224);"));
-    m_text->setMinimumWidth(300);
+    m_text->setMinimumWidth(340);
     m_text->setMaximumWidth(520);
     layout->addWidget(m_text, 1);
 

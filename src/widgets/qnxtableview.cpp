@@ -22,6 +22,8 @@ QNxTableView::QNxTableView(QWidget* parent) : QTableView(parent)
     setFocusPolicy(Qt::NoFocus);
     setVerticalScrollBar(new QNxScrollBar(Qt::Vertical, this));
     setHorizontalScrollBar(new QNxScrollBar(Qt::Horizontal, this));
+    // Columns share the width (the last one stretches); texts elide instead of scrolling.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setStyleSheet(QStringLiteral("QTableView{border:none;background:rgb(19, 20, 25);}"));
 
     m_header = new QCheckHeaderView(Qt::Horizontal, this);

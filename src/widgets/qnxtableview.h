@@ -8,7 +8,8 @@ class QCheckHeaderView;
 class QDelegateStyleWidget;
 
 // The skinned table view: the skinned header (QCheckHeaderView, 26 pixels), 26-pixel rows,
-// no grid or frame, whole-row selection, skinned scroll bars, the last section stretched,
+// no grid or frame, whole-row selection, skinned scroll bars (no horizontal one: the last
+// section stretches and texts elide),
 // pointer tracking (the hovered row is the view's "nxHoverRow" property and goes into the
 // model's QNxViewModelDrawAttribute) and an image drawn centred while the table is empty.
 // GUI thread only.
