@@ -113,14 +113,12 @@ QString encodeSettingsFor(const Options& options, EncodeSettings* settings)
 
 // Decides which sources are recorded. The microphone is valid only when the sound server has a
 // real input device; asked for alone it must be there, asked for with system audio it is
-// dropped with a warning.
+// dropped with a warning. (System audio needs no probe: when it cannot be opened the session's
+// start fails with the reason.)
 QString chooseSources(const Options& options)
 {
     QRecordAreaInfo& area = QRecordAreaInfo::instance();
     QString reason;
-    if ((options.sources & QRecordAreaInfo::SystemAudio)
-        && !PulseCaptureEndpoint::sourceAvailable(CaptureEndpoint::SystemAudio, &reason))
-        return reason;
     int valid = QRecordAreaInfo::SystemAudio;
     if (options.sources & QRecordAreaInfo::Microphone) {
         if (PulseCaptureEndpoint::sourceAvailable(CaptureEndpoint::Microphone, &reason)) {

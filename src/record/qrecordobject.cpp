@@ -71,7 +71,7 @@ int32_t QRecordObject::makeEncodeParams() const
 bool QRecordObject::startSources(bool* mixing)
 {
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
-    const bool useSystem = area.uses(QRecordAreaInfo::SystemAudio);
+    const bool useSystem = area.uses(QRecordAreaInfo::SystemAudio) && loopbackCaptureAvailable();
     const bool useMic = area.uses(QRecordAreaInfo::Microphone);
     *mixing = useSystem && useMic;
     if (!useSystem && !useMic) {
