@@ -3,7 +3,9 @@
 #include "displayscale.h"
 #include "keyapplication.h"
 
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QMainWindow>
 
 #include <memory>
@@ -11,6 +13,18 @@
 namespace {
 
 constexpr int kWakeUpTimeoutMs = 5000;
+
+// The interface fonts (Tahoma, the seven-segment face) ship in the resource folder beside the
+// executable, not in the system's font folders.
+void loadBundledFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath()
+                     + QStringLiteral("/audiorecorder_res/Font"));
+    for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        if (QFontDatabase::addApplicationFont(fonts.filePath(name)) < 0)
+            qWarning("cannot load the font %s", qPrintable(fonts.filePath(name)));
+    }
+}
 
 }  // namespace
 
@@ -22,6 +36,7 @@ int main(int argc, char** argv)
     if (app.isRunning())
         return app.sendMessage(QString(), kWakeUpTimeoutMs) ? 0 : 1;
 
+    loadBundledFonts();
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Tahoma"));
     font.setPixelSize(12);
