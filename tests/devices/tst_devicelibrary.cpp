@@ -1,8 +1,9 @@
 // Loading libOlmet, and the device object when no sound server answers: it must still be made,
 // report nothing, refuse every pair and return (a server that never answers costs one bounded
-// wait, not a hang).
+// wait, not a hang). Also a server of its own that goes away and comes back.
 
 #include <QLibraryInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -104,6 +105,38 @@ private slots:
         QCOMPARE(dev->IsDeviceListChanged(), 0);
         if (listener >= 0)
             ::close(listener);
+    }
+
+    // A server that goes away raises the change flag; a refresh then reports no devices, and
+    // once a server is back a refresh reconnects and lists its devices again.
+    void followsServerRestart()
+    {
+        QTemporaryDir dir;
+        const QString script = testmedia::sourceDir() + "/tests/harness/pulse-server.sh";
+        const QString serverDir = dir.filePath(QStringLiteral("pulse"));
+        const auto stopServer = qScopeGuard([&] {
+            testmedia::run(script, {QStringLiteral("stop"), serverDir});
+        });
+        QVERIFY(testmedia::run(script, {QStringLiteral("start"), serverDir}).ok());
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(serverDir) + "/native");
+        SoundDeviceLibrary library(testmedia::binDir() + "/libOlmet.so");
+        olmet::SoundDevice* dev = library.device();
+        QVERIFY(dev);
+        QCOMPARE(dev->GetDeviceCount(), 1);
+
+        QVERIFY(testmedia::run(script, {QStringLiteral("stop"), serverDir}).ok());
+        QTRY_VERIFY(dev->IsDeviceListChanged() != 0);
+        dev->RefreshDeviceList();
+        QCOMPARE(dev->GetDeviceCount(), 0);
+        QVERIFY(dev->GetRecorderVolume(0, 0) < 0);
+
+        QVERIFY(testmedia::run(script, {QStringLiteral("start"), serverDir}).ok());
+        dev->RefreshDeviceList();
+        QCOMPARE(dev->GetDeviceCount(), 1);
+        int device = -1;
+        int recorder = -1;
+        QCOMPARE(dev->GetDefaultRecorder(&device, &recorder), 0);
+        QCOMPARE(dev->GetRecorderVolume(device, recorder), 100);
     }
 };
 
