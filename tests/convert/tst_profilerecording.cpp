@@ -91,6 +91,8 @@ private slots:
     void everyAudioPreset();
     void autoValuesLeaveTheChoiceToTheEncoder_data();
     void autoValuesLeaveTheChoiceToTheEncoder();
+    void oggBitRateCappedBelow32000Hz_data();
+    void oggBitRateCappedBelow32000Hz();
 };
 
 void TestProfileRecording::everyAudioPreset_data()
@@ -189,6 +191,40 @@ void TestProfileRecording::autoValuesLeaveTheChoiceToTheEncoder()
              fields.audioEncoder.toLower());
     QVERIFY(stream.value(QStringLiteral("sample_rate")).toString().toInt() > 0);
     QVERIFY(stream.value(QStringLiteral("channels")).toInt() > 0);
+}
+
+void TestProfileRecording::oggBitRateCappedBelow32000Hz_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("kbps");
+    // Vorbis cannot reach 192 kbit/s at 22050 Hz (the encoder refuses to open).
+    QTest::newRow("22050 Hz") << "22050" << 160;
+    QTest::newRow("44100 Hz") << "44100" << 192;
+}
+
+void TestProfileRecording::oggBitRateCappedBelow32000Hz()
+{
+    QFETCH(QString, rate);
+    QFETCH(int, kbps);
+    static const FormatCatalogue catalogue = shippedCatalogue();
+    const FormatProfile profile = catalogue.findProfile(QStringLiteral("5004"));
+    CustomFormatSettings custom;
+    custom.audioSampleRate = rate;
+    custom.audioBitRate = QStringLiteral("192");
+    FormatDescriptor descriptor;
+    QVERIFY(catalogue.describe(profile, profile.fields(QualityPreset::kCustomized, &custom),
+                               &descriptor));
+    QCOMPARE(descriptor.audioBitRateKbps, 192);
+    const EncodeSettings s = encodeSettingsFromDescriptor(descriptor, 0, 0);
+    QCOMPARE(s.audioBitRateKbps, kbps);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cap.ogg"));
+    const QString failure = recordSecond(s, path);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QJsonObject stream = testmedia::audioStream(path);
+    QCOMPARE(stream.value(QStringLiteral("sample_rate")).toString(), rate);
+    QCOMPARE(stream.value(QStringLiteral("bit_rate")).toString().toInt(), kbps * 1000);
 }
 
 QTEST_GUILESS_MAIN(TestProfileRecording)
