@@ -14,6 +14,11 @@
 // snapshot (for example (-1, 65535), which callers use for "not a microphone") is accepted and
 // ignored: getters return a negative value or an empty name, setters do nothing.
 //
+// Callers. The recorder's inputs panel creates one object for its lifetime, fills its microphone
+// list from the counts and names, polls IsDeviceListChanged, GetDefaultRecorder and the volume
+// getters every 200 ms, and calls the setters when the user picks an input or moves a slider.
+// `quillon devices` makes one object, reads everything once and destroys it.
+//
 // Threads. Every operation may be called from any one thread at a time (the GUI thread in the
 // recorder), never from two threads at once and never concurrently with DestroyDevice. Calls
 // that ask the sound server wait for its answer with a bounded time-out; none blocks forever.
