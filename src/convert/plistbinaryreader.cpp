@@ -37,9 +37,10 @@ PlistBinaryReader::PlistBinaryReader(const uint8_t* data, uint64_t size)
     m_tableEnd = m_size - kTrailerSize;
     if (m_tablePos > m_tableEnd)
         outOfBounds();
-    // Every object costs at least one unit, so a list that only references its own objects
-    // once stays far below the limit.
-    m_budget = 16 * m_size + (1u << 20);
+    // Each object costs one unit plus its bytes or references. Writers share equal objects, so
+    // a real list may produce more than its size, but not by this much; a crafted one that
+    // references one large string millions of times stops here instead of exhausting memory.
+    m_budget = 64 * m_size + (uint64_t(32) << 20);
 }
 
 boost::any PlistBinaryReader::readRoot()

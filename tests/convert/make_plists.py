@@ -89,6 +89,12 @@ def main():
     top[-16:-8] = (2).to_bytes(8, "big")
     write_bytes("topobject.bin", bytes(top))
 
+    # An array holding itself, and one string shared ten thousand times (about 1 GB as a tree).
+    cycle = bytearray(one)
+    cycle[cycle.index(b"\xa1\x01") + 1] = 0
+    write_bytes("cycle.bin", bytes(cycle))
+    write("shared.bin", ["z" * 100000] * 10000, plistlib.FMT_BINARY)
+
     full = plistlib.dumps(mixed(), fmt=plistlib.FMT_BINARY)
     write_bytes("truncated.bin", full[:len(full) // 2])
 

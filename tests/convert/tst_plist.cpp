@@ -216,6 +216,13 @@ void TestPlist::errors_data()
         << "Error parsing dictionary.  Key can't be parsed as a string";
     QTest::newRow("binary truncated") << QByteArray() << "truncated.bin"
                                       << "Out of bounds getRange";
+    QTest::newRow("binary reference cycle") << QByteArray() << "cycle.bin"
+                                            << "Plist: objects nested too deeply";
+    QTest::newRow("binary shared string amplified")
+        << QByteArray() << "shared.bin" << "Plist: object graph too large";
+    QTest::newRow("xml nested too deeply")
+        << xmlList(QByteArray("<array>").repeated(600) + QByteArray("</array>").repeated(600))
+        << QString() << "Plist: objects nested too deeply";
     QTest::newRow("binary header only") << QByteArray("bplist00") << QString()
                                         << "Out of bounds getRange";
 }
