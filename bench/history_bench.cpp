@@ -21,15 +21,18 @@ namespace {
 HistoryRecord benchRecord(int i)
 {
     HistoryRecord r;
-    r.filePath = QStringLiteral("/home/user/Documents/Quillon Fennick/Quillon Audio Recorder/"
-                                "Converted/REC_2026-12-05_%1.mp3")
+    r.filePath = QStringLiteral(
+                     "/home/user/Documents/Quillon Fennick/Quillon Audio Recorder/"
+                     "Converted/REC_2026-12-05_%1.mp3")
                      .arg(i, 6, 10, QLatin1Char('0'));
     r.title = QStringLiteral("REC_2026-12-05_%1").arg(i, 6, 10, QLatin1Char('0'));
     r.resolution = QStringLiteral("0*0");
-    r.duration = QStringLiteral("00:%1:%2").arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+    r.duration = QStringLiteral("00:%1:%2")
+                     .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
                      .arg(i % 60, 2, 10, QLatin1Char('0'));
     r.size = QStringLiteral("%1.25 MB").arg(i % 90 + 1);
-    r.createTime = QStringLiteral("05-12-2026 %1:%2").arg(i / 60 % 24, 2, 10, QLatin1Char('0'))
+    r.createTime = QStringLiteral("05-12-2026 %1:%2")
+                       .arg(i / 60 % 24, 2, 10, QLatin1Char('0'))
                        .arg(i % 60, 2, 10, QLatin1Char('0'));
     r.format = QStringLiteral("MP3");
     r.extension = QStringLiteral("mp3");
@@ -38,7 +41,7 @@ HistoryRecord benchRecord(int i)
     r.genre = QStringLiteral("Pop");
     r.preferencePath =
         QStringLiteral("/home/user/Documents/Quillon Fennick/Quillon Audio Recorder/Converted/");
-    r.isNew = i % 100 == 0; // a few recordings made since the last start
+    r.isNew = i % 100 == 0;  // a few recordings made since the last start
     if (i % 10 == 0)
         r.listNames << QStringLiteral("Favourites") << QStringLiteral("Car");
     return r;
@@ -98,10 +101,10 @@ double peakMemoryMb()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+    return usage.ru_maxrss / 1024.0;  // kilobytes on Linux
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -159,8 +162,8 @@ int main(int argc, char** argv)
     timer.restart();
     cpu = cpuMs();
     ParserXML::addOrUpdateHistory(benchRecord(records));
-    std::printf("addOrUpdateHistory (append): %.1f ms (cpu %.1f ms)\n",
-                timer.nsecsElapsed() / 1e6, cpuMs() - cpu);
+    std::printf("addOrUpdateHistory (append): %.1f ms (cpu %.1f ms)\n", timer.nsecsElapsed() / 1e6,
+                cpuMs() - cpu);
 
     std::printf("peak memory: %.1f MB (%.1f MB after building the file, %.1f MB after the load)\n",
                 peakMemoryMb(), baseMb, loadMemMb);

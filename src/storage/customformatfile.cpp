@@ -58,7 +58,7 @@ QString screenshotValue(const QString& attribute, const QString& defaultValue)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 namespace ParserXML {
 
@@ -144,8 +144,7 @@ QString getFormatAttribute(const QString& formatId, const QString& attribute,
     QDomDocument document;
     if (readXmlFile(path, document) == XmlReadResult::Unreadable)
         return defaultValue;
-    const QString value =
-        findFormatElement(rootElement(document), formatId).attribute(attribute);
+    const QString value = findFormatElement(rootElement(document), formatId).attribute(attribute);
     return value.isEmpty() ? defaultValue : value;
 }
 
@@ -170,4 +169,4 @@ void setScreenshotFolder(const QString& folder)
     setSettingValue(kScreenshotsTag, QStringLiteral("IMG_Folder"), folder, screenshotFilePath());
 }
 
-} // namespace ParserXML
+}  // namespace ParserXML

@@ -126,7 +126,7 @@ bool readForUpdate(const QString& path, XmlElement& root)
     return readXmlTreeFile(path, root) != XmlReadResult::Unreadable;
 }
 
-} // namespace
+}  // namespace
 
 namespace ParserXML {
 
@@ -241,4 +241,4 @@ QString getPreferencePath(const QString& filePath)
     return record ? record->preferencePath : QString();
 }
 
-} // namespace ParserXML
+}  // namespace ParserXML

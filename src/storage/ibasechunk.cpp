@@ -71,46 +71,166 @@ IBaseChunk& IBaseChunk::operator=(const IBaseChunk& other)
 
 IBaseChunk::~IBaseChunk() = default;
 
-void IBaseChunk::setCheckState(int32_t state) { setInt(kCheckKey, state); }
-int32_t IBaseChunk::checkState() const { return getInt(kCheckKey); }
-void IBaseChunk::setFlagA(bool value) { m_flagA = value; }
-bool IBaseChunk::flagA() const { return m_flagA; }
-void IBaseChunk::setName(std::string value) { m_name = std::move(value); }
-std::string IBaseChunk::name() const { return m_name; }
-void IBaseChunk::setValueA(int32_t value) { m_valueA = value; }
-int32_t IBaseChunk::valueA() const { return m_valueA; }
-void IBaseChunk::setValueB(int32_t value) { m_valueB = value; }
-int32_t IBaseChunk::valueB() const { return m_valueB; }
-void IBaseChunk::setDate(std::string value) { setString(kDateKey, std::move(value)); }
-std::string IBaseChunk::date() const { return getString(kDateKey); }
-void IBaseChunk::setTextA(std::string value) { m_textA = std::move(value); }
-std::string IBaseChunk::textA() const { return m_textA; }
-void IBaseChunk::setTextB(std::string value) { m_textB = std::move(value); }
-std::string IBaseChunk::textB() const { return m_textB; }
-void IBaseChunk::setFlagB(bool value) { m_flagB = value; }
-bool IBaseChunk::flagB() const { return m_flagB; }
-void IBaseChunk::setTextC(std::string value) { m_textC = std::move(value); }
-std::string IBaseChunk::textC() const { return m_textC; }
-void IBaseChunk::setTextD(std::string value) { m_textD = std::move(value); }
-std::string IBaseChunk::textD() const { return m_textD; }
-void IBaseChunk::setImagePath(std::string value) { m_imagePath = std::move(value); }
-std::string IBaseChunk::imagePath() const { return m_imagePath; }
-void IBaseChunk::setTextE(std::string value) { m_textE = std::move(value); }
-std::string IBaseChunk::textE() const { return m_textE; }
-void IBaseChunk::setNumber(int32_t value) { m_number = value; }
-int32_t IBaseChunk::number() const { return m_number; }
-void IBaseChunk::setCounter(int32_t value) { m_counter = value; }
-int32_t IBaseChunk::counter() const { return m_counter; }
-void IBaseChunk::setMarked(bool value) { m_marked = value; }
-bool IBaseChunk::marked() const { return m_marked; }
-void IBaseChunk::setAmount(double value) { m_amount = value; }
-double IBaseChunk::amount() const { return m_amount; }
-void IBaseChunk::setFlagC(bool value) { m_flagC = value; }
-bool IBaseChunk::flagC() const { return m_flagC; }
-void IBaseChunk::setTextF(std::string value) { m_textF = std::move(value); }
-std::string IBaseChunk::textF() const { return m_textF; }
-void IBaseChunk::setTextG(std::string value) { m_textG = std::move(value); }
-std::string IBaseChunk::textG() const { return m_textG; }
+void IBaseChunk::setCheckState(int32_t state)
+{
+    setInt(kCheckKey, state);
+}
+int32_t IBaseChunk::checkState() const
+{
+    return getInt(kCheckKey);
+}
+void IBaseChunk::setFlagA(bool value)
+{
+    m_flagA = value;
+}
+bool IBaseChunk::flagA() const
+{
+    return m_flagA;
+}
+void IBaseChunk::setName(std::string value)
+{
+    m_name = std::move(value);
+}
+std::string IBaseChunk::name() const
+{
+    return m_name;
+}
+void IBaseChunk::setValueA(int32_t value)
+{
+    m_valueA = value;
+}
+int32_t IBaseChunk::valueA() const
+{
+    return m_valueA;
+}
+void IBaseChunk::setValueB(int32_t value)
+{
+    m_valueB = value;
+}
+int32_t IBaseChunk::valueB() const
+{
+    return m_valueB;
+}
+void IBaseChunk::setDate(std::string value)
+{
+    setString(kDateKey, std::move(value));
+}
+std::string IBaseChunk::date() const
+{
+    return getString(kDateKey);
+}
+void IBaseChunk::setTextA(std::string value)
+{
+    m_textA = std::move(value);
+}
+std::string IBaseChunk::textA() const
+{
+    return m_textA;
+}
+void IBaseChunk::setTextB(std::string value)
+{
+    m_textB = std::move(value);
+}
+std::string IBaseChunk::textB() const
+{
+    return m_textB;
+}
+void IBaseChunk::setFlagB(bool value)
+{
+    m_flagB = value;
+}
+bool IBaseChunk::flagB() const
+{
+    return m_flagB;
+}
+void IBaseChunk::setTextC(std::string value)
+{
+    m_textC = std::move(value);
+}
+std::string IBaseChunk::textC() const
+{
+    return m_textC;
+}
+void IBaseChunk::setTextD(std::string value)
+{
+    m_textD = std::move(value);
+}
+std::string IBaseChunk::textD() const
+{
+    return m_textD;
+}
+void IBaseChunk::setImagePath(std::string value)
+{
+    m_imagePath = std::move(value);
+}
+std::string IBaseChunk::imagePath() const
+{
+    return m_imagePath;
+}
+void IBaseChunk::setTextE(std::string value)
+{
+    m_textE = std::move(value);
+}
+std::string IBaseChunk::textE() const
+{
+    return m_textE;
+}
+void IBaseChunk::setNumber(int32_t value)
+{
+    m_number = value;
+}
+int32_t IBaseChunk::number() const
+{
+    return m_number;
+}
+void IBaseChunk::setCounter(int32_t value)
+{
+    m_counter = value;
+}
+int32_t IBaseChunk::counter() const
+{
+    return m_counter;
+}
+void IBaseChunk::setMarked(bool value)
+{
+    m_marked = value;
+}
+bool IBaseChunk::marked() const
+{
+    return m_marked;
+}
+void IBaseChunk::setAmount(double value)
+{
+    m_amount = value;
+}
+double IBaseChunk::amount() const
+{
+    return m_amount;
+}
+void IBaseChunk::setFlagC(bool value)
+{
+    m_flagC = value;
+}
+bool IBaseChunk::flagC() const
+{
+    return m_flagC;
+}
+void IBaseChunk::setTextF(std::string value)
+{
+    m_textF = std::move(value);
+}
+std::string IBaseChunk::textF() const
+{
+    return m_textF;
+}
+void IBaseChunk::setTextG(std::string value)
+{
+    m_textG = std::move(value);
+}
+std::string IBaseChunk::textG() const
+{
+    return m_textG;
+}
 
 void IBaseChunk::resetValues()
 {

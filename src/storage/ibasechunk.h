@@ -19,10 +19,10 @@
 class IBaseChunk : public QDataStorage {
 public:
     // Property keys shared by the lists.
-    static constexpr const char* kCheckKey = "Item_check_key";       // int: 0 or 2
-    static constexpr const char* kDateKey = "CHUNK_DATE_KEY";        // string
-    static constexpr const char* kFixedItemKey = "KEY_BOOL_FIXEDITEM"; // bool
-    static constexpr const char* kFixedIndexKey = "LIB_KEY_FIXED_INDEX"; // int
+    static constexpr const char* kCheckKey = "Item_check_key";            // int: 0 or 2
+    static constexpr const char* kDateKey = "CHUNK_DATE_KEY";             // string
+    static constexpr const char* kFixedItemKey = "KEY_BOOL_FIXEDITEM";    // bool
+    static constexpr const char* kFixedIndexKey = "LIB_KEY_FIXED_INDEX";  // int
 
     explicit IBaseChunk(bool withMutex = false);
     IBaseChunk(const IBaseChunk& other);

@@ -26,17 +26,16 @@ void setAsideCorruptFile(const QString& filePath, qint64 size, const QString& re
     const QString corruptPath = filePath + QStringLiteral(".corrupt");
     // rename(2) replaces the old copy atomically; QFile::rename refuses to overwrite.
     if (std::rename(QFile::encodeName(filePath).constData(),
-                    QFile::encodeName(corruptPath).constData())
-        == 0) {
+                    QFile::encodeName(corruptPath).constData()) == 0) {
         qWarning().noquote().nospace() << "ParserXML: " << filePath << " does not parse (" << reason
-                             << "); kept as " << corruptPath;
+                                       << "); kept as " << corruptPath;
     } else {
         qWarning().noquote().nospace() << "ParserXML: " << filePath << " does not parse (" << reason
-                             << ") and could not be kept as " << corruptPath;
+                                       << ") and could not be kept as " << corruptPath;
     }
 }
 
-} // namespace
+}  // namespace
 
 QDomDocument emptyRootDocument()
 {
@@ -90,14 +89,14 @@ bool writeBytesAtomically(const QByteArray& bytes, const QString& filePath)
     }
     file.write(bytes);
     if (!file.commit()) {
-        qWarning().noquote().nospace() << "ParserXML: writing " << filePath << " failed: "
-                                       << file.errorString();
+        qWarning().noquote().nospace()
+            << "ParserXML: writing " << filePath << " failed: " << file.errorString();
         return false;
     }
     return true;
 }
 
-} // namespace
+}  // namespace
 
 XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document)
 {
@@ -109,8 +108,8 @@ XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document)
     int line = 0;
     int column = 0;
     document = QDomDocument();
-    if (document.setContent(content, false, &error, &line, &column)
-        && !document.documentElement().isNull())
+    if (document.setContent(content, false, &error, &line, &column) &&
+        !document.documentElement().isNull())
         return XmlReadResult::Parsed;
     resetUnparsableFile(filePath, content.size(),
                         QStringLiteral("%1 at %2:%3").arg(error).arg(line).arg(column));
@@ -227,4 +226,4 @@ quint64 getSettingUInt64(const QString& element, const QString& attribute, quint
     return ok ? value : 0;
 }
 
-} // namespace ParserXML
+}  // namespace ParserXML

@@ -42,11 +42,11 @@ QString tempFolder();
 QString resourceFolder();
 
 // Full paths of the writable files, in the settings folder.
-QString settingsFilePath();  // "AudioDefaultSetting.xml"
-QString formatFilePath();    // "AudioDefaultFormatSetting.xml"
-QString screenshotFilePath(); // "VedioEditDefaultSetting.xml"
-QString historyFilePath();   // "History.xml"
-QString playListFilePath();  // "CustomedLists.xml"
+QString settingsFilePath();    // "AudioDefaultSetting.xml"
+QString formatFilePath();      // "AudioDefaultFormatSetting.xml"
+QString screenshotFilePath();  // "VedioEditDefaultSetting.xml"
+QString historyFilePath();     // "History.xml"
+QString playListFilePath();    // "CustomedLists.xml"
 
 // ---- Primitives ------------------------------------------------------------------------------
 
@@ -82,8 +82,14 @@ qint64 getSettingInt(const QString& element, const QString& attribute, qint64 de
 quint64 getSettingUInt64(const QString& element, const QString& attribute, quint64 defaultValue);
 
 // Text helpers of the conventions: "Y"/"N", and base-10 parsing with 0 for non-numbers.
-inline QString boolText(bool value) { return value ? QStringLiteral("Y") : QStringLiteral("N"); }
-inline bool isTrueText(const QString& text) { return text == QLatin1String("Y"); }
+inline QString boolText(bool value)
+{
+    return value ? QStringLiteral("Y") : QStringLiteral("N");
+}
+inline bool isTrueText(const QString& text)
+{
+    return text == QLatin1String("Y");
+}
 
 // ---- Custom encoder settings ("AudioDefaultFormatSetting.xml") -------------------------------
 
@@ -145,4 +151,4 @@ void renamePlayList(const QString& oldName, const QString& newName);
 // The names in file order; empty when the file is missing or unreadable.
 QStringList readPlayListNames();
 
-} // namespace ParserXML
+}  // namespace ParserXML

@@ -23,7 +23,7 @@ QDomElement findList(const QDomElement& root, const QString& name)
     return QDomElement();
 }
 
-} // namespace
+}  // namespace
 
 namespace ParserXML {
 
@@ -97,4 +97,4 @@ QStringList readPlayListNames()
     return names;
 }
 
-} // namespace ParserXML
+}  // namespace ParserXML

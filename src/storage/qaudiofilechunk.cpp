@@ -12,7 +12,7 @@ QString fromUtf8(const std::string& text)
     return QString::fromStdString(text);
 }
 
-} // namespace
+}  // namespace
 
 void QAudioFileChunk::fillFromHistoryRecord(const HistoryRecord& record)
 {

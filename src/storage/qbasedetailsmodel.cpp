@@ -39,28 +39,28 @@ QVariant QBaseDetailsModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return displayText(item, column);
-    case Qt::BackgroundRole:
-        if (item->marked())
-            return QBrush(m_markedColor);
-        if (index.row() == m_hoverRow)
-            return QBrush(m_hoverColor);
-        return QBrush(index.row() % 2 == 0 ? m_evenColor : m_oddColor);
-    case Qt::CheckStateRole:
-        if (column != m_checkColumn)
+        case Qt::DisplayRole:
+            return displayText(item, column);
+        case Qt::BackgroundRole:
+            if (item->marked())
+                return QBrush(m_markedColor);
+            if (index.row() == m_hoverRow)
+                return QBrush(m_hoverColor);
+            return QBrush(index.row() % 2 == 0 ? m_evenColor : m_oddColor);
+        case Qt::CheckStateRole:
+            if (column != m_checkColumn)
+                return QVariant();
+            return item->checkState() == Qt::Checked ? Qt::Checked : Qt::Unchecked;
+        case Qt::EditRole:
+            return isColumnEditable(column);
+        case Qt::FontRole:
+            return m_font;
+        case ItemRole:
+            return QVariant::fromValue(const_cast<IBaseChunk*>(item));
+        case MarkedRole:
+            return item->marked();
+        default:
             return QVariant();
-        return item->checkState() == Qt::Checked ? Qt::Checked : Qt::Unchecked;
-    case Qt::EditRole:
-        return isColumnEditable(column);
-    case Qt::FontRole:
-        return m_font;
-    case ItemRole:
-        return QVariant::fromValue(const_cast<IBaseChunk*>(item));
-    case MarkedRole:
-        return item->marked();
-    default:
-        return QVariant();
     }
 }
 
@@ -96,8 +96,8 @@ Qt::ItemFlags QBaseDetailsModel::flags(const QModelIndex& index) const
 
 QVariant QBaseDetailsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
-        && section < m_headers.size())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_headers.size())
         return m_headers.at(section);
     return QVariant();
 }

@@ -24,13 +24,14 @@ class QBaseDetailsModel : public QAbstractItemModel {
     Q_OBJECT
 public:
     enum Roles {
-        ItemRole = Qt::UserRole + 3,   // QVariant of IBaseChunk*: the item's drawing state
-        MarkedRole = Qt::UserRole + 4, // bool: IBaseChunk::marked
+        ItemRole = Qt::UserRole + 3,    // QVariant of IBaseChunk*: the item's drawing state
+        MarkedRole = Qt::UserRole + 4,  // bool: IBaseChunk::marked
     };
 
     explicit QBaseDetailsModel(int columnCount, QObject* parent = nullptr);
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column,
+                      const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

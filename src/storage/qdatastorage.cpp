@@ -33,7 +33,7 @@ T decodeLittleEndian(const std::string& bytes)
     return static_cast<T>(bits);
 }
 
-} // namespace
+}  // namespace
 
 void QDataStorage::setString(std::string key, std::string value)
 {

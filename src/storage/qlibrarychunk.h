@@ -12,10 +12,10 @@ class QLibraryChunk : public IBaseChunk {
 public:
     // Values of listType used by the playlist panel.
     enum ListType : int32_t {
-        FixedList = 1,      // "All Recordings", "Latest Recordings"
+        FixedList = 1,  // "All Recordings", "Latest Recordings"
         UserPlayList = 2,
         Spacer = 4,
-        HeaderBit = 8,      // set on the two section headers
+        HeaderBit = 8,  // set on the two section headers
         LibraryHeader = 9,
         PlayListHeader = 10,
     };

@@ -10,7 +10,8 @@
 
 namespace {
 
-const QString kBrandFolder = QStringLiteral("Quillon") + QLatin1Char(' ') + QStringLiteral("Fennick");
+const QString kBrandFolder =
+    QStringLiteral("Quillon") + QLatin1Char(' ') + QStringLiteral("Fennick");
 const QString kProductFolder = QStringLiteral("Quillon Audio Recorder");
 
 QString withSlashes(QString path)
@@ -33,7 +34,7 @@ QString folderOf(QStandardPaths::StandardLocation location)
     return productFolderUnder(withSlashes(QStandardPaths::writableLocation(location)));
 }
 
-} // namespace
+}  // namespace
 
 namespace ParserXML {
 
@@ -41,7 +42,8 @@ QString appDataFolder()
 {
     // The app-data location ends in the organisation/application names; the brand and product
     // folders take their place.
-    QString location = withSlashes(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QString location =
+        withSlashes(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const int cut = location.lastIndexOf(QLatin1Char('/'));
     if (cut >= 0)
         location.truncate(cut);
@@ -93,4 +95,4 @@ QString playListFilePath()
     return appDataFolder() + QStringLiteral("/CustomedLists.xml");
 }
 
-} // namespace ParserXML
+}  // namespace ParserXML

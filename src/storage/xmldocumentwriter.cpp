@@ -42,8 +42,8 @@ const QHash<QString, QStringList>& attributeOrder()
         {QStringLiteral("Format_Custom"),
          {QStringLiteral("OnlyAudio"), QStringLiteral("V_Encoder"), QStringLiteral("V_Resolution"),
           QStringLiteral("V_FrameRate"), QStringLiteral("V_BitRate"), QStringLiteral("V_Quality"),
-          QStringLiteral("A_Encoder"), QStringLiteral("A_Channel"),
-          QStringLiteral("A_SampleRate"), QStringLiteral("A_BitRate")}},
+          QStringLiteral("A_Encoder"), QStringLiteral("A_Channel"), QStringLiteral("A_SampleRate"),
+          QStringLiteral("A_BitRate")}},
         {QStringLiteral("Screenshots"),
          {QStringLiteral("IMG_SUFFIX"), QStringLiteral("IMG_Folder")}},
         {QStringLiteral("Path_item"), {QStringLiteral("Converted_path_")}},
@@ -58,7 +58,7 @@ const QHash<QString, QStringList>& attributeOrder()
     return order;
 }
 
-} // namespace
+}  // namespace
 
 // Escaping as QDom does it: '<', '&' and (in attributes) '"' always; '>' only after "]]";
 // in attributes, line breaks and tabs as character references so they survive normalisation.
@@ -68,34 +68,42 @@ void appendXmlEscaped(QString& out, const QString& text, bool attribute)
     for (int i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         switch (c.unicode()) {
-        case '<': out += QLatin1String("&lt;"); break;
-        case '&': out += QLatin1String("&amp;"); break;
-        case '"':
-            if (attribute)
-                out += QLatin1String("&quot;");
-            else
+            case '<':
+                out += QLatin1String("&lt;");
+                break;
+            case '&':
+                out += QLatin1String("&amp;");
+                break;
+            case '"':
+                if (attribute)
+                    out += QLatin1String("&quot;");
+                else
+                    out += c;
+                break;
+            case '>':
+                if (i >= 2 && text.at(i - 1) == QLatin1Char(']') &&
+                    text.at(i - 2) == QLatin1Char(']'))
+                    out += QLatin1String("&gt;");
+                else
+                    out += c;
+                break;
+            case '\n':
+                if (attribute)
+                    out += QLatin1String("&#xa;");
+                else
+                    out += c;
+                break;
+            case '\r':
+                out += QLatin1String("&#xd;");
+                break;
+            case '\t':
+                if (attribute)
+                    out += QLatin1String("&#x9;");
+                else
+                    out += c;
+                break;
+            default:
                 out += c;
-            break;
-        case '>':
-            if (i >= 2 && text.at(i - 1) == QLatin1Char(']') && text.at(i - 2) == QLatin1Char(']'))
-                out += QLatin1String("&gt;");
-            else
-                out += c;
-            break;
-        case '\n':
-            if (attribute)
-                out += QLatin1String("&#xa;");
-            else
-                out += c;
-            break;
-        case '\r': out += QLatin1String("&#xd;"); break;
-        case '\t':
-            if (attribute)
-                out += QLatin1String("&#x9;");
-            else
-                out += c;
-            break;
-        default: out += c;
         }
     }
 }
@@ -110,9 +118,7 @@ void appendXmlAttributes(QString& out, const QString& tag, const XmlAttributes& 
     std::vector<int> order(static_cast<size_t>(attributes.size()));
     for (int i = 0; i < attributes.size(); ++i)
         order[static_cast<size_t>(i)] = i;
-    auto rank = [&](int i) {
-        return hasOrder ? known->indexOf(attributes.at(i).first) : -1;
-    };
+    auto rank = [&](int i) { return hasOrder ? known->indexOf(attributes.at(i).first) : -1; };
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         const int ra = rank(a);
         const int rb = rank(b);
@@ -205,7 +211,7 @@ void appendNode(QString& out, const QDomNode& node, int depth)
     // Document types and entity references never occur in these files; they are dropped.
 }
 
-} // namespace
+}  // namespace
 
 QByteArray serializeXmlDocument(const QDomDocument& document)
 {

@@ -9,9 +9,9 @@
 #include "xmltree.h"
 
 enum class XmlReadResult {
-    Unreadable, // the file cannot be opened (missing, no permission)
-    Parsed,     // document holds the file's tree
-    Repaired,   // the file did not parse: it was set aside and document is an empty ROOTITEM
+    Unreadable,  // the file cannot be opened (missing, no permission)
+    Parsed,      // document holds the file's tree
+    Repaired,    // the file did not parse: it was set aside and document is an empty ROOTITEM
 };
 
 XmlReadResult readXmlFile(const QString& filePath, QDomDocument& document);

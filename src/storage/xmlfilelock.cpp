@@ -22,7 +22,7 @@ std::recursive_mutex& mutexFor(const QString& filePath)
     return *slot;
 }
 
-} // namespace
+}  // namespace
 
 XmlFileLock::XmlFileLock(const QString& filePath) : m_mutex(&mutexFor(filePath))
 {

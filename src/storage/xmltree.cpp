@@ -48,7 +48,7 @@ void appendElement(QString& out, const XmlElement& element, int depth)
     }
 }
 
-} // namespace
+}  // namespace
 
 QString XmlElement::attribute(const QString& name) const
 {
@@ -82,32 +82,33 @@ bool parseXmlTree(QIODevice* device, XmlElement& root, QString* error)
     bool haveRoot = false;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            XmlElement* element = nullptr;
-            if (open.empty()) {
-                element = &root;
-                haveRoot = true;
-            } else {
-                open.back()->children.emplace_back();
-                element = &open.back()->children.back();
+            case QXmlStreamReader::StartElement: {
+                XmlElement* element = nullptr;
+                if (open.empty()) {
+                    element = &root;
+                    haveRoot = true;
+                } else {
+                    open.back()->children.emplace_back();
+                    element = &open.back()->children.back();
+                }
+                element->tag = names.intern(reader.qualifiedName());
+                const QXmlStreamAttributes attributes = reader.attributes();
+                element->attributes.reserve(attributes.size());
+                for (const QXmlStreamAttribute& a : attributes)
+                    element->attributes.append(
+                        {names.intern(a.qualifiedName()), a.value().toString()});
+                open.push_back(element);
+                break;
             }
-            element->tag = names.intern(reader.qualifiedName());
-            const QXmlStreamAttributes attributes = reader.attributes();
-            element->attributes.reserve(attributes.size());
-            for (const QXmlStreamAttribute& a : attributes)
-                element->attributes.append({names.intern(a.qualifiedName()), a.value().toString()});
-            open.push_back(element);
-            break;
-        }
-        case QXmlStreamReader::EndElement:
-            open.pop_back();
-            break;
-        case QXmlStreamReader::Characters:
-            if (!open.empty() && !reader.isWhitespace())
-                open.back()->text += reader.text();
-            break;
-        default:
-            break;
+            case QXmlStreamReader::EndElement:
+                open.pop_back();
+                break;
+            case QXmlStreamReader::Characters:
+                if (!open.empty() && !reader.isWhitespace())
+                    open.back()->text += reader.text();
+                break;
+            default:
+                break;
         }
     }
     if (reader.hasError()) {

@@ -19,7 +19,7 @@
 
 struct XmlElement {
     QString tag;
-    XmlAttributes attributes; // in file order, new ones appended
+    XmlAttributes attributes;  // in file order, new ones appended
     std::vector<XmlElement> children;
     QString text;
 

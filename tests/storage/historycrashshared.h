@@ -28,4 +28,4 @@ inline HistoryRecord recordOfGeneration(qint64 g)
     return r;
 }
 
-} // namespace historycrash
+}  // namespace historycrash

@@ -37,4 +37,4 @@ inline bool writeAll(const QString& path, const QByteArray& content)
     return file.write(content) == content.size();
 }
 
-} // namespace storagetest
+}  // namespace storagetest

@@ -76,11 +76,12 @@ qint64 TestHistoryCrash::checkedGeneration(const QString& path)
                 r.listNames << l.attribute("ListName");
             return r;
         }();
-        if (!got || got->title != want.title || got->genre != want.genre
-            || got->duration != want.duration || got->isNew != want.isNew
-            || got->listNames != want.listNames) {
-            QTest::qFail(qPrintable(QStringLiteral("slot %1 does not match write %2").arg(slot).arg(g)),
-                         __FILE__, __LINE__);
+        if (!got || got->title != want.title || got->genre != want.genre ||
+            got->duration != want.duration || got->isNew != want.isNew ||
+            got->listNames != want.listNames) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("slot %1 does not match write %2").arg(slot).arg(g)),
+                __FILE__, __LINE__);
             return -2;
         }
         ++slot;
@@ -98,19 +99,20 @@ void TestHistoryCrash::killedWriterLeavesWholeFile()
     const QString child = QCoreApplication::applicationDirPath() + "/historycrashchild";
     QVERIFY2(QFileInfo(child).isExecutable(), qPrintable(child));
     const QString history = ParserXML::historyFilePath();
-    constexpr int kKills = 220;
+    constexpr int kKills = 210;
     QRandomGenerator random(20261205);
     qint64 generation = -1;
-    int advanced = 0;
+    int killedLater = 0;
 
     for (int kill = 0; kill < kKills; ++kill) {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(child, {QString::number(generation + 1)});
         QVERIFY(process.waitForStarted(10000));
-        QVERIFY(process.waitForReadyRead(10000));
-        // Random moments inside the write loop; a write of this file takes a few milliseconds.
-        QTest::qSleep(static_cast<int>(random.bounded(1, 50)));
+        // The child says "ready" once its first write is complete; then it is killed at a
+        // random moment of the following writes (one takes a few milliseconds).
+        QVERIFY(process.waitForReadyRead(30000));
+        QTest::qSleep(static_cast<int>(random.bounded(1, 30)));
         ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
@@ -118,14 +120,15 @@ void TestHistoryCrash::killedWriterLeavesWholeFile()
         const qint64 now = checkedGeneration(history);
         if (QTest::currentTestFailed())
             return;
-        // Old or new content: never behind what the previous child left.
-        QVERIFY(now >= generation);
-        if (now > generation)
-            ++advanced;
+        // At least this child's first write, and the state after one whole write.
+        QVERIFY2(now > generation,
+                 qPrintable(QStringLiteral("%1 after %2").arg(now).arg(generation)));
+        if (now > generation + 1)
+            ++killedLater;
         generation = now;
     }
-    // Writes did complete between kills, so the kills landed inside the writing loop.
-    QVERIFY2(advanced > kKills / 4, qPrintable(QString::number(advanced)));
+    // For the log only: how many kills came after more than the first write.
+    qInfo("%d of %d kills came after further writes", killedLater, kKills);
     QVERIFY(!QFileInfo::exists(history + ".corrupt"));
     // The surviving file still reads through the normal path.
     QCOMPARE(ParserXML::loadAllHistory().size(), int(qMin<qint64>(generation + 1, kSlots)));

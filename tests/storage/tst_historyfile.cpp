@@ -34,7 +34,7 @@ HistoryRecord sampleRecord(const QString& path)
     return r;
 }
 
-} // namespace
+}  // namespace
 
 class TestHistoryFile : public QObject {
     Q_OBJECT
@@ -83,19 +83,20 @@ void TestHistoryFile::layoutOfOneRecord()
     r.extra = "not stored";
     r.listNames = QStringList{"Party", "Car"};
     ParserXML::addOrUpdateHistory(r);
-    QCOMPARE(readAll(m_history),
-             QByteArray("<ROOTITEM>\n"
-                        "    <Path_item Converted_path_=\"/music/out/REC_1.mp3\">\n"
-                        "        <CONVERTED_INFO_ Img_path_=\"/covers/a.jpg\" "
-                        "Title_=\"Song &amp; &quot;Title&quot;\" Resolutin_=\"0*0\" "
-                        "Time_=\"00:03:12\" Size_=\"4.50 MB\" Create_time_=\"01-02-2020 10:00\" "
-                        "Format_=\"MP3\" Extend_=\"mp3\" Artist_=\"\xc3\x84rtist\" Album_=\"Album\" "
-                        "Genre_=\"Pop\" preferencePath_=\"/music/out\" Video_file=\"N\" "
-                        "New_file=\"Y\"/>\n"
-                        "        <List_name ListName=\"Party\"/>\n"
-                        "        <List_name ListName=\"Car\"/>\n"
-                        "    </Path_item>\n"
-                        "</ROOTITEM>\n"));
+    QCOMPARE(
+        readAll(m_history),
+        QByteArray("<ROOTITEM>\n"
+                   "    <Path_item Converted_path_=\"/music/out/REC_1.mp3\">\n"
+                   "        <CONVERTED_INFO_ Img_path_=\"/covers/a.jpg\" "
+                   "Title_=\"Song &amp; &quot;Title&quot;\" Resolutin_=\"0*0\" "
+                   "Time_=\"00:03:12\" Size_=\"4.50 MB\" Create_time_=\"01-02-2020 10:00\" "
+                   "Format_=\"MP3\" Extend_=\"mp3\" Artist_=\"\xc3\x84rtist\" Album_=\"Album\" "
+                   "Genre_=\"Pop\" preferencePath_=\"/music/out\" Video_file=\"N\" "
+                   "New_file=\"Y\"/>\n"
+                   "        <List_name ListName=\"Party\"/>\n"
+                   "        <List_name ListName=\"Car\"/>\n"
+                   "    </Path_item>\n"
+                   "</ROOTITEM>\n"));
 }
 
 void TestHistoryFile::roundTrip()
@@ -114,7 +115,7 @@ void TestHistoryFile::roundTrip()
     QCOMPARE(*found, b);
     QCOMPARE(ParserXML::getPreferencePath("/a/one.mp3"), QStringLiteral("/music/out"));
     QCOMPARE(ParserXML::getPreferencePath("/a/none.mp3"), QString());
-    QVERIFY(!ParserXML::findHistory("/a/ONE.mp3")); // case-sensitive
+    QVERIFY(!ParserXML::findHistory("/a/ONE.mp3"));  // case-sensitive
 
     const QVector<HistoryRecord> all = ParserXML::loadAllHistory();
     QCOMPARE(all.size(), 2);
@@ -300,7 +301,7 @@ void TestHistoryFile::playListNames()
                                        "    <List_name ListName=\"Work\"/>\n"
                                        "</ROOTITEM>\n"));
     ParserXML::renamePlayList("Party", "Fiesta");
-    ParserXML::removePlayList("work"); // exact comparison: nothing removed
+    ParserXML::removePlayList("work");  // exact comparison: nothing removed
     ParserXML::removePlayList("Car & Bike");
     QCOMPARE(ParserXML::readPlayListNames(), (QStringList{"Fiesta", "Work"}));
     ParserXML::removeAllPlayLists();

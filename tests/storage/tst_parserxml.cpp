@@ -168,8 +168,9 @@ void TestParserXml::writeOnlyLandsInExistingElement()
 void TestParserXml::duplicateElementsUseFirst()
 {
     const QString path = ParserXML::settingsFilePath();
-    QVERIFY(writeAll(path, "<ROOTITEM><FormatSet Audio_Id=\"1\"/><FormatSet Audio_Id=\"2\"/>"
-                           "</ROOTITEM>"));
+    QVERIFY(writeAll(path,
+                     "<ROOTITEM><FormatSet Audio_Id=\"1\"/><FormatSet Audio_Id=\"2\"/>"
+                     "</ROOTITEM>"));
     QCOMPARE(ParserXML::getSettingValue("FormatSet", "Audio_Id", "5000"), QStringLiteral("1"));
     ParserXML::setSettingValue("FormatSet", "Audio_Id", "7");
     QCOMPARE(readAll(path), QByteArray("<ROOTITEM>\n    <FormatSet Audio_Id=\"7\"/>\n"
@@ -180,7 +181,8 @@ void TestParserXml::corruptFileIsKeptAndReset_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("truncated") << QByteArray("<ROOTITEM><CLOSE_ITEM bIsCloseDlg=\"N\"/><ROO") << true;
+    QTest::newRow("truncated") << QByteArray("<ROOTITEM><CLOSE_ITEM bIsCloseDlg=\"N\"/><ROO")
+                               << true;
     QTest::newRow("not xml") << QByteArray("\x01\x02garbage") << true;
     QTest::newRow("no document element") << QByteArray("<!-- nothing -->") << true;
     QTest::newRow("empty file") << QByteArray() << false;
@@ -251,9 +253,9 @@ void TestParserXml::numbersAndBooleans()
     ParserXML::setSettingValue("Delete_Recorded_File", "Duration_Less_Than", stored);
     ParserXML::setSettingValue("Delete_Recorded_File", "Delete_According_To_Duration", stored);
     QCOMPARE(ParserXML::getSettingInt("Delete_Recorded_File", "Duration_Less_Than", 9), number);
-    QCOMPARE(ParserXML::getSettingBool("Delete_Recorded_File", "Delete_According_To_Duration",
-                                       true),
-             truth);
+    QCOMPARE(
+        ParserXML::getSettingBool("Delete_Recorded_File", "Delete_According_To_Duration", true),
+        truth);
     // Missing keys give the caller's default through the same helpers.
     QCOMPARE(ParserXML::getSettingInt("RECORD_TIME_INFO", "Stop_time_lenght", 12), qint64(12));
     QCOMPARE(ParserXML::getSettingUInt64("RECORD_SCHEDULE_INFO", "Schedule_End_Time",

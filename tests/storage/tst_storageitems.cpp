@@ -36,7 +36,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 class TestStorageItems : public QObject {
     Q_OBJECT
@@ -263,7 +263,7 @@ void TestStorageItems::modelRoles()
     model.setHoverRow(0);
     QCOMPARE(background(0), hover);
     model.setHoverRow(1);
-    QCOMPARE(background(1), marked); // marked wins over hover
+    QCOMPARE(background(1), marked);  // marked wins over hover
     QCOMPARE(background(0), even);
 
     QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
@@ -310,7 +310,7 @@ void TestStorageItems::modelRowChanges()
     QCOMPARE(removed.count(), 1);
     QCOMPARE(model.rowCount(), 2);
     QCOMPARE(model.itemAt(0), &b);
-    QCOMPARE(model.hoverRow(), 1); // still on c
+    QCOMPARE(model.hoverRow(), 1);  // still on c
     QCOMPARE(model.rowOf(&c), 1);
     QCOMPARE(model.rowOf(&a), -1);
     model.removeItem(1);
@@ -358,5 +358,5 @@ void TestStorageItems::sortModelOrderAndSearch()
     QCOMPARE(shown, expected);
 }
 
-QTEST_MAIN(TestStorageItems)
+QTEST_GUILESS_MAIN(TestStorageItems)
 #include "tst_storageitems.moc"
