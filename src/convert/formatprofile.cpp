@@ -40,6 +40,30 @@ QMap<QString, FormatParameter> readParameters(const boost::any* params)
     return out;
 }
 
+// "filter" of "audioparams": codec name -> parameter name -> the values allowed.
+QMap<QString, QMap<QString, QStringList>> readFilter(const boost::any* audioParams)
+{
+    QMap<QString, QMap<QString, QStringList>> out;
+    const PlistDict* audio = audioParams ? PlistValue::dict(*audioParams) : nullptr;
+    const boost::any* filterValue = PlistValue::find(audio, "filter");
+    const PlistDict* filter = filterValue ? PlistValue::dict(*filterValue) : nullptr;
+    if (!filter)
+        return out;
+    for (const auto& [codec, rules] : *filter) {
+        const PlistDict* r = PlistValue::dict(rules);
+        if (!r)
+            continue;
+        QMap<QString, QStringList>& byParameter = out[QString::fromStdString(codec)];
+        for (const auto& [parameter, values] : *r) {
+            QString name = QString::fromStdString(parameter);
+            if (name == QLatin1String("channel"))
+                name = QStringLiteral("channels");
+            byParameter.insert(name, PlistValue::texts(&values));
+        }
+    }
+    return out;
+}
+
 // A custom value replaces the preset's when it is set and allowed; a preset value that the
 // codec's filter rules out (the codec was chosen by hand) gives way to the first allowed one.
 QString choose(const QString& preset, const QString& custom, const QStringList& allowed)
@@ -77,23 +101,7 @@ FormatProfile FormatProfile::fromPlist(const QString& category, const PlistDict&
     const boost::any* audio = PlistValue::find(&profile, "audioparams");
     p.m_audio = readParameters(audio);
     p.m_video = readParameters(PlistValue::find(&profile, "videoparams"));
-    const PlistDict* audioDict = audio ? PlistValue::dict(*audio) : nullptr;
-    const boost::any* filterValue = PlistValue::find(audioDict, "filter");
-    const PlistDict* filter = filterValue ? PlistValue::dict(*filterValue) : nullptr;
-    if (filter) {
-        for (const auto& [codec, rules] : *filter) {
-            const PlistDict* r = PlistValue::dict(rules);
-            if (!r)
-                continue;
-            QMap<QString, QStringList>& byParameter = p.m_filter[QString::fromStdString(codec)];
-            for (const auto& [parameter, values] : *r) {
-                QString name = QString::fromStdString(parameter);
-                if (name == QLatin1String("channel"))
-                    name = QStringLiteral("channels");
-                byParameter.insert(name, PlistValue::texts(&values));
-            }
-        }
-    }
+    p.m_filter = readFilter(audio);
     return p;
 }
 
