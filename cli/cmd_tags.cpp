@@ -16,13 +16,20 @@ struct Key {
 };
 
 const Key kKeys[] = {
-    {"title", tags::Field::Title},       {"artist", tags::Field::Artist},
-    {"albumartist", tags::Field::AlbumArtist}, {"album", tags::Field::Album},
-    {"composer", tags::Field::Composer}, {"genre", tags::Field::Genre},
-    {"year", tags::Field::Year},         {"date", tags::Field::Date},
-    {"track", tags::Field::Track},       {"disc", tags::Field::Disc},
-    {"comment", tags::Field::Comment},   {"copyright", tags::Field::Copyright},
-    {"lyrics", tags::Field::Lyrics},     {"grouping", tags::Field::Grouping},
+    {"title", tags::Field::Title},
+    {"artist", tags::Field::Artist},
+    {"albumartist", tags::Field::AlbumArtist},
+    {"album", tags::Field::Album},
+    {"composer", tags::Field::Composer},
+    {"genre", tags::Field::Genre},
+    {"year", tags::Field::Year},
+    {"date", tags::Field::Date},
+    {"track", tags::Field::Track},
+    {"disc", tags::Field::Disc},
+    {"comment", tags::Field::Comment},
+    {"copyright", tags::Field::Copyright},
+    {"lyrics", tags::Field::Lyrics},
+    {"grouping", tags::Field::Grouping},
 };
 
 const Key* findKey(const QString& name)
@@ -73,8 +80,8 @@ int run(const QStringList& args)
     }
     tags::TagFile file;
     if (file.open(path.toStdU16String()) != 0)
-        return cli::fail(QStringLiteral("tags: cannot open '%1' as a taggable audio file")
-                             .arg(path));
+        return cli::fail(
+            QStringLiteral("tags: cannot open '%1' as a taggable audio file").arg(path));
     if (sets.empty() && coverPath.isEmpty() && !clearCover) {
         print(file);
         return 0;
@@ -102,8 +109,7 @@ int run(const QStringList& args)
     return 0;
 }
 
-cli::CommandRegistration reg{{"tags",
-                              "FILE [--set key=value ...] [--cover IMAGE] [--clear-cover]",
-                              &run}};
+cli::CommandRegistration reg{
+    {"tags", "FILE [--set key=value ...] [--cover IMAGE] [--clear-cover]", &run}};
 
 }  // namespace

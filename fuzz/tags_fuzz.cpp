@@ -3,11 +3,11 @@
 // parser before detection tries the others. TagFile opens, reads, edits and saves it; a saved
 // file must open again.
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "tagfile.h"
 
@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv)
     const std::string extension =
         underscore == std::string::npos ? "mp3" : program.substr(underscore + 1);
     const char* dir = std::getenv("TMPDIR");
-    g_path = std::string(dir ? dir : "/tmp") + "/quillon-fuzz-" + std::to_string(getpid()) + "."
-             + extension;
+    g_path = std::string(dir ? dir : "/tmp") + "/quillon-fuzz-" + std::to_string(getpid()) + "." +
+             extension;
     return 0;
 }
 

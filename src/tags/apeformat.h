@@ -8,8 +8,7 @@
 
 namespace tags {
 
-class ApeFormat : public ContainerFormat
-{
+class ApeFormat : public ContainerFormat {
 public:
     int code() const override { return 6; }
     bool parse(FileStream& file) override;

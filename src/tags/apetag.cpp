@@ -10,18 +10,29 @@ namespace {
 const char* keyOf(Field f)
 {
     switch (f) {
-    case Field::Title: return "Title";
-    case Field::Artist: return "Artist";
-    case Field::Album: return "Album";
-    case Field::Genre: return "Genre";
-    case Field::Year:
-    case Field::Date: return "Year";
-    case Field::Track: return "Track";
-    case Field::Comment: return "Comment";
-    case Field::Copyright: return "Copyright";
-    case Field::Lyrics: return "Lyrics";
-    case Field::Cover: return "Cover Art (Front)";
-    default: return nullptr;
+        case Field::Title:
+            return "Title";
+        case Field::Artist:
+            return "Artist";
+        case Field::Album:
+            return "Album";
+        case Field::Genre:
+            return "Genre";
+        case Field::Year:
+        case Field::Date:
+            return "Year";
+        case Field::Track:
+            return "Track";
+        case Field::Comment:
+            return "Comment";
+        case Field::Copyright:
+            return "Copyright";
+        case Field::Lyrics:
+            return "Lyrics";
+        case Field::Cover:
+            return "Cover Art (Front)";
+        default:
+            return nullptr;
     }
 }
 
@@ -73,8 +84,8 @@ bool ApeTag::parse(const std::string& b)
 
 std::string ApeTag::headerOrFooter(bool header, uint32_t size) const
 {
-    std::string h = "APETAGEX" + putLe32(2000) + putLe32(size) + putLe32(uint32_t(m_items.size()))
-                    + putLe32(kHasHeader | (header ? kIsHeader : 0));
+    std::string h = "APETAGEX" + putLe32(2000) + putLe32(size) + putLe32(uint32_t(m_items.size())) +
+                    putLe32(kHasHeader | (header ? kIsHeader : 0));
     h.append(8, '\0');
     return h;
 }

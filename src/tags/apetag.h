@@ -10,8 +10,7 @@
 
 namespace tags {
 
-class ApeTag : public TagBlock
-{
+class ApeTag : public TagBlock {
 public:
     static constexpr int kFooterSize = 32;
 

@@ -73,8 +73,8 @@ bool AsfFormat::parse(FileStream& file)
             if (!objects(header, o.offset + kExtensionFixed, o.offset + o.size, inner))
                 return false;
             for (const Object& i : inner) {
-                const std::string b = header.substr(i.offset + kObjectHeader,
-                                                    i.size - kObjectHeader);
+                const std::string b =
+                    header.substr(i.offset + kObjectHeader, i.size - kObjectHeader);
                 if (i.guid == asf::kMetadata || i.guid == asf::kMetadataLibrary) {
                     if (!tag->parseMetadata(b, i.guid == asf::kMetadataLibrary))
                         return false;
@@ -101,8 +101,8 @@ std::string AsfFormat::renderExtension(const std::string& original) const
         }
     }
     children += m_tag->renderMetadata(false) + m_tag->renderMetadata(true);
-    return object(asf::kHeaderExtension, asf::kHeaderExtensionReserved + putLe16(6)
-                                             + putLe32(uint32_t(children.size())) + children);
+    return object(asf::kHeaderExtension, asf::kHeaderExtensionReserved + putLe16(6) +
+                                             putLe32(uint32_t(children.size())) + children);
 }
 
 std::string AsfFormat::renderHeader(int64_t padding) const
@@ -113,8 +113,8 @@ std::string AsfFormat::renderHeader(int64_t padding) const
     uint32_t count = 0;
     bool haveExtension = false;
     for (const Object& o : list) {
-        if (o.guid == asf::kContentDescription || o.guid == asf::kExtendedContentDescription
-            || o.guid == asf::kPadding)
+        if (o.guid == asf::kContentDescription || o.guid == asf::kExtendedContentDescription ||
+            o.guid == asf::kPadding)
             continue;
         if (o.guid == asf::kHeaderExtension && o.size >= kExtensionFixed && !haveExtension) {
             haveExtension = true;
@@ -138,8 +138,8 @@ std::string AsfFormat::renderHeader(int64_t padding) const
         children += object(asf::kPadding, std::string(size_t(padding) - kObjectHeader, '\0'));
         ++count;
     }
-    return asf::kHeader + putLe64(uint64_t(children.size() + kHeaderFixed)) + putLe32(count)
-           + m_header.substr(28, 2) + children;
+    return asf::kHeader + putLe64(uint64_t(children.size() + kHeaderFixed)) + putLe32(count) +
+           m_header.substr(28, 2) + children;
 }
 
 bool AsfFormat::save(FileStream& file)

@@ -12,8 +12,7 @@
 
 namespace tags {
 
-class AsfFormat : public ContainerFormat
-{
+class AsfFormat : public ContainerFormat {
 public:
     int code() const override { return 1; }
     bool parse(FileStream& file) override;

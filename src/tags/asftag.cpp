@@ -15,19 +15,31 @@ enum Cdo { kTitle, kAuthor, kCopyright, kDescription, kRating };
 const char* attributeOf(Field f)
 {
     switch (f) {
-    case Field::Album: return "WM/AlbumTitle";
-    case Field::Genre: return "WM/Genre";
-    case Field::Year:
-    case Field::Date: return "WM/Year";
-    case Field::Track: return "WM/TrackNumber";
-    case Field::Copyright: return "WM/ProviderCopyright";
-    case Field::Lyrics: return "WM/Lyrics";
-    case Field::AlbumArtist: return "WM/AlbumArtist";
-    case Field::Composer: return "WM/Composer";
-    case Field::Grouping: return "WM/ContentGroupDescription";
-    case Field::Disc: return "WM/PartOfSet";
-    case Field::Cover: return "WM/Picture";
-    default: return nullptr;
+        case Field::Album:
+            return "WM/AlbumTitle";
+        case Field::Genre:
+            return "WM/Genre";
+        case Field::Year:
+        case Field::Date:
+            return "WM/Year";
+        case Field::Track:
+            return "WM/TrackNumber";
+        case Field::Copyright:
+            return "WM/ProviderCopyright";
+        case Field::Lyrics:
+            return "WM/Lyrics";
+        case Field::AlbumArtist:
+            return "WM/AlbumArtist";
+        case Field::Composer:
+            return "WM/Composer";
+        case Field::Grouping:
+            return "WM/ContentGroupDescription";
+        case Field::Disc:
+            return "WM/PartOfSet";
+        case Field::Cover:
+            return "WM/Picture";
+        default:
+            return nullptr;
     }
 }
 
@@ -147,8 +159,8 @@ std::string AsfTag::renderExtended() const
         if (a.home != Home::Extended)
             continue;
         const std::string name = utf16z(a.name);
-        body += putLe16(uint32_t(name.size())) + name + putLe16(a.type)
-                + putLe16(uint32_t(a.value.size())) + a.value;
+        body += putLe16(uint32_t(name.size())) + name + putLe16(a.type) +
+                putLe16(uint32_t(a.value.size())) + a.value;
         ++count;
     }
     if (count == 0)
@@ -165,8 +177,8 @@ std::string AsfTag::renderMetadata(bool library) const
         if (a.home != home)
             continue;
         const std::string name = utf16z(a.name);
-        body += putLe16(a.language) + putLe16(a.stream) + putLe16(uint32_t(name.size()))
-                + putLe16(a.type) + putLe32(uint32_t(a.value.size())) + name + a.value;
+        body += putLe16(a.language) + putLe16(a.stream) + putLe16(uint32_t(name.size())) +
+                putLe16(a.type) + putLe32(uint32_t(a.value.size())) + name + a.value;
         ++count;
     }
     if (count == 0)
@@ -223,30 +235,40 @@ void AsfTag::add(const std::string& name, uint16_t type, const std::string& valu
 
 bool AsfTag::supports(Field f) const
 {
-    return f == Field::Title || f == Field::Artist || f == Field::Comment
-           || attributeOf(f) != nullptr;
+    return f == Field::Title || f == Field::Artist || f == Field::Comment ||
+           attributeOf(f) != nullptr;
 }
 
 static std::string attributeText(const AsfTag::Attribute& a)
 {
     switch (a.type) {
-    case 0: return fromUtf16(a.value);
-    case 2:
-    case 3: return a.value.size() >= 4 ? std::to_string(le32(a.value.data())) : std::string();
-    case 4: return a.value.size() >= 8 ? std::to_string(le64(a.value.data())) : std::string();
-    case 5: return a.value.size() >= 2 ? std::to_string(le16(a.value.data())) : std::string();
-    default: return {};
+        case 0:
+            return fromUtf16(a.value);
+        case 2:
+        case 3:
+            return a.value.size() >= 4 ? std::to_string(le32(a.value.data())) : std::string();
+        case 4:
+            return a.value.size() >= 8 ? std::to_string(le64(a.value.data())) : std::string();
+        case 5:
+            return a.value.size() >= 2 ? std::to_string(le16(a.value.data())) : std::string();
+        default:
+            return {};
     }
 }
 
 std::string AsfTag::text(Field f) const
 {
     switch (f) {
-    case Field::Title: return m_cdo[kTitle];
-    case Field::Artist: return m_cdo[kAuthor];
-    case Field::Comment: return m_cdo[kDescription];
-    case Field::Cover: return {};
-    default: break;
+        case Field::Title:
+            return m_cdo[kTitle];
+        case Field::Artist:
+            return m_cdo[kAuthor];
+        case Field::Comment:
+            return m_cdo[kDescription];
+        case Field::Cover:
+            return {};
+        default:
+            break;
     }
     const char* name = attributeOf(f);
     if (!name)
@@ -274,10 +296,17 @@ void AsfTag::setText(Field f, const std::string& utf8)
 {
     m_dirty = true;
     switch (f) {
-    case Field::Title: m_cdo[kTitle] = utf8; return;
-    case Field::Artist: m_cdo[kAuthor] = utf8; return;
-    case Field::Comment: m_cdo[kDescription] = utf8; return;
-    default: break;
+        case Field::Title:
+            m_cdo[kTitle] = utf8;
+            return;
+        case Field::Artist:
+            m_cdo[kAuthor] = utf8;
+            return;
+        case Field::Comment:
+            m_cdo[kDescription] = utf8;
+            return;
+        default:
+            break;
     }
     const char* name = attributeOf(f);
     if (!name || f == Field::Cover)
@@ -334,8 +363,8 @@ void AsfTag::setPicture(const Picture& picture)
         return;
     const std::string mime = picture.mime.empty() ? sniffImageMime(picture.data) : picture.mime;
     add("WM/Picture", 1,
-        std::string(1, char(picture.type)) + putLe32(uint32_t(picture.data.size())) + utf16z(mime)
-            + utf16z(picture.description) + picture.data);
+        std::string(1, char(picture.type)) + putLe32(uint32_t(picture.data.size())) + utf16z(mime) +
+            utf16z(picture.description) + picture.data);
 }
 
 }  // namespace tags

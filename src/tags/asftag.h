@@ -13,14 +13,13 @@
 
 namespace tags {
 
-class AsfTag : public TagBlock
-{
+class AsfTag : public TagBlock {
 public:
     enum class Home { Extended, Metadata, Library };
     struct Attribute {
-        std::string name;  // UTF-8
-        uint16_t type = 0; // 0 text, 1 bytes, 2 bool, 3 dword, 4 qword, 5 word, 6 GUID
-        std::string value; // raw bytes as stored
+        std::string name;   // UTF-8
+        uint16_t type = 0;  // 0 text, 1 bytes, 2 bool, 3 dword, 4 qword, 5 word, 6 GUID
+        std::string value;  // raw bytes as stored
         Home home = Home::Extended;
         uint16_t stream = 0;
         uint16_t language = 0;

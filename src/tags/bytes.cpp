@@ -2,17 +2,47 @@
 
 namespace tags {
 
-std::string putBe16(uint32_t v) { return {char(v >> 8), char(v)}; }
-std::string putBe24(uint32_t v) { return {char(v >> 16), char(v >> 8), char(v)}; }
-std::string putBe32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
-std::string putBe64(uint64_t v) { return putBe32(uint32_t(v >> 32)) + putBe32(uint32_t(v)); }
-std::string putLe16(uint32_t v) { return {char(v), char(v >> 8)}; }
-std::string putLe32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
-std::string putLe64(uint64_t v) { return putLe32(uint32_t(v)) + putLe32(uint32_t(v >> 32)); }
+std::string putBe16(uint32_t v)
+{
+    return {char(v >> 8), char(v)};
+}
+std::string putBe24(uint32_t v)
+{
+    return {char(v >> 16), char(v >> 8), char(v)};
+}
+std::string putBe32(uint32_t v)
+{
+    return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+std::string putBe64(uint64_t v)
+{
+    return putBe32(uint32_t(v >> 32)) + putBe32(uint32_t(v));
+}
+std::string putLe16(uint32_t v)
+{
+    return {char(v), char(v >> 8)};
+}
+std::string putLe32(uint32_t v)
+{
+    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+}
+std::string putLe64(uint64_t v)
+{
+    return putLe32(uint32_t(v)) + putLe32(uint32_t(v >> 32));
+}
 
-void setBe32(std::string& s, size_t at, uint32_t v) { s.replace(at, 4, putBe32(v)); }
-void setLe32(std::string& s, size_t at, uint32_t v) { s.replace(at, 4, putLe32(v)); }
-void setLe64(std::string& s, size_t at, uint64_t v) { s.replace(at, 8, putLe64(v)); }
+void setBe32(std::string& s, size_t at, uint32_t v)
+{
+    s.replace(at, 4, putBe32(v));
+}
+void setLe32(std::string& s, size_t at, uint32_t v)
+{
+    s.replace(at, 4, putLe32(v));
+}
+void setLe64(std::string& s, size_t at, uint64_t v)
+{
+    s.replace(at, 8, putLe64(v));
+}
 
 static void appendUtf8(std::string& out, uint32_t cp)
 {
@@ -48,8 +78,8 @@ static uint32_t nextUtf8(const std::string& s, size_t& i)
             return 0xFFFD;
         cp = cp << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
-    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
-        || (cp >= 0xD800 && cp < 0xE000))
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp < 0xE000))
         return 0xFFFD;
     return cp;
 }
@@ -76,8 +106,8 @@ std::string utf16ToUtf8(const std::u16string& s)
     out.reserve(s.size());
     for (size_t i = 0; i < s.size(); ++i) {
         uint32_t cp = s[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00
-            && s[i + 1] < 0xE000) {
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+            s[i + 1] < 0xE000) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp < 0xE000) {
@@ -137,8 +167,8 @@ std::string trimmed(const std::string& s)
     size_t b = 0, e = s.size();
     while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r' || s[b] == '\n'))
         ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\0' || s[e - 1] == '\t'
-                     || s[e - 1] == '\r' || s[e - 1] == '\n'))
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\0' || s[e - 1] == '\t' || s[e - 1] == '\r' ||
+                     s[e - 1] == '\n'))
         --e;
     return s.substr(b, e - b);
 }

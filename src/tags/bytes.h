@@ -22,7 +22,10 @@ inline uint32_t be32(const char* p)
     const auto* u = reinterpret_cast<const unsigned char*>(p);
     return uint32_t(u[0]) << 24 | uint32_t(u[1]) << 16 | uint32_t(u[2]) << 8 | u[3];
 }
-inline uint64_t be64(const char* p) { return uint64_t(be32(p)) << 32 | be32(p + 4); }
+inline uint64_t be64(const char* p)
+{
+    return uint64_t(be32(p)) << 32 | be32(p + 4);
+}
 inline uint32_t le16(const char* p)
 {
     const auto* u = reinterpret_cast<const unsigned char*>(p);
@@ -33,7 +36,10 @@ inline uint32_t le32(const char* p)
     const auto* u = reinterpret_cast<const unsigned char*>(p);
     return uint32_t(u[3]) << 24 | uint32_t(u[2]) << 16 | uint32_t(u[1]) << 8 | u[0];
 }
-inline uint64_t le64(const char* p) { return uint64_t(le32(p + 4)) << 32 | le32(p); }
+inline uint64_t le64(const char* p)
+{
+    return uint64_t(le32(p + 4)) << 32 | le32(p);
+}
 
 std::string putBe16(uint32_t v);
 std::string putBe24(uint32_t v);

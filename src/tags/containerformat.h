@@ -23,8 +23,7 @@
 
 namespace tags {
 
-class ContainerFormat
-{
+class ContainerFormat {
 public:
     // Room left after the tags for later edits when a file has to be rewritten anyway.
     static constexpr int64_t kPadding = 2048;

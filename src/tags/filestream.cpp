@@ -1,11 +1,12 @@
 #include "filestream.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tags {
 
@@ -110,25 +111,51 @@ bool FileStream::flush()
 
 bool FileStream::rewrite(const std::vector<Segment>& segments)
 {
+    for (const Segment& seg : segments) {
+        if (seg.length != 0 &&
+            (seg.offset < 0 || seg.length < 0 || seg.offset + seg.length > m_size))
+            return false;
+    }
     return rewrite([&](const Writer& write) {
         std::string buffer;
-        for (const Segment& s : segments) {
-            if (s.length == 0) {
-                if (!write(s.bytes))
+        for (const Segment& seg : segments) {
+            if (seg.length == 0) {
+                if (!write(seg.bytes))
                     return false;
                 continue;
             }
-            if (s.offset < 0 || s.length < 0 || s.offset + s.length > m_size)
-                return false;
+            // Ranges of the old file are copied by the kernel where it can (no trip through
+            // user space, and reflinks on file systems that share extents).
+            if (m_copyTarget >= 0 && copyRange(seg.offset, seg.length))
+                continue;
             constexpr int64_t kChunk = 1 << 20;
-            for (int64_t done = 0; done < s.length; done += kChunk) {
-                const int64_t n = std::min(kChunk, s.length - done);
-                if (!readExact(s.offset + done, n, buffer) || !write(buffer))
+            for (int64_t done = 0; done < seg.length; done += kChunk) {
+                const int64_t n = std::min(kChunk, seg.length - done);
+                if (!readExact(seg.offset + done, n, buffer) || !write(buffer))
                     return false;
             }
         }
         return true;
     });
+}
+
+bool FileStream::copyRange(int64_t offset, int64_t length)
+{
+    loff_t in = offset;
+    int64_t left = length;
+    while (left > 0) {
+        const ssize_t n = ::copy_file_range(m_fd, &in, m_copyTarget, nullptr, size_t(left), 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (left == length)
+                return false;     // nothing copied: the caller falls back to read and write
+            m_copyFailed = true;  // partly copied: the whole rewrite must fail
+            return true;
+        }
+        left -= n;
+    }
+    return true;
 }
 
 bool FileStream::rewrite(const std::function<bool(const Writer& write)>& produce)
@@ -145,8 +172,15 @@ bool FileStream::rewrite(const std::function<bool(const Writer& write)>& produce
     const Writer write = [out](const std::string& bytes) {
         return writeAll(out, bytes.data(), bytes.size(), -1);
     };
-    bool ok = produce(write);
-    ok = ok && ::fsync(out) == 0;
+    m_copyTarget = out;
+    m_copyFailed = false;
+    bool ok = produce(write) && !m_copyFailed;
+    m_copyTarget = -1;
+    // Start writing the new file back now without waiting for it: the rename below is what
+    // makes the switch atomic for a crashing process, and waiting for 100 MB to reach the
+    // disk would make every growing edit slow. Write errors (a full disk) were seen above.
+    if (ok)
+        (void)::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);
     ok = ::close(out) == 0 && ok;
     if (!ok || ::rename(tmp.c_str(), m_path.c_str()) != 0) {
         ::unlink(tmp.c_str());

@@ -5,8 +5,9 @@
 // - In place (writeAt, truncate): used only when the audio payload does not move, i.e. the
 //   new tag fits its old room (padding) or lives at the end of the file.
 // - Rewrite: the new file is described as a list of segments (bytes in memory, or a range of
-//   the current file), written to a temporary file in the same folder, flushed, and renamed
-//   over the original. A crash or a full disk leaves the original untouched.
+//   the current file), written to a temporary file in the same folder and renamed over the
+//   original. A crash or a full disk before the rename leaves the original untouched; the
+//   temporary file is removed on failure.
 //
 // Not thread-safe; one owner. Reads past the end return short results, never garbage.
 
@@ -17,12 +18,11 @@
 
 namespace tags {
 
-class FileStream
-{
+class FileStream {
 public:
     struct Segment {
-        std::string bytes;      // used when length == 0
-        int64_t offset = 0;     // range of the current file
+        std::string bytes;   // used when length == 0
+        int64_t offset = 0;  // range of the current file
         int64_t length = 0;
         static Segment data(std::string b) { return {std::move(b), 0, 0}; }
         static Segment range(int64_t off, int64_t len) { return {{}, off, len}; }
@@ -59,7 +59,13 @@ public:
     bool rewrite(const std::function<bool(const Writer& write)>& produce);
 
 private:
+    // Copies a range of this file to the end of the rewrite target in the kernel. False when
+    // the kernel cannot (nothing was written then).
+    bool copyRange(int64_t offset, int64_t length);
+
     int m_fd = -1;
+    int m_copyTarget = -1;  // the temporary file while a rewrite runs
+    bool m_copyFailed = false;
     int64_t m_size = 0;
     std::string m_path;
 };

@@ -84,8 +84,7 @@ std::string FlacFormat::renderBlocks(bool paddingFollows) const
     for (size_t i = 0; i < all.size(); ++i) {
         if (all[i].body.size() > kMaxBlock)
             return {};  // cannot be stored; the caller fails the save
-        out += blockHeader(all[i].type, all[i].body.size(),
-                           !paddingFollows && i + 1 == all.size());
+        out += blockHeader(all[i].type, all[i].body.size(), !paddingFollows && i + 1 == all.size());
         out += all[i].body;
     }
     return out;

@@ -11,8 +11,7 @@
 
 namespace tags {
 
-class FlacFormat : public ContainerFormat
-{
+class FlacFormat : public ContainerFormat {
 public:
     int code() const override { return 7; }
     bool parse(FileStream& file) override;

@@ -48,8 +48,7 @@ bool parseFlacPicture(const std::string& b, Picture& p)
     return true;
 }
 
-static const char kAlphabet[] =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 std::string base64Encode(const std::string& in)
 {
@@ -57,8 +56,8 @@ std::string base64Encode(const std::string& in)
     out.reserve((in.size() + 2) / 3 * 4);
     size_t i = 0;
     for (; i + 2 < in.size(); i += 3) {
-        const uint32_t v = uint32_t(uint8_t(in[i])) << 16 | uint32_t(uint8_t(in[i + 1])) << 8
-                           | uint8_t(in[i + 2]);
+        const uint32_t v =
+            uint32_t(uint8_t(in[i])) << 16 | uint32_t(uint8_t(in[i + 1])) << 8 | uint8_t(in[i + 2]);
         out += kAlphabet[v >> 18];
         out += kAlphabet[v >> 12 & 63];
         out += kAlphabet[v >> 6 & 63];

@@ -48,8 +48,8 @@ bool Id3v1Tag::parse(const std::string& b)
 
 std::string Id3v1Tag::render() const
 {
-    std::string b = "TAG" + fixed(m_title, 30) + fixed(m_artist, 30) + fixed(m_album, 30)
-                    + fixed(m_year, 4) + fixed(m_comment, 28);
+    std::string b = "TAG" + fixed(m_title, 30) + fixed(m_artist, 30) + fixed(m_album, 30) +
+                    fixed(m_year, 4) + fixed(m_comment, 28);
     b += '\0';
     b += char(m_track);
     b += char(m_genre);
@@ -58,21 +58,29 @@ std::string Id3v1Tag::render() const
 
 bool Id3v1Tag::supports(Field f) const
 {
-    return f == Field::Title || f == Field::Artist || f == Field::Album || f == Field::Year
-           || f == Field::Comment || f == Field::Track || f == Field::Genre;
+    return f == Field::Title || f == Field::Artist || f == Field::Album || f == Field::Year ||
+           f == Field::Comment || f == Field::Track || f == Field::Genre;
 }
 
 std::string Id3v1Tag::text(Field f) const
 {
     switch (f) {
-    case Field::Title: return m_title;
-    case Field::Artist: return m_artist;
-    case Field::Album: return m_album;
-    case Field::Year: return m_year;
-    case Field::Comment: return m_comment;
-    case Field::Track: return m_track ? std::to_string(m_track) : std::string();
-    case Field::Genre: return genreName(m_genre);
-    default: return {};
+        case Field::Title:
+            return m_title;
+        case Field::Artist:
+            return m_artist;
+        case Field::Album:
+            return m_album;
+        case Field::Year:
+            return m_year;
+        case Field::Comment:
+            return m_comment;
+        case Field::Track:
+            return m_track ? std::to_string(m_track) : std::string();
+        case Field::Genre:
+            return genreName(m_genre);
+        default:
+            return {};
     }
 }
 
@@ -82,29 +90,40 @@ void Id3v1Tag::setText(Field f, const std::string& utf8)
         return;
     m_dirty = true;
     switch (f) {
-    case Field::Title: m_title = utf8; break;
-    case Field::Artist: m_artist = utf8; break;
-    case Field::Album: m_album = utf8; break;
-    case Field::Year: m_year = utf8; break;
-    case Field::Comment: m_comment = utf8; break;
-    case Field::Track: {
-        const int n = std::atoi(utf8.c_str());
-        m_track = n > 0 && n < 256 ? n : 0;
-        break;
-    }
-    case Field::Genre: {
-        const int n = genreNumber(utf8);
-        m_genre = n >= 0 ? n : 255;
-        break;
-    }
-    default: break;
+        case Field::Title:
+            m_title = utf8;
+            break;
+        case Field::Artist:
+            m_artist = utf8;
+            break;
+        case Field::Album:
+            m_album = utf8;
+            break;
+        case Field::Year:
+            m_year = utf8;
+            break;
+        case Field::Comment:
+            m_comment = utf8;
+            break;
+        case Field::Track: {
+            const int n = std::atoi(utf8.c_str());
+            m_track = n > 0 && n < 256 ? n : 0;
+            break;
+        }
+        case Field::Genre: {
+            const int n = genreNumber(utf8);
+            m_genre = n >= 0 ? n : 255;
+            break;
+        }
+        default:
+            break;
     }
 }
 
 bool Id3v1Tag::isEmpty() const
 {
-    return m_title.empty() && m_artist.empty() && m_album.empty() && m_year.empty()
-           && m_comment.empty() && m_track == 0 && m_genre == 255;
+    return m_title.empty() && m_artist.empty() && m_album.empty() && m_year.empty() &&
+           m_comment.empty() && m_track == 0 && m_genre == 255;
 }
 
 }  // namespace tags

@@ -7,8 +7,7 @@
 
 namespace tags {
 
-class Id3v1Tag : public TagBlock
-{
+class Id3v1Tag : public TagBlock {
 public:
     static constexpr int kSize = 128;
 

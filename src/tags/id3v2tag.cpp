@@ -12,8 +12,8 @@ namespace {
 uint32_t syncsafe(const char* p)
 {
     const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return uint32_t(u[0] & 0x7F) << 21 | uint32_t(u[1] & 0x7F) << 14 | uint32_t(u[2] & 0x7F) << 7
-           | (u[3] & 0x7F);
+    return uint32_t(u[0] & 0x7F) << 21 | uint32_t(u[1] & 0x7F) << 14 | uint32_t(u[2] & 0x7F) << 7 |
+           (u[3] & 0x7F);
 }
 
 std::string putSyncsafe(uint32_t v)
@@ -47,7 +47,10 @@ size_t findTerminator(const std::string& s, size_t from, char encoding)
     return s.find('\0', from);
 }
 
-size_t terminatorLength(char encoding) { return encoding == 1 || encoding == 2 ? 2 : 1; }
+size_t terminatorLength(char encoding)
+{
+    return encoding == 1 || encoding == 2 ? 2 : 1;
+}
 
 std::string decode(const std::string& s, size_t from, size_t to, char encoding)
 {
@@ -58,14 +61,14 @@ std::string decode(const std::string& s, size_t from, size_t to, char encoding)
     const char* p = s.data() + from;
     const size_t n = to - from;
     switch (encoding) {
-    case 0:
-        return latin1ToUtf8(p, n);
-    case 1:
-        return utf16BytesToUtf8(p, n, false);
-    case 2:
-        return utf16BytesToUtf8(p, n, true);
-    default:
-        return std::string(p, n);
+        case 0:
+            return latin1ToUtf8(p, n);
+        case 1:
+            return utf16BytesToUtf8(p, n, false);
+        case 2:
+            return utf16BytesToUtf8(p, n, true);
+        default:
+            return std::string(p, n);
     }
 }
 
@@ -164,8 +167,8 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
         size_t size = version == 2 ? be24(h + 3) : version == 3 ? be32(h + 4) : syncsafe(h + 4);
         // Some writers put plain sizes into 2.4 tags; accept them when the syncsafe reading
         // would overrun and the plain one fits.
-        if (version == 4 && pos + headerSize + size > body.size()
-            && pos + headerSize + be32(h + 4) <= body.size())
+        if (version == 4 && pos + headerSize + size > body.size() &&
+            pos + headerSize + be32(h + 4) <= body.size())
             size = be32(h + 4);
         if (pos + headerSize + size > body.size())
             break;
@@ -185,8 +188,10 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
             if (id == "APIC" && f.data.size() >= 5) {
                 // PIC carries a three-letter image format instead of a MIME type.
                 std::string fmt = upper(f.data.substr(1, 3));
-                const std::string mime = fmt == "PNG" ? "image/png" : fmt == "GIF" ? "image/gif"
-                                         : fmt == "BMP" ? "image/bmp" : "image/jpeg";
+                const std::string mime = fmt == "PNG"   ? "image/png"
+                                         : fmt == "GIF" ? "image/gif"
+                                         : fmt == "BMP" ? "image/bmp"
+                                                        : "image/jpeg";
                 f.data = f.data.substr(0, 1) + mime + std::string(1, '\0') + f.data.substr(4);
             }
         } else {
@@ -224,21 +229,35 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
 const char* Id3v2Tag::frameId(Field field, int version)
 {
     switch (field) {
-    case Field::Title: return "TIT2";
-    case Field::Artist: return "TPE1";
-    case Field::Album: return "TALB";
-    case Field::Genre: return "TCON";
-    case Field::Year:
-    case Field::Date: return version == 3 ? "TYER" : "TDRC";
-    case Field::Track: return "TRCK";
-    case Field::Comment: return "COMM";
-    case Field::Copyright: return "TCOP";
-    case Field::Lyrics: return "USLT";
-    case Field::AlbumArtist: return "TPE2";
-    case Field::Composer: return "TCOM";
-    case Field::Disc: return "TPOS";
-    case Field::Cover: return "APIC";
-    case Field::Grouping: return nullptr;
+        case Field::Title:
+            return "TIT2";
+        case Field::Artist:
+            return "TPE1";
+        case Field::Album:
+            return "TALB";
+        case Field::Genre:
+            return "TCON";
+        case Field::Year:
+        case Field::Date:
+            return version == 3 ? "TYER" : "TDRC";
+        case Field::Track:
+            return "TRCK";
+        case Field::Comment:
+            return "COMM";
+        case Field::Copyright:
+            return "TCOP";
+        case Field::Lyrics:
+            return "USLT";
+        case Field::AlbumArtist:
+            return "TPE2";
+        case Field::Composer:
+            return "TCOM";
+        case Field::Disc:
+            return "TPOS";
+        case Field::Cover:
+            return "APIC";
+        case Field::Grouping:
+            return nullptr;
     }
     return nullptr;
 }
@@ -403,8 +422,8 @@ void Id3v2Tag::setPicture(const Picture& picture)
     Frame f;
     f.id = "APIC";
     const std::string mime = picture.mime.empty() ? sniffImageMime(picture.data) : picture.mime;
-    f.data = std::string(1, enc) + mime + std::string(1, '\0') + char(picture.type) + desc
-             + std::string(terminatorLength(enc), '\0') + picture.data;
+    f.data = std::string(1, enc) + mime + std::string(1, '\0') + char(picture.type) + desc +
+             std::string(terminatorLength(enc), '\0') + picture.data;
     m_frames.push_back(std::move(f));
 }
 
@@ -413,7 +432,8 @@ std::string Id3v2Tag::render(size_t padding) const
     std::string body;
     for (const Frame& f : m_frames) {
         body += f.id;
-        body += m_version == 4 ? putSyncsafe(uint32_t(f.data.size())) : putBe32(uint32_t(f.data.size()));
+        body += m_version == 4 ? putSyncsafe(uint32_t(f.data.size()))
+                               : putBe32(uint32_t(f.data.size()));
         body += putBe16(f.flags);
         body += f.data;
     }

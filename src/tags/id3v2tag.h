@@ -13,8 +13,7 @@
 
 namespace tags {
 
-class Id3v2Tag : public TagBlock
-{
+class Id3v2Tag : public TagBlock {
 public:
     explicit Id3v2Tag(int majorVersion = 4);
 

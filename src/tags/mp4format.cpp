@@ -11,7 +11,7 @@ constexpr int64_t kMaxMoov = 256 * 1024 * 1024;
 struct Atom {
     size_t offset = 0;  // of the header
     size_t header = 8;
-    size_t size = 0;    // whole atom
+    size_t size = 0;  // whole atom
     std::string type;
 };
 
@@ -87,8 +87,8 @@ bool shiftChunkOffsets(std::string& s, size_t begin, size_t end, int64_t from, i
                 return false;
             for (uint32_t i = 0; i < count; ++i) {
                 const size_t at = body + 8 + i * width;
-                const int64_t old = width == 4 ? int64_t(be32(s.data() + at))
-                                               : int64_t(be64(s.data() + at));
+                const int64_t old =
+                    width == 4 ? int64_t(be32(s.data() + at)) : int64_t(be64(s.data() + at));
                 if (old < from)
                     continue;
                 if (width == 4) {
@@ -154,8 +154,8 @@ bool Mp4Format::parse(FileStream& file)
             return false;
         if (const Atom* meta = find(list, "meta")) {
             const Atom m = *meta;
-            if (m.size < m.header + 4
-                || !children(moov, metaBodyStart(moov, m), m.offset + m.size, list))
+            if (m.size < m.header + 4 ||
+                !children(moov, metaBodyStart(moov, m), m.offset + m.size, list))
                 return false;
             for (const Atom& a : list) {
                 if (a.type == "ilst") {
@@ -181,8 +181,8 @@ bool Mp4Format::parse(FileStream& file)
 std::string Mp4Format::buildMoov(const std::string& moov, int64_t padding) const
 {
     const std::string ilst = m_tag->render();
-    const std::string free = padding >= 8 ? atom("free", std::string(size_t(padding - 8), '\0'))
-                                          : std::string();
+    const std::string free =
+        padding >= 8 ? atom("free", std::string(size_t(padding - 8), '\0')) : std::string();
     std::vector<Atom> top;
     children(moov, 8, moov.size(), top);
     std::string body;  // new moov body
@@ -222,17 +222,17 @@ std::string Mp4Format::buildMoov(const std::string& moov, int64_t padding) const
             udtaBody += atom("meta", metaBody);
         }
         if (!haveMeta)
-            udtaBody += atom("meta", std::string(4, '\0')
-                                         + atom("hdlr", std::string(8, '\0') + "mdirappl"
-                                                            + std::string(9, '\0'))
-                                         + ilst + free);
+            udtaBody += atom(
+                "meta", std::string(4, '\0') +
+                            atom("hdlr", std::string(8, '\0') + "mdirappl" + std::string(9, '\0')) +
+                            ilst + free);
         body += atom("udta", udtaBody);
     }
     if (!haveUdta)
-        body += atom("udta", atom("meta", std::string(4, '\0')
-                                              + atom("hdlr", std::string(8, '\0') + "mdirappl"
-                                                                 + std::string(9, '\0'))
-                                              + ilst + free));
+        body += atom("udta", atom("meta", std::string(4, '\0') +
+                                              atom("hdlr", std::string(8, '\0') + "mdirappl" +
+                                                               std::string(9, '\0')) +
+                                              ilst + free));
     return atom("moov", body);
 }
 
@@ -248,8 +248,8 @@ bool Mp4Format::save(FileStream& file)
     } else if (m_moovLast) {
         // Nothing follows moov: it may grow or shrink at the end of the file.
         const std::string grown = buildMoov(m_moov, kPadding);
-        if (!file.writeAt(m_moovOffset, grown)
-            || !file.truncate(m_moovOffset + int64_t(grown.size())))
+        if (!file.writeAt(m_moovOffset, grown) ||
+            !file.truncate(m_moovOffset + int64_t(grown.size())))
             return false;
     } else {
         if (m_fragmented)

@@ -12,8 +12,7 @@
 
 namespace tags {
 
-class Mp4Format : public ContainerFormat
-{
+class Mp4Format : public ContainerFormat {
 public:
     int code() const override { return 4; }
     bool parse(FileStream& file) override;

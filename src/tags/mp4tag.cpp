@@ -12,21 +12,40 @@ namespace {
 const char* keyOf(Field f)
 {
     switch (f) {
-    case Field::Title: return "\xA9nam";
-    case Field::Artist: return "\xA9" "ART";
-    case Field::Album: return "\xA9" "alb";
-    case Field::Genre: return "\xA9gen";
-    case Field::Year:
-    case Field::Date: return "\xA9" "day";
-    case Field::Track: return "trkn";
-    case Field::Comment: return "\xA9" "cmt";
-    case Field::Copyright: return "\xA9" "cpy";
-    case Field::Lyrics: return "\xA9lyr";
-    case Field::AlbumArtist: return "aART";
-    case Field::Composer: return "\xA9wrt";
-    case Field::Grouping: return "\xA9grp";
-    case Field::Disc: return "disk";
-    case Field::Cover: return "covr";
+        case Field::Title:
+            return "\xA9nam";
+        case Field::Artist:
+            return "\xA9"
+                   "ART";
+        case Field::Album:
+            return "\xA9"
+                   "alb";
+        case Field::Genre:
+            return "\xA9gen";
+        case Field::Year:
+        case Field::Date:
+            return "\xA9"
+                   "day";
+        case Field::Track:
+            return "trkn";
+        case Field::Comment:
+            return "\xA9"
+                   "cmt";
+        case Field::Copyright:
+            return "\xA9"
+                   "cpy";
+        case Field::Lyrics:
+            return "\xA9lyr";
+        case Field::AlbumArtist:
+            return "aART";
+        case Field::Composer:
+            return "\xA9wrt";
+        case Field::Grouping:
+            return "\xA9grp";
+        case Field::Disc:
+            return "disk";
+        case Field::Cover:
+            return "covr";
     }
     return nullptr;
 }
@@ -95,7 +114,8 @@ bool Mp4Tag::dataOf(const std::string& key,
             if (size < 16 || size > a.size() - pos)
                 break;
             if (a.compare(pos + 4, 4, "data") == 0)
-                out.emplace_back(be32(a.data() + pos + 8) & 0xFFFFFF, a.substr(pos + 16, size - 16));
+                out.emplace_back(be32(a.data() + pos + 8) & 0xFFFFFF,
+                                 a.substr(pos + 16, size - 16));
             pos += size;
         }
         return !out.empty();
@@ -178,11 +198,20 @@ Picture Mp4Tag::picture() const
     Picture p;
     p.data = data[0].second;
     switch (data[0].first) {
-    case kTypePng: p.mime = "image/png"; break;
-    case kTypeBmp: p.mime = "image/bmp"; break;
-    case kTypeGif: p.mime = "image/gif"; break;
-    case kTypeJpeg: p.mime = "image/jpeg"; break;
-    default: p.mime = sniffImageMime(p.data);
+        case kTypePng:
+            p.mime = "image/png";
+            break;
+        case kTypeBmp:
+            p.mime = "image/bmp";
+            break;
+        case kTypeGif:
+            p.mime = "image/gif";
+            break;
+        case kTypeJpeg:
+            p.mime = "image/jpeg";
+            break;
+        default:
+            p.mime = sniffImageMime(p.data);
     }
     return p;
 }

@@ -9,8 +9,7 @@
 
 namespace tags {
 
-class Mp4Tag : public TagBlock
-{
+class Mp4Tag : public TagBlock {
 public:
     // Parses the body of an "ilst" atom (its children). False when an atom overruns.
     bool parse(const std::string& ilstBody);

@@ -84,8 +84,8 @@ bool MpegFormat::findAudio(const FileStream& file, int64_t from, int64_t end) co
         return true;
     const auto* p = reinterpret_cast<const unsigned char*>(head.data());
     for (size_t i = zeros + 1; i + 7 <= head.size(); ++i) {
-        if (p[i] == 0xFF && frameLength(p + i, m_adts) > 0
-            && chainAt(file, from + int64_t(i), end, 6, false))
+        if (p[i] == 0xFF && frameLength(p + i, m_adts) > 0 &&
+            chainAt(file, from + int64_t(i), end, 6, false))
             return true;
     }
     return false;

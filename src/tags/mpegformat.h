@@ -12,8 +12,7 @@
 
 namespace tags {
 
-class MpegFormat : public ContainerFormat
-{
+class MpegFormat : public ContainerFormat {
 public:
     explicit MpegFormat(bool adts) : m_adts(adts) {}
 
@@ -29,8 +28,7 @@ public:
 
 private:
     bool findAudio(const FileStream& file, int64_t from, int64_t end) const;
-    bool chainAt(const FileStream& file, int64_t pos, int64_t end, int count,
-                 bool endCounts) const;
+    bool chainAt(const FileStream& file, int64_t pos, int64_t end, int count, bool endCounts) const;
 
     bool m_adts;
     std::unique_ptr<Id3v2Tag> m_id3;

@@ -123,15 +123,15 @@ bool OggFormat::save(FileStream& file)
     if (!m_opus)
         packets.push_back(m_setupPacket);
     const std::vector<OggPage> pages =
-        OggPage::paginate(packets, m_serial, m_regionPageList.front().sequence);
+        OggPage::paginate(packets, m_serial, m_regionPageList.front().sequence, m_opus);
     std::string headers;
     for (const OggPage& p : pages)
         headers += p.render();
     const int64_t delta = int64_t(pages.size()) - int64_t(m_regionPageList.size());
     const bool ok = file.rewrite([&](const FileStream::Writer& write) {
         std::string start;
-        return file.readExact(0, m_regionStart, start) && write(start) && write(headers)
-               && copyRenumbered(file, delta, write);
+        return file.readExact(0, m_regionStart, start) && write(start) && write(headers) &&
+               copyRenumbered(file, delta, write);
     });
     return ok && parse(file);
 }
@@ -146,10 +146,10 @@ bool OggFormat::copyRenumbered(const FileStream& file, int64_t delta,
     int64_t bufferStart = pos;
     while (pos < file.size()) {
         // Keep at least one whole page (at most 27 + 255 + 255 * 255 bytes) in the buffer.
-        if (pos - bufferStart + 70000 > int64_t(buffer.size())
-            && bufferStart + int64_t(buffer.size()) < file.size()) {
-            buffer = buffer.substr(size_t(pos - bufferStart))
-                     + file.read(bufferStart + int64_t(buffer.size()), kChunk);
+        if (pos - bufferStart + 70000 > int64_t(buffer.size()) &&
+            bufferStart + int64_t(buffer.size()) < file.size()) {
+            buffer = buffer.substr(size_t(pos - bufferStart)) +
+                     file.read(bufferStart + int64_t(buffer.size()), kChunk);
             bufferStart = pos;
         }
         const size_t at = size_t(pos - bufferStart);

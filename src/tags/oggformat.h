@@ -14,8 +14,7 @@
 
 namespace tags {
 
-class OggFormat : public ContainerFormat
-{
+class OggFormat : public ContainerFormat {
 public:
     int code() const override { return 5; }
     bool parse(FileStream& file) override;

@@ -83,7 +83,7 @@ void OggPage::fixCrc(std::string& page, size_t at, size_t size)
 }
 
 std::vector<OggPage> OggPage::paginate(const std::vector<std::string>& packets, uint32_t serial,
-                                       uint32_t firstSequence)
+                                       uint32_t firstSequence, bool alwaysZero)
 {
     // Lacing values and body bytes of all packets, cut into pages of 255 values.
     std::vector<OggPage> pages;
@@ -92,7 +92,7 @@ std::vector<OggPage> OggPage::paginate(const std::vector<std::string>& packets, 
     page.sequence = firstSequence;
     bool packetEndedOnPage = false;
     auto flush = [&](bool continues) {
-        page.granule = packetEndedOnPage ? 0 : ~uint64_t(0);
+        page.granule = packetEndedOnPage || alwaysZero ? 0 : ~uint64_t(0);
         pages.push_back(page);
         page.lacing.clear();
         page.body.clear();

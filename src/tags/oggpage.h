@@ -30,10 +30,12 @@ struct OggPage {
     // Recomputes the CRC of a rendered page in place.
     static void fixCrc(std::string& page, size_t at, size_t size);
 
-    // Cuts packets into pages (at most 255 lacing values each) of one stream; the first page
-    // gets sequence `firstSequence`, header pages carry granule 0.
-    static std::vector<OggPage> paginate(const std::vector<std::string>& packets,
-                                         uint32_t serial, uint32_t firstSequence);
+    // Cuts header packets into pages (at most 255 lacing values each) of one stream; the first
+    // page gets sequence `firstSequence`. Pages where a packet ends carry granule 0; pages
+    // where none ends carry -1 ("no position"), or 0 too when alwaysZero (Opus requires
+    // zero on every page of its comment header).
+    static std::vector<OggPage> paginate(const std::vector<std::string>& packets, uint32_t serial,
+                                         uint32_t firstSequence, bool alwaysZero);
 };
 
 }  // namespace tags

@@ -11,8 +11,8 @@ bool RiffFormat::parse(FileStream& file)
         return false;
     if (h.compare(0, 4, "RIFF") == 0 && h.compare(8, 4, "WAVE") == 0)
         m_aiff = false;
-    else if (h.compare(0, 4, "FORM") == 0
-             && (h.compare(8, 4, "AIFF") == 0 || h.compare(8, 4, "AIFC") == 0))
+    else if (h.compare(0, 4, "FORM") == 0 &&
+             (h.compare(8, 4, "AIFF") == 0 || h.compare(8, 4, "AIFC") == 0))
         m_aiff = true;
     else
         return false;
@@ -85,8 +85,8 @@ std::vector<TagBlock*> RiffFormat::blocks()
 
 std::string RiffFormat::chunk(const std::string& id, const std::string& body) const
 {
-    std::string c = id + (m_aiff ? putBe32(uint32_t(body.size())) : putLe32(uint32_t(body.size())))
-                    + body;
+    std::string c =
+        id + (m_aiff ? putBe32(uint32_t(body.size())) : putLe32(uint32_t(body.size()))) + body;
     if (body.size() & 1)
         c += '\0';
     return c;
@@ -120,8 +120,8 @@ bool RiffFormat::save(FileStream& file)
     if (onlyTagsAfter) {
         const int64_t newSize = tailStart + int64_t(tags.size());
         const uint32_t headerSize = uint32_t(newSize - 8);
-        if (!file.writeAt(tailStart, tags) || !file.truncate(newSize)
-            || !file.writeAt(4, m_aiff ? putBe32(headerSize) : putLe32(headerSize)))
+        if (!file.writeAt(tailStart, tags) || !file.truncate(newSize) ||
+            !file.writeAt(4, m_aiff ? putBe32(headerSize) : putLe32(headerSize)))
             return false;
         return parse(file);
     }
@@ -133,8 +133,8 @@ bool RiffFormat::save(FileStream& file)
         if (c.cut) {
             // Repair the size so the chunk ends where its bytes end (its payload is kept).
             const int64_t body = c.size - 8;
-            segments.push_back(FileStream::Segment::data(c.id + (m_aiff ? putBe32(uint32_t(body))
-                                                                   : putLe32(uint32_t(body)))));
+            segments.push_back(FileStream::Segment::data(
+                c.id + (m_aiff ? putBe32(uint32_t(body)) : putLe32(uint32_t(body)))));
             segments.push_back(FileStream::Segment::range(c.offset + 8, body));
             if (body & 1)
                 segments.push_back(FileStream::Segment::data(std::string(1, '\0')));

@@ -13,8 +13,7 @@
 
 namespace tags {
 
-class RiffFormat : public ContainerFormat
-{
+class RiffFormat : public ContainerFormat {
 public:
     int code() const override { return 0; }
     bool parse(FileStream& file) override;

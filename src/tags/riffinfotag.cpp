@@ -10,16 +10,25 @@ namespace {
 const char* idOf(Field f)
 {
     switch (f) {
-    case Field::Title: return "INAM";
-    case Field::Artist: return "IART";
-    case Field::Album: return "IPRD";
-    case Field::Genre: return "IGNR";
-    case Field::Year:
-    case Field::Date: return "ICRD";
-    case Field::Track: return "IPRT";
-    case Field::Comment: return "ICMT";
-    case Field::Copyright: return "ICOP";
-    default: return nullptr;
+        case Field::Title:
+            return "INAM";
+        case Field::Artist:
+            return "IART";
+        case Field::Album:
+            return "IPRD";
+        case Field::Genre:
+            return "IGNR";
+        case Field::Year:
+        case Field::Date:
+            return "ICRD";
+        case Field::Track:
+            return "IPRT";
+        case Field::Comment:
+            return "ICMT";
+        case Field::Copyright:
+            return "ICOP";
+        default:
+            return nullptr;
     }
 }
 
@@ -75,9 +84,8 @@ std::string RiffInfoTag::text(Field f) const
         return {};
     for (const auto& it : m_items) {
         if (it.first == id) {
-            const std::string v = validUtf8(it.second)
-                                      ? it.second
-                                      : latin1ToUtf8(it.second.data(), it.second.size());
+            const std::string v =
+                validUtf8(it.second) ? it.second : latin1ToUtf8(it.second.data(), it.second.size());
             return f == Field::Genre ? resolveGenre(v) : v;
         }
     }

@@ -10,8 +10,7 @@
 
 namespace tags {
 
-class RiffInfoTag : public TagBlock
-{
+class RiffInfoTag : public TagBlock {
 public:
     // Parses the body of a LIST chunk whose list type is "INFO" (the four bytes included).
     bool parse(const std::string& listBody);

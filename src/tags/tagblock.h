@@ -17,8 +17,7 @@
 
 namespace tags {
 
-class TagBlock
-{
+class TagBlock {
 public:
     virtual ~TagBlock() = default;
 

@@ -18,15 +18,24 @@ namespace {
 std::unique_ptr<ContainerFormat> makeFormat(int code)
 {
     switch (code) {
-    case 0: return std::make_unique<RiffFormat>();
-    case 1: return std::make_unique<AsfFormat>();
-    case 2: return std::make_unique<MpegFormat>(false);
-    case 3: return std::make_unique<MpegFormat>(true);
-    case 4: return std::make_unique<Mp4Format>();
-    case 5: return std::make_unique<OggFormat>();
-    case 6: return std::make_unique<ApeFormat>();
-    case 7: return std::make_unique<FlacFormat>();
-    default: return nullptr;
+        case 0:
+            return std::make_unique<RiffFormat>();
+        case 1:
+            return std::make_unique<AsfFormat>();
+        case 2:
+            return std::make_unique<MpegFormat>(false);
+        case 3:
+            return std::make_unique<MpegFormat>(true);
+        case 4:
+            return std::make_unique<Mp4Format>();
+        case 5:
+            return std::make_unique<OggFormat>();
+        case 6:
+            return std::make_unique<ApeFormat>();
+        case 7:
+            return std::make_unique<FlacFormat>();
+        default:
+            return nullptr;
     }
 }
 

@@ -26,8 +26,7 @@ namespace tags {
 class ContainerFormat;
 class FileStream;
 
-class TagFile
-{
+class TagFile {
 public:
     TagFile();
     ~TagFile();

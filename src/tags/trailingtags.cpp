@@ -16,8 +16,8 @@ void TrailingTags::parse(const FileStream& file, int64_t end)
         }
     }
     if (pos >= ApeTag::kFooterSize) {
-        const int64_t size = ApeTag::sizeFromFooter(file.read(pos - ApeTag::kFooterSize,
-                                                              ApeTag::kFooterSize));
+        const int64_t size =
+            ApeTag::sizeFromFooter(file.read(pos - ApeTag::kFooterSize, ApeTag::kFooterSize));
         if (size > 0 && size <= pos) {
             auto ape = std::make_unique<ApeTag>();
             if (ape->parse(file.read(pos - size, size))) {

@@ -11,8 +11,7 @@
 
 namespace tags {
 
-class TrailingTags
-{
+class TrailingTags {
 public:
     // Reads the blocks that end at `end` (usually the file size). Damaged blocks are ignored.
     void parse(const FileStream& file, int64_t end);

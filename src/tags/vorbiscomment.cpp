@@ -14,21 +14,35 @@ const char kPictureKey[] = "METADATA_BLOCK_PICTURE";
 const char* keyOf(Field f)
 {
     switch (f) {
-    case Field::Title: return "TITLE";
-    case Field::Artist: return "ARTIST";
-    case Field::Album: return "ALBUM";
-    case Field::Genre: return "GENRE";
-    case Field::Year:
-    case Field::Date: return "DATE";
-    case Field::Track: return "TRACKNUMBER";
-    case Field::Comment: return "COMMENT";
-    case Field::Copyright: return "COPYRIGHT";
-    case Field::Lyrics: return "LYRICS";
-    case Field::AlbumArtist: return "ALBUMARTIST";
-    case Field::Composer: return "COMPOSER";
-    case Field::Grouping: return "GROUPING";
-    case Field::Disc: return "DISCNUMBER";
-    case Field::Cover: return kPictureKey;
+        case Field::Title:
+            return "TITLE";
+        case Field::Artist:
+            return "ARTIST";
+        case Field::Album:
+            return "ALBUM";
+        case Field::Genre:
+            return "GENRE";
+        case Field::Year:
+        case Field::Date:
+            return "DATE";
+        case Field::Track:
+            return "TRACKNUMBER";
+        case Field::Comment:
+            return "COMMENT";
+        case Field::Copyright:
+            return "COPYRIGHT";
+        case Field::Lyrics:
+            return "LYRICS";
+        case Field::AlbumArtist:
+            return "ALBUMARTIST";
+        case Field::Composer:
+            return "COMPOSER";
+        case Field::Grouping:
+            return "GROUPING";
+        case Field::Disc:
+            return "DISCNUMBER";
+        case Field::Cover:
+            return kPictureKey;
     }
     return nullptr;
 }
@@ -37,14 +51,21 @@ const char* keyOf(Field f)
 std::vector<const char*> fallbackKeys(Field f)
 {
     switch (f) {
-    case Field::Artist: return {"AUTHOR", "PERFORMER"};
-    case Field::Year:
-    case Field::Date: return {"YEAR"};
-    case Field::Comment: return {"DESCRIPTION"};
-    case Field::Composer: return {"LYRICIST"};
-    case Field::AlbumArtist: return {"ALBUM ARTIST"};
-    case Field::Lyrics: return {"UNSYNCEDLYRICS"};
-    default: return {};
+        case Field::Artist:
+            return {"AUTHOR", "PERFORMER"};
+        case Field::Year:
+        case Field::Date:
+            return {"YEAR"};
+        case Field::Comment:
+            return {"DESCRIPTION"};
+        case Field::Composer:
+            return {"LYRICIST"};
+        case Field::AlbumArtist:
+            return {"ALBUM ARTIST"};
+        case Field::Lyrics:
+            return {"UNSYNCEDLYRICS"};
+        default:
+            return {};
     }
 }
 

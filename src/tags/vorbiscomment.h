@@ -13,8 +13,7 @@
 
 namespace tags {
 
-class VorbisComment : public TagBlock
-{
+class VorbisComment : public TagBlock {
 public:
     VorbisComment(std::string defaultVendor, bool picturesAsBlocks);
 

@@ -24,37 +24,41 @@ bool makeMedia(const QString& kind, const QString& path, double seconds)
     else if (kind == QLatin1String("m4a-faststart"))
         codec = QStringList{QStringLiteral("-movflags"), QStringLiteral("+faststart")};
     else if (kind == QLatin1String("aac"))
-        codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("aac"),
-                            QStringLiteral("-f"), QStringLiteral("adts")};
+        codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-f"),
+                            QStringLiteral("adts")};
     else if (kind == QLatin1String("ogg-vorbis"))
         codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("libvorbis")};
-    const QStringList args = QStringList{QStringLiteral("-v"), QStringLiteral("error"),
-                                         QStringLiteral("-y"), QStringLiteral("-f"),
-                                         QStringLiteral("lavfi"), QStringLiteral("-i"),
+    const QStringList args = QStringList{QStringLiteral("-v"),
+                                         QStringLiteral("error"),
+                                         QStringLiteral("-y"),
+                                         QStringLiteral("-f"),
+                                         QStringLiteral("lavfi"),
+                                         QStringLiteral("-i"),
                                          QStringLiteral("sine=f=440:d=%1").arg(seconds),
-                                         QStringLiteral("-ac"), QStringLiteral("2")}
-                             + codec + QStringList{path};
+                                         QStringLiteral("-ac"),
+                                         QStringLiteral("2")} +
+                             codec + QStringList{path};
     return testmedia::run(QStringLiteral("ffmpeg"), args).ok();
 }
 
 QByteArray audioMd5(const QString& path)
 {
-    const testmedia::ToolResult r = testmedia::run(
-        QStringLiteral("ffmpeg"),
-        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
-         QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-f"),
-         QStringLiteral("md5"), QStringLiteral("-")});
+    const testmedia::ToolResult r =
+        testmedia::run(QStringLiteral("ffmpeg"),
+                       {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                        QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-f"),
+                        QStringLiteral("md5"), QStringLiteral("-")});
     return r.ok() ? r.out.trimmed() : QByteArray();
 }
 
 static QByteArray image(const QString& dir, const QString& name, const QString& source)
 {
     const QString path = dir + QLatin1Char('/') + name;
-    testmedia::run(QStringLiteral("ffmpeg"),
-                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                    QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source,
-                    QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-q:v"),
-                    QStringLiteral("2"), path});
+    testmedia::run(
+        QStringLiteral("ffmpeg"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+         QStringLiteral("lavfi"), QStringLiteral("-i"), source, QStringLiteral("-frames:v"),
+         QStringLiteral("1"), QStringLiteral("-q:v"), QStringLiteral("2"), path});
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

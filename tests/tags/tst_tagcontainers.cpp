@@ -24,32 +24,52 @@ struct FieldName {
 };
 
 const FieldName kFields[] = {
-    {Field::Title, "title"},         {Field::Artist, "artist"},
-    {Field::Album, "album"},         {Field::Genre, "genre"},
-    {Field::Year, "year"},           {Field::Track, "track"},
-    {Field::Comment, "comment"},     {Field::Copyright, "copyright"},
-    {Field::AlbumArtist, "albumartist"}, {Field::Composer, "composer"},
-    {Field::Grouping, "grouping"},   {Field::Disc, "disc"},
+    {Field::Title, "title"},
+    {Field::Artist, "artist"},
+    {Field::Album, "album"},
+    {Field::Genre, "genre"},
+    {Field::Year, "year"},
+    {Field::Track, "track"},
+    {Field::Comment, "comment"},
+    {Field::Copyright, "copyright"},
+    {Field::AlbumArtist, "albumartist"},
+    {Field::Composer, "composer"},
+    {Field::Grouping, "grouping"},
+    {Field::Disc, "disc"},
     {Field::Lyrics, "lyrics"},
 };
 
 QString valueOf(Field f)
 {
     switch (f) {
-    case Field::Title: return QStringLiteral("Tïtle 日本語 🎵");
-    case Field::Artist: return QStringLiteral("Ärtist ✓");
-    case Field::Album: return QStringLiteral("Album 专辑");
-    case Field::Genre: return QStringLiteral("Rock");
-    case Field::Year: return QStringLiteral("2024");
-    case Field::Track: return QStringLiteral("3/12");
-    case Field::Comment: return QStringLiteral("Cömment 😀");
-    case Field::Copyright: return QStringLiteral("© 2024 Quillon");
-    case Field::AlbumArtist: return QStringLiteral("Album Ärtist");
-    case Field::Composer: return QStringLiteral("Compöser");
-    case Field::Grouping: return QStringLiteral("Gröup");
-    case Field::Disc: return QStringLiteral("1/2");
-    case Field::Lyrics: return QStringLiteral("La la ♪\nsecond line");
-    default: return {};
+        case Field::Title:
+            return QStringLiteral("Tïtle 日本語 🎵");
+        case Field::Artist:
+            return QStringLiteral("Ärtist ✓");
+        case Field::Album:
+            return QStringLiteral("Album 专辑");
+        case Field::Genre:
+            return QStringLiteral("Rock");
+        case Field::Year:
+            return QStringLiteral("2024");
+        case Field::Track:
+            return QStringLiteral("3/12");
+        case Field::Comment:
+            return QStringLiteral("Cömment 😀");
+        case Field::Copyright:
+            return QStringLiteral("© 2024 Quillon");
+        case Field::AlbumArtist:
+            return QStringLiteral("Album Ärtist");
+        case Field::Composer:
+            return QStringLiteral("Compöser");
+        case Field::Grouping:
+            return QStringLiteral("Gröup");
+        case Field::Disc:
+            return QStringLiteral("1/2");
+        case Field::Lyrics:
+            return QStringLiteral("La la ♪\nsecond line");
+        default:
+            return {};
     }
 }
 
@@ -60,8 +80,8 @@ QList<Field> fieldsOf(const QString& family)
     for (const FieldName& f : kFields)
         all << f.field;
     if (family == QLatin1String("riff"))
-        return {Field::Title, Field::Artist, Field::Album, Field::Genre, Field::Year,
-                Field::Track, Field::Comment, Field::Copyright};
+        return {Field::Title, Field::Artist, Field::Album,   Field::Genre,
+                Field::Year,  Field::Track,  Field::Comment, Field::Copyright};
     if (family == QLatin1String("id3"))
         all.removeAll(Field::Grouping);
     return all;
@@ -80,8 +100,7 @@ qint64 sizeOf(const QString& path)
 
 }  // namespace
 
-class TestTagContainers : public QObject
-{
+class TestTagContainers : public QObject {
     Q_OBJECT
 
 private slots:
@@ -125,17 +144,28 @@ void TestTagContainers::containers()
     QTest::addColumn<QString>("family");
     QTest::addColumn<bool>("cover");
     QTest::addColumn<bool>("mutagen");  // mutagen reads the block we write
-    QTest::newRow("mp3") << "mp3" << "t.mp3" << 2 << "id3" << true << true;
-    QTest::newRow("aac-adts") << "aac" << "t.aac" << 3 << "id3" << true << false;
-    QTest::newRow("m4a-aac") << "m4a-aac" << "t.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("m4a-alac") << "m4a-alac" << "t2.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("m4a-faststart") << "m4a-faststart" << "t3.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("ogg-vorbis") << "ogg-vorbis" << "t.ogg" << 5 << "vorbis" << true << true;
-    QTest::newRow("opus") << "opus" << "t.opus" << 5 << "vorbis" << true << true;
-    QTest::newRow("flac") << "flac" << "t.flac" << 7 << "vorbis" << true << true;
-    QTest::newRow("wav") << "wav" << "t.wav" << 0 << "riff" << false << false;
-    QTest::newRow("wma") << "wma" << "t.wma" << 1 << "asf" << true << true;
-    QTest::newRow("aiff") << "aiff" << "t.aiff" << 0 << "id3" << true << true;
+    QTest::newRow("mp3") << "mp3"
+                         << "t.mp3" << 2 << "id3" << true << true;
+    QTest::newRow("aac-adts") << "aac"
+                              << "t.aac" << 3 << "id3" << true << false;
+    QTest::newRow("m4a-aac") << "m4a-aac"
+                             << "t.m4a" << 4 << "mp4" << true << true;
+    QTest::newRow("m4a-alac") << "m4a-alac"
+                              << "t2.m4a" << 4 << "mp4" << true << true;
+    QTest::newRow("m4a-faststart") << "m4a-faststart"
+                                   << "t3.m4a" << 4 << "mp4" << true << true;
+    QTest::newRow("ogg-vorbis") << "ogg-vorbis"
+                                << "t.ogg" << 5 << "vorbis" << true << true;
+    QTest::newRow("opus") << "opus"
+                          << "t.opus" << 5 << "vorbis" << true << true;
+    QTest::newRow("flac") << "flac"
+                          << "t.flac" << 7 << "vorbis" << true << true;
+    QTest::newRow("wav") << "wav"
+                         << "t.wav" << 0 << "riff" << false << false;
+    QTest::newRow("wma") << "wma"
+                         << "t.wma" << 1 << "asf" << true << true;
+    QTest::newRow("aiff") << "aiff"
+                          << "t.aiff" << 0 << "id3" << true << true;
 }
 
 void TestTagContainers::writeEveryField_data()
@@ -219,15 +249,33 @@ void TestTagContainers::readMutagenTags_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("id3version");
-    QTest::newRow("mp3 v2.4") << "mp3" << "m.mp3" << "4";
-    QTest::newRow("mp3 v2.3") << "mp3" << "m3.mp3" << "3";
-    QTest::newRow("m4a") << "m4a-aac" << "m.m4a" << "";
-    QTest::newRow("ogg") << "ogg-vorbis" << "m.ogg" << "";
-    QTest::newRow("opus") << "opus" << "m.opus" << "";
-    QTest::newRow("flac") << "flac" << "m.flac" << "";
-    QTest::newRow("wma") << "wma" << "m.wma" << "";
-    QTest::newRow("aiff") << "aiff" << "m.aiff" << "4";
-    QTest::newRow("wav id3 chunk") << "wav" << "m.wav" << "4";
+    QTest::newRow("mp3 v2.4") << "mp3"
+                              << "m.mp3"
+                              << "4";
+    QTest::newRow("mp3 v2.3") << "mp3"
+                              << "m3.mp3"
+                              << "3";
+    QTest::newRow("m4a") << "m4a-aac"
+                         << "m.m4a"
+                         << "";
+    QTest::newRow("ogg") << "ogg-vorbis"
+                         << "m.ogg"
+                         << "";
+    QTest::newRow("opus") << "opus"
+                          << "m.opus"
+                          << "";
+    QTest::newRow("flac") << "flac"
+                          << "m.flac"
+                          << "";
+    QTest::newRow("wma") << "wma"
+                         << "m.wma"
+                         << "";
+    QTest::newRow("aiff") << "aiff"
+                          << "m.aiff"
+                          << "4";
+    QTest::newRow("wav id3 chunk") << "wav"
+                                   << "m.wav"
+                                   << "4";
 }
 
 void TestTagContainers::readMutagenTags()
@@ -239,10 +287,9 @@ void TestTagContainers::readMutagenTags()
     QVERIFY(!path.isEmpty());
     const QByteArray png = tagtest::smallPng(m_dir.path());
     QVERIFY(!png.isEmpty());
-    QJsonObject values{{"title", "Mutagen 标题 ü"},  {"artist", "Ärtist 🎸"},
-                       {"album", "Albüm"},           {"genre", "Jazz"},
-                       {"year", "1999"},             {"track", "7/9"},
-                       {"comment", "cömment"},       {"composer", "Cömposer"}};
+    QJsonObject values{{"title", "Mutagen 标题 ü"}, {"artist", "Ärtist 🎸"},  {"album", "Albüm"},
+                       {"genre", "Jazz"},           {"year", "1999"},        {"track", "7/9"},
+                       {"comment", "cömment"},      {"composer", "Cömposer"}};
     if (!id3version.isEmpty())
         values.insert(QStringLiteral("id3version"), id3version);
     QVERIFY(tagtest::mutagenWrite(path, values, m_dir.path() + QStringLiteral("/small.png")));
@@ -251,8 +298,8 @@ void TestTagContainers::readMutagenTags()
     TagFile tf;
     QCOMPARE(tf.open(tagtest::u16(path)), 0);
     const QList<QPair<Field, const char*>> checks{
-        {Field::Title, "title"}, {Field::Artist, "artist"}, {Field::Album, "album"},
-        {Field::Genre, "genre"}, {Field::Year, "year"},     {Field::Track, "track"},
+        {Field::Title, "title"},     {Field::Artist, "artist"},    {Field::Album, "album"},
+        {Field::Genre, "genre"},     {Field::Year, "year"},        {Field::Track, "track"},
         {Field::Comment, "comment"}, {Field::Composer, "composer"}};
     for (const auto& c : checks)
         QCOMPARE(QString::fromStdString(tf.fieldUtf8(c.first)),
@@ -297,12 +344,11 @@ void TestTagContainers::growAndShrink()
     auto titleNow = [&]() {
         TagFile tf;
         return tf.open(tagtest::u16(path)) == 0 ? QString::fromStdString(tf.fieldUtf8(Field::Title))
-                                               : QStringLiteral("<open failed>");
+                                                : QStringLiteral("<open failed>");
     };
 
     QVERIFY(edit(QStringLiteral("first"), 0));
-    QVERIFY(edit(QStringLiteral("a much longer title that grows the tag ") + QString(300, 'x'),
-                 1));
+    QVERIFY(edit(QStringLiteral("a much longer title that grows the tag ") + QString(300, 'x'), 1));
     const qint64 grown = sizeOf(path);
     QCOMPARE(tagtest::audioMd5(path), audio);
 

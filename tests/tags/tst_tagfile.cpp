@@ -9,14 +9,14 @@
 #include <unistd.h>
 
 #include "genres.h"
+#include "oggpage.h"
 #include "tagfile.h"
 #include "tagtestkit.h"
 
 using tags::Field;
 using tags::TagFile;
 
-class TestTagFile : public QObject
-{
+class TestTagFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -33,6 +33,9 @@ private slots:
     void id3NumericGenre();
     void damagedFiles_data();
     void damagedFiles();
+    void oggPagesRoundTrip_data();
+    void oggPagesRoundTrip();
+    void oggPagination();
 
 private:
     QString copyOf(const QString& kind, const QString& name);
@@ -45,11 +48,10 @@ private:
 void TestTagFile::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    const QStringList kinds{QStringLiteral("mp3"), QStringLiteral("flac"),
-                            QStringLiteral("m4a-aac"), QStringLiteral("opus"),
-                            QStringLiteral("ogg-vorbis"), QStringLiteral("wav"),
-                            QStringLiteral("aac"), QStringLiteral("wma"),
-                            QStringLiteral("aiff")};
+    const QStringList kinds{
+        QStringLiteral("mp3"),  QStringLiteral("flac"),       QStringLiteral("m4a-aac"),
+        QStringLiteral("opus"), QStringLiteral("ogg-vorbis"), QStringLiteral("wav"),
+        QStringLiteral("aac"),  QStringLiteral("wma"),        QStringLiteral("aiff")};
     const QStringList extensions{"mp3", "flac", "m4a", "opus", "ogg", "wav", "aac", "wma", "aiff"};
     for (int i = 0; i < kinds.size(); ++i) {
         const QString path = m_dir.path() + QStringLiteral("/src.") + extensions[i];
@@ -79,21 +81,36 @@ void TestTagFile::detection_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("code");
-    QTest::newRow("lower case") << "mp3" << "song.mp3" << 2;
-    QTest::newRow("upper case extension") << "mp3" << "SONG.MP3" << 2;
-    QTest::newRow("flac named mp3") << "flac" << "song.mp3" << 7;
-    QTest::newRow("flac") << "flac" << "a.FLAC" << 7;
-    QTest::newRow("m4a without extension") << "m4a-aac" << "noext" << 4;
-    QTest::newRow("opus named ogg") << "opus" << "x.ogg" << 5;
-    QTest::newRow("opus extension unknown") << "opus" << "x.opus" << 5;
-    QTest::newRow("vorbis") << "ogg-vorbis" << "v.ogg" << 5;
-    QTest::newRow("mp3 named wav") << "mp3" << "x.wav" << 2;
-    QTest::newRow("wav named flac") << "wav" << "x.flac" << 0;
-    QTest::newRow("adts") << "aac" << "x.aac" << 3;
-    QTest::newRow("adts named mp3") << "aac" << "y.mp3" << 3;
-    QTest::newRow("wma") << "wma" << "x.wma" << 1;
-    QTest::newRow("aiff") << "aiff" << "x.aiff" << 0;
-    QTest::newRow("dot in folder only") << "m4a-aac" << "dir.mp3/file" << 4;
+    QTest::newRow("lower case") << "mp3"
+                                << "song.mp3" << 2;
+    QTest::newRow("upper case extension") << "mp3"
+                                          << "SONG.MP3" << 2;
+    QTest::newRow("flac named mp3") << "flac"
+                                    << "song.mp3" << 7;
+    QTest::newRow("flac") << "flac"
+                          << "a.FLAC" << 7;
+    QTest::newRow("m4a without extension") << "m4a-aac"
+                                           << "noext" << 4;
+    QTest::newRow("opus named ogg") << "opus"
+                                    << "x.ogg" << 5;
+    QTest::newRow("opus extension unknown") << "opus"
+                                            << "x.opus" << 5;
+    QTest::newRow("vorbis") << "ogg-vorbis"
+                            << "v.ogg" << 5;
+    QTest::newRow("mp3 named wav") << "mp3"
+                                   << "x.wav" << 2;
+    QTest::newRow("wav named flac") << "wav"
+                                    << "x.flac" << 0;
+    QTest::newRow("adts") << "aac"
+                          << "x.aac" << 3;
+    QTest::newRow("adts named mp3") << "aac"
+                                    << "y.mp3" << 3;
+    QTest::newRow("wma") << "wma"
+                         << "x.wma" << 1;
+    QTest::newRow("aiff") << "aiff"
+                          << "x.aiff" << 0;
+    QTest::newRow("dot in folder only") << "m4a-aac"
+                                        << "dir.mp3/file" << 4;
 }
 
 void TestTagFile::detection()
@@ -123,8 +140,8 @@ void TestTagFile::rejects_data()
     QTest::newRow("text as flac") << QByteArray("just some text\n") << "t.flac";
     QTest::newRow("noise as mp3") << noise << "n.mp3";
     QTest::newRow("noise no extension") << noise << "noise";
-    QTest::newRow("bare ID3 header") << QByteArray("ID3\x04\x00\x00\x00\x00\x00\x00", 10)
-                                     << "h.mp3";
+    QTest::newRow("bare ID3 header")
+        << QByteArray("ID3\x04\x00\x00\x00\x00\x00\x00", 10) << "h.mp3";
     QTest::newRow("fLaC magic only") << QByteArray("fLaC") << "m.flac";
     QTest::newRow("OggS magic only") << QByteArray("OggS") << "m.ogg";
     QTest::newRow("RIFF without data") << QByteArray("RIFF\x04\x00\x00\x00WAVE", 12) << "r.wav";
@@ -180,8 +197,7 @@ void TestTagFile::slotTexts_data()
     const QString cjk = QStringLiteral("日本語のタイトル");
     // Media information hands twice the UTF-8 byte count: more than the UTF-16 text needs.
     QTest::newRow("cjk, doubled utf-8 length") << cjk << 2 * int(cjk.toUtf8().size()) << cjk;
-    QTest::newRow("emoji (surrogates)") << QStringLiteral("🎵🎶 ok") << 40
-                                        << QStringLiteral("🎵🎶 ok");
+    QTest::newRow("emoji (surrogates)") << QStringLiteral("🎵🎶 ok") << 40 << QStringLiteral("🎵🎶 ok");
     QTest::newRow("length cuts the text") << QStringLiteral("abcdef") << 6 << QStringLiteral("abc");
     QTest::newRow("until the terminator") << QStringLiteral("xyz") << -1 << QStringLiteral("xyz");
     QTest::newRow("blank ends") << QStringLiteral("  padded  ") << 40 << QStringLiteral("padded");
@@ -313,6 +329,59 @@ void TestTagFile::damagedFiles()
             QCOMPARE(readAll(path), bytes);
     }
     QVERIFY(opened > 0);  // the untouched half of the variants still opens
+}
+
+void TestTagFile::oggPagesRoundTrip_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("vorbis") << "ogg-vorbis";
+    QTest::newRow("opus") << "opus";
+}
+
+void TestTagFile::oggPagesRoundTrip()
+{
+    // Every page libogg wrote parses and renders back to the same bytes, CRC included.
+    QFETCH(QString, kind);
+    const std::string bytes = readAll(m_media.value(kind)).toStdString();
+    size_t at = 0;
+    int pages = 0;
+    while (at < bytes.size()) {
+        const size_t size = tags::OggPage::pageSize(bytes, at);
+        QVERIFY(size > 0);
+        tags::OggPage page;
+        QVERIFY(page.parse(bytes, at));
+        QVERIFY(page.render() == bytes.substr(at, size));
+        at += size;
+        ++pages;
+    }
+    QVERIFY(pages >= 3);  // identification, comment and setup, then audio
+}
+
+void TestTagFile::oggPagination()
+{
+    // Packet sizes at the lacing edges: a multiple of 255 needs a terminating 0, and a page
+    // holds at most 255 lacing values, so a long packet continues on the next page.
+    const std::vector<std::string> packets{std::string(510, 'a'), std::string(200000, 'b'),
+                                           std::string(3, 'c')};
+    const std::vector<tags::OggPage> pages = tags::OggPage::paginate(packets, 77, 1, false);
+    QCOMPARE(int(pages.size()), 4);
+    QCOMPARE(int(pages[0].lacing.size()), 255);
+    QCOMPARE(int(pages[0].lacing[2]), 0);  // end of the 510-byte packet
+    QCOMPARE(pages[0].granule, quint64(0));
+    QCOMPARE(pages[1].granule, ~quint64(0));  // no packet ends on the middle pages
+    QCOMPARE(pages[2].granule, ~quint64(0));
+    QCOMPARE(pages[3].granule, quint64(0));
+    std::string all;
+    for (const tags::OggPage& p : pages) {
+        QCOMPARE(p.serial, 77u);
+        all += p.body;
+    }
+    QVERIFY(all == packets[0] + packets[1] + packets[2]);
+    QCOMPARE(pages[1].flags & 1, 1);  // continues the long packet
+    QCOMPARE(pages[3].sequence, 4u);
+    // Opus wants zero on every header page.
+    for (const tags::OggPage& p : tags::OggPage::paginate(packets, 77, 1, true))
+        QCOMPARE(p.granule, quint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestTagFile)
