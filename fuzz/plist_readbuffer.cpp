@@ -1,6 +1,6 @@
-// Fuzz target: Plist::readBuffer on arbitrary bytes (XML and "bplist00" alike). A std::runtime_error
-// is the reader's documented way to reject input; anything else (crash, leak, hang, another
-// exception) is a defect.
+// Fuzz target: Plist::readBuffer on arbitrary bytes (XML and "bplist00" alike). A
+// std::runtime_error is the reader's documented way to reject input; anything else (crash, leak,
+// hang, another exception) is a defect.
 
 #include "plist.h"
 

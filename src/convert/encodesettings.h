@@ -7,10 +7,10 @@
 struct FormatDescriptor;
 
 struct EncodeSettings {
-    QString formatKey;          // container key of the format catalogue ("MP3", "OGG", "M4A", ...)
-    int videoCodec = -1;        // FFmpeg codec id; -1 = audio only
-    int audioCodec = 0;         // FFmpeg codec id (0x15001 MP3, 0x15002 AAC, ...)
-    bool rawStream = false;     // "AVI", "mpegts", "MPEG1VIDEO"
+    QString formatKey;       // container key of the format catalogue ("MP3", "OGG", "M4A", ...)
+    int videoCodec = -1;     // FFmpeg codec id; -1 = audio only
+    int audioCodec = 0;      // FFmpeg codec id (0x15001 MP3, 0x15002 AAC, ...)
+    bool rawStream = false;  // "AVI", "mpegts", "MPEG1VIDEO"
     int width = 0;
     int height = 0;
     int videoBitRateKbps = 0;
@@ -18,9 +18,9 @@ struct EncodeSettings {
     int frameRateDen = 0;
     int frameRateHundredths = 0;
     int quality = 0;
-    int channels = 0;           // 0 = the engine's default (2)
-    int sampleRateHz = 0;       // 0 = the engine's default (44100)
-    int audioBitRateKbps = 0;   // 0 = the encoder's default
+    int channels = 0;          // 0 = the engine's default (2)
+    int sampleRateHz = 0;      // 0 = the engine's default (44100)
+    int audioBitRateKbps = 0;  // 0 = the encoder's default
 };
 
 // Vorbis at low sample rates cannot reach high bit rates: an "OGG" output below 32000 Hz is

@@ -37,6 +37,6 @@ bool FormatDescriptor::operator==(const FormatDescriptor& o) const
            videoCodec == o.videoCodec && width == o.width && height == o.height &&
            frameRateNum == o.frameRateNum && frameRateDen == o.frameRateDen &&
            videoBitRateKbps == o.videoBitRateKbps && profileTextB == o.profileTextB &&
-           audioCodec == o.audioCodec && channels == o.channels &&
-           sampleRateHz == o.sampleRateHz && audioBitRateKbps == o.audioBitRateKbps;
+           audioCodec == o.audioCodec && channels == o.channels && sampleRateHz == o.sampleRateHz &&
+           audioBitRateKbps == o.audioBitRateKbps;
 }

@@ -10,22 +10,22 @@
 #include <QString>
 
 struct FormatDescriptor {
-    bool audioOnly = true;      // no picture stream (video codec -1, size 0)
-    int quality = 0;            // video quality, handed on to the encode settings
-    QString formatKey;          // container key of the media engine ("MP3", "OGG", "MP4", ...)
-    QString extension;          // output file extension, without the dot
-    QString profileTextA;       // the profile's title (not used by the encode path)
-    int videoCodec = -1;        // FFmpeg codec id
-    int width = 0;              // 0: the size of the recording area
+    bool audioOnly = true;  // no picture stream (video codec -1, size 0)
+    int quality = 0;        // video quality, handed on to the encode settings
+    QString formatKey;      // container key of the media engine ("MP3", "OGG", "MP4", ...)
+    QString extension;      // output file extension, without the dot
+    QString profileTextA;   // the profile's title (not used by the encode path)
+    int videoCodec = -1;    // FFmpeg codec id
+    int width = 0;          // 0: the size of the recording area
     int height = 0;
-    int frameRateNum = 0;       // 0: the source's rate
+    int frameRateNum = 0;  // 0: the source's rate
     int frameRateDen = 1;
     int videoBitRateKbps = 0;
-    QString profileTextB;       // the video fourcc (not used by the encode path)
-    int audioCodec = 0;         // FFmpeg codec id (0x15002 AAC)
-    int channels = 0;           // 0: the encoder decides
-    int sampleRateHz = 0;       // 0: the encoder decides
-    int audioBitRateKbps = 0;   // 0: the encoder decides
+    QString profileTextB;      // the video fourcc (not used by the encode path)
+    int audioCodec = 0;        // FFmpeg codec id (0x15002 AAC)
+    int channels = 0;          // 0: the encoder decides
+    int sampleRateHz = 0;      // 0: the encoder decides
+    int audioBitRateKbps = 0;  // 0: the encoder decides
 
     // The process-wide audio and video descriptors (never null).
     static FormatDescriptor* audio();

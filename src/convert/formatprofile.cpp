@@ -105,14 +105,12 @@ FormatProfile FormatProfile::fromPlist(const QString& category, const PlistDict&
     return p;
 }
 
-QStringList FormatProfile::allowedAudioValues(const QString& codec,
-                                              const QString& parameter) const
+QStringList FormatProfile::allowedAudioValues(const QString& codec, const QString& parameter) const
 {
     return m_filter.value(codec).value(parameter);
 }
 
-QStringList FormatProfile::offeredAudioValues(const QString& codec,
-                                              const QString& parameter) const
+QStringList FormatProfile::offeredAudioValues(const QString& codec, const QString& parameter) const
 {
     const QStringList allowed = allowedAudioValues(codec, parameter);
     QStringList out;

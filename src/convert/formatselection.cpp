@@ -34,8 +34,7 @@ void ensureFormatElement(const QString& id)
     ParserXML::saveCustomFormat(id, ParserXML::loadCustomFormat(id));
 }
 
-void setFormatAttributeCreating(const QString& id, const QString& attribute,
-                                const QString& value)
+void setFormatAttributeCreating(const QString& id, const QString& attribute, const QString& value)
 {
     ensureFormatElement(id);
     ParserXML::setFormatAttribute(id, attribute, value);
@@ -176,8 +175,8 @@ bool encodeSettingsForProfile(const QString& id, int qualityLevel, EncodeSetting
         return false;
     }
     FormatDescriptor descriptor;
-    if (!loadProfileAtLevel(*catalogue, profile.category(), id, qualityLevel, &descriptor,
-                            nullptr, error))
+    if (!loadProfileAtLevel(*catalogue, profile.category(), id, qualityLevel, &descriptor, nullptr,
+                            error))
         return false;
     *out = encodeSettingsFromDescriptor(descriptor, 0, 0);
     return true;

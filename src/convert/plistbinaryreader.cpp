@@ -104,61 +104,61 @@ boost::any PlistBinaryReader::readObject(uint64_t ref, int depth)
     const unsigned nibble = marker & 0x0F;
 
     switch (marker >> 4) {
-    case 0x0:
-        if (marker == 0x09)
-            return true;
-        if (marker == 0x08)
-            return false;
-        if (marker == 0x00)
-            throw std::runtime_error("Plist: null byte encountered, unsure how to parse");
-        if (marker == 0x0F)
-            throw std::runtime_error("Plist: fill byte encountered, unsure how to parse");
-        throw std::runtime_error(std::string("Plist: unknown header ") +
-                                 static_cast<char>(marker));
-    case 0x1: {
-        const uint64_t width = uint64_t(1) << nibble;
-        const uint64_t value = bigEndian(objectBytes(offset + 1, width), width);
-        // An 8-byte integer is signed; narrower ones are unsigned and fit in int64 anyway.
-        return static_cast<int64_t>(value);
-    }
-    case 0x2: {
-        const uint64_t width = uint64_t(1) << nibble;
-        const uint8_t* bytes = objectBytes(offset + 1, width);
-        if (width == 4) {
-            const uint32_t bits = static_cast<uint32_t>(bigEndian(bytes, 4));
-            float single;
-            std::memcpy(&single, &bits, sizeof single);
-            return static_cast<double>(single);
+        case 0x0:
+            if (marker == 0x09)
+                return true;
+            if (marker == 0x08)
+                return false;
+            if (marker == 0x00)
+                throw std::runtime_error("Plist: null byte encountered, unsure how to parse");
+            if (marker == 0x0F)
+                throw std::runtime_error("Plist: fill byte encountered, unsure how to parse");
+            throw std::runtime_error(std::string("Plist: unknown header ") +
+                                     static_cast<char>(marker));
+        case 0x1: {
+            const uint64_t width = uint64_t(1) << nibble;
+            const uint64_t value = bigEndian(objectBytes(offset + 1, width), width);
+            // An 8-byte integer is signed; narrower ones are unsigned and fit in int64 anyway.
+            return static_cast<int64_t>(value);
         }
-        const uint64_t bits = bigEndian(bytes, width);
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    case 0x3: {
-        const uint64_t bits = bigEndian(objectBytes(offset + 1, 8), 8);
-        double seconds;
-        std::memcpy(&seconds, &bits, sizeof seconds);
-        PlistDate date;
-        date.setFromReferenceSeconds(seconds);
-        return date;
-    }
-    case 0x4:
-    case 0x5: {
-        uint64_t length = 0;
-        uint64_t start = 0;
-        readLength(marker, offset, &length, &start);
-        const char* bytes = reinterpret_cast<const char*>(objectBytes(start, length));
-        spend(length);
-        if (marker >> 4 == 0x5)
-            return std::string(bytes, length);
-        return std::vector<char>(bytes, bytes + length);
-    }
-    case 0xA:
-    case 0xD:
-        return readContainer(marker, offset, depth);
-    default:
-        throw std::runtime_error("This type is not supported");
+        case 0x2: {
+            const uint64_t width = uint64_t(1) << nibble;
+            const uint8_t* bytes = objectBytes(offset + 1, width);
+            if (width == 4) {
+                const uint32_t bits = static_cast<uint32_t>(bigEndian(bytes, 4));
+                float single;
+                std::memcpy(&single, &bits, sizeof single);
+                return static_cast<double>(single);
+            }
+            const uint64_t bits = bigEndian(bytes, width);
+            double value;
+            std::memcpy(&value, &bits, sizeof value);
+            return value;
+        }
+        case 0x3: {
+            const uint64_t bits = bigEndian(objectBytes(offset + 1, 8), 8);
+            double seconds;
+            std::memcpy(&seconds, &bits, sizeof seconds);
+            PlistDate date;
+            date.setFromReferenceSeconds(seconds);
+            return date;
+        }
+        case 0x4:
+        case 0x5: {
+            uint64_t length = 0;
+            uint64_t start = 0;
+            readLength(marker, offset, &length, &start);
+            const char* bytes = reinterpret_cast<const char*>(objectBytes(start, length));
+            spend(length);
+            if (marker >> 4 == 0x5)
+                return std::string(bytes, length);
+            return std::vector<char>(bytes, bytes + length);
+        }
+        case 0xA:
+        case 0xD:
+            return readContainer(marker, offset, depth);
+        default:
+            throw std::runtime_error("This type is not supported");
     }
 }
 
@@ -187,10 +187,8 @@ boost::any PlistBinaryReader::readContainer(uint8_t marker, uint64_t offset, int
         const boost::any key = readObject(readReference(start + i * m_refSize), depth + 1);
         const std::string* keyText = boost::any_cast<std::string>(&key);
         if (!keyText)
-            throw std::runtime_error(
-                "Error parsing dictionary.  Key can't be parsed as a string");
-        dict[*keyText] =
-            readObject(readReference(start + (count + i) * m_refSize), depth + 1);
+            throw std::runtime_error("Error parsing dictionary.  Key can't be parsed as a string");
+        dict[*keyText] = readObject(readReference(start + (count + i) * m_refSize), depth + 1);
     }
     return dict;
 }

@@ -56,8 +56,8 @@ void PlistDate::set(int month, int day, int year, int hour, int minute, int seco
     const std::time_t utcAsLocal = std::mktime(&utcFields);
     if (utcAsLocal < -1)
         throwInvalid();
-    m_seconds = static_cast<int64_t>(asLocal) + (static_cast<int64_t>(asLocal) -
-                                                 static_cast<int64_t>(utcAsLocal));
+    m_seconds = static_cast<int64_t>(asLocal) +
+                (static_cast<int64_t>(asLocal) - static_cast<int64_t>(utcAsLocal));
 }
 
 void PlistDate::setFromIsoText(const std::string& text)
@@ -91,7 +91,6 @@ std::string PlistDate::toIsoText() const
         return {};
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", fields.tm_year + 1900,
-                  fields.tm_mon + 1, fields.tm_mday, fields.tm_hour, fields.tm_min,
-                  fields.tm_sec);
+                  fields.tm_mon + 1, fields.tm_mday, fields.tm_hour, fields.tm_min, fields.tm_sec);
     return text;
 }

@@ -11,8 +11,7 @@ boost::any PlistXmlReader::read(const char* data, uint64_t size)
 {
     pugi::xml_document doc;
     const pugi::xml_parse_result result =
-        doc.load_buffer(data, static_cast<size_t>(size), pugi::parse_default,
-                        pugi::encoding_auto);
+        doc.load_buffer(data, static_cast<size_t>(size), pugi::parse_default, pugi::encoding_auto);
     if (!result)
         throw std::runtime_error(std::string("Plist: XML parsed with error ") +
                                  result.description());
@@ -57,8 +56,7 @@ boost::any PlistXmlReader::convert(const pugi::xml_node& node, int depth)
 boost::any PlistXmlReader::convertDict(const pugi::xml_node& node, int depth)
 {
     PlistDict dict;
-    for (pugi::xml_node keyNode = node.first_child(); keyNode;
-         keyNode = keyNode.next_sibling()) {
+    for (pugi::xml_node keyNode = node.first_child(); keyNode; keyNode = keyNode.next_sibling()) {
         if (keyNode.type() != pugi::node_element || std::strcmp(keyNode.name(), "key") != 0)
             throw std::runtime_error("Plist: XML dictionary key expected but not found");
         const std::string key = keyNode.child_value();
@@ -67,8 +65,7 @@ boost::any PlistXmlReader::convertDict(const pugi::xml_node& node, int depth)
         if (!valueNode)
             throw std::runtime_error("Plist: XML dictionary value expected for key " + key +
                                      "but not found");
-        if (valueNode.type() == pugi::node_element &&
-            std::strcmp(valueNode.name(), "key") == 0)
+        if (valueNode.type() == pugi::node_element && std::strcmp(valueNode.name(), "key") == 0)
             throw std::runtime_error("Plist: XML dictionary value expected for key " + key +
                                      "but found another key node");
         dict[key] = convert(valueNode, depth + 1);
@@ -153,8 +150,8 @@ double PlistXmlReader::parseReal(const char* text)
         // from_chars leaves the value untouched here; strtod's convention is +-HUGE_VAL for
         // overflow and 0 for underflow. Tell them apart by the exponent's sign.
         const char* e = std::strpbrk(text, "eE");
-        value = (e && e < result.ptr && e[1] == '-') ? 0.0
-                                                     : std::numeric_limits<double>::infinity();
+        value =
+            (e && e < result.ptr && e[1] == '-') ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

@@ -14,24 +14,24 @@ int levelFromStoredValue(const QString& qualityValue)
 int levelFromComboIndex(int index)
 {
     switch (index) {
-    case kHighQualityIndex:
-        return kHighQuality;
-    case kSmallSizeIndex:
-        return kSmallSize;
-    default:
-        return kCustomized;
+        case kHighQualityIndex:
+            return kHighQuality;
+        case kSmallSizeIndex:
+            return kSmallSize;
+        default:
+            return kCustomized;
     }
 }
 
 int comboIndexFromLevel(int level)
 {
     switch (level) {
-    case kHighQuality:
-        return kHighQualityIndex;
-    case kSmallSize:
-        return kSmallSizeIndex;
-    default:
-        return kCustomizedIndex;
+        case kHighQuality:
+            return kHighQualityIndex;
+        case kSmallSize:
+            return kSmallSizeIndex;
+        default:
+            return kCustomizedIndex;
     }
 }
 

@@ -77,16 +77,36 @@ void TestFormatCatalogue::audioProfiles_data()
     QTest::addColumn<QString>("ext");
     QTest::addColumn<int>("codecId");
     // Codec ids are FFmpeg's AVCodecID numbers.
-    QTest::newRow("MP3") << "5000" << "MP3" << "mp3" << 0x15001;
-    QTest::newRow("AAC") << "5001" << "M4A" << "m4a" << 0x15002;
-    QTest::newRow("WAV") << "5002" << "WAV" << "wav" << 0x10000;
-    QTest::newRow("FLAC") << "5003" << "FLAC" << "flac" << 0x1500C;
-    QTest::newRow("Vorbis") << "5004" << "OGG" << "ogg" << 0x15005;
-    QTest::newRow("Opus") << "5005" << "OPUS" << "opus" << 0x1503C;
-    QTest::newRow("WMA") << "5006" << "WMA" << "wma" << 0x15008;
-    QTest::newRow("AC3") << "5007" << "AC3" << "ac3" << 0x15003;
-    QTest::newRow("AIFF") << "5008" << "AIFF" << "aiff" << 0x10001;
-    QTest::newRow("ALAC") << "5009" << "M4A" << "m4a" << 0x15010;
+    QTest::newRow("MP3") << "5000"
+                         << "MP3"
+                         << "mp3" << 0x15001;
+    QTest::newRow("AAC") << "5001"
+                         << "M4A"
+                         << "m4a" << 0x15002;
+    QTest::newRow("WAV") << "5002"
+                         << "WAV"
+                         << "wav" << 0x10000;
+    QTest::newRow("FLAC") << "5003"
+                          << "FLAC"
+                          << "flac" << 0x1500C;
+    QTest::newRow("Vorbis") << "5004"
+                            << "OGG"
+                            << "ogg" << 0x15005;
+    QTest::newRow("Opus") << "5005"
+                          << "OPUS"
+                          << "opus" << 0x1503C;
+    QTest::newRow("WMA") << "5006"
+                         << "WMA"
+                         << "wma" << 0x15008;
+    QTest::newRow("AC3") << "5007"
+                         << "AC3"
+                         << "ac3" << 0x15003;
+    QTest::newRow("AIFF") << "5008"
+                          << "AIFF"
+                          << "aiff" << 0x10001;
+    QTest::newRow("ALAC") << "5009"
+                          << "M4A"
+                          << "m4a" << 0x15010;
 }
 
 void TestFormatCatalogue::audioProfiles()
@@ -102,8 +122,8 @@ void TestFormatCatalogue::audioProfiles()
     QVERIFY(!p.title().isEmpty());
     QVERIFY(!p.icon().isEmpty());
     QVERIFY(!p.hasVideo());
-    for (int level : {QualityPreset::kSmallSize, QualityPreset::kHighQuality,
-                      QualityPreset::kCustomized}) {
+    for (int level :
+         {QualityPreset::kSmallSize, QualityPreset::kHighQuality, QualityPreset::kCustomized}) {
         const FormatDescriptor d = describe(m_catalogue, p, p.fields(level));
         QCOMPARE(d.audioCodec, codecId);
         QVERIFY(d.audioOnly);
@@ -116,8 +136,8 @@ void TestFormatCatalogue::audioProfiles()
 
 void TestFormatCatalogue::videoProfile()
 {
-    const FormatProfile p = m_catalogue.profile(QStringLiteral("General Video"),
-                                                QStringLiteral("4000"));
+    const FormatProfile p =
+        m_catalogue.profile(QStringLiteral("General Video"), QStringLiteral("4000"));
     QVERIFY(p.hasVideo());
     QCOMPARE(p.formatKey(), QStringLiteral("MP4"));
     const FormatDescriptor high = describe(m_catalogue, p, p.fields(QualityPreset::kHighQuality));
@@ -135,8 +155,8 @@ void TestFormatCatalogue::videoProfile()
 
 void TestFormatCatalogue::presetValuesAreOfferedAndAllowed()
 {
-    const QStringList audioParams = {QStringLiteral("audiobitrate"),
-                                     QStringLiteral("samplerate"), QStringLiteral("channels")};
+    const QStringList audioParams = {QStringLiteral("audiobitrate"), QStringLiteral("samplerate"),
+                                     QStringLiteral("channels")};
     for (const QString& category : m_catalogue.categories()) {
         for (const FormatProfile& p : m_catalogue.profiles(category)) {
             QVERIFY2(!p.audioCodecs().isEmpty(), qPrintable(p.id()));
@@ -207,8 +227,7 @@ void TestFormatCatalogue::lookupTakesFirstMatchAndMissingIsEmpty()
              QStringLiteral("first"));
     QCOMPARE(c.profileText(QStringLiteral("Cat"), QStringLiteral("3"), QStringLiteral("title")),
              QString());
-    QCOMPARE(c.profileText(QStringLiteral("Other"), QStringLiteral("1"),
-                           QStringLiteral("title")),
+    QCOMPARE(c.profileText(QStringLiteral("Other"), QStringLiteral("1"), QStringLiteral("title")),
              QString());
     QVERIFY(!c.profile(QStringLiteral("Cat"), QStringLiteral("1")).hasVideo());
 }
@@ -223,17 +242,54 @@ void TestFormatCatalogue::customValuesOverrideWithinFilters_data()
     QTest::addColumn<QString>("bitRate");
     QTest::addColumn<QString>("codec");
     // Empty custom values keep the profile's defaults.
-    QTest::newRow("defaults") << "5000" << "" << "" << "" << "44100" << "192" << "MP3";
-    QTest::newRow("mp3 custom") << "5000" << "48000" << "256" << "" << "48000" << "256"
+    QTest::newRow("defaults") << "5000"
+                              << ""
+                              << ""
+                              << ""
+                              << "44100"
+                              << "192"
+                              << "MP3";
+    QTest::newRow("mp3 custom") << "5000"
+                                << "48000"
+                                << "256"
+                                << ""
+                                << "48000"
+                                << "256"
                                 << "MP3";
-    QTest::newRow("opus rate allowed") << "5005" << "24000" << "" << "" << "24000" << "128"
+    QTest::newRow("opus rate allowed") << "5005"
+                                       << "24000"
+                                       << ""
+                                       << ""
+                                       << "24000"
+                                       << "128"
                                        << "OPUS";
-    QTest::newRow("opus rate filtered") << "5005" << "44100" << "" << "" << "48000" << "128"
+    QTest::newRow("opus rate filtered") << "5005"
+                                        << "44100"
+                                        << ""
+                                        << ""
+                                        << "48000"
+                                        << "128"
                                         << "OPUS";
-    QTest::newRow("ac3 rate filtered") << "5007" << "22050" << "" << "" << "48000" << "192"
+    QTest::newRow("ac3 rate filtered") << "5007"
+                                       << "22050"
+                                       << ""
+                                       << ""
+                                       << "48000"
+                                       << "192"
                                        << "AC3";
-    QTest::newRow("auto") << "5001" << "Auto" << "Auto" << "" << "Auto" << "Auto" << "AAC";
-    QTest::newRow("unsupported codec") << "5001" << "" << "" << "MP3" << "44100" << "160"
+    QTest::newRow("auto") << "5001"
+                          << "Auto"
+                          << "Auto"
+                          << ""
+                          << "Auto"
+                          << "Auto"
+                          << "AAC";
+    QTest::newRow("unsupported codec") << "5001"
+                                       << ""
+                                       << ""
+                                       << "MP3"
+                                       << "44100"
+                                       << "160"
                                        << "AAC";
 }
 
@@ -256,8 +312,7 @@ void TestFormatCatalogue::customValuesOverrideWithinFilters()
     QCOMPARE(f.audioBitRate, bitRate);
     QCOMPARE(f.audioEncoder, codec);
     // Custom values count only for Customized.
-    QCOMPARE(p.fields(QualityPreset::kHighQuality, &custom),
-             p.fields(QualityPreset::kHighQuality));
+    QCOMPARE(p.fields(QualityPreset::kHighQuality, &custom), p.fields(QualityPreset::kHighQuality));
 }
 
 void TestFormatCatalogue::descriptorNumbersFromFieldTexts()
@@ -308,24 +363,23 @@ void TestFormatCatalogue::encodeSettingsRules_data()
     QTest::addColumn<int>("expectWidth");
     QTest::addColumn<int>("expectVideoCodec");
     QTest::addColumn<bool>("expectRaw");
-    QTest::newRow("ogg 22050 capped") << "OGG" << true << 22050 << 192 << 0 << 160 << 0 << -1
-                                      << false;
-    QTest::newRow("ogg 44100 kept") << "OGG" << true << 44100 << 192 << 0 << 192 << 0 << -1
-                                    << false;
-    QTest::newRow("ogg 22050 at 160") << "OGG" << true << 22050 << 160 << 0 << 160 << 0 << -1
-                                      << false;
-    QTest::newRow("mp3 22050 not capped") << "MP3" << true << 22050 << 192 << 0 << 192 << 0
-                                          << -1 << false;
-    QTest::newRow("video area size") << "MP4" << false << 44100 << 128 << 0 << 128 << 1920
-                                     << 0x1B << false;
-    QTest::newRow("video own size") << "MP4" << false << 44100 << 128 << 640 << 128 << 640
-                                    << 0x1B << false;
-    QTest::newRow("avi raw") << "AVI" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B
-                             << true;
-    QTest::newRow("mpegts raw") << "mpegts" << false << 44100 << 128 << 640 << 128 << 640
-                                << 0x1B << true;
-    QTest::newRow("mpeg1 raw, audio only") << "MPEG1VIDEO" << true << 44100 << 128 << 640
-                                           << 128 << 0 << -1 << true;
+    QTest::newRow("ogg 22050 capped")
+        << "OGG" << true << 22050 << 192 << 0 << 160 << 0 << -1 << false;
+    QTest::newRow("ogg 44100 kept")
+        << "OGG" << true << 44100 << 192 << 0 << 192 << 0 << -1 << false;
+    QTest::newRow("ogg 22050 at 160")
+        << "OGG" << true << 22050 << 160 << 0 << 160 << 0 << -1 << false;
+    QTest::newRow("mp3 22050 not capped")
+        << "MP3" << true << 22050 << 192 << 0 << 192 << 0 << -1 << false;
+    QTest::newRow("video area size")
+        << "MP4" << false << 44100 << 128 << 0 << 128 << 1920 << 0x1B << false;
+    QTest::newRow("video own size")
+        << "MP4" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B << false;
+    QTest::newRow("avi raw") << "AVI" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B << true;
+    QTest::newRow("mpegts raw") << "mpegts" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B
+                                << true;
+    QTest::newRow("mpeg1 raw, audio only")
+        << "MPEG1VIDEO" << true << 44100 << 128 << 640 << 128 << 0 << -1 << true;
 }
 
 void TestFormatCatalogue::encodeSettingsRules()
@@ -396,18 +450,42 @@ void TestFormatCatalogue::labels_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("label");
-    QTest::newRow("channels auto") << "channel" << "Auto" << "Auto";
-    QTest::newRow("channels 0") << "channel" << "0" << "Auto";
-    QTest::newRow("mono") << "channel" << "1" << "Mono";
-    QTest::newRow("stereo") << "channel" << "2" << "Stereo";
-    QTest::newRow("5.1") << "channel" << "6" << "5.1 Surround";
-    QTest::newRow("4 shows itself") << "channel" << "4" << "4";
-    QTest::newRow("original") << "video" << "Original" << "Smart Fit";
-    QTest::newRow("video auto") << "video" << "Auto" << "Smart Fit";
-    QTest::newRow("size") << "video" << "1280x720" << "1280x720";
-    QTest::newRow("kbps") << "bitrate" << "128" << "128 kbps";
-    QTest::newRow("kbps auto") << "bitrate" << "Auto" << "Auto";
-    QTest::newRow("fps") << "framerate" << "30" << "30 fps";
+    QTest::newRow("channels auto") << "channel"
+                                   << "Auto"
+                                   << "Auto";
+    QTest::newRow("channels 0") << "channel"
+                                << "0"
+                                << "Auto";
+    QTest::newRow("mono") << "channel"
+                          << "1"
+                          << "Mono";
+    QTest::newRow("stereo") << "channel"
+                            << "2"
+                            << "Stereo";
+    QTest::newRow("5.1") << "channel"
+                         << "6"
+                         << "5.1 Surround";
+    QTest::newRow("4 shows itself") << "channel"
+                                    << "4"
+                                    << "4";
+    QTest::newRow("original") << "video"
+                              << "Original"
+                              << "Smart Fit";
+    QTest::newRow("video auto") << "video"
+                                << "Auto"
+                                << "Smart Fit";
+    QTest::newRow("size") << "video"
+                          << "1280x720"
+                          << "1280x720";
+    QTest::newRow("kbps") << "bitrate"
+                          << "128"
+                          << "128 kbps";
+    QTest::newRow("kbps auto") << "bitrate"
+                               << "Auto"
+                               << "Auto";
+    QTest::newRow("fps") << "framerate"
+                         << "30"
+                         << "30 fps";
 }
 
 void TestFormatCatalogue::labels()

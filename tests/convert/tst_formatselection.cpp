@@ -73,8 +73,7 @@ void TestFormatSelection::smallSizeRoundTrip()
 {
     QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
                                      QStringLiteral("5004"), QualityPreset::kSmallSizeIndex));
-    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("5004"),
-                                           QStringLiteral("QUALITY_VALUE")),
+    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("5004"), QStringLiteral("QUALITY_VALUE")),
              QStringLiteral("1"));
     QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5004")),
              QualityPreset::kSmallSize);
@@ -127,15 +126,15 @@ void TestFormatSelection::confirmStoresTheChoice()
 {
     QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
                                      QStringLiteral("5003"), QualityPreset::kHighQualityIndex));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
-                                        QStringLiteral("Audio_Id"), QString()),
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
+                                        QString()),
              QStringLiteral("5003"));
     QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
                                         QStringLiteral("Audio_Categories"), QString()),
              QStringLiteral("General Audio"));
     // The video choice is untouched by an audio confirmation.
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
-                                        QStringLiteral("Video_Id"), QStringLiteral("none")),
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Video_Id"),
+                                        QStringLiteral("none")),
              QStringLiteral("none"));
     QCOMPARE(FormatDescriptor::audio()->formatKey, QStringLiteral("FLAC"));
     QCOMPARE(FormatDescriptor::audio()->extension, QStringLiteral("flac"));
@@ -147,17 +146,15 @@ void TestFormatSelection::resetLandsOnSmallSize()
     QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
                                      QStringLiteral("5006"), QualityPreset::kHighQualityIndex));
     QVERIFY(FormatSelection::resetToDefaults(*m_catalogue));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
-                                        QStringLiteral("Audio_Id"), QString()),
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
+                                        QString()),
              QStringLiteral("5000"));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
-                                        QStringLiteral("Video_Id"), QString()),
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Video_Id"),
+                                        QString()),
              QStringLiteral("4000"));
     for (const char* id : {"5000", "4000"})
-        QCOMPARE(FormatSelection::storedQualityLevel(QLatin1String(id)),
-                 QualityPreset::kSmallSize);
-    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("4000"),
-                                           QStringLiteral("Video_Quality")),
+        QCOMPARE(FormatSelection::storedQualityLevel(QLatin1String(id)), QualityPreset::kSmallSize);
+    QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("4000"), QStringLiteral("Video_Quality")),
              QStringLiteral("0"));
     QCOMPARE(FormatDescriptor::audio()->formatKey, QStringLiteral("MP3"));
     QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 128);
@@ -171,8 +168,7 @@ void TestFormatSelection::missingProfileLeavesDescriptorAlone()
     QVERIFY(!FormatSelection::loadProfile(*m_catalogue, QStringLiteral("General Audio"),
                                           QStringLiteral("4000"), &d));
     QCOMPARE(d.formatKey, QStringLiteral("keep"));
-    ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
-                               QString());
+    ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"), QString());
     ParserXML::setSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
                                QStringLiteral("9999"));
     QVERIFY(!FormatSelection::loadSavedFormats(*m_catalogue));
@@ -187,11 +183,10 @@ void TestFormatSelection::encodeSettingsForProfile_data()
     QTest::addColumn<int>("kbps");
     QTest::newRow("mp3 high") << "5000" << QualityPreset::kHighQuality << "MP3" << 44100 << 320;
     QTest::newRow("ogg small") << "5004" << QualityPreset::kSmallSize << "OGG" << 22050 << 64;
-    QTest::newRow("opus high") << "5005" << QualityPreset::kHighQuality << "OPUS" << 48000
-                               << 192;
+    QTest::newRow("opus high") << "5005" << QualityPreset::kHighQuality << "OPUS" << 48000 << 192;
     QTest::newRow("wav small") << "5002" << QualityPreset::kSmallSize << "WAV" << 22050 << 0;
-    QTest::newRow("video profile audio part") << "4000" << QualityPreset::kHighQuality << "MP4"
-                                              << 48000 << 192;
+    QTest::newRow("video profile audio part")
+        << "4000" << QualityPreset::kHighQuality << "MP4" << 48000 << 192;
 }
 
 void TestFormatSelection::encodeSettingsForProfile()
@@ -203,8 +198,7 @@ void TestFormatSelection::encodeSettingsForProfile()
     QFETCH(int, kbps);
     EncodeSettings s;
     QString error;
-    QVERIFY2(FormatSelection::encodeSettingsForProfile(id, level, &s, &error),
-             qPrintable(error));
+    QVERIFY2(FormatSelection::encodeSettingsForProfile(id, level, &s, &error), qPrintable(error));
     QCOMPARE(s.formatKey, formatKey);
     QCOMPARE(s.sampleRateHz, rateHz);
     QCOMPARE(s.audioBitRateKbps, kbps);

@@ -155,10 +155,8 @@ void TestPlist::binaryIntegerWidths()
     const PlistArray values = get<PlistArray>(readBytes(fixture(QStringLiteral("integers.bin"))));
     // Narrow integers are unsigned, 8-byte ones signed, and of a 16-byte one the low 64 bits
     // stay (2^64 - 1 becomes -1).
-    const std::vector<int64_t> expected = {0,          1,           255,       256,
-                                           65535,      65536,       4294967295LL,
-                                           4294967296LL, INT64_MAX, -1,        -1,
-                                           INT64_MIN};
+    const std::vector<int64_t> expected = {
+        0, 1, 255, 256, 65535, 65536, 4294967295LL, 4294967296LL, INT64_MAX, -1, -1, INT64_MIN};
     QCOMPARE(values.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
         QCOMPARE(get<int64_t>(values[i]), expected[i]);
@@ -181,12 +179,11 @@ void TestPlist::errors_data()
     QTest::newRow("broken start tag")
         << QByteArray("<plist><dict/ ></plist>") << QString()
         << "Plist: XML parsed with error Error parsing start element tag";
-    QTest::newRow("unknown element") << xmlList("<set/>") << QString()
-                                     << "Plist: XML unknown node type set";
-    QTest::newRow("no root value") << xmlList("") << QString()
-                                   << "Plist: XML unknown node type ";
-    QTest::newRow("no plist element") << QByteArray("<dict/>") << QString()
-                                      << "Plist: XML unknown node type ";
+    QTest::newRow("unknown element")
+        << xmlList("<set/>") << QString() << "Plist: XML unknown node type set";
+    QTest::newRow("no root value") << xmlList("") << QString() << "Plist: XML unknown node type ";
+    QTest::newRow("no plist element")
+        << QByteArray("<dict/>") << QString() << "Plist: XML unknown node type ";
     QTest::newRow("unknown element in array")
         << xmlList("<array><string>a</string><int>1</int></array>") << QString()
         << "Plist: XML unknown node type int";
@@ -199,18 +196,18 @@ void TestPlist::errors_data()
     QTest::newRow("key after key")
         << xmlList("<dict><key>a</key><key>b</key><string>c</string></dict>") << QString()
         << "Plist: XML dictionary value expected for key abut found another key node";
-    QTest::newRow("date before 1970")
-        << xmlList("<date>1900-01-01T00:00:00Z</date>") << QString()
-        << "PlistDate::set() date invalid";
+    QTest::newRow("date before 1970") << xmlList("<date>1900-01-01T00:00:00Z</date>") << QString()
+                                      << "PlistDate::set() date invalid";
     QTest::newRow("binary null byte") << QByteArray() << "null.bin"
                                       << "Plist: null byte encountered, unsure how to parse";
     QTest::newRow("binary fill byte") << QByteArray() << "fill.bin"
                                       << "Plist: fill byte encountered, unsure how to parse";
     QTest::newRow("binary unknown header")
         << QByteArray() << "unknown.bin" << QStringLiteral("Plist: unknown header \x0c");
-    QTest::newRow("binary uid") << QByteArray() << "uid.bin" << "This type is not supported";
-    QTest::newRow("binary two-byte string")
-        << QByteArray() << "utf16.bin" << "This type is not supported";
+    QTest::newRow("binary uid") << QByteArray() << "uid.bin"
+                                << "This type is not supported";
+    QTest::newRow("binary two-byte string") << QByteArray() << "utf16.bin"
+                                            << "This type is not supported";
     QTest::newRow("binary non-string key")
         << QByteArray() << "intkey.bin"
         << "Error parsing dictionary.  Key can't be parsed as a string";
@@ -218,13 +215,13 @@ void TestPlist::errors_data()
                                       << "Out of bounds getRange";
     QTest::newRow("binary reference cycle") << QByteArray() << "cycle.bin"
                                             << "Plist: objects nested too deeply";
-    QTest::newRow("binary shared string amplified")
-        << QByteArray() << "shared.bin" << "Plist: object graph too large";
+    QTest::newRow("binary shared string amplified") << QByteArray() << "shared.bin"
+                                                    << "Plist: object graph too large";
     QTest::newRow("xml nested too deeply")
         << xmlList(QByteArray("<array>").repeated(600) + QByteArray("</array>").repeated(600))
         << QString() << "Plist: objects nested too deeply";
-    QTest::newRow("binary header only") << QByteArray("bplist00") << QString()
-                                        << "Out of bounds getRange";
+    QTest::newRow("binary header only")
+        << QByteArray("bplist00") << QString() << "Out of bounds getRange";
 }
 
 void TestPlist::errors()
@@ -379,9 +376,9 @@ void TestPlist::vecDataAndGetRange()
         QCOMPARE(std::string(e.what()),
                  std::string("Plist::vecData trying to get pointer to empty std::vector"));
     }
-    for (const auto& range : {std::make_pair(uint64_t(2), uint64_t(3)),
-                              std::make_pair(uint64_t(5), uint64_t(0)),
-                              std::make_pair(uint64_t(1), UINT64_MAX)}) {
+    for (const auto& range :
+         {std::make_pair(uint64_t(2), uint64_t(3)), std::make_pair(uint64_t(5), uint64_t(0)),
+          std::make_pair(uint64_t(1), UINT64_MAX)}) {
         try {
             Plist::getRange(bytes, range.first, range.second);
             QFAIL("no exception");

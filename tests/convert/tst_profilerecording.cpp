@@ -25,10 +25,10 @@ constexpr int kBlockSamples = 441;  // 10 ms, as a capture thread hands them ove
 FormatCatalogue shippedCatalogue()
 {
     boost::any root;
-    Plist::readFile((testmedia::sourceDir() +
-                     QStringLiteral("/resources/static/profile/profiles_win.plist"))
-                        .toStdString(),
-                    root);
+    Plist::readFile(
+        (testmedia::sourceDir() + QStringLiteral("/resources/static/profile/profiles_win.plist"))
+            .toStdString(),
+        root);
     return FormatCatalogue(boost::any_cast<PlistDict>(root));
 }
 
@@ -71,8 +71,8 @@ QString recordSecond(const EncodeSettings& s, const QString& path)
                 failure = QStringLiteral("write: ") + QString::fromUtf8(BriscaLastError());
             ReleaseFrame(frame);
         }
-        if (GetRecorderState(recorder) == BRISCA_RECORDER_WRITING && !StopRecorder(recorder)
-            && failure.isEmpty())
+        if (GetRecorderState(recorder) == BRISCA_RECORDER_WRITING && !StopRecorder(recorder) &&
+            failure.isEmpty())
             failure = QStringLiteral("stop: ") + QString::fromUtf8(BriscaLastError());
     }
     CloseRecorder(recorder);
@@ -101,8 +101,8 @@ void TestProfileRecording::everyAudioPreset_data()
     QTest::addColumn<int>("level");
     const FormatCatalogue catalogue = shippedCatalogue();
     for (const FormatProfile& p : catalogue.profiles(QStringLiteral("General Audio"))) {
-        for (int level : {QualityPreset::kHighQuality, QualityPreset::kSmallSize,
-                          QualityPreset::kCustomized}) {
+        for (int level :
+             {QualityPreset::kHighQuality, QualityPreset::kSmallSize, QualityPreset::kCustomized}) {
             QTest::addRow("%s %s %s", qPrintable(p.id()), qPrintable(p.formatKey()),
                           qPrintable(QualityPreset::levelName(level)))
                 << p.id() << level;
@@ -131,8 +131,7 @@ void TestProfileRecording::everyAudioPreset()
     const QJsonObject stream = testmedia::audioStream(path);
     QVERIFY2(!stream.isEmpty(), "ffprobe finds no audio stream");
     // The catalogue's codec names are FFmpeg's codec names in upper case.
-    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(),
-             fields.audioEncoder.toLower());
+    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(), fields.audioEncoder.toLower());
     // Opus always decodes at 48000 Hz, whatever rate it was encoded at.
     const int expectedRate = s.formatKey == QLatin1String("OPUS") ? 48000 : s.sampleRateHz;
     QCOMPARE(stream.value(QStringLiteral("sample_rate")).toString().toInt(), expectedRate);
@@ -187,8 +186,7 @@ void TestProfileRecording::autoValuesLeaveTheChoiceToTheEncoder()
     const QString failure = recordSecond(s, path);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     const QJsonObject stream = testmedia::audioStream(path);
-    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(),
-             fields.audioEncoder.toLower());
+    QCOMPARE(stream.value(QStringLiteral("codec_name")).toString(), fields.audioEncoder.toLower());
     QVERIFY(stream.value(QStringLiteral("sample_rate")).toString().toInt() > 0);
     QVERIFY(stream.value(QStringLiteral("channels")).toInt() > 0);
 }
