@@ -3,6 +3,8 @@
 
   mutagen_tool.py dump FILE            -> JSON object of the common fields
   mutagen_tool.py write FILE JSON IMG  -> writes the fields of JSON and IMG as front cover
+  mutagen_tool.py ape-dump FILE        -> JSON object of the APEv2 items (text ones)
+  mutagen_tool.py ape-write FILE JSON  -> adds an APEv2 tag with the items of JSON
 """
 import base64
 import json
@@ -145,8 +147,32 @@ def write(path, values, image):
     f.save()
 
 
+def ape_dump(path):
+    from mutagen.apev2 import APEv2
+    tag = APEv2(path)
+    out = {}
+    for key, value in tag.items():
+        if value.kind == 0:
+            out[key] = str(value)
+        else:
+            out[key] = "<binary %d>" % len(bytes(value))
+    return out
+
+
+def ape_write(path, values):
+    from mutagen.apev2 import APEv2
+    tag = APEv2()
+    for key, value in values.items():
+        tag[key] = value
+    tag.save(path)
+
+
 if __name__ == "__main__":
-    if sys.argv[1] == "dump":
+    if sys.argv[1] == "ape-dump":
+        print(json.dumps(ape_dump(sys.argv[2])))
+    elif sys.argv[1] == "ape-write":
+        ape_write(sys.argv[2], json.loads(sys.argv[3]))
+    elif sys.argv[1] == "dump":
         print(json.dumps(dump(sys.argv[2])))
     else:
         write(sys.argv[2], json.loads(sys.argv[3]), sys.argv[4])

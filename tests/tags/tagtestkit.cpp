@@ -91,6 +91,19 @@ bool mutagenWrite(const QString& path, const QJsonObject& values, const QString&
     return r.ok();
 }
 
+QJsonObject mutagenApeDump(const QString& path)
+{
+    const testmedia::ToolResult r =
+        testmedia::run(kPython, {toolPath(), QStringLiteral("ape-dump"), path});
+    return r.ok() ? QJsonDocument::fromJson(r.out).object() : QJsonObject();
+}
+
+bool mutagenApeWrite(const QString& path, const QJsonObject& items)
+{
+    const QString json = QString::fromUtf8(QJsonDocument(items).toJson(QJsonDocument::Compact));
+    return testmedia::run(kPython, {toolPath(), QStringLiteral("ape-write"), path, json}).ok();
+}
+
 QJsonObject probeTags(const QString& path)
 {
     const QJsonObject all = testmedia::probe(path);

@@ -22,6 +22,9 @@ QByteArray smallPng(const QString& dir);
 QJsonObject mutagenDump(const QString& path);
 // Tags the file with mutagen: the fields of `values` and `image` as front cover.
 bool mutagenWrite(const QString& path, const QJsonObject& values, const QString& image);
+// The APEv2 tag of a file as mutagen reads it / adds one with mutagen.
+QJsonObject mutagenApeDump(const QString& path);
+bool mutagenApeWrite(const QString& path, const QJsonObject& items);
 // ffprobe's format and stream tags merged, keys lower-cased.
 QJsonObject probeTags(const QString& path);
 std::u16string u16(const QString& s);

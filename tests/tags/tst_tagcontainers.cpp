@@ -12,6 +12,7 @@
 
 #include "tagfile.h"
 #include "tagtestkit.h"
+#include "testmedia.h"
 
 using tags::Field;
 using tags::TagFile;
@@ -111,6 +112,8 @@ private slots:
     void readMutagenTags();
     void growAndShrink_data();
     void growAndShrink();
+    void secondaryBlocksFollow();
+    void monkeysAudioApeTag();
 
 private:
     void containers();
@@ -378,6 +381,82 @@ void TestTagContainers::growAndShrink()
     }
     QCOMPARE(titleNow(), QString());
     QCOMPARE(tagtest::audioMd5(path), audio);
+}
+
+void TestTagContainers::secondaryBlocksFollow()
+{
+    // An MP3 with ID3v2, an APE tag and ID3v1 (as older taggers leave them): an edit reaches
+    // all three, and the audio between them does not move.
+    const QString path = m_dir.path() + QStringLiteral("/three.mp3");
+    QFile::remove(path);
+    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"),
+                           {"-v", "error", "-f", "lavfi", "-i", "sine=d=2", "-metadata",
+                            "title=Old", "-metadata", "artist=Old artist", path})
+                .ok());
+    QVERIFY(tagtest::mutagenApeWrite(path, {{"Title", "Old"}, {"Artist", "Old artist"}}));
+    {
+        // mutagen drops ID3v1 when it writes APE, so the ID3v1 block is appended by hand.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::Append));
+        QByteArray v1 = QByteArray("TAGOld").leftJustified(125, '\0') + QByteArray("\0\1\x11", 3);
+        f.write(v1);
+    }
+    const QByteArray audio = tagtest::audioMd5(path);
+    {
+        TagFile tf;
+        QCOMPARE(tf.open(tagtest::u16(path)), 0);
+        QCOMPARE(QString::fromStdString(tf.blockKinds()), QStringLiteral("ID3v2.4, APE, ID3v1"));
+        QCOMPARE(tf.setFieldUtf8(Field::Title, "New title"), 0);
+        QCOMPARE(tf.setFieldUtf8(Field::Comment, "New comment"), 0);
+        QCOMPARE(tf.save(), 0);
+    }
+    QCOMPARE(tagtest::audioMd5(path), audio);
+    QCOMPARE(tagtest::mutagenDump(path).value(QStringLiteral("title")).toString(),
+             QStringLiteral("New title"));
+    const QJsonObject ape = tagtest::mutagenApeDump(path);
+    QCOMPARE(ape.value(QStringLiteral("Title")).toString(), QStringLiteral("New title"));
+    QCOMPARE(ape.value(QStringLiteral("Comment")).toString(), QStringLiteral("New comment"));
+    QCOMPARE(ape.value(QStringLiteral("Artist")).toString(), QStringLiteral("Old artist"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray v1 = f.readAll().right(128);
+    QVERIFY(v1.startsWith("TAGNew title"));
+}
+
+void TestTagContainers::monkeysAudioApeTag()
+{
+    // No Monkey's Audio encoder is at hand; the tag writer only needs the stream magic, so a
+    // "MAC " header stands in for the audio. Our APE tag must read back through mutagen, with
+    // the cover as "Cover Art (Front)" carrying the "conver.jpg" file name.
+    const QString path = m_dir.path() + QStringLiteral("/t.ape");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray payload = QByteArray("MAC ") + QByteArray(4000, '\x11');
+    f.write(payload);
+    f.close();
+    {
+        TagFile tf;
+        QCOMPARE(tf.open(tagtest::u16(path)), 0);
+        QCOMPARE(tf.formatCode(), 6);
+        QCOMPARE(tf.setFieldUtf8(Field::Title, valueOf(Field::Title).toStdString()), 0);
+        QCOMPARE(tf.setFieldUtf8(Field::Lyrics, "Lyrics"), 0);
+        QCOMPARE(tf.setFieldUtf8(Field::AlbumArtist, "none"), -1);  // APE carries no such key
+        QCOMPARE(tf.setCover(m_cover.constData(), int(m_cover.size()), 1), 0);
+        QCOMPARE(tf.save(), 0);
+    }
+    const QJsonObject ape = tagtest::mutagenApeDump(path);
+    QCOMPARE(ape.value(QStringLiteral("Title")).toString(), valueOf(Field::Title));
+    QCOMPARE(ape.value(QStringLiteral("Lyrics")).toString(), QStringLiteral("Lyrics"));
+    QCOMPARE(ape.value(QStringLiteral("Cover Art (Front)")).toString(),
+             QStringLiteral("<binary %1>").arg(m_cover.size() + 11));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    f.close();
+    QVERIFY(bytes.startsWith(payload));
+    QVERIFY(bytes.contains(QByteArray("Cover Art (Front)\0conver.jpg\0", 29)));
+    TagFile back;
+    QCOMPARE(back.open(tagtest::u16(path)), 0);
+    QCOMPARE(QByteArray::fromStdString(back.cover().data), m_cover);
 }
 
 QTEST_GUILESS_MAIN(TestTagContainers)
