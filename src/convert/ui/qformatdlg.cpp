@@ -368,6 +368,9 @@ void QFormatDlg::fitTiles()
 void QFormatDlg::showEvent(QShowEvent* event)
 {
     QNxDialog::showEvent(event);
+    // The window system may still deliver sizes of the fold after the dialog was hidden.
+    if (m_openGeometry.isValid() && !isClosing() && geometry() != m_openGeometry)
+        setGeometry(m_openGeometry);
     if (!isClosing())
         loadSavedChoice();
 }
@@ -385,6 +388,9 @@ void QFormatDlg::closeAnimated(int result)
                  m_openGeometry.center().y() - m_openGeometry.height() / 8,
                  m_openGeometry.width() - m_openGeometry.width() / 10,
                  m_openGeometry.height() / 4);
+    // The layout's minimum size would stop the fold early.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(0, 0);
     m_closeAnimation->setStartValue(m_openGeometry);
     m_closeAnimation->setEndValue(folded);
     m_closeAnimation->start();
@@ -394,6 +400,7 @@ void QFormatDlg::onCloseFinished()
 {
     setResult(m_closeResult);
     hide();
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     setGeometry(m_openGeometry);
     done(m_closeResult);
 }
