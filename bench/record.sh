@@ -39,7 +39,7 @@ monitor=$sink.monitor
 
 # Something with content over the whole band, so the encoders have real work to do.
 ffmpeg -v error -y -f lavfi \
-    -i "aevalsrc=0.3*sin(2*PI*(220+200*sin(2*PI*0.1*t))*t)+0.2*sin(2*PI*3000*t):s=44100:d=$seconds" \
+    -i "aevalsrc=0.3*sin(2*PI*(220+200*sin(0.2*PI*t))*t)+0.2*sin(6000*PI*t):s=44100:d=$seconds" \
     -f lavfi -i "anoisesrc=c=pink:a=0.1:r=44100:d=$seconds" \
     -filter_complex amix=inputs=2:normalize=0 -ac 2 -c:a pcm_s16le "$work/played.wav" || exit 1
 
@@ -83,11 +83,15 @@ for name in quillon ffmpeg parec+lame; do
                 file=$work/parec.mp3 ;;
     esac
     audio=$(audio_seconds "$file")
-    per_second[$name]=$(awk -v c="$cpu" -v a="$audio" 'BEGIN { printf "%.6f", (a > 0 ? c / a : 0) }')
+    per_second[$name]=$(awk -v c="$cpu" -v a="$audio" \
+        'BEGIN { printf "%.6f", (a > 0 ? c / a : 0) }')
     awk -v n="$name" -v c="$cpu" -v a="$audio" -v p="${per_second[$name]}" -v r="$rss" \
         'BEGIN { printf "%-12s %9.3f %9.2f %16.2f %13.1f\n", n, c, a, p * 1000, r / 1024 }'
 done
-[ -s "$work/quillon.mp3" ] || { echo "record.sh: quillon recorded nothing:"; cat "$work/quillon.log"; }
+if [ ! -s "$work/quillon.mp3" ]; then
+    echo "record.sh: quillon recorded nothing:"
+    cat "$work/quillon.log"
+fi
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f\n", a / b; else print "n/a" }'
 }

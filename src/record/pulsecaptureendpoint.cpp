@@ -197,8 +197,8 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
     pa_sample_spec spec = info.spec;
     if (engineSampleFormat(spec.format) < 0)
         spec.format = PA_SAMPLE_FLOAT32NE;
-    m_stream.reset(pa_stream_new(m_context.get(), mode == Microphone ? "Microphone" : "System audio",
-                                 &spec, &info.map));
+    const char* streamName = mode == Microphone ? "Microphone" : "System audio";
+    m_stream.reset(pa_stream_new(m_context.get(), streamName, &spec, &info.map));
     if (!m_stream) {
         return fail(QStringLiteral("cannot create a capture stream: %1")
                         .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));

@@ -77,7 +77,8 @@ QPair<qsizetype, qsizetype> matchingSpan(const QByteArray& played, const QByteAr
            && sameFrame(played, end, recorded, end + lag))
         ++end;
     qsizetype first = at;
-    while (first > 0 && first - 1 + lag >= 0 && sameFrame(played, first - 1, recorded, first - 1 + lag))
+    while (first > 0 && first - 1 + lag >= 0
+           && sameFrame(played, first - 1, recorded, first - 1 + lag))
         --first;
     return {first, end};
 }

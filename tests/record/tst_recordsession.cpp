@@ -131,7 +131,8 @@ void TestRecordSession::lateBurstLeavesNoGap()
     // The tone runs without a break from its first sample to its last: a burst placed by its
     // arrival time would leave ~0.7 s of inserted silence.
     qsizetype first = 0;
-    while (first < frames && std::abs(qFromLittleEndian<qint16>(pcm.constData() + first * 4)) < 1000)
+    while (first < frames
+           && std::abs(qFromLittleEndian<qint16>(pcm.constData() + first * 4)) < 1000)
         ++first;
     const qsizetype window = 441;
     for (qsizetype at = first; at + 2 * window < frames; at += window) {
