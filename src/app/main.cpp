@@ -2,11 +2,14 @@
 
 #include "displayscale.h"
 #include "keyapplication.h"
+#include "qnxwidget.h"
+#include "selectrecordinputwgt.h"
 
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QMainWindow>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -45,6 +48,12 @@ int main(int argc, char** argv)
     auto window = std::make_unique<QMainWindow>();
     window->setWindowTitle(QStringLiteral("Quillon Audio Recorder"));
     window->resize(960, 640);
+    auto* central = new QNxWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->addWidget(new SelectRecordInputWgt, 0, Qt::AlignLeft);
+    column->addStretch(1);
+    window->setCentralWidget(central);
     app.setActivationWindow(window.get(), true);
     window->show();
     const int result = QApplication::exec();

@@ -27,8 +27,8 @@ const QColor kIndicatorOn(214, 214, 214);
 const QColor kIndicatorOff(14, 14, 14);
 
 constexpr int kIndicatorSize = 8;
-constexpr int kLevelWidth = 40;
-constexpr int kLevelHeight = 6;
+constexpr int kLevelWidth = 44;
+constexpr int kLevelHeight = 16;
 
 int pairData(int device, int recorder)
 {
@@ -111,6 +111,20 @@ void SelectRecordInputWgt::setUpWidgets()
     m_lineSeparator->setPalette(linePal);
     m_gridInputs->setRowMinimumHeight(2, 9);
 
+    setUpVolumes();
+    m_gridInputs->setColumnStretch(2, 1);
+    m_gridInputs->setAlignment(m_SystemVolumePro, Qt::AlignCenter);
+    m_gridInputs->setAlignment(m_MicVolumePro, Qt::AlignCenter);
+    m_gridInputs->setAlignment(m_btnDevice, Qt::AlignCenter);
+    m_cmbMicDevice->setMinimumWidth(200);
+    m_btnDevice->setToolTip(QStringLiteral("Recording device"));
+    updateDeviceButton();
+
+    m_menuDevice = new QNxMenu(this);
+}
+
+void SelectRecordInputWgt::setUpVolumes()
+{
     for (QNxBaseSlider* slider : {m_sliderSysVolume, m_sliderVolume}) {
         slider->setRange(0, 100);
         slider->setPageStep(10);
@@ -121,17 +135,18 @@ void SelectRecordInputWgt::setUpWidgets()
     for (QNxBaseProgress* level : {m_SystemVolumePro, m_MicVolumePro}) {
         level->setRange(0, 100);
         level->setValue(0);
+        level->setTextVisible(true);
         level->setFixedSize(kLevelWidth, kLevelHeight);
     }
-    m_gridInputs->setColumnStretch(2, 1);
-    m_gridInputs->setAlignment(m_SystemVolumePro, Qt::AlignCenter);
-    m_gridInputs->setAlignment(m_MicVolumePro, Qt::AlignCenter);
-    m_gridInputs->setAlignment(m_btnDevice, Qt::AlignCenter);
-    m_cmbMicDevice->setMinimumWidth(200);
-    m_btnDevice->setToolTip(QStringLiteral("Recording device"));
-    updateDeviceButton();
-
-    m_menuDevice = new QNxMenu(this);
+    // A hidden volume row keeps its place, so the panel does not jump when the device menu
+    // hides one.
+    for (QWidget* volume :
+         {static_cast<QWidget*>(m_sliderSysVolume), static_cast<QWidget*>(m_SystemVolumePro),
+          static_cast<QWidget*>(m_sliderVolume), static_cast<QWidget*>(m_MicVolumePro)}) {
+        QSizePolicy policy = volume->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        volume->setSizePolicy(policy);
+    }
 }
 
 void SelectRecordInputWgt::setUpConnections()
@@ -202,6 +217,11 @@ void SelectRecordInputWgt::updateDeviceButton()
 void SelectRecordInputWgt::OnBtnSystemAudio()
 {
     setSelected(QRecordAreaInfo::SystemAudio, !selected(QRecordAreaInfo::SystemAudio));
+    // A source switched on gets back the volume row a device-menu choice may have hidden.
+    if (selected(QRecordAreaInfo::SystemAudio)) {
+        m_sliderSysVolume->show();
+        m_SystemVolumePro->show();
+    }
     updateToolTips();
     SystemAudioChange();
     updateDeviceButton();
@@ -210,6 +230,10 @@ void SelectRecordInputWgt::OnBtnSystemAudio()
 void SelectRecordInputWgt::OnBtnMicAudio()
 {
     setSelected(QRecordAreaInfo::Microphone, !selected(QRecordAreaInfo::Microphone));
+    if (selected(QRecordAreaInfo::Microphone)) {
+        m_sliderVolume->show();
+        m_MicVolumePro->show();
+    }
     updateToolTips();
     MicAudioChange();
     updateDeviceButton();
@@ -358,6 +382,8 @@ int SelectRecordInputWgt::showVolume(QNxBaseSlider* slider, QNxBaseProgress* lev
     slider->setRatio(shown / 100.0);
     slider->setEnabled(usable && m_ctrlEnabled);
     level->setValue(usable ? shown : 0);
+    // An unreadable volume shows no number rather than a made-up one.
+    level->setFormat(usable ? QStringLiteral("%p%") : QString());
     return usable ? shown : -1;
 }
 
@@ -456,7 +482,9 @@ void SelectRecordInputWgt::OnActDeviceChange()
     info.setSelectedSources((info.selectedSources() | on) & ~off);
     info.setValidSources((info.validSources() | on) & ~off);
     m_sliderVolume->setVisible(!system);
+    m_MicVolumePro->setVisible(!system);
     m_sliderSysVolume->setVisible(system);
+    m_SystemVolumePro->setVisible(system);
     m_lastDeviceData = pair;
 
     updateToolTips();

@@ -82,6 +82,7 @@ private:
     };
 
     void setUpWidgets();
+    void setUpVolumes();
     void setUpConnections();
     void loadSelection();
     void saveSelection();

@@ -297,6 +297,11 @@ private slots:
         }
         panel->deviceMenu()->hide();
         QCOMPARE(checked, 1);
+
+        // Switching system audio back on by its button brings its volume back.
+        QTest::mouseClick(panel->m_btnSystemAudio, Qt::LeftButton);
+        QCOMPARE(info.selectedSources(), kSystem | kMic);
+        QVERIFY(!panel->m_sliderSysVolume->isHidden());
     }
 
     void sliderSetsVolume_data()
