@@ -20,8 +20,8 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
-#include <QStyle>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,8 +75,8 @@ QFormatDlg::QFormatDlg(QWidget* parent)
     m_listCategory = new QNxListView(this);
     m_listCategory->setObjectName(QStringLiteral("m_listCategory"));
     m_categoryModel = new QStandardItemModel(this);
-    m_categoryModel->setItemRoleNames({{Qt::DisplayRole, "display"},
-                                       {kCategoryRole, kCategoriesRoleName.toLatin1()}});
+    m_categoryModel->setItemRoleNames(
+        {{Qt::DisplayRole, "display"}, {kCategoryRole, kCategoriesRoleName.toLatin1()}});
     for (const QString& category : m_catalogue.categories()) {
         auto* item = new QStandardItem(category);
         item->setData(category, kCategoryRole);
@@ -296,8 +296,8 @@ void QFormatDlg::OnQualityChange(int index)
     FormatDescriptor scratch;
     CustomFormatSettings fields;
     QString error;
-    if (FormatSelection::loadProfileAtLevel(m_catalogue, m_category, m_id, level, &scratch,
-                                            &fields, &error))
+    if (FormatSelection::loadProfileAtLevel(m_catalogue, m_category, m_id, level, &scratch, &fields,
+                                            &error))
         m_settingDlg->setFields(fields);
     else
         qDebug() << "format dialog:" << error;
@@ -353,10 +353,9 @@ void QFormatDlg::fitTiles()
     // As many columns of at least the minimum width as fit, sharing the width evenly so that
     // the tiles line up with both edges of the list. The list lays its items out in its
     // width less room for a vertical scroll bar, shown or not.
-    const int width =
-        m_listView->maximumViewportSize().width() -
-        m_listView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                         m_listView->verticalScrollBar());
+    const int width = m_listView->maximumViewportSize().width() -
+                      m_listView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                       m_listView->verticalScrollBar());
     const int columns = qMax(1, (width - 2) / kMinTileWidth);
     const QSize cell(qMax(kMinTileWidth, (width - 2) / columns), kTileHeight);
     if (m_listView->gridSize() == cell)
@@ -386,8 +385,7 @@ void QFormatDlg::closeAnimated(int result)
     // The window folds towards its middle line while it closes.
     QRect folded(m_openGeometry.left() + m_openGeometry.width() / 20,
                  m_openGeometry.center().y() - m_openGeometry.height() / 8,
-                 m_openGeometry.width() - m_openGeometry.width() / 10,
-                 m_openGeometry.height() / 4);
+                 m_openGeometry.width() - m_openGeometry.width() / 10, m_openGeometry.height() / 4);
     // The layout's minimum size would stop the fold early.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(0, 0);

@@ -96,8 +96,8 @@ QFormatSettingDlg::QFormatSettingDlg(QWidget* parent) : QNxWidget(parent)
     auto* audioPage = new QWidget(m_stack);
     auto* audioGrid = new QGridLayout(audioPage);
     audioGrid->setContentsMargins(0, 0, 0, 0);
-    m_cmbAudioCodec = addField(audioGrid, 0, 0, tr("Codec:"), QStringLiteral("m_cmbAudioCodec"),
-                               codecLabel);
+    m_cmbAudioCodec =
+        addField(audioGrid, 0, 0, tr("Codec:"), QStringLiteral("m_cmbAudioCodec"), codecLabel);
     m_cmbAudioBitRate = addField(audioGrid, 0, 1, tr("Bit Rate:"),
                                  QStringLiteral("m_cmbAudioBitRate"), FormatLabels::bitRateLabel);
     m_cmbSampleRate = addField(audioGrid, 1, 0, tr("Sample Rate:"),
@@ -110,8 +110,8 @@ QFormatSettingDlg::QFormatSettingDlg(QWidget* parent) : QNxWidget(parent)
     auto* videoPage = new QWidget(m_stack);
     auto* videoGrid = new QGridLayout(videoPage);
     videoGrid->setContentsMargins(0, 0, 0, 0);
-    m_cmbVideoCodec = addField(videoGrid, 0, 0, tr("Codec:"), QStringLiteral("m_cmbVideoCodec"),
-                               codecLabel);
+    m_cmbVideoCodec =
+        addField(videoGrid, 0, 0, tr("Codec:"), QStringLiteral("m_cmbVideoCodec"), codecLabel);
     m_cmbResolution = addField(videoGrid, 0, 1, tr("Resolution:"),
                                QStringLiteral("m_cmbResolution"), FormatLabels::videoLabel);
     m_cmbFrameRate = addField(videoGrid, 1, 0, tr("Frame Rate:"), QStringLiteral("m_cmbFrameRate"),
@@ -196,8 +196,7 @@ void QFormatSettingDlg::setProfile(const FormatProfile& profile)
         fillCombo(m_cmbVideoCodec, profile.videoCodecs());
         fillCombo(m_cmbResolution, profile.videoParameter(QStringLiteral("resolution")).values);
         fillCombo(m_cmbFrameRate, profile.videoParameter(QStringLiteral("framerate")).values);
-        fillCombo(m_cmbVideoBitRate,
-                  profile.videoParameter(QStringLiteral("videobitrate")).values);
+        fillCombo(m_cmbVideoBitRate, profile.videoParameter(QStringLiteral("videobitrate")).values);
         const QStringList quality = profile.videoParameter(QStringLiteral("quality")).values;
         fillCombo(m_cmbVideoQuality, quality.isEmpty() ? defaultQualityValues() : quality);
     } else {

@@ -14,8 +14,8 @@ namespace {
 QColor bandColour(const QString& label)
 {
     static const QColor colours[] = {QColor(61, 170, 228), QColor(76, 175, 120),
-                                     QColor(224, 160, 72),  QColor(170, 120, 220),
-                                     QColor(229, 96, 100),  QColor(64, 190, 190)};
+                                     QColor(224, 160, 72), QColor(170, 120, 220),
+                                     QColor(229, 96, 100), QColor(64, 190, 190)};
     return colours[qHash(label) % (sizeof(colours) / sizeof(colours[0]))];
 }
 
@@ -72,7 +72,7 @@ QPixmap QFormatType::pixmap() const
     if (QPixmapCache::find(key, &pix))
         return pix;
     if (!m_icon.isEmpty())
-        pix = NxSkin::pixmap(QStringLiteral("/image/FormatDlg/") + m_icon + QStringLiteral(".png"));
+        pix = NxSkin::pixmap(QStringLiteral("/image/FormatDlg/%1.png").arg(m_icon));
     if (pix.isNull())
         pix = composeIcon((m_extension.isEmpty() ? m_icon : m_extension).toUpper());
     QPixmapCache::insert(key, pix);

@@ -26,7 +26,7 @@ public:
     // True when the search text is empty or found (case-insensitive) in the title, the
     // extension or the icon name.
     bool matches(const QString& searchText) const;
-    // The tile picture: "/image/FormatDlg/<icon>.png" when the skin has one, else the base
+    // The tile picture: the skin image FormatDlg/<icon>.png when there is one, else the base
     // image with the upper-case extension on a coloured band. Cached in QPixmapCache.
     QPixmap pixmap() const;
 

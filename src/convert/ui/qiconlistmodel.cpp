@@ -49,19 +49,19 @@ QVariant QIconListModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const QFormatType& format = m_shown.at(index.row());
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return format.title();
-    case Qt::DecorationRole:
-        return format.pixmap();
-    case CategoryRole:
-        return format.category();
-    case IdRole:
-        return format.id();
-    case ExtensionRole:
-        return format.extension();
-    default:
-        return QVariant();
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return format.title();
+        case Qt::DecorationRole:
+            return format.pixmap();
+        case CategoryRole:
+            return format.category();
+        case IdRole:
+            return format.id();
+        case ExtensionRole:
+            return format.extension();
+        default:
+            return QVariant();
     }
 }
 

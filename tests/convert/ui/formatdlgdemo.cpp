@@ -45,8 +45,8 @@ int main(int argc, char** argv)
     if (args.contains(QStringLiteral("--video")))
         dialog.settingDlg()->OnClickVideo();
     if (args.contains(QStringLiteral("--customize"))) {
-        auto* bitRate = dialog.settingDlg()->findChild<QNxComboBox*>(
-            QStringLiteral("m_cmbAudioBitRate"));
+        auto* bitRate =
+            dialog.settingDlg()->findChild<QNxComboBox*>(QStringLiteral("m_cmbAudioBitRate"));
         bitRate->setCurrentIndex(1);
     }
     if (args.contains(QStringLiteral("--popup"))) {

@@ -122,8 +122,7 @@ void TestFormatDlg::selectTile(QFormatDlg* dlg, const QString& extension)
 {
     auto* view = dlg->findChild<QNxListView*>(QStringLiteral("m_listView"));
     const QModelIndexList found = view->model()->match(
-        view->model()->index(0, 0), QIconListModel::ExtensionRole, extension, 1,
-        Qt::MatchExactly);
+        view->model()->index(0, 0), QIconListModel::ExtensionRole, extension, 1, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(extension));
     const QRect tile = view->visualRect(found.first());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, tile.center());
@@ -152,8 +151,7 @@ void TestFormatDlg::opensOnTheSavedChoice()
     QCOMPARE(field(dlg.get(), "m_cmbAudioBitRate")->currentText(), QStringLiteral("320 kbps"));
     QCOMPARE(field(dlg.get(), "m_cmbChannel")->currentText(), QStringLiteral("Stereo"));
     auto* view = dlg->findChild<QNxListView*>(QStringLiteral("m_listView"));
-    QCOMPARE(view->currentIndex().data(QIconListModel::IdRole).toString(),
-             QStringLiteral("5000"));
+    QCOMPARE(view->currentIndex().data(QIconListModel::IdRole).toString(), QStringLiteral("5000"));
     QCOMPARE(view->model()->roleNames().value(QIconListModel::CategoryRole),
              QByteArray("Categories"));
     QCOMPARE(view->currentIndex().data(QIconListModel::CategoryRole).toString(),
@@ -254,8 +252,7 @@ void TestFormatDlg::resetLandsOnSmallSize()
     QCOMPARE(quality(dlg.get())->currentText(), QStringLiteral("High Quality"));
     QSignalSpy reset(dlg.get(), &QFormatDlg::emitReset);
     QTest::ignoreMessage(QtDebugMsg, kAudioLine.toLatin1().constData());
-    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnReset")),
-                      Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnReset")), Qt::LeftButton);
     QCOMPARE(reset.count(), 1);
     QCOMPARE(dlg->selectedCategory(), QStringLiteral("General Audio"));
     QCOMPARE(dlg->selectedId(), QStringLiteral("5000"));
@@ -303,8 +300,7 @@ void TestFormatDlg::search()
              selectionKept);
     dlg->findChild<QNxLineEdit*>(QStringLiteral("m_editSearch"))->clear();
     QCOMPARE(view->model()->rowCount(), all);
-    QCOMPARE(view->currentIndex().data(QIconListModel::IdRole).toString(),
-             QStringLiteral("5000"));
+    QCOMPARE(view->currentIndex().data(QIconListModel::IdRole).toString(), QStringLiteral("5000"));
 }
 
 void TestFormatDlg::otherProfileChangesDescriptor()
@@ -348,8 +344,7 @@ void TestFormatDlg::videoMode()
     QCOMPARE(field(dlg.get(), "m_cmbFrameRate")->currentText(), QStringLiteral("30 fps"));
     quality(dlg.get())->setCurrentIndex(QualityPreset::kSmallSizeIndex);
     QCOMPARE(field(dlg.get(), "m_cmbResolution")->currentText(), QStringLiteral("1280x720"));
-    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnAudio")),
-                      Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnAudio")), Qt::LeftButton);
     QVERIFY(!dlg->settingDlg()->isVideoShown());
     clickAndWaitClosed(dlg.get(), "m_btnOk", QDialog::Accepted);
     QCOMPARE(savedSetting(QStringLiteral("Video_Id"), QString()), QStringLiteral("4000"));
@@ -376,8 +371,7 @@ void TestFormatDlg::closingAnimatesGeometryThenHides()
     QVERIFY(dlg->isVisible());
     QCOMPARE(animation->state(), QAbstractAnimation::Running);
     QCOMPARE(animation->startValue().toRect(), opened);
-    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnOk")),
-                      Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnOk")), Qt::LeftButton);
     QTRY_VERIFY(!dlg->isVisible());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(dlg->result(), int(QDialog::Rejected));
