@@ -8,7 +8,12 @@ void TrailingTags::parse(const FileStream& file, int64_t end)
     m_id3v1.reset();
     m_end = end;
     int64_t pos = end;
-    if (pos >= Id3v1Tag::kSize) {
+    // An APE footer right at the end means there is no ID3v1 tag after it, whatever bytes
+    // happen to sit 128 bytes before the end (the tag's own text may contain "TAG").
+    const bool apeLast =
+        pos >= ApeTag::kFooterSize &&
+        ApeTag::sizeFromFooter(file.read(pos - ApeTag::kFooterSize, ApeTag::kFooterSize)) > 0;
+    if (!apeLast && pos >= Id3v1Tag::kSize) {
         auto v1 = std::make_unique<Id3v1Tag>();
         if (v1->parse(file.read(pos - Id3v1Tag::kSize, Id3v1Tag::kSize))) {
             m_id3v1 = std::move(v1);
