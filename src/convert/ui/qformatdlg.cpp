@@ -113,6 +113,7 @@ QFormatDlg::QFormatDlg(QWidget* parent)
     m_tiles->setIconSize(QSize(QFormatType::kIconSize, QFormatType::kIconSize));
     m_listView->setItemDelegate(m_tiles);
     m_listView->installEventFilter(this);
+    m_listView->viewport()->installEventFilter(this);
     m_listView->setViewMode(QListView::IconMode);
     m_listView->setFlow(QListView::LeftToRight);
     m_listView->setWrapping(true);
@@ -121,7 +122,14 @@ QFormatDlg::QFormatDlg(QWidget* parent)
     m_listView->setUniformItemSizes(true);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_listView->setEmptyImage(QStringLiteral("/image/common/bg_empty.png"));
+    m_lblNoMatch = makeLabel(tr("No format matches the search."), m_listView->viewport(), 12,
+                             NxSkin::textDim());
+    m_lblNoMatch->setObjectName(QStringLiteral("m_lblNoMatch"));
+    m_lblNoMatch->setAlignment(Qt::AlignCenter);
+    // The list's style sheet reaches its children; the label states its own colour.
+    m_lblNoMatch->setStyleSheet(
+        QStringLiteral("QLabel{color:%1;background:transparent;}").arg(NxSkin::textDim().name()));
+    m_lblNoMatch->hide();
     m_listView->setMinimumHeight(210);
     right->addWidget(m_listView, 1);
 
@@ -177,6 +185,7 @@ QFormatDlg::QFormatDlg(QWidget* parent)
     connect(this, &QFormatDlg::emitChangeFormat, this, &QFormatDlg::OnChangeFormat);
     connect(m_editSearch, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_model->setSearchText(text);
+        m_lblNoMatch->setVisible(m_model->rowCount() == 0);
         // The selection follows the chosen profile while it stays in the list.
         selectProfile(m_id);
     });
@@ -227,6 +236,7 @@ void QFormatDlg::changeCategories(const QString& category)
     for (const FormatProfile& profile : m_catalogue.profiles(category))
         formats.append(QFormatType(profile));
     m_model->setFormats(formats);
+    m_lblNoMatch->setVisible(formats.isEmpty() || m_model->rowCount() == 0);
     QString id = m_wantedId;
     m_wantedId.clear();
     if (!m_catalogue.profile(category, id).isValid())
@@ -343,8 +353,12 @@ void QFormatDlg::OnReset()
 
 bool QFormatDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_listView && event->type() == QEvent::Resize)
-        fitTiles();
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_listView)
+            fitTiles();
+        else if (watched == m_listView->viewport())
+            m_lblNoMatch->setGeometry(m_listView->viewport()->rect());
+    }
     return QNxDialog::eventFilter(watched, event);
 }
 

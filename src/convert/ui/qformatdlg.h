@@ -100,6 +100,7 @@ private:
     QIconListModel* m_model = nullptr;
     QBaseIconListDelegate* m_tiles = nullptr;
     QNxLineEdit* m_editSearch = nullptr;
+    QLabel* m_lblNoMatch = nullptr;
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblPreset = nullptr;
     QNxComboBox* m_cmbQuality = nullptr;

@@ -19,6 +19,7 @@
 #include "testmedia.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -294,6 +295,8 @@ void TestFormatDlg::search()
         QCOMPARE(shown.size(), all);
     else
         QCOMPARE(shown, extensions);
+    QCOMPARE(dlg->findChild<QLabel*>(QStringLiteral("m_lblNoMatch"))->isVisible(),
+             shown.isEmpty());
     // The chosen profile stays chosen, selected while it is shown.
     QCOMPARE(dlg->selectedId(), QStringLiteral("5000"));
     QCOMPARE(view->currentIndex().isValid() && view->selectionModel()->hasSelection(),
