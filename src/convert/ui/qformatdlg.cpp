@@ -217,6 +217,7 @@ void QFormatDlg::loadSavedChoice()
     m_model->setSearchText(QString());
     m_category.clear();
     m_id.clear();
+    m_lastIdByCategory.clear();
     m_wantedId = m_video ? videoId : audioId;
     changeCategories(m_video ? videoCategory : audioCategory);
 }
@@ -237,7 +238,8 @@ void QFormatDlg::changeCategories(const QString& category)
         formats.append(QFormatType(profile));
     m_model->setFormats(formats);
     m_lblNoMatch->setVisible(formats.isEmpty() || m_model->rowCount() == 0);
-    QString id = m_wantedId;
+    // Coming back to a category shows the profile last chosen in it.
+    QString id = m_wantedId.isEmpty() ? m_lastIdByCategory.value(category) : m_wantedId;
     m_wantedId.clear();
     if (!m_catalogue.profile(category, id).isValid())
         id = formats.isEmpty() ? QString() : formats.first().id();
@@ -276,6 +278,8 @@ void QFormatDlg::OnChangeFormat(const std::string& idText)
     const QString id = QString::fromStdString(idText);
     const FormatProfile profile = m_catalogue.profile(m_category, id);
     m_id = profile.isValid() ? id : QString();
+    if (profile.isValid())
+        m_lastIdByCategory.insert(m_category, m_id);
     selectProfile(m_id);
     m_lblTitle->setText(profile.title());
     m_settingDlg->setProfile(profile);

@@ -17,6 +17,7 @@
 
 #include "qnxdialog.h"
 
+#include <QHash>
 #include <QMetaType>
 
 #include <string>
@@ -91,6 +92,7 @@ private:
     QString m_id;
     // The profile to select when its category is shown next (the saved one while opening).
     QString m_wantedId;
+    QHash<QString, QString> m_lastIdByCategory;
     int m_closeResult = -1;
     QRect m_openGeometry;
 

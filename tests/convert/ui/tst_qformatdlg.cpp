@@ -295,8 +295,7 @@ void TestFormatDlg::search()
         QCOMPARE(shown.size(), all);
     else
         QCOMPARE(shown, extensions);
-    QCOMPARE(dlg->findChild<QLabel*>(QStringLiteral("m_lblNoMatch"))->isVisible(),
-             shown.isEmpty());
+    QCOMPARE(dlg->findChild<QLabel*>(QStringLiteral("m_lblNoMatch"))->isVisible(), shown.isEmpty());
     // The chosen profile stays chosen, selected while it is shown.
     QCOMPARE(dlg->selectedId(), QStringLiteral("5000"));
     QCOMPARE(view->currentIndex().isValid() && view->selectionModel()->hasSelection(),
@@ -323,11 +322,23 @@ void TestFormatDlg::otherProfileChangesDescriptor()
     QCOMPARE(current->formatKey, QStringLiteral("OGG"));
     QCOMPARE(current->audioCodec, FormatCatalogue::instance().codec(QStringLiteral("VORBIS")).id);
     QCOMPARE(savedSetting(QStringLiteral("Audio_Id"), QString()), id);
+    QCOMPARE(savedSetting(QStringLiteral("Audio_Categories"), QString()),
+             QStringLiteral("General Audio"));
     QCOMPARE(storedQuality(id), QStringLiteral("0"));
     QCOMPARE(FormatSelection::currentFormat(false).id, id);
 
     auto again = open();
     QCOMPARE(again->selectedId(), id);
+    // Another category and back: the chosen profile is still the one shown.
+    QSignalSpy types(again.get(), &QFormatDlg::emitTypeChange);
+    auto* categories = again->findChild<QNxListView*>(QStringLiteral("m_listCategory"));
+    categories->setCurrentIndex(categories->model()->index(1, 0));
+    QCOMPARE(again->selectedCategory(), QStringLiteral("General Video"));
+    QCOMPARE(again->selectedId(), QStringLiteral("4000"));
+    categories->setCurrentIndex(categories->model()->index(0, 0));
+    QCOMPARE(types.count(), 2);
+    QCOMPARE(again->selectedId(), id);
+    QCOMPARE(quality(again.get())->currentText(), QStringLiteral("High Quality"));
 }
 
 void TestFormatDlg::videoMode()
