@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <system_error>
+#include <thread>
 
 namespace tags {
 
@@ -141,6 +143,10 @@ bool FileStream::rewrite(const std::vector<Segment>& segments)
 
 bool FileStream::copyRange(int64_t offset, int64_t length)
 {
+    if (!flushPending()) {
+        m_copyFailed = true;
+        return true;
+    }
     loff_t in = offset;
     int64_t left = length;
     while (left > 0) {
@@ -169,25 +175,76 @@ bool FileStream::rewrite(const std::function<bool(const Writer& write)>& produce
     struct stat st {};
     if (fstat(m_fd, &st) == 0)
         (void)::fchmod(out, st.st_mode & 07777);
-    const Writer write = [out](const std::string& bytes) {
-        return writeAll(out, bytes.data(), bytes.size(), -1);
-    };
     m_copyTarget = out;
     m_copyFailed = false;
-    bool ok = produce(write) && !m_copyFailed;
+    m_pending.clear();
+    const Writer write = [this](const std::string& bytes) { return writePending(bytes); };
+    bool ok = produce(write) && flushPending() && !m_copyFailed;
     m_copyTarget = -1;
-    // Start writing the new file back now without waiting for it: the rename below is what
-    // makes the switch atomic for a crashing process, and waiting for 100 MB to reach the
-    // disk would make every growing edit slow. Write errors (a full disk) were seen above.
-    if (ok)
-        (void)::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);
+    m_pending = std::string();
+    // What the rename covers: a crash of this process, a kill or a full disk at any point
+    // leaves either the untouched original or the complete new file under the name (write
+    // errors, ENOSPC included, are seen above and the temporary file is removed). What it
+    // does not cover on its own is a power loss or kernel crash shortly after the rename:
+    // the new data may still be only in memory. ext4 (auto_da_alloc, its default) and btrfs
+    // start writing back a file that is renamed over another one and commit the rename after
+    // its data, so there the old or the new file survives; file systems without that
+    // ordering may keep an empty or partial file. We deliberately do not fsync (nor
+    // sync_file_range) the whole file before the rename: waiting for 100 MB to reach the
+    // disk would make every growing edit take seconds, and starting the writeback ourselves
+    // only repeats what ext4 does at the rename.
     ok = ::close(out) == 0 && ok;
     if (!ok || ::rename(tmp.c_str(), m_path.c_str()) != 0) {
         ::unlink(tmp.c_str());
         return false;
     }
+    const int old = m_fd;
+    const int64_t oldSize = m_size;
+    m_fd = -1;
     const std::string path = m_path;
-    return open(path);
+    const bool reopened = open(path);
+    releaseReplaced(old, oldSize);
+    return reopened;
+}
+
+// Small pieces (Ogg pages, tag blocks) are gathered into large writes; a piece of a
+// megabyte or more goes straight to the file once what came before it is written.
+bool FileStream::writePending(const std::string& bytes)
+{
+    constexpr size_t kBatch = 1 << 20;
+    if (m_pending.size() + bytes.size() < kBatch) {
+        m_pending += bytes;
+        return true;
+    }
+    if (bytes.size() >= kBatch)
+        return flushPending() && writeAll(m_copyTarget, bytes.data(), bytes.size(), -1);
+    m_pending += bytes;
+    return flushPending();
+}
+
+bool FileStream::flushPending()
+{
+    const bool ok = writeAll(m_copyTarget, m_pending.data(), m_pending.size(), -1);
+    m_pending.clear();
+    return ok;
+}
+
+void FileStream::releaseReplaced(int fd, int64_t size)
+{
+    // The last close of a replaced file frees it: its pages leave the page cache and its
+    // blocks return to the file system, tens of milliseconds for a 100 MB recording. Nothing
+    // depends on that finishing (the name already points at the new file), so large files
+    // are released on a short-lived thread and the save returns as soon as the new file is
+    // in place. A process that exits first leaves the same work to the kernel.
+    constexpr int64_t kBackground = 8 << 20;
+    if (size >= kBackground) {
+        try {
+            std::thread([fd] { ::close(fd); }).detach();
+            return;
+        } catch (const std::system_error&) {
+        }
+    }
+    ::close(fd);
 }
 
 }  // namespace tags

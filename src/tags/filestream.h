@@ -7,7 +7,9 @@
 // - Rewrite: the new file is described as a list of segments (bytes in memory, or a range of
 //   the current file), written to a temporary file in the same folder and renamed over the
 //   original. A crash or a full disk before the rename leaves the original untouched; the
-//   temporary file is removed on failure.
+//   temporary file is removed on failure. Unchanged ranges are copied by the kernel
+//   (copy_file_range: reflinks where the file system shares extents, an in-kernel copy
+//   elsewhere). The new file is not fsynced; see rewrite() for what that leaves uncovered.
 //
 // Not thread-safe; one owner. Reads past the end return short results, never garbage.
 
@@ -62,10 +64,17 @@ private:
     // Copies a range of this file to the end of the rewrite target in the kernel. False when
     // the kernel cannot (nothing was written then).
     bool copyRange(int64_t offset, int64_t length);
+    // Closes the descriptor of a file that a rewrite replaced (`size` bytes), on a
+    // background thread when freeing it takes long.
+    static void releaseReplaced(int fd, int64_t size);
+    // Appends bytes to the rewrite target through m_pending; flushPending writes it out.
+    bool writePending(const std::string& bytes);
+    bool flushPending();
 
     int m_fd = -1;
     int m_copyTarget = -1;  // the temporary file while a rewrite runs
     bool m_copyFailed = false;
+    std::string m_pending;  // bytes for the rewrite target not written yet
     int64_t m_size = 0;
     std::string m_path;
 };
