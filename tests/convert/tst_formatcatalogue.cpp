@@ -301,23 +301,20 @@ void TestFormatCatalogue::encodeSettingsRules_data()
     QTest::addColumn<int>("expectWidth");
     QTest::addColumn<int>("expectVideoCodec");
     QTest::addColumn<bool>("expectRaw");
-    QTest::newRow("ogg 22050 capped")
-        << "OGG" << true << 22050 << 192 << 0 << 160 << 0 << -1 << false;
-    QTest::newRow("ogg 44100 kept")
-        << "OGG" << true << 44100 << 192 << 0 << 192 << 0 << -1 << false;
-    QTest::newRow("ogg 22050 at 160")
-        << "OGG" << true << 22050 << 160 << 0 << 160 << 0 << -1 << false;
-    QTest::newRow("mp3 22050 not capped")
-        << "MP3" << true << 22050 << 192 << 0 << 192 << 0 << -1 << false;
-    QTest::newRow("video area size")
-        << "MP4" << false << 44100 << 128 << 0 << 128 << 1920 << 0x1B << false;
-    QTest::newRow("video own size")
-        << "MP4" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B << false;
-    QTest::newRow("avi raw") << "AVI" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B << true;
-    QTest::newRow("mpegts raw") << "mpegts" << false << 44100 << 128 << 640 << 128 << 640 << 0x1B
-                                << true;
-    QTest::newRow("mpeg1 raw, audio only")
-        << "MPEG1VIDEO" << true << 44100 << 128 << 640 << 128 << 0 << -1 << true;
+    const auto row = [](const char* name, const char* key, bool audioOnly, int rate, int kbps,
+                        int width, int expectKbps, int expectWidth, int expectCodec, bool raw) {
+        QTest::newRow(name) << QString(key) << audioOnly << rate << kbps << width << expectKbps
+                            << expectWidth << expectCodec << raw;
+    };
+    row("ogg 22050 capped", "OGG", true, 22050, 192, 0, 160, 0, -1, false);
+    row("ogg 44100 kept", "OGG", true, 44100, 192, 0, 192, 0, -1, false);
+    row("ogg 22050 at 160", "OGG", true, 22050, 160, 0, 160, 0, -1, false);
+    row("mp3 22050 not capped", "MP3", true, 22050, 192, 0, 192, 0, -1, false);
+    row("video area size", "MP4", false, 44100, 128, 0, 128, 1920, 0x1B, false);
+    row("video own size", "MP4", false, 44100, 128, 640, 128, 640, 0x1B, false);
+    row("avi raw", "AVI", false, 44100, 128, 640, 128, 640, 0x1B, true);
+    row("mpegts raw", "mpegts", false, 44100, 128, 640, 128, 640, 0x1B, true);
+    row("mpeg1 raw, audio only", "MPEG1VIDEO", true, 44100, 128, 640, 128, 0, -1, true);
 }
 
 void TestFormatCatalogue::encodeSettingsRules()

@@ -30,7 +30,6 @@ private slots:
     void freshProfileOpensHighQuality();
     void smallSizeRoundTrip();
     void customizedUsesStoredValues();
-    void customizedWithoutValuesIsHighQuality();
     void confirmStoresTheChoice();
     void resetLandsOnSmallSize();
     void missingProfileLeavesDescriptorAlone();
@@ -82,6 +81,12 @@ void TestFormatSelection::freshProfileOpensHighQuality()
     QCOMPARE(FormatSelection::currentFormat(true).id, QStringLiteral("4000"));
     QVERIFY(!FormatDescriptor::video()->audioOnly);
     QCOMPARE(FormatDescriptor::current(), FormatDescriptor::audio());
+
+    // Customized without stored values is the high-quality preset.
+    QVERIFY(confirmAudio("5000", QualityPreset::kCustomizedIndex));
+    QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5000")),
+             QualityPreset::kCustomized);
+    QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 320);
 }
 
 void TestFormatSelection::smallSizeRoundTrip()
@@ -122,14 +127,6 @@ void TestFormatSelection::customizedUsesStoredValues()
                                          QStringLiteral("5001"), &d, &fields));
     QCOMPARE(fields.audioChannels, QStringLiteral("1"));
     QCOMPARE(d, *audio);
-}
-
-void TestFormatSelection::customizedWithoutValuesIsHighQuality()
-{
-    QVERIFY(confirmAudio("5000", QualityPreset::kCustomizedIndex));
-    QCOMPARE(FormatSelection::storedQualityLevel(QStringLiteral("5000")),
-             QualityPreset::kCustomized);
-    QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 320);
 }
 
 void TestFormatSelection::confirmStoresTheChoice()

@@ -78,8 +78,7 @@ private slots:
     void errors();
     void xmlNumbers_data();
     void xmlNumbers();
-    void dataAcrossLinesDecodesAsOne();
-    void repeatedKeyReplacesEarlierValue();
+    void dataAcrossLinesAndRepeatedKey();
     void isoDateIsUtcInEveryZone_data();
     void isoDateIsUtcInEveryZone();
     void readFileFailures();
@@ -267,21 +266,19 @@ void TestPlist::xmlNumbers()
         QCOMPARE(get<double>(v), value);
 }
 
-void TestPlist::dataAcrossLinesDecodesAsOne()
+void TestPlist::dataAcrossLinesAndRepeatedKey()
 {
     // "Quillon data!" in Base64 broken over lines, tabs and blanks; "=" ends the data.
     const boost::any v =
         readBytes(xmlList("<data>\n\tUXVp\n\tbGxv bi\r\n BkYXRhIQ==ignored</data>"));
     const std::vector<char> bytes = get<std::vector<char>>(v);
     QCOMPARE(std::string(bytes.begin(), bytes.end()), std::string("Quillon data!"));
-}
 
-void TestPlist::repeatedKeyReplacesEarlierValue()
-{
-    const boost::any v = readBytes(
+    // A repeated dictionary key: the later value replaces the earlier one.
+    const boost::any d = readBytes(
         xmlList("<dict><key>a</key><string>1</string><key>a</key><string>2</string></dict>"));
-    QCOMPARE(get<PlistDict>(v).size(), size_t(1));
-    QCOMPARE(get<std::string>(at(v, "a")), std::string("2"));
+    QCOMPARE(get<PlistDict>(d).size(), size_t(1));
+    QCOMPARE(get<std::string>(at(d, "a")), std::string("2"));
 }
 
 void TestPlist::isoDateIsUtcInEveryZone_data()

@@ -13,10 +13,8 @@ class TestHistoryWriter : public QObject {
 
 private slots:
     void initTestCase();
-    void sizeText_data();
-    void sizeText();
-    void durationText_data();
-    void durationText();
+    void texts_data();
+    void texts();
     void appendsFinishedRecording();
 
 private:
@@ -29,41 +27,32 @@ void TestHistoryWriter::initTestCase()
     storagetest::redirectUserFolders(m_root.path());
 }
 
-void TestHistoryWriter::sizeText_data()
+void TestHistoryWriter::texts_data()
 {
+    // A size in bytes (duration -1) or a duration in microseconds (size -1), and its text.
     QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<qint64>("us");
     QTest::addColumn<QString>("text");
-    QTest::newRow("1024 stays bytes") << qint64(1024) << "1024 B";
-    QTest::newRow("1025") << qint64(1025) << "1.00 KB";
-    QTest::newRow("1536") << qint64(1536) << "1.50 KB";
-    QTest::newRow("1 MiB stays KB") << qint64(1048576) << "1024.00 KB";
-    QTest::newRow("1 MiB + 1") << qint64(1048577) << "1.00 MB";
-    QTest::newRow("1 GiB stays MB") << qint64(1073741824) << "1024.00 MB";
-    QTest::newRow("3 GiB") << qint64(3) * 1073741824 << "3.00 GB";
+    QTest::newRow("1024 stays bytes") << qint64(1024) << qint64(-1) << "1024 B";
+    QTest::newRow("1025") << qint64(1025) << qint64(-1) << "1.00 KB";
+    QTest::newRow("1536") << qint64(1536) << qint64(-1) << "1.50 KB";
+    QTest::newRow("1 MiB stays KB") << qint64(1048576) << qint64(-1) << "1024.00 KB";
+    QTest::newRow("1 MiB + 1") << qint64(1048577) << qint64(-1) << "1.00 MB";
+    QTest::newRow("1 GiB stays MB") << qint64(1073741824) << qint64(-1) << "1024.00 MB";
+    QTest::newRow("3 GiB") << qint64(3) * 1073741824 << qint64(-1) << "3.00 GB";
+    QTest::newRow("just under a second") << qint64(-1) << qint64(999999) << "00:00:00";
+    QTest::newRow("59 min 30 s") << qint64(-1) << qint64((59 * 60 + 30) * 1000000ull) << "00:59:30";
+    QTest::newRow("one hour") << qint64(-1) << qint64(3600 * 1000000ull) << "01:00:00";
+    QTest::newRow("over a day") << qint64(-1) << qint64((100 * 3600 + 61) * 1000000ull)
+                                << "100:01:01";
 }
 
-void TestHistoryWriter::sizeText()
+void TestHistoryWriter::texts()
 {
     QFETCH(qint64, bytes);
+    QFETCH(qint64, us);
     QFETCH(QString, text);
-    QCOMPARE(recordingSizeText(bytes), text);
-}
-
-void TestHistoryWriter::durationText_data()
-{
-    QTest::addColumn<quint64>("us");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("just under a second") << quint64(999999) << "00:00:00";
-    QTest::newRow("59 min 30 s") << quint64((59 * 60 + 30) * 1000000ull) << "00:59:30";
-    QTest::newRow("one hour") << quint64(3600 * 1000000ull) << "01:00:00";
-    QTest::newRow("over a day") << quint64((100 * 3600 + 61) * 1000000ull) << "100:01:01";
-}
-
-void TestHistoryWriter::durationText()
-{
-    QFETCH(quint64, us);
-    QFETCH(QString, text);
-    QCOMPARE(recordingDurationText(us), text);
+    QCOMPARE(bytes >= 0 ? recordingSizeText(bytes) : recordingDurationText(quint64(us)), text);
 }
 
 void TestHistoryWriter::appendsFinishedRecording()

@@ -94,14 +94,14 @@ void TestStorageItems::chunkCopyIsDeep()
 
 void TestStorageItems::audioFileChunkFromRecord()
 {
-    HistoryRecord r;
-    r.filePath = "/music/sub.dir/Über song.mp3";
-    r.title = "Über song";
-    r.artist = "Artist";
-    r.imagePath = "/c.jpg";
-    r.isVideo = false;
-    r.isNew = true;
-    r.listNames = QStringList{"a", "b"};
+    // In declaration order: image, path, preference path, resolution, duration, size, created,
+    // format, extension, title, artist, album, genre, extra, playlists, video, new. The item
+    // carries neither the preference path nor the extra text.
+    // clang-format off
+    const HistoryRecord r{"/c.jpg", "/music/sub.dir/Über song.mp3", "", "0*0", "00:01:00",
+                          "1.00 MB", "05-12-2026 10:00", "MP3", "mp3", "Über song", "Artist",
+                          "Album", "Genre", "", QStringList() << "a" << "b", false, true};
+    // clang-format on
 
     QAudioFileChunk item;
     item.fillFromHistoryRecord(r);
