@@ -5,6 +5,8 @@
 #include "commandregistry.h"
 
 #include "encodesettings.h"
+#include "formatselection.h"
+#include "qualitypreset.h"
 #include "pulsecaptureendpoint.h"
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
@@ -43,6 +45,8 @@ struct Options {
     int bitRateKbps = 0;
     int rateHz = 0;
     int channels = 0;
+    QString profileId;  // a catalogue profile instead of the extension's defaults
+    int qualityLevel = QualityPreset::kHighQuality;
 };
 
 // Parses the arguments after "record"; an empty result is success, otherwise the error line.
@@ -82,6 +86,15 @@ QString parseArguments(const QStringList& args, Options* options)
             ok = number(value, &options->rateHz);
         } else if (arg == QLatin1String("--channels")) {
             ok = number(value, &options->channels);
+        } else if (arg == QLatin1String("--profile")) {
+            options->profileId = value;
+        } else if (arg == QLatin1String("--quality")) {
+            if (value == QLatin1String("high"))
+                options->qualityLevel = QualityPreset::kHighQuality;
+            else if (value == QLatin1String("small"))
+                options->qualityLevel = QualityPreset::kSmallSize;
+            else
+                return QStringLiteral("--quality takes high or small, not '%1'").arg(value);
         } else {
             return QStringLiteral("unknown option %1").arg(arg);
         }
@@ -93,8 +106,23 @@ QString parseArguments(const QStringList& args, Options* options)
     return {};
 }
 
+// With --profile the catalogue profile decides container and codec; --bitrate, --rate and
+// --channels still override its values.
 QString encodeSettingsFor(const Options& options, EncodeSettings* settings)
 {
+    if (!options.profileId.isEmpty()) {
+        QString error;
+        if (!FormatSelection::encodeSettingsForProfile(options.profileId, options.qualityLevel,
+                                                       settings, &error))
+            return error;
+        if (options.rateHz > 0)
+            settings->sampleRateHz = options.rateHz;
+        if (options.channels > 0)
+            settings->channels = options.channels;
+        if (options.bitRateKbps > 0)
+            settings->audioBitRateKbps = options.bitRateKbps;
+        return {};
+    }
     const QString suffix = QFileInfo(options.output).suffix().toLower();
     for (const ContainerChoice& c : kContainers) {
         if (suffix != QLatin1String(c.extension))
@@ -247,7 +275,7 @@ int record(const QStringList& args)
 cli::CommandRegistration reg{
     {"record",
      "OUTPUT [--source system|mic|both] [--seconds N] [--bitrate KBPS] [--rate HZ] "
-     "[--channels N]",
+     "[--channels N] [--profile ID [--quality high|small]]",
      &record}};
 
 }  // namespace

@@ -19,7 +19,11 @@ function(add_quillon_test name)
     target_link_libraries(${name} PRIVATE Qt5::Test quillon_testharness ${T_LIBS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
+    # Each test gets its own per-user folders, so settings and history never touch the real ones.
+    set(home ${CMAKE_BINARY_DIR}/test-home/${name})
     set(env "QT_QPA_PLATFORM=offscreen" "QUILLON_BIN_DIR=${QUILLON_BIN_DIR}"
+            "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config"
+            "XDG_CACHE_HOME=${home}/cache"
             "QUILLON_SOURCE_DIR=${CMAKE_SOURCE_DIR}" ${T_ENVIRONMENT})
     set(labels ${T_LABELS})
     if(T_AUDIO)

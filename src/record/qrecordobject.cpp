@@ -1,5 +1,7 @@
 #include "qrecordobject.h"
 
+#include "formatdescriptor.h"
+#include "historywriter.h"
 #include "qrecordareainfo.h"
 #include "qrecordaudioobject.h"
 #include "sessionclock.h"
@@ -7,6 +9,7 @@
 #include <brisca/brisca.h>
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QTimerEvent>
 
 #include <cstring>
@@ -135,6 +138,7 @@ bool QRecordObject::start(const QString& path)
         return false;
     }
 
+    takeSettingsFromCurrentFormat();
     const int32_t params = makeEncodeParams();
     bool mixing = false;
     if (!startSources(&mixing)) {
@@ -195,11 +199,26 @@ void QRecordObject::stop()
     }
 }
 
+void QRecordObject::takeSettingsFromCurrentFormat()
+{
+    const FormatDescriptor* current = FormatDescriptor::current();
+    if (m_explicitSettings || !current)
+        return;
+    // The recorder writes audio only: there is no picture area to size a video profile by.
+    m_settings = encodeSettingsFromDescriptor(*current, 0, 0);
+}
+
+// Every finished file, also one cut short by a full disk, enters the history before listeners
+// hear of it.
 void QRecordObject::finish()
 {
     if (!m_recording)
         return;
-    // The history record is appended by the owner of the history file, which listens to this.
+    const bool audioOnly = m_settings.videoCodec == -1;
+    if (!appendRecordingToHistory(m_path, m_lastDurationUs, m_settings.formatKey,
+                                  QFileInfo(m_path).suffix(), audioOnly ? 0 : m_settings.width,
+                                  audioOnly ? 0 : m_settings.height))
+        qWarning().noquote() << "cannot enter" << m_path << "into the history";
     emit emitFinishRecordFile(m_path);
     m_recording = false;
 }
@@ -215,8 +234,8 @@ void QRecordObject::onRecorderFailed()
     CloseRecorder(m_recorder);
     m_stopping = true;
     const bool wasRecording = m_recording;
-    m_recording = false;
     qWarning().noquote() << "recording failed:" << m_lastError;
+    finish();  // the file keeps what was written and is listed like any other
     if (wasRecording)
         emit emitAudioRecordFail();
 }

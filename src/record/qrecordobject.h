@@ -23,8 +23,13 @@ public:
     explicit QRecordObject(QObject* parent = nullptr);
     ~QRecordObject() override;
 
-    // Container, codec and audio parameters of the next start().
-    void setEncodeSettings(const EncodeSettings& settings) { m_settings = settings; }
+    // Container, codec and audio parameters of every following start(). Until this is called,
+    // each start() takes them from the current format descriptor.
+    void setEncodeSettings(const EncodeSettings& settings)
+    {
+        m_settings = settings;
+        m_explicitSettings = true;
+    }
     const EncodeSettings& encodeSettings() const { return m_settings; }
 
     // Begins a new file at `path`. False means nothing is being recorded; lastError() says why.
@@ -64,6 +69,7 @@ private:
     void onSourceFailed(QRecordAudioObject* source);
     void onRecorderFailed();
     void finish();
+    void takeSettingsFromCurrentFormat();
 
     EncodeSettings m_settings;
     int32_t m_recorder = 0;
@@ -74,6 +80,7 @@ private:
     uint64_t m_lastDurationUs = 0;
     int m_recordTimer = 0;
     int m_audioDataTimer = 0;
+    bool m_explicitSettings = false;
     bool m_recording = false;
     bool m_stopping = false;
 };

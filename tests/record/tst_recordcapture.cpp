@@ -323,7 +323,8 @@ void TestRecordCapture::diskFull()
     QCOMPARE(session.capturingSources(), 0);
     QVERIFY2(session.lastError().contains(path), qPrintable(session.lastError()));
     session.stop();
-    QCOMPARE(finished.count(), 0);
+    // What was written is kept, finished once and entered into the history.
+    QCOMPARE(finished.count(), 1);
 
     QVERIFY(QFileInfo(path).size() > 100000);
     const QByteArray pcm = testmedia::decodeS16(path);
