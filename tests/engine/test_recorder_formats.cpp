@@ -24,6 +24,7 @@ private slots:
     void rejectsWhatItCannotWrite();
 
 private:
+    int32_t openForRow(const QString& prefix, QString* path);
     QTemporaryDir m_dir;
 };
 
@@ -50,7 +51,8 @@ void TestRecorderFormats::containers_data()
     QTest::newRow("aiff") << "AIFF" << 0x10001 << 44100 << 2 << 0 << "aiff" << "pcm_s16be";
 }
 
-void TestRecorderFormats::containers()
+// Opens a recorder for the current row of containers_data() on "<prefix><tag>.<ext>".
+int32_t TestRecorderFormats::openForRow(const QString& prefix, QString* path)
 {
     QFETCH(QString, key);
     QFETCH(int, codec);
@@ -58,9 +60,7 @@ void TestRecorderFormats::containers()
     QFETCH(int, channels);
     QFETCH(int, kbps);
     QFETCH(QString, ext);
-    QFETCH(QString, codecName);
-
-    const QString path = m_dir.filePath(QStringLiteral("%1.%2").arg(QTest::currentDataTag(), ext));
+    *path = m_dir.filePath(prefix + QStringLiteral("%1.%2").arg(QTest::currentDataTag(), ext));
     const QByteArray keyBytes = key.toLatin1();
     Params p;
     p.key = keyBytes.constData();
@@ -68,7 +68,18 @@ void TestRecorderFormats::containers()
     p.rateHz = rate;
     p.channels = channels;
     p.bitRate = kbps * 1000;
-    const int32_t rec = openRecorder(path, p);
+    return openRecorder(*path, p);
+}
+
+void TestRecorderFormats::containers()
+{
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(int, kbps);
+    QFETCH(QString, codecName);
+
+    QString path;
+    const int32_t rec = openForRow(QString(), &path);
     QVERIFY2(rec, BriscaLastError());
     QCOMPARE(StartRecorder(rec), 1);
     // 3 s of a 1 kHz tone at the recording rate, in 10 ms blocks like a capture thread.
@@ -97,21 +108,9 @@ void TestRecorderFormats::containers()
 
 void TestRecorderFormats::stopRightAfterStart()
 {
-    QFETCH(QString, key);
-    QFETCH(int, codec);
-    QFETCH(int, rate);
-    QFETCH(int, channels);
-    QFETCH(QString, ext);
     QFETCH(QString, codecName);
-
-    const QString path = m_dir.filePath(QStringLiteral("empty-%1.%2").arg(QTest::currentDataTag(), ext));
-    const QByteArray keyBytes = key.toLatin1();
-    Params p;
-    p.key = keyBytes.constData();
-    p.codec = codec;
-    p.rateHz = rate;
-    p.channels = channels;
-    const int32_t rec = openRecorder(path, p);
+    QString path;
+    const int32_t rec = openForRow(QStringLiteral("empty-"), &path);
     QVERIFY2(rec, BriscaLastError());
     QCOMPARE(StartRecorder(rec), 1);
     QVERIFY2(finishRecorder(rec), BriscaLastError());
