@@ -17,6 +17,8 @@
 
 #include "xmldocumentwriter.h"
 
+namespace XmlStore {
+
 struct XmlElement {
     QString tag;
     XmlAttributes attributes;  // in file order, new ones appended
@@ -35,3 +37,5 @@ struct XmlElement {
 // document element.
 bool parseXmlTree(QIODevice* device, XmlElement& root, QString* error);
 QByteArray serializeXmlTree(const XmlElement& root);
+
+}  // namespace XmlStore

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace XmlStore {
+
 namespace {
 
 // Documented attribute order of each element of the five settings files.
@@ -60,13 +62,63 @@ const QHash<QString, QStringList>& attributeOrder()
 
 }  // namespace
 
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// True when the UTF-16 unit at i, with its partner when it is half of a surrogate pair, is a
+// character XML 1.0 can carry. *units is the number of units the character takes.
+bool storableAt(const QString& text, int i, int* units)
+{
+    const char16_t c = text.at(i).unicode();
+    *units = 1;
+    if (c < 0x20)
+        return c == '\t' || c == '\n' || c == '\r';
+    if (c == 0xFFFE || c == 0xFFFF)
+        return false;
+    if (QChar::isHighSurrogate(c)) {
+        if (i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            *units = 2;
+            return true;
+        }
+        return false;
+    }
+    return !QChar::isLowSurrogate(c);
+}
+
+}  // namespace
+
+QString xmlStorableText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    int units = 1;
+    for (int i = 0; i < text.size(); i += units) {
+        if (storableAt(text, i, &units))
+            out += text.midRef(i, units);
+        else
+            out += QChar(kReplacement);
+    }
+    return out;
+}
+
 // Escaping as QDom does it: '<', '&' and (in attributes) '"' always; '>' only after "]]";
 // in attributes, line breaks and tabs as character references so they survive normalisation.
+// Characters XML cannot carry become U+FFFD (see the header).
 void appendXmlEscaped(QString& out, const QString& text, bool attribute)
 {
     const int n = text.size();
-    for (int i = 0; i < n; ++i) {
+    int units = 1;
+    for (int i = 0; i < n; i += units) {
         const QChar c = text.at(i);
+        if (!storableAt(text, i, &units)) {
+            out += QChar(kReplacement);
+            continue;
+        }
+        if (units == 2) {
+            out += text.midRef(i, 2);
+            continue;
+        }
         switch (c.unicode()) {
             case '<':
                 out += QLatin1String("&lt;");
@@ -189,11 +241,9 @@ void appendNode(QString& out, const QDomNode& node, int depth)
         }
         if (!isTextLike(node.nextSibling()))
             out += QLatin1Char('\n');
-    } else if (node.isCDATASection()) {
-        out += QLatin1String("<![CDATA[");
-        out += node.nodeValue();
-        out += QLatin1String("]]>");
-    } else if (node.isText()) {
+    } else if (node.isText() || node.isCDATASection()) {
+        // A CDATA section is written as escaped text: the same characters, and no way for a
+        // value holding "]]>" to end it early.
         appendXmlEscaped(out, node.nodeValue(), false);
     } else if (node.isComment()) {
         out += indent;
@@ -202,6 +252,11 @@ void appendNode(QString& out, const QDomNode& node, int depth)
         out += QLatin1String("-->\n");
     } else if (node.isProcessingInstruction()) {
         const QDomProcessingInstruction pi = node.toProcessingInstruction();
+        // The XML declaration of a hand-edited file names the encoding it was read in; the
+        // file is written in UTF-8, so a kept declaration would make the next read decode
+        // UTF-8 bytes as that encoding (and grow the file on every start).
+        if (pi.target().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
+            return;
         out += QLatin1String("<?");
         out += pi.target();
         out += QLatin1Char(' ');
@@ -219,3 +274,5 @@ QByteArray serializeXmlDocument(const QDomDocument& document)
     appendChildren(out, document, 0);
     return out.toUtf8();
 }
+
+}  // namespace XmlStore

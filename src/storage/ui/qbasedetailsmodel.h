@@ -8,7 +8,8 @@
 // are always editable), font, ItemRole (the item pointer, for the delegates' per-view drawing
 // state) and MarkedRole. Display texts come from displayText(), which subclasses override.
 //
-// GUI thread only.
+// Lives in quillon_storage_ui: its colours and fonts need QtGui, which the command-line tool
+// must not link. GUI thread only.
 
 #include <QAbstractItemModel>
 #include <QColor>
@@ -17,15 +18,14 @@
 #include <vector>
 
 #include "ibasechunk.h"
-
-Q_DECLARE_METATYPE(IBaseChunk*)
+#include "listroles.h"
 
 class QBaseDetailsModel : public QAbstractItemModel {
     Q_OBJECT
 public:
     enum Roles {
-        ItemRole = Qt::UserRole + 3,    // QVariant of IBaseChunk*: the item's drawing state
-        MarkedRole = Qt::UserRole + 4,  // bool: IBaseChunk::marked
+        ItemRole = ListRoles::kItem,      // QVariant of IBaseChunk*: the item's drawing state
+        MarkedRole = ListRoles::kMarked,  // bool: IBaseChunk::marked
     };
 
     explicit QBaseDetailsModel(int columnCount, QObject* parent = nullptr);

@@ -2,6 +2,8 @@
 
 #include <QXmlStreamReader>
 
+namespace XmlStore {
+
 namespace {
 
 // Element and attribute names repeat tens of thousands of times; keeping one shared copy of
@@ -152,3 +154,5 @@ QByteArray serializeXmlTree(const XmlElement& root)
     bytes += chunk.toUtf8();
     return bytes;
 }
+
+}  // namespace XmlStore
