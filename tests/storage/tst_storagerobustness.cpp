@@ -207,8 +207,12 @@ void TestStorageRobustness::twoProcessesAppendHistory()
     second.start(child(), {"append", "two", QString::number(kEach)});
     QVERIFY(first.waitForStarted(10000));
     QVERIFY(second.waitForStarted(10000));
+    // QProcess buffers what is written; both children get their line before either is
+    // waited for, or the first would run to its end alone.
     first.write("go\n");
     second.write("go\n");
+    QVERIFY(first.waitForBytesWritten(10000));
+    QVERIFY(second.waitForBytesWritten(10000));
     for (QProcess* p : {&first, &second}) {
         QVERIFY(p->waitForFinished(240000));
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
