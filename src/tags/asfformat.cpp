@@ -39,7 +39,7 @@ std::string object(const std::string& guid, const std::string& body)
 
 }  // namespace
 
-bool AsfFormat::parse(FileStream& file)
+bool AsfFormat::parse(const FileStream& file)
 {
     const std::string h = file.read(0, kHeaderFixed);
     if (h.size() < kHeaderFixed || h.compare(0, 16, asf::kHeader) != 0)
@@ -151,7 +151,7 @@ bool AsfFormat::save(FileStream& file)
     if (bare == oldSize || bare + int64_t(kObjectHeader) <= oldSize) {
         if (!file.writeAt(0, renderHeader(oldSize - bare)))
             return false;
-        return parse(file);
+        return true;
     }
     std::string header = renderHeader(kPadding);
     const int64_t newFileSize = file.size() - oldSize + int64_t(header.size());
@@ -165,7 +165,13 @@ bool AsfFormat::save(FileStream& file)
     const std::vector<FileStream::Segment> segments{
         FileStream::Segment::data(header),
         FileStream::Segment::range(oldSize, file.size() - oldSize)};
-    return file.rewrite(segments) && parse(file);
+    return file.rewrite(segments);
+}
+
+bool AsfFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    const int64_t header = int64_t(m_header.size());
+    return readRange(file, header, file.size() - header, sink);
 }
 
 }  // namespace tags

@@ -23,7 +23,7 @@ std::string blockHeader(int type, size_t size, bool last)
 
 }  // namespace
 
-bool FlacFormat::parse(FileStream& file)
+bool FlacFormat::parse(const FileStream& file)
 {
     m_flacStart = 0;
     const int64_t id3 = Id3v2Tag::sizeFromHeader(file.read(0, 10));
@@ -117,7 +117,12 @@ bool FlacFormat::save(FileStream& file)
         if (!file.rewrite(segments))
             return false;
     }
-    return parse(file);
+    return true;
+}
+
+bool FlacFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    return readRange(file, m_audioStart, file.size() - m_audioStart, sink);
 }
 
 }  // namespace tags

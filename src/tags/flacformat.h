@@ -14,10 +14,11 @@ namespace tags {
 class FlacFormat : public ContainerFormat {
 public:
     int code() const override { return 7; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return m_tagBytes; }
     std::vector<TagBlock*> blocks() override { return {m_comment.get()}; }
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     struct Block {

@@ -68,7 +68,8 @@ std::string decode(const std::string& s, size_t from, size_t to, char encoding)
         case 2:
             return utf16BytesToUtf8(p, n, true);
         default:
-            return std::string(p, n);
+            // UTF-8 as stored may be malformed; what we hand out never is.
+            return validUtf8(std::string(p, n));
     }
 }
 
@@ -198,31 +199,43 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
             f.flags = uint16_t(be16(h + 8));
         }
         f.id = id;
-        if (version == 3 && (f.flags & 0x00C0))
-            f.opaque = true;
-        if (version == 4) {
-            if (f.flags & 0x000C) {
-                f.opaque = true;
-            } else {
-                size_t skip = (f.flags & 0x0040) ? 1 : 0;
-                if (f.flags & 0x0001)
-                    skip += 4;
-                if (skip > f.data.size())
-                    continue;
-                // Keep the grouping byte but drop the length indicator we decode away.
-                std::string group = (f.flags & 0x0040) ? f.data.substr(0, 1) : std::string();
-                f.data = f.data.substr(skip);
-                if (f.flags & 0x0002)
-                    f.data = removeUnsync(f.data);
-                f.data = group + f.data;
-                f.flags &= uint16_t(~0x0003);
-                if (f.flags & 0x0040) {
-                    f.opaque = true;  // grouped frames are kept but not interpreted
-                }
-            }
-        }
+        if (version != 2 && !unwrapFrame(f, version))
+            continue;
         m_frames.push_back(std::move(f));
     }
+    return true;
+}
+
+bool Id3v2Tag::unwrapFrame(Frame& f, int version)
+{
+    if (version == 3) {
+        // Format flags: 0x80 compression, 0x40 encryption, 0x20 grouping.
+        if (f.flags & 0x00C0) {
+            f.opaque = true;
+        } else if (f.flags & 0x0020) {
+            if (f.data.empty())
+                return false;
+            f.group = f.data.substr(0, 1);
+            f.data.erase(0, 1);
+        }
+        return true;
+    }
+    // 2.4: 0x40 grouping, 0x08 compression, 0x04 encryption, 0x02 unsynchronisation, 0x01
+    // data length indicator; the extra bytes come in that order.
+    if (f.flags & 0x000C) {
+        f.opaque = true;
+        return true;
+    }
+    const size_t group = (f.flags & 0x0040) ? 1 : 0;
+    const size_t skip = group + ((f.flags & 0x0001) ? 4 : 0);
+    if (skip > f.data.size())
+        return false;
+    f.group = f.data.substr(0, group);
+    f.data.erase(0, skip);
+    if (f.flags & 0x0002)
+        f.data = removeUnsync(f.data);
+    // Both are undone here and not written back.
+    f.flags &= uint16_t(~0x0003);
     return true;
 }
 
@@ -276,19 +289,29 @@ const Id3v2Tag::Frame* Id3v2Tag::findFrame(const std::string& id) const
     return nullptr;
 }
 
-// COMM and USLT: enc, language, description, text. Prefers the frame without description
-// (the plain comment) over named ones such as iTunes' "iTunNORM".
+// COMM and USLT: enc, language, description, text. The description is empty also when a
+// UTF-16 one holds nothing but its byte-order mark, as many taggers write it.
+bool Id3v2Tag::hasEmptyDescription(const Frame& f)
+{
+    if (f.opaque || f.data.size() < 4)
+        return false;
+    const char enc = f.data[0];
+    const size_t end = findTerminator(f.data, 4, enc);
+    return end != std::string::npos && decode(f.data, 4, end, enc).empty();
+}
+
+// Prefers the frame without description (the plain comment) over named ones such as iTunes'
+// "iTunNORM".
 const Id3v2Tag::Frame* Id3v2Tag::findCommentLike(const std::string& id) const
 {
     const Frame* fallback = nullptr;
     for (const Frame& f : m_frames) {
         if (f.opaque || f.id != id || f.data.size() < 4)
             continue;
-        const char enc = f.data[0];
-        const size_t end = findTerminator(f.data, 4, enc);
-        if (end == 4)
+        if (hasEmptyDescription(f))
             return &f;
-        const std::string desc = decode(f.data, 4, end, enc);
+        const char enc = f.data[0];
+        const std::string desc = decode(f.data, 4, findTerminator(f.data, 4, enc), enc);
         if (!fallback && desc.compare(0, 4, "iTun") != 0)
             fallback = &f;
     }
@@ -346,11 +369,7 @@ void Id3v2Tag::removeFrames(const std::string& id, bool onlyEmptyDescription)
 {
     std::vector<Frame> kept;
     for (Frame& f : m_frames) {
-        bool drop = f.id == id;
-        if (drop && onlyEmptyDescription && !f.opaque && f.data.size() >= 4) {
-            const size_t end = findTerminator(f.data, 4, f.data[0]);
-            drop = end == 4;
-        }
+        const bool drop = f.id == id && (!onlyEmptyDescription || hasEmptyDescription(f));
         if (!drop)
             kept.push_back(std::move(f));
     }
@@ -429,12 +448,23 @@ void Id3v2Tag::setPicture(const Picture& picture)
 
 std::string Id3v2Tag::render(size_t padding) const
 {
-    std::string body;
+    uint64_t total = padding;
     for (const Frame& f : m_frames) {
+        const uint64_t size = f.group.size() + f.data.size();
+        if (m_version == 4 && size > kMaxSize)
+            return {};
+        total += 10 + size;
+    }
+    if (total > kMaxSize)
+        return {};
+    std::string body;
+    body.reserve(size_t(total));
+    for (const Frame& f : m_frames) {
+        const uint32_t size = uint32_t(f.group.size() + f.data.size());
         body += f.id;
-        body += m_version == 4 ? putSyncsafe(uint32_t(f.data.size()))
-                               : putBe32(uint32_t(f.data.size()));
+        body += m_version == 4 ? putSyncsafe(size) : putBe32(size);
         body += putBe16(f.flags);
+        body += f.group;
         body += f.data;
     }
     body.append(padding, '\0');

@@ -107,7 +107,7 @@ bool shiftChunkOffsets(std::string& s, size_t begin, size_t end, int64_t from, i
 
 }  // namespace
 
-bool Mp4Format::parse(FileStream& file)
+bool Mp4Format::parse(const FileStream& file)
 {
     const std::string first = file.read(0, 8);
     if (first.size() < 8 || first.compare(4, 4, "ftyp") != 0)
@@ -115,6 +115,7 @@ bool Mp4Format::parse(FileStream& file)
     int64_t pos = 0;
     int64_t moovOffset = -1, moovSize = 0;
     bool fragmented = false;
+    std::vector<std::pair<int64_t, int64_t>> others;
     while (pos + 8 <= file.size()) {
         const std::string h = file.read(pos, 16);
         uint64_t size = be32(h.data());
@@ -131,8 +132,9 @@ bool Mp4Format::parse(FileStream& file)
         if (type == "moov" && moovOffset < 0) {
             moovOffset = pos;
             moovSize = int64_t(size);
-        } else if (type == "moof") {
-            fragmented = true;
+        } else {
+            fragmented = fragmented || type == "moof";
+            others.emplace_back(pos, int64_t(size));
         }
         pos += int64_t(size);
     }
@@ -174,6 +176,7 @@ bool Mp4Format::parse(FileStream& file)
     m_moovSize = moovSize;
     m_moovLast = moovOffset + moovSize == file.size();
     m_fragmented = fragmented;
+    m_otherAtoms = std::move(others);
     m_tagBytes = tagBytes;
     return true;
 }
@@ -267,7 +270,16 @@ bool Mp4Format::save(FileStream& file)
         if (!file.rewrite(segments))
             return false;
     }
-    return parse(file);
+    return true;
+}
+
+bool Mp4Format::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    for (const auto& atom : m_otherAtoms) {
+        if (!readRange(file, atom.first, atom.second, sink))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace tags

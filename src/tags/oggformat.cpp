@@ -12,12 +12,15 @@ constexpr int64_t kMaxHeaderBytes = 64 * 1024 * 1024;
 
 }  // namespace
 
-bool OggFormat::parse(FileStream& file)
+bool OggFormat::parse(const FileStream& file)
 {
-    // Reads pages in order and collects the header packets of the first stream.
+    // Reads pages in order and collects the header packets of the first stream. What follows
+    // the last header packet on its page (audio packets some muxers put there) is kept as the
+    // leftover of that page.
     std::vector<std::string> packets;
     std::string partial;
     std::vector<OggPage> region;
+    OggPage leftover;
     int64_t pos = 0, regionStart = -1;
     uint32_t serial = 0;
     size_t wanted = 2;  // header packets: 2 for Opus, 3 for Vorbis (known after packet 0)
@@ -40,6 +43,12 @@ bool OggFormat::parse(FileStream& file)
             regionStart = pos;
         size_t at = 0;
         for (uint8_t lace : page.lacing) {
+            if (packets.size() >= wanted) {
+                leftover.lacing.push_back(lace);
+                leftover.body.append(page.body, at, lace);
+                at += lace;
+                continue;
+            }
             partial.append(page.body, at, lace);
             at += lace;
             if (lace < 255) {
@@ -61,8 +70,7 @@ bool OggFormat::parse(FileStream& file)
             region.push_back(page);
         pos += int64_t(size);
     }
-    // The last header packet must end its page: audio starts on a fresh page.
-    if (!partial.empty() || regionStart < 0)
+    if (regionStart < 0)
         return false;
     const std::string prefix = m_opus ? std::string("OpusTags") : std::string("\x03vorbis");
     const std::string& packet = packets[1];
@@ -71,9 +79,19 @@ bool OggFormat::parse(FileStream& file)
     auto comment = std::make_unique<VorbisComment>(m_opus ? kNoVendor : kVorbisVendor, false);
     if (!comment->parse(packet.substr(prefix.size())))
         return false;
+    if (!leftover.lacing.empty()) {
+        const OggPage& last = region.back();
+        leftover.serial = serial;
+        leftover.flags = last.flags & 4;  // a fresh packet starts it; end of stream stays
+        bool packetEnds = false;
+        for (uint8_t lace : leftover.lacing)
+            packetEnds = packetEnds || lace < 255;
+        leftover.granule = packetEnds ? last.granule : ~uint64_t(0);
+    }
     m_comment = std::move(comment);
     m_serial = serial;
     m_regionPageList = std::move(region);
+    m_leftover = std::move(leftover);
     m_regionStart = regionStart;
     m_regionEnd = pos;
     m_setupPacket = m_opus ? std::string() : packets[2];
@@ -105,6 +123,7 @@ bool OggFormat::save(FileStream& file)
         std::string all;
         for (const std::string& p : packets)
             all += p;
+        all += m_leftover.body;
         std::string out;
         size_t at = 0;
         for (OggPage page : m_regionPageList) {
@@ -117,13 +136,19 @@ bool OggFormat::save(FileStream& file)
             return false;
         if (!file.writeAt(m_regionStart, out))
             return false;
-        return parse(file);
+        return true;
     }
     packets.push_back(commentPacket(size_t(kPadding)));
     if (!m_opus)
         packets.push_back(m_setupPacket);
-    const std::vector<OggPage> pages =
+    std::vector<OggPage> pages =
         OggPage::paginate(packets, m_serial, m_regionPageList.front().sequence, m_opus);
+    if (!m_leftover.lacing.empty()) {
+        // The audio packets that shared the last header page get a page of their own.
+        OggPage audio = m_leftover;
+        audio.sequence = pages.back().sequence + 1;
+        pages.push_back(std::move(audio));
+    }
     std::string headers;
     for (const OggPage& p : pages)
         headers += p.render();
@@ -133,7 +158,22 @@ bool OggFormat::save(FileStream& file)
         return file.readExact(0, m_regionStart, start) && write(start) && write(headers) &&
                copyRenumbered(file, delta, write);
     });
-    return ok && parse(file);
+    return ok;
+}
+
+bool OggFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    sink(m_leftover.body);
+    std::string head;
+    for (int64_t pos = m_regionEnd; pos < file.size();) {
+        head = file.read(pos, OggPage::kHeaderSize + 255);
+        const size_t header = OggPage::headerSize(head);
+        const size_t size = OggPage::pageSize(head);
+        if (size == 0 || !readRange(file, pos + int64_t(header), int64_t(size - header), sink))
+            return false;
+        pos += int64_t(size);
+    }
+    return true;
 }
 
 // Copies the pages after the header region, moving this stream's sequence numbers by delta.

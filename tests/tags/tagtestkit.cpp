@@ -104,6 +104,24 @@ bool mutagenApeWrite(const QString& path, const QJsonObject& items)
     return testmedia::run(kPython, {toolPath(), QStringLiteral("ape-write"), path, json}).ok();
 }
 
+QJsonValue mutagenTool(const QStringList& args)
+{
+    const testmedia::ToolResult r = testmedia::run(kPython, QStringList{toolPath()} + args);
+    if (!r.ok()) {
+        qWarning("mutagen: %s", r.err.constData());
+        return QJsonValue();
+    }
+    if (r.out.trimmed().isEmpty())
+        return QJsonValue(true);
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out);
+    return doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
+}
+
+QString json(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 QJsonObject probeTags(const QString& path)
 {
     const QJsonObject all = testmedia::probe(path);

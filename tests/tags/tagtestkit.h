@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -25,6 +27,10 @@ bool mutagenWrite(const QString& path, const QJsonObject& values, const QString&
 // The APEv2 tag of a file as mutagen reads it / adds one with mutagen.
 QJsonObject mutagenApeDump(const QString& path);
 bool mutagenApeWrite(const QString& path, const QJsonObject& items);
+// Runs mutagen_tool.py with a command and its arguments; its JSON output (null on failure).
+QJsonValue mutagenTool(const QStringList& args);
+// Writes a JSON argument compactly.
+QString json(const QJsonObject& object);
 // ffprobe's format and stream tags merged, keys lower-cased.
 QJsonObject probeTags(const QString& path);
 std::u16string u16(const QString& s);

@@ -11,6 +11,12 @@
 // 12 grouping, 13 disc, 14 lyrics. Texts cross this interface as UTF-16. Every operation on
 // an object that is not open returns -1 (or an empty result) and writes nothing.
 //
+// A save either writes what was set or leaves the file as it was: after writing, the file is
+// read back the way open() reads it, and unless it yields the same format with every field
+// and the cover as set, the save fails and the file is restored byte for byte. Growing saves
+// write a complete new file beside the original and replace it only once that file has been
+// flushed to disk and read back (see FileStream).
+//
 // Objects come from createTagFile() and go back through releaseTagFile() (or delete).
 // Not thread-safe: one object per thread.
 
@@ -42,7 +48,8 @@ public:
     void close();
     int formatCode() const;
     // Writes every changed block. 0 on success (also when nothing changed); -1 when nothing
-    // is open or the write failed (the file then still holds its previous tags).
+    // is open or the write failed or did not read back (the file is then unchanged, and the
+    // object holds the file's tags as they are).
     int save();
     // Bytes the tag blocks take in the file (padding included); -1 when nothing is open.
     int64_t totalTagSize() const;
@@ -71,12 +78,14 @@ public:
     bool supports(Field field) const;
     // Kinds of the blocks found (primary first), e.g. "ID3v2.4, APE".
     std::string blockKinds() const;
+    // A 64-bit hash of the audio payload: the bytes no tag write may change. False when
+    // nothing is open or the file cannot be read.
+    bool audioChecksum(uint64_t& checksum) const;
 
 private:
-    int detect();
-
     std::unique_ptr<FileStream> m_file;
     std::unique_ptr<ContainerFormat> m_format;
+    int m_extensionCode = -1;
 };
 
 // Factory and release pair for callers that hold TagFile by pointer.
