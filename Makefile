@@ -36,7 +36,7 @@ test: build
 FUZZ_SECONDS ?= 120
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G $(GENERATOR) -DFUZZ=ON -DBUILD_TESTING=OFF
-	cmake --build $(BUILD)-fuzz -j$$(nproc)
+	cmake --build $(BUILD)-fuzz --target fuzzers -j$$(nproc)
 	tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 soak: build

@@ -222,8 +222,8 @@ bool FileStream::rollbackSave()
         // Newest first: an older entry holds the bytes from before every later write.
         for (auto it = m_journal.rbegin(); it != m_journal.rend(); ++it)
             ok = writeAll(m_fd, it->bytes.data(), it->bytes.size(), it->offset) && ok;
-        if (m_size != m_sizeBeforeSave)
-            ok = ::ftruncate(m_fd, m_sizeBeforeSave) == 0 && ok;
+        // Always: a write that failed half-way may have grown the file without telling.
+        ok = ::ftruncate(m_fd, m_sizeBeforeSave) == 0 && ok;
         m_size = m_sizeBeforeSave;
     }
     m_journal.clear();
