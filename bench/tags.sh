@@ -3,8 +3,12 @@
 # tag writer and with mutagen in the same run: in place (the tags fit the padding) and growing
 # (the file has no room yet and must be rewritten). Before each growing run both tools get a
 # fresh copy of the untagged file, synced to disk and not timed. Timings are medians of
-# several runs inside one process each, so program start-up is not counted. The last line
-# gives the ratios (mutagen time / our time; above 1 means we are faster).
+# several runs inside one process each, so program start-up is not counted.
+# A growing save is crash-safe: it writes a new file beside the old one and renames it over the
+# old one once the new file is on disk. Its floor is therefore a copy of the file: the growing
+# runs are also compared with `cp --reflink=auto` of the same file, and with that copy followed
+# by fdatasync (the same durability as our save). The last lines give the ratios: mutagen time
+# / our time (above 1 means we are faster) and our time / copy time (below 1.2 is the target).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${BUILD:-$here/../build}
@@ -66,7 +70,30 @@ print("%.3f" % statistics.median(times))
 PY
 }
 
+copy_time() {  # base runs: medians of cp --reflink=auto, and of cp followed by fdatasync
+    "$py" - "$@" <<'PY'
+import os, statistics, subprocess, sys, time
+base, runs = sys.argv[1], int(sys.argv[2])
+dst = base + ".copy"
+plain, synced = [], []
+for i in range(runs):
+    for sync, times in ((False, plain), (True, synced)):
+        if os.path.exists(dst):
+            os.remove(dst)
+        t0 = time.perf_counter()
+        subprocess.run(["cp", "--reflink=auto", base, dst], check=True)
+        if sync:
+            fd = os.open(dst, os.O_RDONLY)
+            os.fdatasync(fd)
+            os.close(fd)
+        times.append((time.perf_counter() - t0) * 1000)
+os.remove(dst)
+print("%.3f %.3f" % (statistics.median(plain), statistics.median(synced)))
+PY
+}
+
 ratios=()
+copies=()
 for ext in flac mp3; do
     base="$work/base.$ext"
     printf '%s: %d MB\n' "$ext" $(( $(stat -c %s "$base") / 1024 / 1024 ))
@@ -76,6 +103,12 @@ for ext in flac mp3; do
     r=$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')
     printf '  growing   quillon %9.2f ms   mutagen %9.2f ms   ratio %s\n' "$ours" "$theirs" "$r"
     ratios+=("$ext-grow $r")
+    read -r cp cpsync < <(copy_time "$base" "$runs")
+    c=$(awk -v a="$ours" -v b="$cp" 'BEGIN { printf "%.2f", a / b }')
+    cs=$(awk -v a="$ours" -v b="$cpsync" 'BEGIN { printf "%.2f", a / b }')
+    printf '            cp --reflink=auto %9.2f ms   quillon/cp %s\n' "$cp" "$c"
+    printf '            cp + fdatasync    %9.2f ms   quillon/(cp+fdatasync) %s\n' "$cpsync" "$cs"
+    copies+=("$ext-grow/cp $c $ext-grow/cp+fdatasync $cs")
     # In place: the files from the growing runs already hold tags with room to spare.
     ours=$("$bench" inplace "$work/ours.$ext" "$work/cover.jpg" "$runs")
     theirs=$(mutagen_time inplace "$work/theirs.$ext" "$work/cover.jpg" "$runs")
@@ -84,3 +117,4 @@ for ext in flac mp3; do
     ratios+=("$ext-inplace $r")
 done
 echo "ratio mutagen/quillon: ${ratios[*]}"
+echo "ratio quillon/copy: ${copies[*]}"

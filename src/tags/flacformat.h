@@ -25,9 +25,13 @@ private:
         int type;
         std::string body;
     };
-    // Metadata blocks without padding; the last-block flag is set on the final one unless
-    // padding follows.
-    std::string renderBlocks(bool paddingFollows) const;
+    // Bytes of the metadata blocks (headers included) without padding.
+    int64_t blocksSize(const std::string& comment) const;
+    // The metadata blocks followed by a padding block of `padding` bytes (none when
+    // negative); the last-block flag is on the final block.
+    std::string renderBlocks(const std::string& comment, int64_t padding) const;
+    // False when a block is too large for the 24-bit block sizes.
+    bool blocksFit(const std::string& comment) const;
 
     std::unique_ptr<VorbisComment> m_comment;
     std::vector<Block> m_others;  // STREAMINFO first, then everything that is not a tag

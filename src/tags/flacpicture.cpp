@@ -4,14 +4,30 @@
 
 namespace tags {
 
-std::string renderFlacPicture(const Picture& p)
+size_t flacPictureSize(const Picture& p)
+{
+    const size_t mime = p.mime.empty() ? sniffImageMime(p.data).size() : p.mime.size();
+    return 32 + mime + p.description.size() + p.data.size();
+}
+
+void appendFlacPicture(std::string& out, const Picture& p)
 {
     const std::string mime = p.mime.empty() ? sniffImageMime(p.data) : p.mime;
-    std::string b = putBe32(uint32_t(p.type));
-    b += putBe32(uint32_t(mime.size())) + mime;
-    b += putBe32(uint32_t(p.description.size())) + p.description;
-    b += putBe32(0) + putBe32(0) + putBe32(0) + putBe32(0);  // size and depth unknown
-    b += putBe32(uint32_t(p.data.size())) + p.data;
+    out += putBe32(uint32_t(p.type));
+    out += putBe32(uint32_t(mime.size()));
+    out += mime;
+    out += putBe32(uint32_t(p.description.size()));
+    out += p.description;
+    out.append(16, '\0');  // size and depth unknown
+    out += putBe32(uint32_t(p.data.size()));
+    out += p.data;
+}
+
+std::string renderFlacPicture(const Picture& p)
+{
+    std::string b;
+    b.reserve(flacPictureSize(p));
+    appendFlacPicture(b, p);
     return b;
 }
 

@@ -9,6 +9,9 @@
 namespace tags {
 
 std::string renderFlacPicture(const Picture& picture);
+// The same appended to out, and the number of bytes it takes.
+void appendFlacPicture(std::string& out, const Picture& picture);
+size_t flacPictureSize(const Picture& picture);
 // False when the body is truncated or its lengths point outside it.
 bool parseFlacPicture(const std::string& body, Picture& picture);
 

@@ -134,9 +134,12 @@ bool Id3v2Tag::parse(const std::string& bytes)
         return false;
     const int version = bytes[3];
     const char flags = bytes[5];
-    std::string body = bytes.substr(10, size_t(syncsafe(bytes.data() + 6)));
-    if (version < 4 && (flags & 0x80))
-        body = removeUnsync(body);
+    std::string_view body(bytes.data() + 10, size_t(syncsafe(bytes.data() + 6)));
+    std::string unsynced;
+    if (version < 4 && (flags & 0x80)) {
+        unsynced = removeUnsync(std::string(body));
+        body = unsynced;
+    }
     if (version == 2 && (flags & 0x40))
         return false;  // 2.2 compression was never defined
     if (version >= 3 && (flags & 0x40)) {
@@ -145,14 +148,14 @@ bool Id3v2Tag::parse(const std::string& bytes)
         const size_t ext = version == 3 ? be32(body.data()) + 4 : syncsafe(body.data());
         if (ext > body.size())
             return false;
-        body.erase(0, ext);
+        body.remove_prefix(ext);
     }
     m_frames.clear();
     m_version = version == 3 ? 3 : 4;
     return parseFrames(body, version);
 }
 
-bool Id3v2Tag::parseFrames(const std::string& body, int version)
+bool Id3v2Tag::parseFrames(std::string_view body, int version)
 {
     const size_t headerSize = version == 2 ? 6 : 10;
     size_t pos = 0;
@@ -174,7 +177,7 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
         if (pos + headerSize + size > body.size())
             break;
         Frame f;
-        f.data = body.substr(pos + headerSize, size);
+        f.data.assign(body.data() + pos + headerSize, size);
         pos += headerSize + size;
         if (version == 2) {
             bool mapped = false;
@@ -446,34 +449,41 @@ void Id3v2Tag::setPicture(const Picture& picture)
     m_frames.push_back(std::move(f));
 }
 
-std::string Id3v2Tag::render(size_t padding) const
+int64_t Id3v2Tag::renderedSize() const
 {
-    uint64_t total = padding;
+    uint64_t total = 0;
     for (const Frame& f : m_frames) {
         const uint64_t size = f.group.size() + f.data.size();
         if (m_version == 4 && size > kMaxSize)
-            return {};
+            return -1;
         total += 10 + size;
     }
-    if (total > kMaxSize)
+    return total > kMaxSize ? -1 : int64_t(10 + total);
+}
+
+std::string Id3v2Tag::render(size_t padding) const
+{
+    const int64_t bare = renderedSize();
+    if (bare < 0 || uint64_t(bare - 10) + padding > kMaxSize)
         return {};
-    std::string body;
-    body.reserve(size_t(total));
-    for (const Frame& f : m_frames) {
-        const uint32_t size = uint32_t(f.group.size() + f.data.size());
-        body += f.id;
-        body += m_version == 4 ? putSyncsafe(size) : putBe32(size);
-        body += putBe16(f.flags);
-        body += f.group;
-        body += f.data;
-    }
-    body.append(padding, '\0');
-    std::string out = "ID3";
+    const uint64_t total = uint64_t(bare - 10) + padding;
+    std::string out;
+    out.reserve(size_t(10 + total));
+    out += "ID3";
     out += char(m_version);
     out += '\0';
     out += '\0';
-    out += putSyncsafe(uint32_t(body.size()));
-    return out + body;
+    out += putSyncsafe(uint32_t(total));
+    for (const Frame& f : m_frames) {
+        const uint32_t size = uint32_t(f.group.size() + f.data.size());
+        out += f.id;
+        out += m_version == 4 ? putSyncsafe(size) : putBe32(size);
+        out += putBe16(f.flags);
+        out += f.group;
+        out += f.data;
+    }
+    out.append(padding, '\0');
+    return out;
 }
 
 }  // namespace tags

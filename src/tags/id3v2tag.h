@@ -14,6 +14,7 @@
 #include "tagblock.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace tags {
@@ -33,6 +34,8 @@ public:
     // The whole tag with `padding` zero bytes after the frames; empty when the tag would
     // exceed kMaxSize (a save must fail then rather than write wrapped sizes).
     std::string render(size_t padding) const;
+    // The size render(0) would have; -1 when it would fail.
+    int64_t renderedSize() const;
     int majorVersion() const { return m_version; }
 
     std::string kind() const override;
@@ -61,7 +64,7 @@ private:
     static bool unwrapFrame(Frame& frame, int version);
     void removeFrames(const std::string& id, bool onlyEmptyDescription = false);
     std::string encodeText(const std::string& utf8, char& encoding) const;
-    bool parseFrames(const std::string& body, int version);
+    bool parseFrames(std::string_view body, int version);
 
     std::vector<Frame> m_frames;
     int m_version;

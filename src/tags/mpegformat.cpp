@@ -132,8 +132,8 @@ bool MpegFormat::fitsInPlace() const
     for (const LeadingTag& t : m_head) {
         if (!t.tag->isDirty())
             continue;
-        const std::string bare = t.tag->render(0);
-        if (bare.empty() || t.size == 0 || int64_t(bare.size()) > t.size)
+        const int64_t bare = t.tag->renderedSize();
+        if (bare < 0 || t.size == 0 || bare > t.size)
             return false;
     }
     return true;
@@ -146,7 +146,7 @@ bool MpegFormat::saveInPlace(FileStream& file)
     for (const LeadingTag& t : m_head) {
         if (!t.tag->isDirty())
             continue;
-        const std::string bytes = t.tag->render(size_t(t.size - int64_t(t.tag->render(0).size())));
+        const std::string bytes = t.tag->render(size_t(t.size - t.tag->renderedSize()));
         if (bytes.empty() || !file.writeAt(t.offset, bytes))
             return false;
     }
@@ -163,16 +163,16 @@ bool MpegFormat::rewriteHead(FileStream& file)
             return false;
         rest += bytes;
     }
-    const std::string bare = m_head.front().tag->render(0);
-    if (bare.empty())
+    const int64_t bare = m_head.front().tag->renderedSize();
+    if (bare < 0)
         return false;
-    const int64_t padding =
-        file.clonePadding(int64_t(bare.size() + rest.size()), m_audioStart, kPadding);
-    const std::string head = m_head.front().tag->render(size_t(padding));
+    const int64_t padding = file.clonePadding(bare + int64_t(rest.size()), m_audioStart, kPadding);
+    std::string head = m_head.front().tag->render(size_t(padding));
     if (head.empty())
         return false;
+    head += rest;
     const std::vector<FileStream::Segment> segments{
-        FileStream::Segment::data(head + rest),
+        FileStream::Segment::data(std::move(head)),
         FileStream::Segment::range(m_audioStart, m_tail.start() - m_audioStart),
         FileStream::Segment::data(m_tail.render())};
     return file.rewrite(segments);

@@ -103,14 +103,18 @@ std::string RiffFormat::chunk(const std::string& id, const std::string& body) co
     return c;
 }
 
-std::string RiffFormat::renderTags() const
+bool RiffFormat::renderTags(std::string& out) const
 {
-    std::string out;
+    out.clear();
     if (m_info && !m_info->isEmpty())
         out += m_info->render();  // already a complete, even-sized LIST chunk
-    if (m_id3 && !m_id3->isEmpty())
-        out += chunk(m_id3ChunkId, m_id3->render(0));
-    return out;
+    if (m_id3 && !m_id3->isEmpty()) {
+        const std::string id3 = m_id3->render(0);
+        if (id3.empty())
+            return false;
+        out += chunk(m_id3ChunkId, id3);
+    }
+    return true;
 }
 
 std::string RiffFormat::sizeField(int64_t size) const
@@ -122,7 +126,9 @@ bool RiffFormat::save(FileStream& file)
 {
     if (!anyDirty())
         return true;
-    const std::string tags = renderTags();
+    std::string tags;
+    if (!renderTags(tags))
+        return false;
     // Where the tag chunks can start if everything after that point is tags. A few bytes
     // after the last chunk that cannot even hold a chunk header are cut off: tags appended
     // after them would be read as part of a broken chunk and never found.

@@ -36,7 +36,8 @@ private:
     std::string chunk(const std::string& id, const std::string& body) const;
     // A chunk or header size in the byte order of the file.
     std::string sizeField(int64_t size) const;
-    std::string renderTags() const;
+    // The tag chunks as they go to the end of the file; false when one cannot be rendered.
+    bool renderTags(std::string& out) const;
 
     bool m_aiff = false;
     std::unique_ptr<RiffInfoTag> m_info;  // WAV

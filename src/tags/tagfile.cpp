@@ -91,9 +91,9 @@ struct TagSnapshot {
     {
         for (int slot = 0; slot < kFieldCount; ++slot)
             fields.push_back(fieldOf(format, Field(slot)));
-        const Picture cover = coverOf(format);
-        coverData = cover.data;
-        coverMime = cover.mime;
+        Picture cover = coverOf(format);
+        coverData = std::move(cover.data);
+        coverMime = std::move(cover.mime);
     }
     bool operator==(const TagSnapshot& o) const
     {
