@@ -148,12 +148,11 @@ bool AsfFormat::save(FileStream& file)
         return true;
     const int64_t oldSize = int64_t(m_header.size());
     const int64_t bare = int64_t(renderHeader(0).size());
-    if (bare == oldSize || bare + int64_t(kObjectHeader) <= oldSize) {
-        if (!file.writeAt(0, renderHeader(oldSize - bare)))
-            return false;
-        return true;
-    }
-    std::string header = renderHeader(kPadding);
+    if (bare == oldSize || bare + int64_t(kObjectHeader) <= oldSize)
+        return file.writeAt(0, renderHeader(oldSize - bare));
+    // The padding keeps the data object in line with the file system's blocks, so that a
+    // rewrite can clone it.
+    std::string header = renderHeader(file.clonePadding(bare, oldSize, kPadding));
     const int64_t newFileSize = file.size() - oldSize + int64_t(header.size());
     // The File Properties object records the file size.
     std::vector<Object> list;

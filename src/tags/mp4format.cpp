@@ -245,32 +245,30 @@ bool Mp4Format::save(FileStream& file)
         return true;
     const std::string bare = buildMoov(m_moov, 0);
     const int64_t spare = m_moovSize - int64_t(bare.size());
-    if (spare == 0 || spare >= 8) {
-        if (!file.writeAt(m_moovOffset, spare == 0 ? bare : buildMoov(m_moov, spare)))
-            return false;
-    } else if (m_moovLast) {
+    if (spare == 0 || spare >= 8)
+        return file.writeAt(m_moovOffset, spare == 0 ? bare : buildMoov(m_moov, spare));
+    if (m_moovLast) {
         // Nothing follows moov: it may grow or shrink at the end of the file.
         const std::string grown = buildMoov(m_moov, kPadding);
-        if (!file.writeAt(m_moovOffset, grown) ||
-            !file.truncate(m_moovOffset + int64_t(grown.size())))
-            return false;
-    } else {
-        if (m_fragmented)
-            return false;  // fragment offsets would need rewriting too
-        const int64_t delta = int64_t(buildMoov(m_moov, kPadding).size()) - m_moovSize;
-        // Only samples after moov move; offsets before it stay.
-        std::string shifted = m_moov;
-        if (!shiftChunkOffsets(shifted, 8, shifted.size(), m_moovOffset + m_moovSize, delta))
-            return false;
-        const std::string grown = buildMoov(shifted, kPadding);
-        const std::vector<FileStream::Segment> segments{
-            FileStream::Segment::range(0, m_moovOffset), FileStream::Segment::data(grown),
-            FileStream::Segment::range(m_moovOffset + m_moovSize,
-                                       file.size() - m_moovOffset - m_moovSize)};
-        if (!file.rewrite(segments))
-            return false;
+        return file.writeAt(m_moovOffset, grown) &&
+               file.truncate(m_moovOffset + int64_t(grown.size()));
     }
-    return true;
+    if (m_fragmented)
+        return false;  // fragment offsets would need rewriting too
+    // The padding keeps the samples after moov in line with the file system's blocks, so that
+    // a rewrite can clone them.
+    const int64_t end = m_moovOffset + m_moovSize;
+    const int64_t padding = file.clonePadding(m_moovOffset + int64_t(bare.size()), end, kPadding);
+    const int64_t delta = int64_t(bare.size()) + padding - m_moovSize;
+    // Only samples after moov move; offsets before it stay.
+    std::string shifted = m_moov;
+    if (!shiftChunkOffsets(shifted, 8, shifted.size(), end, delta))
+        return false;
+    const std::vector<FileStream::Segment> segments{
+        FileStream::Segment::range(0, m_moovOffset),
+        FileStream::Segment::data(buildMoov(shifted, padding)),
+        FileStream::Segment::range(end, file.size() - end)};
+    return file.rewrite(segments);
 }
 
 bool Mp4Format::readAudio(const FileStream& file, const AudioSink& sink) const

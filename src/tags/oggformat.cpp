@@ -132,11 +132,8 @@ bool OggFormat::save(FileStream& file)
             at += n;
             out += page.render();
         }
-        if (at != all.size() || int64_t(out.size()) != m_regionEnd - m_regionStart)
-            return false;
-        if (!file.writeAt(m_regionStart, out))
-            return false;
-        return true;
+        return at == all.size() && int64_t(out.size()) == m_regionEnd - m_regionStart &&
+               file.writeAt(m_regionStart, out);
     }
     packets.push_back(commentPacket(size_t(kPadding)));
     if (!m_opus)

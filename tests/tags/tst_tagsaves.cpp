@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -76,6 +80,55 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// True when some extent of the file is shared with another file (a clone).
+bool sharesExtents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    constexpr int kExtents = 64;
+    std::vector<char> buffer(sizeof(fiemap) + kExtents * sizeof(fiemap_extent));
+    auto* map = reinterpret_cast<fiemap*>(buffer.data());
+    map->fm_length = ~0ull;
+    map->fm_flags = FIEMAP_FLAG_SYNC;
+    map->fm_extent_count = kExtents;
+    if (::ioctl(file.handle(), FS_IOC_FIEMAP, map) != 0)
+        return false;
+    for (unsigned i = 0; i < map->fm_mapped_extents; ++i) {
+        if (map->fm_extents[i].fe_flags & FIEMAP_EXTENT_SHARED)
+            return true;
+    }
+    return false;
+}
+
+// A small XFS file system with shared extents, mounted from an image for as long as it
+// lives (root and loop devices needed; otherwise mounted() is false).
+class ReflinkFileSystem {
+public:
+    explicit ReflinkFileSystem(const QString& dir) : m_mountPoint(dir + "/xfs")
+    {
+        const QString image = dir + "/xfs.img";
+        QFile img(image);
+        if (::geteuid() != 0 || !img.open(QIODevice::WriteOnly) || !img.resize(320 << 20))
+            return;
+        img.close();
+        QDir().mkpath(m_mountPoint);
+        m_mounted = testmedia::run("mkfs.xfs", {"-q", "-m", "reflink=1", image}).ok() &&
+                    testmedia::run("mount", {"-o", "loop", image, m_mountPoint}).ok();
+    }
+    ~ReflinkFileSystem()
+    {
+        if (m_mounted)
+            testmedia::run("umount", {m_mountPoint});
+    }
+    bool mounted() const { return m_mounted; }
+    QString path(const QString& name) const { return m_mountPoint + "/" + name; }
+
+private:
+    QString m_mountPoint;
+    bool m_mounted = false;
+};
+
 // Moves the audio packets of the first audio page onto the last header page, as some muxers
 // lay out Ogg files, and renumbers the pages after it.
 QByteArray audioOnLastHeaderPage(const QByteArray& ogg)
@@ -120,6 +173,8 @@ private slots:
     void initTestCase();
     void growingSaveKeepsLinksAndMetadata_data();
     void growingSaveKeepsLinksAndMetadata();
+    void growingSaveClonesAudio_data();
+    void growingSaveClonesAudio();
     void oggAudioOnLastHeaderPage_data();
     void oggAudioOnLastHeaderPage();
     void wavWithUnknownAudioSize_data();
@@ -222,6 +277,41 @@ void TestTagSaves::growingSaveKeepsLinksAndMetadata()
     QCOMPARE(readField(real, Field::Title), QStringLiteral("through the other name"));
     QCOMPARE(tagtest::audioMd5(real), md5);
     QCOMPARE(QDir(QFileInfo(real).path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestTagSaves::growingSaveClonesAudio_data()
+{
+    growingSaveKeepsLinksAndMetadata_data();
+}
+
+void TestTagSaves::growingSaveClonesAudio()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, ext);
+    ReflinkFileSystem xfs(m_dir.path());
+    if (!xfs.mounted())
+        QSKIP("needs root, mkfs.xfs and a loop device for an XFS with shared extents");
+    const QString path = xfs.path("clone." + ext);
+    QVERIFY(tagtest::makeMedia(kind, path, 20.0));
+    const QByteArray md5 = tagtest::audioMd5(path);
+    // A clone of the original keeps its blocks alive, so that sharing shows after the save.
+    QVERIFY(testmedia::run("cp", {"--reflink=always", path, xfs.path("keep." + ext)}).ok());
+
+    TagFile file;
+    QCOMPARE(file.open(tagtest::u16(path)), 0);
+    uint64_t before = 0;
+    QVERIFY(file.audioChecksum(before));
+    QCOMPARE(file.setCover(m_cover.constData(), int(m_cover.size()), 1), 0);
+    file.setFieldUtf8(Field::Title, "cloned");
+    QCOMPARE(file.save(), 0);
+    uint64_t after = 0;
+    QVERIFY(file.audioChecksum(after));
+    file.close();
+    QCOMPARE(after, before);
+    QCOMPARE(readField(path, Field::Title), QStringLiteral("cloned"));
+    QCOMPARE(tagtest::audioMd5(path), md5);
+    // Ogg pages are renumbered as they are copied; every other layout clones its audio.
+    QCOMPARE(sharesExtents(path), ext != "ogg");
 }
 
 void TestTagSaves::oggAudioOnLastHeaderPage_data()
