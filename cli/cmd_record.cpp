@@ -6,10 +6,10 @@
 
 #include "encodesettings.h"
 #include "formatselection.h"
-#include "qualitypreset.h"
 #include "pulsecaptureendpoint.h"
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
+#include "qualitypreset.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,25 +18,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
-#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstdio>
 
 namespace {
-
-struct ContainerChoice {
-    const char* extension;
-    const char* formatKey;
-    int codecId;  // FFmpeg AVCodecID
-    int defaultRateHz;
-};
-
-const ContainerChoice kContainers[] = {
-    {"mp3", "MP3", 0x15001, 0},   {"m4a", "M4A", 0x15002, 0},   {"ogg", "OGG", 0x15005, 0},
-    {"opus", "OPUS", 0x1503C, 48000}, {"flac", "FLAC", 0x1500C, 0}, {"wav", "WAV", 0x10000, 0},
-    {"wma", "WMA", 0x15008, 0},   {"ac3", "AC3", 0x15003, 0},   {"aiff", "AIFF", 0x10001, 0},
-};
 
 struct Options {
     QString output;
@@ -106,37 +93,21 @@ QString parseArguments(const QStringList& args, Options* options)
     return {};
 }
 
-// With --profile the catalogue profile decides container and codec; --bitrate, --rate and
-// --channels still override its values.
+// The catalogue decides container and codec: the --profile given, or the first audio profile
+// with the output's extension. --bitrate, --rate and --channels override its values, and the
+// bit-rate cap of low-rate Ogg applies to the result.
 QString encodeSettingsFor(const Options& options, EncodeSettings* settings)
 {
-    if (!options.profileId.isEmpty()) {
-        QString error;
-        if (!FormatSelection::encodeSettingsForProfile(options.profileId, options.qualityLevel,
-                                                       settings, &error))
-            return error;
-        if (options.rateHz > 0)
-            settings->sampleRateHz = options.rateHz;
-        if (options.channels > 0)
-            settings->channels = options.channels;
-        if (options.bitRateKbps > 0)
-            settings->audioBitRateKbps = options.bitRateKbps;
-        return {};
-    }
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    for (const ContainerChoice& c : kContainers) {
-        if (suffix != QLatin1String(c.extension))
-            continue;
-        settings->formatKey = QLatin1String(c.formatKey);
-        settings->audioCodec = c.codecId;
-        settings->sampleRateHz = options.rateHz > 0 ? options.rateHz : c.defaultRateHz;
-        settings->channels = options.channels;
-        settings->audioBitRateKbps = options.bitRateKbps;
-        return {};
-    }
-    return QStringLiteral("unknown extension '.%1' (use .mp3 .m4a .ogg .opus .flac .wav .wma "
-                          ".ac3 .aiff)")
-        .arg(suffix);
+    QString error;
+    const bool found = options.profileId.isEmpty()
+                           ? FormatSelection::encodeSettingsForExtension(
+                                 QFileInfo(options.output).suffix().toLower(), settings, &error)
+                           : FormatSelection::encodeSettingsForProfile(
+                                 options.profileId, options.qualityLevel, settings, &error);
+    if (!found)
+        return error;
+    overrideAudioSettings(settings, options.rateHz, options.channels, options.bitRateKbps);
+    return {};
 }
 
 // Decides which sources are recorded. The microphone is valid only when the sound server has a

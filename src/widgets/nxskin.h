@@ -79,5 +79,10 @@ inline QColor rowHover()
 {
     return QColor(30, 32, 40);
 }
+// Texts that report a failure.
+inline QColor warning()
+{
+    return QColor(238, 112, 96);
+}
 
 }  // namespace NxSkin
