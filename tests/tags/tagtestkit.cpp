@@ -1,5 +1,6 @@
 #include "tagtestkit.h"
 
+#include "tagfile.h"
 #include "testmedia.h"
 
 #include <QDir>
@@ -139,6 +140,26 @@ QJsonObject probeTags(const QString& path)
 std::u16string u16(const QString& s)
 {
     return s.toStdU16String();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QString readField(const QString& path, tags::Field field)
+{
+    tags::TagFile file;
+    if (file.open(u16(path)) != 0)
+        return QStringLiteral("<cannot open>");
+    return QString::fromStdString(file.fieldUtf8(field));
 }
 
 }  // namespace tagtest

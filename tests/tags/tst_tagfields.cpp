@@ -15,20 +15,11 @@
 
 using tags::Field;
 using tags::TagFile;
+using tagtest::readBytes;
+using tagtest::readField;
+using tagtest::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QByteArray syncsafe(int n)
 {
@@ -53,15 +44,6 @@ QByteArray frame(int version, const char* id, int flags, const QByteArray& body)
 QByteArray id3Tag(int version, const QByteArray& frames)
 {
     return QByteArray("ID3") + char(version) + '\0' + '\0' + syncsafe(frames.size()) + frames;
-}
-
-// Fields of a file as a fresh TagFile reads them.
-QString readField(const QString& path, Field field)
-{
-    TagFile file;
-    if (file.open(tagtest::u16(path)) != 0)
-        return QStringLiteral("<cannot open>");
-    return QString::fromStdString(file.fieldUtf8(field));
 }
 
 bool setAndSave(const QString& path, const QList<QPair<Field, QString>>& values)

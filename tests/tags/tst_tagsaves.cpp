@@ -28,34 +28,17 @@
 
 using tags::Field;
 using tags::TagFile;
+using tagtest::readBytes;
+using tagtest::readField;
+using tagtest::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 struct stat statOf(const QString& path)
 {
     struct stat st {};
     ::stat(QFile::encodeName(path).constData(), &st);
     return st;
-}
-
-QString readField(const QString& path, Field field)
-{
-    TagFile file;
-    if (file.open(tagtest::u16(path)) != 0)
-        return QStringLiteral("<cannot open>");
-    return QString::fromStdString(file.fieldUtf8(field));
 }
 
 // Caps the size any file of this process may reach, as a full disk would, while it lives.
