@@ -12,76 +12,100 @@ constexpr int64_t kMaxHeaderBytes = 64 * 1024 * 1024;
 
 }  // namespace
 
-bool OggFormat::parse(const FileStream& file)
-{
-    // Reads pages in order and collects the header packets of the first stream. What follows
-    // the last header packet on its page (audio packets some muxers put there) is kept as the
-    // leftover of that page.
+namespace {
+
+// The header pages of the first stream: its header packets, the pages from the one where the
+// comment packet starts to the one where the last header packet ends, and what follows the
+// last header packet on its page (audio packets some muxers put there).
+struct HeaderScan {
     std::vector<std::string> packets;
-    std::string partial;
     std::vector<OggPage> region;
     OggPage leftover;
-    int64_t pos = 0, regionStart = -1;
+    int64_t regionStart = -1;
+    int64_t end = 0;
     uint32_t serial = 0;
-    size_t wanted = 2;  // header packets: 2 for Opus, 3 for Vorbis (known after packet 0)
-    while (packets.size() < wanted) {
-        if (pos > kMaxHeaderBytes)
+    bool opus = false;
+};
+
+// Hands one page's lacing to the scan. False when the stream is not Vorbis or Opus.
+bool takePage(const OggPage& page, size_t& wanted, std::string& partial, HeaderScan& scan)
+{
+    size_t at = 0;
+    for (uint8_t lace : page.lacing) {
+        if (scan.packets.size() >= wanted) {
+            scan.leftover.lacing.push_back(lace);
+            scan.leftover.body.append(page.body, at, lace);
+            at += lace;
+            continue;
+        }
+        partial.append(page.body, at, lace);
+        at += lace;
+        if (lace == 255)
+            continue;
+        scan.packets.push_back(std::move(partial));
+        partial.clear();
+        if (scan.packets.size() > 1)
+            continue;
+        if (scan.packets[0].compare(0, 7, "\x01vorbis") == 0)
+            wanted = 3;
+        else if (scan.packets[0].compare(0, 8, "OpusHead") == 0)
+            scan.opus = true;
+        else
             return false;
-        std::string head = file.read(pos, OggPage::kHeaderSize + 255);
-        const size_t size = OggPage::pageSize(head);
-        if (size == 0)
-            return false;
+        if (at != page.body.size())
+            return false;  // the identification packet must end its page
+    }
+    return true;
+}
+
+// Reads pages in order until the header packets (2 for Opus, 3 for Vorbis) are complete.
+bool scanHeaders(const FileStream& file, HeaderScan& scan)
+{
+    std::string partial;
+    size_t wanted = 2;  // known after packet 0
+    int64_t pos = 0;
+    while (scan.packets.size() < wanted) {
+        const size_t size = OggPage::pageSize(file.read(pos, OggPage::kHeaderSize + 255));
         std::string bytes;
         OggPage page;
-        if (!file.readExact(pos, int64_t(size), bytes) || !page.parse(bytes))
+        if (pos > kMaxHeaderBytes || size == 0 || !file.readExact(pos, int64_t(size), bytes) ||
+            !page.parse(bytes))
             return false;
         if (pos == 0)
-            serial = page.serial;
-        else if (page.serial != serial)
+            scan.serial = page.serial;
+        else if (page.serial != scan.serial)
             return false;  // multiplexed streams are not ours to edit
-        if (!packets.empty() && regionStart < 0)
-            regionStart = pos;
-        size_t at = 0;
-        for (uint8_t lace : page.lacing) {
-            if (packets.size() >= wanted) {
-                leftover.lacing.push_back(lace);
-                leftover.body.append(page.body, at, lace);
-                at += lace;
-                continue;
-            }
-            partial.append(page.body, at, lace);
-            at += lace;
-            if (lace < 255) {
-                packets.push_back(std::move(partial));
-                partial.clear();
-                if (packets.size() == 1) {
-                    if (packets[0].compare(0, 7, "\x01vorbis") == 0)
-                        wanted = 3;
-                    else if (packets[0].compare(0, 8, "OpusHead") == 0)
-                        m_opus = true;
-                    else
-                        return false;
-                    if (at != page.body.size())
-                        return false;  // the identification packet must end its page
-                }
-            }
-        }
-        if (regionStart >= 0)
-            region.push_back(page);
+        if (!scan.packets.empty() && scan.regionStart < 0)
+            scan.regionStart = pos;
+        if (!takePage(page, wanted, partial, scan))
+            return false;
+        if (scan.regionStart >= 0)
+            scan.region.push_back(page);
         pos += int64_t(size);
     }
-    if (regionStart < 0)
+    scan.end = pos;
+    return scan.regionStart >= 0;
+}
+
+}  // namespace
+
+bool OggFormat::parse(const FileStream& file)
+{
+    HeaderScan scan;
+    if (!scanHeaders(file, scan))
         return false;
+    m_opus = scan.opus;
     const std::string prefix = m_opus ? std::string("OpusTags") : std::string("\x03vorbis");
-    const std::string& packet = packets[1];
+    const std::string& packet = scan.packets[1];
     if (packet.compare(0, prefix.size(), prefix) != 0)
         return false;
     auto comment = std::make_unique<VorbisComment>(m_opus ? kNoVendor : kVorbisVendor, false);
     if (!comment->parse(packet.substr(prefix.size())))
         return false;
+    OggPage& leftover = scan.leftover;
     if (!leftover.lacing.empty()) {
-        const OggPage& last = region.back();
-        leftover.serial = serial;
+        const OggPage& last = scan.region.back();
+        leftover.serial = scan.serial;
         leftover.flags = last.flags & 4;  // a fresh packet starts it; end of stream stays
         bool packetEnds = false;
         for (uint8_t lace : leftover.lacing)
@@ -89,12 +113,12 @@ bool OggFormat::parse(const FileStream& file)
         leftover.granule = packetEnds ? last.granule : ~uint64_t(0);
     }
     m_comment = std::move(comment);
-    m_serial = serial;
-    m_regionPageList = std::move(region);
+    m_serial = scan.serial;
+    m_regionPageList = std::move(scan.region);
     m_leftover = std::move(leftover);
-    m_regionStart = regionStart;
-    m_regionEnd = pos;
-    m_setupPacket = m_opus ? std::string() : packets[2];
+    m_regionStart = scan.regionStart;
+    m_regionEnd = scan.end;
+    m_setupPacket = m_opus ? std::string() : scan.packets[2];
     m_commentPacketSize = packet.size();
     return true;
 }

@@ -140,31 +140,35 @@ bool RiffFormat::save(FileStream& file)
     // Tags can go to the end in place when no tag chunk sits before that point. A cut chunk
     // swallows whatever follows it; only the last one can be repaired there.
     bool inPlace = true;
-    for (const Chunk& c : m_chunks)
+    int64_t total = 12 + int64_t(tags.size());
+    for (const Chunk& c : m_chunks) {
         inPlace = inPlace && (!c.tag || c.offset >= tailStart) && (!c.cut || &c == last);
-    const int64_t total = int64_t(12) + [&] {
-        int64_t sum = 0;
-        for (const Chunk& c : m_chunks)
-            sum += c.tag ? 0 : 8 + c.body + (c.body & 1);
-        return sum;
-    }() + int64_t(tags.size());
+        total += c.tag ? 0 : 8 + c.body + (c.body & 1);
+    }
     if (total - 8 > int64_t(0xFFFFFFFF))
         return false;  // beyond what the 32-bit sizes can describe
-    if (inPlace) {
-        std::string tail = tags;
-        int64_t at = tailStart;
-        if (last && last->cut) {
-            // The cut chunk gets its true size and its pad byte; the tags follow.
-            if (!file.writeAt(last->offset + 4, sizeField(last->body)))
-                return false;
-            at = last->offset + 8 + last->body;
-            if (last->body & 1)
-                tail.insert(0, 1, '\0');
-        }
-        const int64_t newSize = at + int64_t(tail.size());
-        return file.writeAt(at, tail) && file.truncate(newSize) &&
-               file.writeAt(4, sizeField(newSize - 8));
+    return inPlace ? appendTags(file, tags, tailStart, last) : rewriteTagsLast(file, tags, total);
+}
+
+bool RiffFormat::appendTags(FileStream& file, std::string tags, int64_t tailStart,
+                            const Chunk* last)
+{
+    int64_t at = tailStart;
+    if (last && last->cut) {
+        // The cut chunk gets its true size and its pad byte; the tags follow.
+        if (!file.writeAt(last->offset + 4, sizeField(last->body)))
+            return false;
+        at = last->offset + 8 + last->body;
+        if (last->body & 1)
+            tags.insert(0, 1, '\0');
     }
+    const int64_t newSize = at + int64_t(tags.size());
+    return file.writeAt(at, tags) && file.truncate(newSize) &&
+           file.writeAt(4, sizeField(newSize - 8));
+}
+
+bool RiffFormat::rewriteTagsLast(FileStream& file, const std::string& tags, int64_t total)
+{
     std::vector<FileStream::Segment> segments;
     segments.push_back(
         FileStream::Segment::data(file.read(0, 4) + sizeField(total - 8) + file.read(8, 4)));
@@ -184,4 +188,5 @@ bool RiffFormat::save(FileStream& file)
     segments.push_back(FileStream::Segment::data(tags));
     return file.rewrite(segments);
 }
+
 }  // namespace tags

@@ -36,6 +36,11 @@ private:
     std::string chunk(const std::string& id, const std::string& body) const;
     // A chunk or header size in the byte order of the file.
     std::string sizeField(int64_t size) const;
+    // Writes the tags from tailStart on (repairing a cut last chunk first) and cuts the file
+    // after them.
+    bool appendTags(FileStream& file, std::string tags, int64_t tailStart, const Chunk* last);
+    // Rewrites the file with every other chunk in its order and the tags last.
+    bool rewriteTagsLast(FileStream& file, const std::string& tags, int64_t total);
     // The tag chunks as they go to the end of the file; false when one cannot be rendered.
     bool renderTags(std::string& out) const;
 

@@ -188,10 +188,10 @@ def id3_frames(path):
     return out
 
 
-def id3_write(path, spec):
+def id3_write(path, layout):
     import mutagen.id3 as id3
     tags = ID3()
-    for f in spec["frames"]:
+    for f in layout["frames"]:
         cls = getattr(id3, f["id"])
         kwargs = {"encoding": f.get("encoding", 3), "text": f["text"]}
         if f["id"] in ("COMM", "USLT"):
@@ -199,7 +199,7 @@ def id3_write(path, spec):
         if f["id"] == "COMM" or f["id"].startswith("T"):
             kwargs["text"] = [f["text"]]
         tags.add(cls(**kwargs))
-    tags.save(path, v2_version=spec.get("version", 4))
+    tags.save(path, v2_version=layout.get("version", 4))
 
 
 def vorbis_dump(path):

@@ -102,61 +102,56 @@ QString xmlStorableText(const QString& text)
     return out;
 }
 
-// Escaping as QDom does it: '<', '&' and (in attributes) '"' always; '>' only after "]]";
-// in attributes, line breaks and tabs as character references so they survive normalisation.
-// Characters XML cannot carry become U+FFFD (see the header).
+namespace {
+
+// One storable character at i, escaped as QDom does it: '<', '&' and (in attributes) '"'
+// always; '>' only after "]]"; in attributes, line breaks and tabs as character references so
+// that they survive attribute normalisation.
+void appendEscapedChar(QString& out, const QString& text, int i, bool attribute)
+{
+    const QChar c = text.at(i);
+    switch (c.unicode()) {
+        case '<':
+            out += QLatin1String("&lt;");
+            return;
+        case '&':
+            out += QLatin1String("&amp;");
+            return;
+        case '"':
+            out += attribute ? QLatin1String("&quot;") : QLatin1String("\"");
+            return;
+        case '>':
+            if (i >= 2 && text.at(i - 1) == QLatin1Char(']') && text.at(i - 2) == QLatin1Char(']'))
+                out += QLatin1String("&gt;");
+            else
+                out += c;
+            return;
+        case '\n':
+            out += attribute ? QLatin1String("&#xa;") : QLatin1String("\n");
+            return;
+        case '\r':
+            out += QLatin1String("&#xd;");
+            return;
+        case '\t':
+            out += attribute ? QLatin1String("&#x9;") : QLatin1String("\t");
+            return;
+        default:
+            out += c;
+    }
+}
+
+}  // namespace
+
 void appendXmlEscaped(QString& out, const QString& text, bool attribute)
 {
-    const int n = text.size();
     int units = 1;
-    for (int i = 0; i < n; i += units) {
-        const QChar c = text.at(i);
-        if (!storableAt(text, i, &units)) {
-            out += QChar(kReplacement);
-            continue;
-        }
-        if (units == 2) {
+    for (int i = 0; i < text.size(); i += units) {
+        if (!storableAt(text, i, &units))
+            out += QChar(kReplacement);  // see the header
+        else if (units == 2)
             out += text.midRef(i, 2);
-            continue;
-        }
-        switch (c.unicode()) {
-            case '<':
-                out += QLatin1String("&lt;");
-                break;
-            case '&':
-                out += QLatin1String("&amp;");
-                break;
-            case '"':
-                if (attribute)
-                    out += QLatin1String("&quot;");
-                else
-                    out += c;
-                break;
-            case '>':
-                if (i >= 2 && text.at(i - 1) == QLatin1Char(']') &&
-                    text.at(i - 2) == QLatin1Char(']'))
-                    out += QLatin1String("&gt;");
-                else
-                    out += c;
-                break;
-            case '\n':
-                if (attribute)
-                    out += QLatin1String("&#xa;");
-                else
-                    out += c;
-                break;
-            case '\r':
-                out += QLatin1String("&#xd;");
-                break;
-            case '\t':
-                if (attribute)
-                    out += QLatin1String("&#x9;");
-                else
-                    out += c;
-                break;
-            default:
-                out += c;
-        }
+        else
+            appendEscapedChar(out, text, i, attribute);
     }
 }
 
