@@ -60,7 +60,7 @@ bool FlacFormat::parse(const FileStream& file)
             tagBytes += 4 + size;
         } else if (type == kPictureType) {
             Picture p;
-            if (parseFlacPicture(body, p))
+            if (parseFlacPicture(std::move(body), p))
                 pictures.push_back(std::move(p));
             tagBytes += 4 + size;
         } else if (type == kPaddingType) {

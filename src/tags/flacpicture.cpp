@@ -31,7 +31,7 @@ std::string renderFlacPicture(const Picture& p)
     return b;
 }
 
-bool parseFlacPicture(const std::string& b, Picture& p)
+bool parseFlacPicture(std::string b, Picture& p)
 {
     size_t pos = 0;
     auto take32 = [&](uint32_t& v) {
@@ -49,15 +49,19 @@ bool parseFlacPicture(const std::string& b, Picture& p)
         pos += n;
         return true;
     };
-    uint32_t type = 0, skip = 0;
+    uint32_t type = 0, skip = 0, dataSize = 0;
     if (!take32(type) || !takeBytes(p.mime) || !takeBytes(p.description))
         return false;
     for (int i = 0; i < 4; ++i) {
         if (!take32(skip))
             return false;
     }
-    if (!takeBytes(p.data))
+    if (!take32(dataSize) || dataSize > b.size() - pos)
         return false;
+    // The image is the last and largest part: the block's own buffer becomes it.
+    b.erase(0, pos);
+    b.resize(dataSize);
+    p.data = std::move(b);
     p.type = int(type);
     if (p.mime.compare(0, 6, "image/") != 0)
         p.mime = sniffImageMime(p.data);

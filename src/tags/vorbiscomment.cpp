@@ -206,7 +206,8 @@ Picture VorbisComment::picture() const
     for (const auto& kv : m_comments) {
         Picture p;
         std::string raw;
-        if (kv.first == kPictureKey && base64Decode(kv.second, raw) && parseFlacPicture(raw, p))
+        if (kv.first == kPictureKey && base64Decode(kv.second, raw) &&
+            parseFlacPicture(std::move(raw), p))
             consider(std::move(p));
         else if (kv.first == "COVERART" && base64Decode(kv.second, raw) && !raw.empty())
             consider(Picture{raw, sniffImageMime(raw), 3, {}});
