@@ -56,8 +56,8 @@ QString playListFilePath();    // "CustomedLists.xml"
 
 // Loads filePath into document. False only when the file cannot be opened for reading (e.g. it
 // does not exist). A file that does not parse (an empty one included) is moved to
-// "<filePath>.corrupt" when it had content, replaced by an empty file, and document receives a
-// fresh "ROOTITEM" element; the result is then true.
+// "<filePath>.corrupt-<date-time>" when it had content, replaced by an empty file, and
+// document receives a fresh "ROOTITEM" element; the result is then true.
 bool readOperateXml(const QString& filePath, QDomDocument& document);
 
 // Writes document to filePath (UTF-8, 4-space indentation, no XML declaration), replacing the
@@ -131,8 +131,9 @@ bool addOrUpdateHistory(const HistoryRecord& record);
 // Same; a null record does nothing.
 bool addOrUpdateHistory(const HistoryRecord* record);
 // The stored record for filePath. '\' and '/' are equal in the comparison (both sides are
-// normalised); otherwise exact and case-sensitive; the first match wins. The returned record's
-// filePath is the requested path as given.
+// normalised), and filePath is compared in the form stored texts read back in (see above);
+// otherwise exact and case-sensitive; the first match wins. The returned record's filePath is
+// the requested path as given.
 std::optional<HistoryRecord> findHistory(const QString& filePath);
 // Every stored record in file order (paths with '\' turned into '/'), also appended to
 // appendTo when given. Clears New_file in the file; the returned records keep isNew as stored.
