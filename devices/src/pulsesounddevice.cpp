@@ -378,7 +378,7 @@ const char16_t* PulseSoundDevice::GetNoDefaultRecorderReason()
     else if (name.empty() || !m_state.find(Kind::Source, name, &source))
         m_reason = u"the sound server has no default input";
     else if (source.monitor)
-        m_reason = u"the default input is " + source.description + u", the monitor of an output";
+        m_reason = u"the default input is a monitor (" + source.description + u")";
     return m_reason.c_str();
 }
 

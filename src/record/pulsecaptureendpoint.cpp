@@ -246,8 +246,7 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
         return false;
     // A monitor as the default source would record what the computer plays a second time.
     if (mode == Microphone && info.isMonitor) {
-        return fail(QStringLiteral("no microphone: the default input is %1, the monitor of an "
-                                   "output")
+        return fail(QStringLiteral("no microphone: the default input is a monitor (%1)")
                         .arg(info.name));
     }
     if (!connectStream(mode, info, deadlineUs))
@@ -440,8 +439,7 @@ bool PulseCaptureEndpoint::sourceAvailable(int mode, QString* reason)
     if (!probe.connectContext(deadlineUs) || !probe.querySource(mode, &info, deadlineUs))
         return failWith(probe.m_error);
     if (mode == Microphone && info.isMonitor) {
-        return failWith(QStringLiteral("no microphone: the default input is %1, the monitor of "
-                                       "an output")
+        return failWith(QStringLiteral("no microphone: the default input is a monitor (%1)")
                             .arg(info.name));
     }
     return true;
