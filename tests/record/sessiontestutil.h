@@ -2,6 +2,7 @@
 // Helpers of the recording-session tests: recording for a while with the session clock read
 // around start() and stop(), and reading samples of decoded s16 stereo.
 
+#include "qrecordareainfo.h"
 #include "qrecordobject.h"
 #include "sessionclock.h"
 
@@ -11,6 +12,21 @@
 #include <QtTest>
 
 namespace sessiontest {
+
+inline EncodeSettings settingsFor(const QString& key, int codec)
+{
+    EncodeSettings s;
+    s.formatKey = key;
+    s.audioCodec = codec;
+    return s;
+}
+
+// Selects the sources and takes them for valid.
+inline void useSources(int sources)
+{
+    QRecordAreaInfo::instance().setSelectedSources(sources);
+    QRecordAreaInfo::instance().setValidSources(sources);
+}
 
 // Session-clock readings around start() and stop(): the recording's own start and stop lie
 // between them, whatever the scheduling.

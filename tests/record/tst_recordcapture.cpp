@@ -1,6 +1,7 @@
 // The recording session against the private sound server: what is played is what is recorded,
 // silence keeps time, both sources mix, and every failure leaves a finished, playable file.
 
+#include "playedaudio.h"
 #include "pulsefixture.h"
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
@@ -19,140 +20,7 @@
 namespace {
 
 using namespace sessiontest;
-
-EncodeSettings settingsFor(const QString& key, int codec)
-{
-    EncodeSettings s;
-    s.formatKey = key;
-    s.audioCodec = codec;
-    return s;
-}
-
-void useSources(int sources)
-{
-    QRecordAreaInfo::instance().setSelectedSources(sources);
-    QRecordAreaInfo::instance().setValidSources(sources);
-}
-
-qsizetype firstLoud(const QByteArray& s16, int threshold)
-{
-    const qsizetype frames = s16.size() / 4;
-    for (qsizetype i = 0; i < frames; ++i) {
-        if (std::abs(sampleAt(s16, i, 0)) > threshold)
-            return i;
-    }
-    return -1;
-}
-
-bool sameFrame(const QByteArray& a, qsizetype i, const QByteArray& b, qsizetype j)
-{
-    return std::abs(sampleAt(a, i, 0) - sampleAt(b, j, 0)) <= 2 &&
-           std::abs(sampleAt(a, i, 1) - sampleAt(b, j, 1)) <= 2;
-}
-
-// Lag of `recorded` against `played` at which 32 frames of `played` from `at` on reappear
-// unchanged; -1 when they do not.
-qsizetype findLag(const QByteArray& played, const QByteArray& recorded, qsizetype at)
-{
-    const qsizetype n = 32;
-    for (qsizetype j = 0; j + n <= recorded.size() / 4; ++j) {
-        qsizetype k = 0;
-        while (k < n && sameFrame(played, at + k, recorded, j + k))
-            ++k;
-        if (k == n)
-            return j - at;
-    }
-    return -1;
-}
-
-// The frames of `played` around `at` that `recorded` holds unchanged at `lag`, as [first, end).
-QPair<qsizetype, qsizetype> matchingSpan(const QByteArray& played, const QByteArray& recorded,
-                                         qsizetype lag, qsizetype at)
-{
-    const qsizetype playedFrames = played.size() / 4;
-    const qsizetype recordedFrames = recorded.size() / 4;
-    qsizetype end = at;
-    while (end < playedFrames && end + lag < recordedFrames &&
-           sameFrame(played, end, recorded, end + lag))
-        ++end;
-    qsizetype first = at;
-    while (first > 0 && first - 1 + lag >= 0 &&
-           sameFrame(played, first - 1, recorded, first - 1 + lag))
-        --first;
-    return {first, end};
-}
-
-// A stream that starts on the monitored sink costs the monitor up to one block of the sink (our
-// capture asks for 10 ms): the sink rewinds to play the new stream at once, and the part of its
-// start that the monitor had already passed on as silence stays silence. A plain parec loses
-// the same.
-constexpr qsizetype kStartLossFrames = 441;
-
-bool makeNoise(const QString& path, double seconds, int seed)
-{
-    return testmedia::run(QStringLiteral("ffmpeg"),
-                          {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                           QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                           QStringLiteral("anoisesrc=d=%1:c=white:r=44100:a=0.3:seed=%2")
-                               .arg(seconds)
-                               .arg(seed),
-                           QStringLiteral("-ac"), QStringLiteral("2"), path})
-        .ok();
-}
-
-// Where `recorded` holds the whole of `played`, unchanged and without a gap, apart from at most
-// kStartLossFrames of silence at its start: the lag, or -1 with *why.
-qsizetype locateWhole(const QByteArray& played, const QByteArray& recorded, QString* why)
-{
-    const qsizetype frames = played.size() / 4;
-    const qsizetype lag = findLag(played, recorded, frames / 2);
-    if (lag < 0) {
-        *why = QStringLiteral("the played noise is not in the file");
-        return -1;
-    }
-    const auto span = matchingSpan(played, recorded, lag, frames / 2);
-    bool silentBefore = true;
-    for (qsizetype i = 0; i < span.first; ++i)
-        silentBefore = silentBefore && sampleAt(recorded, i + lag, 0) == 0;
-    if (span.first > kStartLossFrames || !silentBefore || span.second != frames) {
-        *why = QStringLiteral("frames %1 to %2 of %3 recorded unchanged, silent before: %4")
-                   .arg(span.first)
-                   .arg(span.second)
-                   .arg(frames)
-                   .arg(silentBefore);
-        return -1;
-    }
-    return lag;
-}
-
-// The distance between the two copies of a click: the one the system audio recorded and the
-// one the microphone did. The first click is left out: the start of the played stream may be
-// lost in one of the copies (see kStartLossFrames).
-qsizetype clickCopiesApart(const QByteArray& s16)
-{
-    QVector<qsizetype> loud;
-    for (qsizetype i = 0; i < s16.size() / 4; ++i) {
-        if (std::abs(sampleAt(s16, i, 0)) >= 8000)
-            loud.append(i);
-    }
-    // Clicks come every 11025 frames; both copies of one lie within 4410 frames.
-    for (int k = 1; k + 1 < loud.size(); ++k) {
-        if (loud[k] - loud[k - 1] > 4410 && loud[k + 1] - loud[k] <= 4410)
-            return loud[k + 1] - loud[k];
-    }
-    return -1;
-}
-
-// The latency the sink is configured for now (`pactl list sinks`), in frames at 44.1 kHz.
-qsizetype configuredSinkLatencyFrames(const QString& sink)
-{
-    const QString text =
-        QString::fromUtf8(testmedia::pactl({QStringLiteral("list"), QStringLiteral("sinks")}).out);
-    const qsizetype at = text.indexOf(QStringLiteral("Name: ") + sink);
-    const QRegularExpression latency(QStringLiteral("configured (\\d+) usec"));
-    const QRegularExpressionMatch match = latency.match(text, at);
-    return at >= 0 && match.hasMatch() ? match.captured(1).toLongLong() * 44100 / 1000000 : -1;
-}
+using namespace playedaudio;
 
 }  // namespace
 
@@ -321,7 +189,8 @@ void TestRecordCapture::sourcesAlignByCaptureTime()
         QVERIFY(testmedia::playInto(QStringLiteral("quillon_out"), clicks)->waitForFinished(10000));
         QTest::qWait(300);
         session.stop();
-        const qsizetype apart = clickCopiesApart(testmedia::decodeS16(path));
+        const QVector<qsizetype> apartAll = clickOffsets(testmedia::decodeS16(path));
+        const qsizetype apart = apartAll.isEmpty() ? -1 : apartAll.first();
         QVERIFY2(block > 0 && std::abs(apart - block) <= 44,
                  qPrintable(QStringLiteral("run %1: copies %2 frames apart, the sink's block is "
                                            "%3 frames")

@@ -34,16 +34,7 @@ CaptureEndpointFactory scripted(const Script& script)
 
 EncodeSettings wavSettings()
 {
-    EncodeSettings s;
-    s.formatKey = QStringLiteral("WAV");
-    s.audioCodec = 0x10000;
-    return s;
-}
-
-void useSources(int sources)
-{
-    QRecordAreaInfo::instance().setSelectedSources(sources);
-    QRecordAreaInfo::instance().setValidSources(sources);
+    return settingsFor(QStringLiteral("WAV"), 0x10000);
 }
 
 qint16 left(const QByteArray& pcm, qsizetype frame)
