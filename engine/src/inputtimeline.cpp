@@ -169,6 +169,13 @@ void InputTimeline::addTo(float* mix, int64_t from, int64_t count) const
         dst[i] += src[i];
 }
 
+const float* InputTimeline::samplesAt(int64_t from, int64_t count) const
+{
+    if (from < m_start || from + count > bufferedEnd())
+        return nullptr;
+    return m_samples.data() + m_consumed + (from - m_start) * m_channels;
+}
+
 void InputTimeline::consumeTo(int64_t position)
 {
     if (position <= m_start)

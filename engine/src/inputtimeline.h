@@ -42,6 +42,9 @@ public:
     // Adds the input's samples over [from, from + count) to `mix` (interleaved). Positions the
     // input has not covered add nothing.
     void addTo(float* mix, int64_t from, int64_t count) const;
+    // The buffered samples over [from, from + count) when the input covers all of them, else
+    // null. Valid until the timeline changes.
+    const float* samplesAt(int64_t from, int64_t count) const;
     // Everything before `position` has been written: releases it. Samples that come for it
     // later are dropped.
     void consumeTo(int64_t position);

@@ -246,8 +246,8 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
         return false;
     // A monitor as the default source would record what the computer plays a second time.
     if (mode == Microphone && info.isMonitor) {
-        return fail(QStringLiteral("no microphone: the default input is a monitor (%1)")
-                        .arg(info.name));
+        return fail(
+            QStringLiteral("no microphone: the default input is a monitor (%1)").arg(info.name));
     }
     if (!connectStream(mode, info, deadlineUs))
         return false;
@@ -326,11 +326,18 @@ bool PulseCaptureEndpoint::checkAlive()
     return true;
 }
 
+// What is already here is handed out without a trip through the main loop; only when the
+// local queue is empty is the server's socket read (and the connection checked).
 int64_t PulseCaptureEndpoint::readableBytes()
 {
-    if (!checkAlive())
-        return -1;
-    const size_t size = pa_stream_readable_size(m_stream.get());
+    if (m_dead || !m_stream)
+        return checkAlive() ? 0 : -1;
+    size_t size = pa_stream_readable_size(m_stream.get());
+    if (size == 0 || size == size_t(-1)) {
+        if (!checkAlive())
+            return -1;
+        size = pa_stream_readable_size(m_stream.get());
+    }
     if (size == size_t(-1)) {
         fail(QStringLiteral("cannot read the capture stream: %1")
                  .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
@@ -439,8 +446,8 @@ bool PulseCaptureEndpoint::sourceAvailable(int mode, QString* reason)
     if (!probe.connectContext(deadlineUs) || !probe.querySource(mode, &info, deadlineUs))
         return failWith(probe.m_error);
     if (mode == Microphone && info.isMonitor) {
-        return failWith(QStringLiteral("no microphone: the default input is a monitor (%1)")
-                            .arg(info.name));
+        return failWith(
+            QStringLiteral("no microphone: the default input is a monitor (%1)").arg(info.name));
     }
     return true;
 }

@@ -138,11 +138,12 @@ bool QRecordAudioObject::capture()
     m_starting = false;
     emit emitStarted();
 
+    // The level is not measured here: 0 once, not a signal every 10 ms that says the same.
+    emit emitVolume(0);
     bool ok = true;
     while (ok && !m_stop) {
         if (waitForStop(std::chrono::milliseconds(kPollMs)))
             break;
-        emit emitVolume(0);
         ok = poll(*endpoint);
     }
     if (!ok)

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QTimerEvent>
 
 #include <cstring>
@@ -152,7 +153,10 @@ bool QRecordObject::start(const QString& path)
     m_openFailures.clear();
     startSources(useSystem, useMic, m_mixing);
     m_recordTimer = startTimer(kRecordTimeMs, Qt::CoarseTimer);
-    m_audioDataTimer = startTimer(kAudioDataMs, Qt::CoarseTimer);
+    // Level blocks are fetched only for a listener; 20 wake-ups a second for nobody cost CPU
+    // (the command line has no level display).
+    if (isSignalConnected(QMetaMethod::fromSignal(&QRecordObject::emitAudioData)))
+        m_audioDataTimer = startTimer(kAudioDataMs, Qt::CoarseTimer);
     return true;
 }
 

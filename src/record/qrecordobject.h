@@ -61,7 +61,8 @@ public:
 signals:
     void emitRecordTime(uint64_t);
     // The latest level block of the recorder and its length in 16-bit values; the pointer is
-    // valid only while the signal is delivered.
+    // valid only while the signal is delivered. Sent every 50 ms while a recording runs, if a
+    // receiver was connected when it started.
     void emitAudioData(unsigned char* data, int sps);
     void emitFinishRecordFile(QString path);
     void emitAudioRecordFail();
