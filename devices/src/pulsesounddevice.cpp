@@ -65,22 +65,18 @@ void PulseSoundDevice::onReady(pa_context* context)
         this);
     release(pa_context_subscribe(context, kWatchedEvents, nullptr, nullptr));
     requestServerInfo(context, true);
-    auto onSource = [](pa_context*, const pa_source_info* info, int eol, void* self) {
-        auto* device = static_cast<PulseSoundDevice*>(self);
-        if (info)
-            device->m_state.update(*info);
-        if (eol)
-            device->initialAnswerCame();
-    };
-    auto onSink = [](pa_context*, const pa_sink_info* info, int eol, void* self) {
-        auto* device = static_cast<PulseSoundDevice*>(self);
-        if (info)
-            device->m_state.update(*info);
-        if (eol)
-            device->initialAnswerCame();
-    };
-    release(pa_context_get_source_info_list(context, onSource, this));
-    release(pa_context_get_sink_info_list(context, onSink, this));
+    release(pa_context_get_source_info_list(context, &onInitialDevice<pa_source_info>, this));
+    release(pa_context_get_sink_info_list(context, &onInitialDevice<pa_sink_info>, this));
+}
+
+template <class Info>
+void PulseSoundDevice::onInitialDevice(pa_context*, const Info* info, int eol, void* self)
+{
+    auto* device = static_cast<PulseSoundDevice*>(self);
+    if (info)
+        device->m_state.update(*info);
+    if (eol)
+        device->initialAnswerCame();
 }
 
 void PulseSoundDevice::initialAnswerCame()

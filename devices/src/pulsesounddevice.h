@@ -78,6 +78,9 @@ private:
     // Asks for one device; its answer goes into the state, and one the state did not hold yet
     // raises the change flag.
     void requestDevice(pa_context* context, Kind kind, uint32_t index);
+    // One device of the lists asked for when the connection became ready.
+    template <class Info>
+    static void onInitialDevice(pa_context* context, const Info* info, int eol, void* self);
     // The server has done a change we asked for.
     static void onConfirmed(pa_context* context, int success, void* self);
     template <class Info>

@@ -84,6 +84,19 @@ inline bool makeNoise(const QString& path, double seconds, int seed)
         .ok();
 }
 
+// Writes `seconds` of stereo clicks, one single-sample click every `everyFrames` frames.
+inline bool makeClicks(const QString& path, double seconds, int everyFrames)
+{
+    return testmedia::run(QStringLiteral("ffmpeg"),
+                          {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                           QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("aevalsrc='if(lt(mod(n,%1),1),0.5,0)':s=44100:d=%2")
+                               .arg(everyFrames)
+                               .arg(seconds),
+                           QStringLiteral("-ac"), QStringLiteral("2"), path})
+        .ok();
+}
+
 // Where `recorded` holds the whole of `played`, unchanged and without a gap, apart from at most
 // kStartLossFrames of silence at its start: the lag, or -1 with *why.
 inline qsizetype locateWhole(const QByteArray& played, const QByteArray& recorded, QString* why)

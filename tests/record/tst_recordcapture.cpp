@@ -6,6 +6,7 @@
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
 #include "sessiontestutil.h"
+#include "smallfilesystem.h"
 #include "testmedia.h"
 
 #include <QElapsedTimer>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
-
-#include <sys/mount.h>
 
 namespace {
 
@@ -172,12 +171,7 @@ void TestRecordCapture::sourcesAlignByCaptureTime()
         DefaultSourceChange::remapOfMonitor(QStringLiteral("quillon_out"));
     QVERIFY(loop.changed());
     const QString clicks = m_dir.filePath(QStringLiteral("clicks.wav"));
-    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"),
-                           {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                            QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                            QStringLiteral("aevalsrc='if(lt(mod(n,11025),1),0.5,0)':s=44100:d=1"),
-                            QStringLiteral("-ac"), QStringLiteral("2"), clicks})
-                .ok());
+    QVERIFY(makeClicks(clicks, 1.0, 11025));
     QVector<qsizetype> offsets;
     for (int run = 0; run < 3; ++run) {
         QRecordObject session;
@@ -380,15 +374,9 @@ void TestRecordCapture::microphoneDisappears()
 void TestRecordCapture::diskFull()
 {
     useSources(QRecordAreaInfo::SystemAudio);
-    QTemporaryDir mountPoint;
-    QVERIFY(mountPoint.isValid());
-    const QByteArray target = QFile::encodeName(mountPoint.path());
-    if (::mount("quillon-test", target.constData(), "tmpfs", 0, "size=200k") != 0)
+    const SmallFileSystem mountPoint("size=200k");
+    if (!mountPoint.mounted())
         QSKIP("cannot mount a small tmpfs here");
-    struct Unmount {
-        QByteArray target;
-        ~Unmount() { ::umount2(target.constData(), MNT_DETACH); }
-    } unmount{target};
 
     QRecordObject session;
     session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));

@@ -2,6 +2,7 @@
 // the first and exits 0, or 1 when the first does not answer).
 
 #include "displayscale.h"
+#include "smallfilesystem.h"
 #include "testmedia.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/mount.h>
 #include <csignal>
 
 class TestStartup : public QObject {
@@ -103,15 +103,9 @@ void TestStartup::unusableLockFileStartsAnyway_data()
 void TestStartup::unusableLockFileStartsAnyway()
 {
     QFETCH(QString, folder);
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    const QByteArray target = QFile::encodeName(runtime.path());
-    if (::mount("quillon-test", target.constData(), "tmpfs", 0, "size=8k,mode=0700") != 0)
+    SmallFileSystem runtime("size=8k,mode=0700");
+    if (!runtime.mounted())
         QSKIP("cannot mount a small tmpfs here");
-    struct Unmount {
-        QByteArray target;
-        ~Unmount() { ::umount2(target.constData(), MNT_DETACH); }
-    } unmount{target};
     if (folder == QLatin1String("full")) {
         QFile filler(runtime.filePath(QStringLiteral("filler")));
         QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -119,8 +113,7 @@ void TestStartup::unusableLockFileStartsAnyway()
         while (filler.write(block) == block.size() && filler.flush()) {
         }
     } else {
-        QVERIFY(::mount(nullptr, target.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) ==
-                0);
+        QVERIFY(runtime.makeReadOnly());
     }
     QProcess recorder;
     recorder.setProcessChannelMode(QProcess::MergedChannels);

@@ -130,14 +130,7 @@ void TestSoakRecording::bothSourcesStayAligned()
         DefaultSourceChange::remapOfMonitor(QStringLiteral("quillon_out"));
     QVERIFY(loop.changed());
     const QString clicks = m_dir.filePath(QStringLiteral("clicks.wav"));
-    QVERIFY(
-        testmedia::run(
-            QStringLiteral("ffmpeg"),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-             QStringLiteral("aevalsrc='if(lt(mod(n,44100),1),0.5,0)':s=44100:d=%1").arg(seconds),
-             QStringLiteral("-ac"), QStringLiteral("2"), clicks})
-            .ok());
+    QVERIFY(makeClicks(clicks, seconds, 44100));
     QRecordObject session;
     session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
     const QString path = m_dir.filePath(QStringLiteral("both.wav"));
