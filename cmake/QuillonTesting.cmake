@@ -46,6 +46,10 @@ function(add_quillon_test name)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
+    if(T_SOAK)
+        # QtTest ends a test function after 5 minutes by itself; a soak test's take longer.
+        list(APPEND env "QTEST_FUNCTION_TIMEOUT=${T_TIMEOUT}000")
+    endif()
     set_tests_properties(${name} PROPERTIES LABELS "${labels}" ENVIRONMENT "${env}"
                                             TIMEOUT ${T_TIMEOUT})
 endfunction()

@@ -193,9 +193,11 @@ bool QRecordAudioObject::poll(CaptureEndpoint& endpoint)
     return true;
 }
 
-bool QRecordAudioObject::readAll(CaptureEndpoint& endpoint, int64_t readable)
+// Takes what the endpoint has; a poll gives up early when the capture is being stopped, the
+// final drain (`toEnd`) does not.
+bool QRecordAudioObject::readAll(CaptureEndpoint& endpoint, int64_t readable, bool toEnd)
 {
-    while (readable > 0 && !m_stop) {
+    while (readable > 0 && (toEnd || !m_stop)) {
         const void* data = nullptr;
         int64_t frames = 0;
         if (!endpoint.peek(&data, &frames))
@@ -269,10 +271,11 @@ void QRecordAudioObject::resolveTiming(CaptureEndpoint& endpoint, bool final)
 // the source was lost).
 void QRecordAudioObject::finishCapture(CaptureEndpoint& endpoint, bool ok)
 {
+    // What was captured up to now, also since the last poll: part of it is before the stop.
     if (ok && m_began) {
         const int64_t readable = endpoint.readableBytes();
         if (readable > 0 && m_active)
-            readAll(endpoint, readable);
+            readAll(endpoint, readable, true);
     }
     if (!m_held.isEmpty())
         resolveTiming(endpoint, true);

@@ -96,7 +96,7 @@ private:
     bool capture();
     bool setUp(CaptureEndpoint* endpoint);
     bool poll(CaptureEndpoint& endpoint);
-    bool readAll(CaptureEndpoint& endpoint, int64_t readable);
+    bool readAll(CaptureEndpoint& endpoint, int64_t readable, bool toEnd = false);
     void discardAll(CaptureEndpoint& endpoint, int64_t readable);
     void takePacket(const void* data, int64_t frames);
     void resolveTiming(CaptureEndpoint& endpoint, bool final);

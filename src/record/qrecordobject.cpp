@@ -106,6 +106,30 @@ void QRecordObject::killTimers()
     m_recordTimer = m_audioDataTimer = 0;
 }
 
+// Opens the recorder on `path` with the current settings and starts its thread. False (with
+// lastError()) when the file cannot be written or the encoder refuses the parameters.
+bool QRecordObject::openOutput(const QString& path)
+{
+    const int32_t params = makeEncodeParams(m_mixing);
+    const QByteArray format = m_settings.formatKey.toUtf8();
+    const bool opened =
+        OpenRecorder(m_recorder, path.toUtf8().constData(), format.constData(), params) != 0;
+    ReleaseEncodeParams(params);
+    if (!opened) {
+        m_lastError =
+            QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(BriscaLastError()));
+        return false;
+    }
+    if (StartRecorder(m_recorder) != 1) {
+        m_lastError = QStringLiteral("the recorder does not start: %1")
+                          .arg(QString::fromUtf8(BriscaLastError()));
+        CloseRecorder(m_recorder);
+        QFile::remove(path);
+        return false;
+    }
+    return true;
+}
+
 bool QRecordObject::start(const QString& path)
 {
     if (m_recording) {
@@ -128,23 +152,8 @@ bool QRecordObject::start(const QString& path)
     m_mixing = useSystem && useMic;
 
     takeSettingsFromCurrentFormat();
-    const int32_t params = makeEncodeParams(m_mixing);
-    const QByteArray format = m_settings.formatKey.toUtf8();
-    const bool opened =
-        OpenRecorder(m_recorder, path.toUtf8().constData(), format.constData(), params) != 0;
-    ReleaseEncodeParams(params);
-    if (!opened) {
-        m_lastError =
-            QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(BriscaLastError()));
+    if (!openOutput(path))
         return false;
-    }
-    if (StartRecorder(m_recorder) != 1) {
-        m_lastError = QStringLiteral("the recorder does not start: %1")
-                          .arg(QString::fromUtf8(BriscaLastError()));
-        CloseRecorder(m_recorder);
-        QFile::remove(path);
-        return false;
-    }
     m_recording = true;
     m_path = path;
     m_stopping = false;

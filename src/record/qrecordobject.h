@@ -72,6 +72,7 @@ protected:
 
 private:
     int32_t makeEncodeParams(bool mixing) const;
+    bool openOutput(const QString& path);
     void startSources(bool useSystem, bool useMic, bool mixing);
     void stopSources(int64_t stopAtUs = 0);
     void killTimers();
