@@ -40,7 +40,7 @@ fuzz: deps
 	tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 soak: build
-	cd $(BUILD) && ctest --output-on-failure -L soak
+	cd $(BUILD) && ctest --output-on-failure -C soak -L soak
 
 bench: build
 	for b in bench/*.sh; do echo "== $$b"; BUILD=$(BUILD) bash $$b || exit 1; done

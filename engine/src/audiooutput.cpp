@@ -84,8 +84,8 @@ const AVOutputFormat* muxerForKey(const std::string& key)
         const char* key;
         const char* muxer;
     } kMuxers[] = {
-        {"MP3", "mp3"}, {"M4A", "ipod"}, {"MP4", "mp4"},  {"OGG", "ogg"},  {"OPUS", "opus"},
-        {"FLAC", "flac"}, {"WAV", "wav"}, {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
+        {"MP3", "mp3"},   {"M4A", "ipod"}, {"MP4", "mp4"}, {"OGG", "ogg"}, {"OPUS", "opus"},
+        {"FLAC", "flac"}, {"WAV", "wav"},  {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
     };
     const std::string k = upper(key);
     for (const auto& m : kMuxers) {
@@ -97,11 +97,20 @@ const AVOutputFormat* muxerForKey(const std::string& key)
 
 AudioOutput::AudioOutput() = default;
 
-AudioOutput::~AudioOutput() { close(); }
+AudioOutput::~AudioOutput()
+{
+    close();
+}
 
-int AudioOutput::rateHz() const { return m_codec ? m_codec->sample_rate : 0; }
+int AudioOutput::rateHz() const
+{
+    return m_codec ? m_codec->sample_rate : 0;
+}
 
-int AudioOutput::channels() const { return m_codec ? m_codec->ch_layout.nb_channels : 0; }
+int AudioOutput::channels() const
+{
+    return m_codec ? m_codec->ch_layout.nb_channels : 0;
+}
 
 bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsObject& params,
                               std::string* error)
@@ -110,8 +119,8 @@ bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsOb
     if (!params.encoderName.empty())
         codec = avcodec_find_encoder_by_name(params.encoderName.c_str());
     if (!codec) {
-        const AVCodecID id = params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec)
-                                                   : format->audio_codec;
+        const AVCodecID id =
+            params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec) : format->audio_codec;
         codec = avcodec_find_encoder(id);
     }
     if (!codec || codec->type != AVMEDIA_TYPE_AUDIO) {
@@ -130,8 +139,8 @@ bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsOb
     }
     const int channels = params.channels > 0 ? params.channels : 2;
     if (!chooseLayout(codec, channels, &m_codec->ch_layout)) {
-        *error = std::string(codec->name) + " cannot encode " + std::to_string(channels) +
-                 " channels";
+        *error =
+            std::string(codec->name) + " cannot encode " + std::to_string(channels) + " channels";
         return false;
     }
     m_codec->sample_rate = chooseRate(codec, params.rateHz > 0 ? params.rateHz : 44100);
@@ -214,8 +223,9 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     m_headerWritten = true;
     avio_flush(m_format->pb);
     if (name == "wav" || name == "aiff")
-        m_patcher = HeaderPatcher::create(path, name, m_codec->ch_layout.nb_channels *
-                                          av_get_bytes_per_sample(m_codec->sample_fmt));
+        m_patcher = HeaderPatcher::create(
+            path, name,
+            m_codec->ch_layout.nb_channels * av_get_bytes_per_sample(m_codec->sample_fmt));
 
     AVChannelLayout layout{};
     av_channel_layout_copy(&layout, &m_codec->ch_layout);
@@ -226,8 +236,8 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     if (rc >= 0)
         rc = swr_init(swr);
     m_swr.reset(swr);
-    m_fifo.reset(av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels,
-                                     m_frameSize * 4));
+    m_fifo.reset(
+        av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels, m_frameSize * 4));
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (rc < 0 || !m_fifo || !m_frame || !m_packet) {
@@ -254,20 +264,26 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
     if (!m_codec || count <= 0)
         return m_codec != nullptr;
     const uint8_t* in[1] = {reinterpret_cast<const uint8_t*>(samples)};
-    uint8_t** converted = nullptr;
-    int lineSize = 0;
-    if (av_samples_alloc_array_and_samples(&converted, &lineSize, m_codec->ch_layout.nb_channels,
-                                           count, m_codec->sample_fmt, 0) < 0) {
-        *error = "out of memory";
-        return false;
+    // The conversion buffer is kept from one call to the next.
+    if (count > m_convertedCapacity) {
+        if (m_converted)
+            av_freep(&m_converted[0]);
+        av_freep(&m_converted);
+        int lineSize = 0;
+        m_convertedCapacity = 0;
+        if (av_samples_alloc_array_and_samples(&m_converted, &lineSize,
+                                               m_codec->ch_layout.nb_channels, count,
+                                               m_codec->sample_fmt, 0) < 0) {
+            *error = "out of memory";
+            return false;
+        }
+        m_convertedCapacity = count;
     }
-    const int produced = swr_convert(m_swr.get(), converted, count, in, count);
+    const int produced = swr_convert(m_swr.get(), m_converted, count, in, count);
     bool ok = produced >= 0;
     if (ok && produced > 0)
-        ok = av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void**>(converted), produced) ==
+        ok = av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void**>(m_converted), produced) ==
              produced;
-    av_freep(&converted[0]);
-    av_freep(&converted);
     if (!ok) {
         *error = "cannot queue samples for the encoder";
         return false;
@@ -285,8 +301,8 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
 bool AudioOutput::encodeFifo(bool final, std::string* error)
 {
     const AVCodec* codec = m_codec->codec;
-    const bool shortLast = codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    const bool shortLast =
+        codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
     for (;;) {
         const int available = av_audio_fifo_size(m_fifo.get());
         if (available == 0 || (available < m_frameSize && !final))
@@ -388,6 +404,10 @@ void AudioOutput::close()
         m_patcher.reset();
     }
     m_stream = nullptr;
+    if (m_converted)
+        av_freep(&m_converted[0]);
+    av_freep(&m_converted);
+    m_convertedCapacity = 0;
     m_codec.reset();
     m_swr.reset();
     m_fifo.reset();

@@ -1,5 +1,6 @@
 #include "levelmeter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -22,22 +23,28 @@ void LevelMeter::reset(int rateHz, int channels)
 void LevelMeter::feed(const float* samples, int count, int64_t position)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_ring.empty())
+    const size_t size = m_ring.size();
+    if (size == 0 || count <= 0)
         return;
-    for (int i = 0; i < count; ++i) {
+    // Only the newest `size` samples can stay in the ring.
+    const size_t skip = size_t(count) > size ? size_t(count) - size : 0;
+    size_t at = (m_next + m_filled) % size;
+    const float scale = 65535.0f / float(m_channels);
+    for (size_t i = skip; i < size_t(count); ++i) {
+        const float* frame = samples + i * size_t(m_channels);
         float sum = 0.0f;
         for (int c = 0; c < m_channels; ++c)
-            sum += samples[size_t(i) * m_channels + c];
-        const float level = std::fabs(sum / float(m_channels)) * 65535.0f;
-        m_ring[(m_next + m_filled) % m_ring.size()] =
-            uint16_t(level >= 65535.0f ? 65535.0f : level);
-        if (m_filled < m_ring.size())
-            ++m_filled;
-        else
-            m_next = (m_next + 1) % m_ring.size();
+            sum += frame[c];
+        const float level = std::fabs(sum) * scale;
+        m_ring[at] = uint16_t(level >= 65535.0f ? 65535.0f : level);
+        if (++at == size)
+            at = 0;
     }
+    const size_t added = size_t(count) - skip;
+    m_filled = std::min(size, m_filled + added);
+    m_next = (at + size - m_filled) % size;
     m_endPosition = position + count;
-    m_fresh = count > 0 || m_fresh;
+    m_fresh = true;
 }
 
 uint8_t* LevelMeter::takeBlock()
@@ -59,12 +66,17 @@ uint8_t* LevelMeter::takeBlock()
     std::memcpy(block + 16, &firstUs, 8);
     std::memcpy(block + 24, &bytes, 4);
     std::memcpy(block + 40, &bytes, 4);
-    auto* levels = reinterpret_cast<uint16_t*>(block + BRISCA_LEVEL_HEADER_BYTES);
-    for (size_t i = 0; i < m_filled; ++i)
-        levels[i] = m_ring[(m_next + i) % m_ring.size()];
+    // The ring from its oldest level on, in at most two runs.
+    uint8_t* levels = block + BRISCA_LEVEL_HEADER_BYTES;
+    const size_t first = std::min(m_filled, m_ring.size() - m_next);
+    std::memcpy(levels, m_ring.data() + m_next, first * 2);
+    std::memcpy(levels + first * 2, m_ring.data(), (m_filled - first) * 2);
     return block;
 }
 
-void LevelMeter::releaseBlock(const uint8_t* block) { std::free(const_cast<uint8_t*>(block)); }
+void LevelMeter::releaseBlock(const uint8_t* block)
+{
+    std::free(const_cast<uint8_t*>(block));
+}
 
 }  // namespace brisca
