@@ -128,6 +128,14 @@ int32_t IsPlaybackFinished(int32_t player)
     return GetPlayerState(player) == BRISCA_PLAYER_FINISHED ? 1 : 0;
 }
 
+int32_t SetPlayerEndPosition(int32_t player, int64_t endUs)
+{
+    std::shared_ptr<Player> p = playerOf(player);
+    if (p)
+        p->setEndPosition(endUs);
+    return p ? 1 : 0;
+}
+
 int32_t PlayerSeek(int32_t player, int64_t positionUs)
 {
     return act(player, [&](Player& p, std::string* e) { return p.seek(positionUs, e); });

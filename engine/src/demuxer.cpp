@@ -28,7 +28,7 @@ bool Demuxer::open(const std::string& path, std::string* error)
     int rc = avformat_open_input(&format, path.c_str(), nullptr, nullptr);
     if (rc < 0) {
         *error = "open '" + path + "': " +
-                 (rc == AVERROR_INVALIDDATA ? std::string("not a media file we can read")
+                 (rc == AVERROR_INVALIDDATA ? std::string("not a media file, or damaged beyond reading")
                                             : errorText(rc));
         return false;
     }

@@ -288,6 +288,19 @@ bool Player::applyEffectsLocked(std::string* error)
     return m_state == BRISCA_PLAYER_FINISHED || seekLocked(heard, true, error);
 }
 
+void Player::setEndPosition(int64_t endUs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_endSample = endUs > 0 ? endUs * m_rate / 1000000 : 0;
+    // Moving the end back past what was sent already: what was sent beyond it is dropped.
+    if (m_endSample > 0 && m_state != BRISCA_PLAYER_CLOSED &&
+        m_baseSample + m_written > m_endSample) {
+        std::string error;
+        seekLocked(positionLocked(), true, &error);
+    }
+    m_wake.notify_all();
+}
+
 void Player::setRendererVolume(int percent)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -324,6 +337,12 @@ void Player::failLocked(const std::string& message)
         m_sink->flush();
 }
 
+void Player::endOfSound()
+{
+    m_sourceEnded = true;
+    m_sink->endOfStream();
+}
+
 // Takes the next frame of the chain into m_pending; false at the end or on failure.
 bool Player::pullFrame()
 {
@@ -340,8 +359,7 @@ bool Player::pullFrame()
             failLocked(change);
             return false;
         }
-        m_sourceEnded = true;
-        m_sink->endOfStream();
+        endOfSound();
         return false;
     }
     const size_t n = size_t(m_frame->nb_samples) * size_t(m_channels);
@@ -365,8 +383,13 @@ bool Player::writeSome(std::unique_lock<std::mutex>& lock)
     while (room > 0 && m_state == BRISCA_PLAYER_PLAYING) {
         if (m_pendingOffset * size_t(m_channels) >= m_pending.size() && !pullFrame())
             return m_state != BRISCA_PLAYER_FAILED;
-        const int64_t available =
-            int64_t(m_pending.size() / size_t(m_channels) - m_pendingOffset);
+        int64_t available = int64_t(m_pending.size() / size_t(m_channels) - m_pendingOffset);
+        if (m_endSample > 0)
+            available = std::min(available, m_endSample - (m_baseSample + m_written));
+        if (available <= 0) {
+            endOfSound();
+            return true;
+        }
         const int64_t n = std::min(room, available);
         const float* data = m_pending.data() + m_pendingOffset * size_t(m_channels);
         std::string error;

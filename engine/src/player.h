@@ -55,6 +55,8 @@ public:
 
     int64_t durationUs();
     int64_t positionUs();
+    // 0 = the end of the file.
+    void setEndPosition(int64_t endUs);
 
     bool setEffectLevel(int EffectSettings::*level, int percent, std::string* error);
     bool setEqualizer(std::vector<EqualizerBand> bands, std::string* error);
@@ -68,6 +70,7 @@ private:
     // Called with m_mutex held.
     bool writeSome(std::unique_lock<std::mutex>& lock);
     bool pullFrame();
+    void endOfSound();
     void waitForDrain(std::unique_lock<std::mutex>& lock);
     bool seekLocked(int64_t positionUs, bool exact, std::string* error);
     bool applyEffectsLocked(std::string* error);
@@ -102,6 +105,7 @@ private:
     bool m_sourceEnded = false;
     bool m_levelsOn = false;
     int64_t m_intervalUs = 50000;
+    int64_t m_endSample = 0;  // 0 = the end of the file
     int64_t m_asyncToleranceUs = -1;  // >= 0 while scrubbing
     int64_t m_pendingSeekUs = -1;
     bool m_stepPaused = false;

@@ -82,6 +82,7 @@ bool CAVConverter::StartConvert(const char* source, const char* target,
         return false;
     }
     m_settings = std::make_unique<OutputSettings>(settings);
+    m_hasLoudness = m_copied = false;
     m_source = source;
     m_target = target;
     m_stop = false;
@@ -183,6 +184,8 @@ void CAVConverter::finish()
     if (m_stop.load()) {
         send(0, ConvertStopped);
     } else if (state == BRISCA_CONVERTER_DONE) {
+        m_hasLoudness = GetConverterLoudness(m_converter, &m_measuredLufs, &m_finalLufs) != 0;
+        m_copied = GetConverterCopied(m_converter) != 0;
         releaseEngine();
         QString error;
         if (writeAudioTags(QString::fromStdString(m_target), m_settings->tagsToWrite(), &error)) {
@@ -220,6 +223,13 @@ void CAVConverter::StopConvert()
     releaseEngine();
     m_user = nullptr;
     m_callback = nullptr;
+}
+
+bool CAVConverter::loudness(double* measuredLufs, double* finalLufs) const
+{
+    *measuredLufs = m_measuredLufs;
+    *finalLufs = m_finalLufs;
+    return m_hasLoudness;
 }
 
 QString CAVConverter::lastError() const

@@ -28,6 +28,12 @@ public:
     void StopConvert() override;
     QString lastError() const override;
 
+    // After a finished conversion with loudness normalisation: the measured loudness of the
+    // source range and that of the result (LUFS). False otherwise.
+    bool loudness(double* measuredLufs, double* finalLufs) const;
+    // Whether the finished conversion copied the compressed frames.
+    bool copied() const { return m_copied; }
+
     // The progress percentage for the engine's time and duration (truncated, at most 100).
     static uint32_t progressPercent(int64_t timeUs, int64_t durationUs);
 
@@ -74,4 +80,9 @@ private:
     std::thread m_worker;
     mutable std::mutex m_errorMutex;
     QString m_error;
+    // Results kept from the engine before it is released (read after the finished state).
+    bool m_hasLoudness = false;
+    double m_measuredLufs = 0;
+    double m_finalLufs = 0;
+    bool m_copied = false;
 };

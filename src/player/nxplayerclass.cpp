@@ -49,6 +49,11 @@ bool NxPlayerClass::seek(uint64_t positionUs)
 
 bool NxPlayerClass::isFinished() { return m_handle && IsPlaybackFinished(m_handle) != 0; }
 
+bool NxPlayerClass::setEndPosition(uint64_t endUs)
+{
+    return m_handle && SetPlayerEndPosition(m_handle, int64_t(endUs)) != 0;
+}
+
 uint64_t NxPlayerClass::position()
 {
     return m_handle ? uint64_t(std::max<int64_t>(0, GetPlayerPosition(m_handle))) : 0;

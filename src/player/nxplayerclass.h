@@ -26,6 +26,8 @@ public:
     bool close();
     bool seek(uint64_t positionUs);
     bool isFinished();
+    // Playback ends exactly there (0 = the end of the file).
+    bool setEndPosition(uint64_t endUs);
     uint64_t position();
     uint64_t duration();
     bool stepFrame(int32_t direction);

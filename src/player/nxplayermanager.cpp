@@ -66,6 +66,7 @@ bool NxPlayerManager::open(const QString& path, int a, int b, int mode)
     m_streamInfo->SelectDiscTitle(0);
     m_player->setPreviewMode(mode);
     m_player->setUpdateInterval(kUpdateIntervalUs);
+    applyEnd();
     m_player->seek(m_rangeStart);
     m_screenTimer->start(kScreenTickMs);
     m_player->setSoundVolume(m_soundVolume);
@@ -105,6 +106,13 @@ void NxPlayerManager::applyEffectsToPlayer()
     m_player->setEffectLevelB(m_effects.levelB);
     m_player->setEffectLevelC(m_effects.levelC);
     m_player->setEqualizer(m_effects.eqFrequencies, m_effects.eqGains);
+}
+
+void NxPlayerManager::applyEnd()
+{
+    if (!m_player || !m_player->handle())
+        return;
+    m_player->setEndPosition(m_segmentPlaying ? m_segmentEnd : m_rangeActive ? m_rangeEnd : 0);
 }
 
 uint64_t NxPlayerManager::durationOfRange()
@@ -183,12 +191,14 @@ void NxPlayerManager::pausePlay()
 void NxPlayerManager::onPause()
 {
     m_segmentPlaying = false;
+    applyEnd();
     pausePlay();
 }
 
 void NxPlayerManager::onStop()
 {
     m_segmentPlaying = false;
+    applyEnd();
     if (!m_player || !m_player->handle() || !m_player->stop())
         return;
     m_player->seek(m_rangeStart);
@@ -214,12 +224,14 @@ void NxPlayerManager::updateTime()
         return;
     const uint64_t position = m_player->position();
     const uint64_t duration = durationOfRange();
-    if (m_segmentPlaying && position > m_segmentEnd) {
+    // The engine stops exactly at the segment's end (applyEnd), so "reached" is ">=".
+    if (m_segmentPlaying && position >= m_segmentEnd) {
+        m_segmentPlaying = false;
+        applyEnd();
         m_player->seek(m_segmentEnd);
         const uint64_t rel = m_segmentEnd - std::min(m_segmentEnd, m_rangeStart);
         emit emitPlayProgress(duration ? double(rel) / double(duration) : 0.0);
         emitTimes(rel);
-        m_segmentPlaying = false;
         pausePlay();
         emit emitTrimPlayState(false);
         return;
@@ -315,6 +327,7 @@ void NxPlayerManager::onTrimPlay(float startPos, float endPos)
         if (m_player)
             m_player->seek(m_segmentStart);
     }
+    applyEnd();
     onPlay();
     emit emitPlayState(true);
     emit emitTrimPlayState(true);
@@ -336,6 +349,7 @@ void NxPlayerManager::step(bool next, bool isSeek, float pos)
         return;
     if (!m_player->isStepPaused()) {
         m_segmentPlaying = false;
+        applyEnd();
         pausePlay();
         emit emitTrimPlayState(false);
     }

@@ -110,6 +110,8 @@ private:
     void decideMode();
     void releasePlayer();
     void applyEffectsToPlayer();
+    // The engine ends playback exactly at the segment end or the range end.
+    void applyEnd();
     void step(bool next, bool isSeek, float pos);
     uint64_t relative(uint64_t positionUs) const;
 

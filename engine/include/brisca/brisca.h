@@ -297,6 +297,9 @@ BRISCA_API int32_t PlayerPause(int32_t player);
 /* Stops and rewinds to 0. */
 BRISCA_API int32_t PlayerStop(int32_t player);
 BRISCA_API int32_t IsPlaybackFinished(int32_t player);
+/* Where playback ends: the sound stops exactly there and the player becomes finished, as at
+ * the end of the file. 0 = the end of the file. */
+BRISCA_API int32_t SetPlayerEndPosition(int32_t player, int64_t endUs);
 /* Lands on the exact sample; while playing, sound goes on from there. */
 BRISCA_API int32_t PlayerSeek(int32_t player, int64_t positionUs);
 /* Scrubbing: until EndPlayerAsyncSeek, PlayerSeek returns at once, only the latest target is
