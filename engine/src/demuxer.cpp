@@ -26,16 +26,16 @@ bool Demuxer::open(const std::string& path, std::string* error)
     format->interrupt_callback.opaque = this;
     // avformat_open_input frees the context on failure.
     int rc = avformat_open_input(&format, path.c_str(), nullptr, nullptr);
-    if (rc < 0) {
-        *error = "open '" + path + "': " +
-                 (rc == AVERROR_INVALIDDATA ? std::string("not a media file, or damaged beyond reading")
-                                            : errorText(rc));
-        return false;
+    if (rc >= 0) {
+        m_format.reset(format);
+        rc = avformat_find_stream_info(format, nullptr);
     }
-    m_format.reset(format);
-    rc = avformat_find_stream_info(format, nullptr);
     if (rc < 0) {
-        *error = "read '" + path + "': " + errorText(rc);
+        // Probing garbage ends in "invalid data" or, from some demuxers, "invalid argument".
+        const bool garbage = rc == AVERROR_INVALIDDATA || rc == AVERROR(EINVAL);
+        *error = "open '" + path + "': " +
+                 (garbage ? std::string("not a media file, or damaged beyond reading")
+                          : errorText(rc));
         close();
         return false;
     }
