@@ -69,6 +69,13 @@ int run(const QStringList& args)
         return cli::fail(QStringLiteral("play: %1").arg(problem));
 
     NxPlayerManager player;
+    int exitCode = 0;
+    // Before the sound server sees the stream: an interrupt from then on stops cleanly.
+    cli::watchInterrupts([&] {
+        exitCode = 130;
+        player.closePlay();
+        QCoreApplication::exit(130);
+    });
     player.setSoundVolume(o.volume);
     if (!o.gains.isEmpty()) {
         VEEditConfig effects;
@@ -78,13 +85,14 @@ int run(const QStringList& args)
         effects.eqGains = o.gains;
         player.applyEffects(effects);
     }
-    if (!player.open(o.path, 0, -1, 0))
+    if (!player.open(o.path, 0, -1, 0)) {
+        cli::stopWatchingInterrupts();
         return cli::fail(QStringLiteral("play: %1").arg(player.lastError()));
+    }
     if (o.startUs > 0 || o.lengthUs > 0)
         player.onTrim(uint64_t(o.startUs), uint64_t(o.lengthUs > 0 ? o.startUs + o.lengthUs : 0));
 
     const bool tty = ::isatty(STDERR_FILENO);
-    int exitCode = 0;
     bool started = false;
     QObject::connect(&player, &NxPlayerManager::emitPlayTime, &player, [&](const QString& t) {
         if (tty && started)
@@ -103,13 +111,8 @@ int run(const QStringList& args)
         }
     });
     failureWatch.start(200);
-    cli::watchInterrupts([&] {
-        exitCode = 130;
-        player.closePlay();
-        QCoreApplication::exit(130);
-    });
     player.onPlay();
-    if (player.player()->state() != BRISCA_PLAYER_PLAYING) {
+    if (player.player()->state() == BRISCA_PLAYER_FAILED) {
         cli::stopWatchingInterrupts();
         return cli::fail(QStringLiteral("play: %1").arg(player.player()->errorText()));
     }

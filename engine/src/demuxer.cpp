@@ -28,7 +28,11 @@ bool Demuxer::open(const std::string& path, std::string* error)
     int rc = avformat_open_input(&format, path.c_str(), nullptr, nullptr);
     if (rc >= 0) {
         m_format.reset(format);
-        rc = avformat_find_stream_info(format, nullptr);
+        // FFmpeg reads any text as ANSI art ("tty") and its own metadata files as media; for
+        // a sound program both are just not media.
+        const std::string name = format->iformat->name;
+        rc = name == "tty" || name == "ffmetadata" ? AVERROR_INVALIDDATA
+                                                   : avformat_find_stream_info(format, nullptr);
     }
     if (rc < 0) {
         // Probing garbage ends in "invalid data" or, from some demuxers, "invalid argument".

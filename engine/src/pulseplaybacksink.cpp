@@ -210,6 +210,7 @@ bool PulsePlaybackSink::write(const float* samples, int64_t frames, std::string*
         *error = "sound server: " + serverError();
         return false;
     }
+    m_writtenSinceFlush += frames;
     return true;
 }
 
@@ -218,10 +219,11 @@ int64_t PulsePlaybackSink::queuedFrames()
     LoopLock lock(m_loop);
     pa_usec_t latency = 0;
     int negative = 0;
-    if (m_drained)
+    if (m_drained || !m_stream)
         return 0;
-    if (!m_stream || pa_stream_get_latency(m_stream, &latency, &negative) < 0)
-        return 0;
+    // Before the server's first timing report the latency is unknown: nothing was heard yet.
+    if (pa_stream_get_latency(m_stream, &latency, &negative) < 0)
+        return m_writtenSinceFlush;
     return negative ? 0 : int64_t(latency) * m_rate / 1000000;
 }
 
@@ -229,6 +231,7 @@ void PulsePlaybackSink::flush()
 {
     LoopLock lock(m_loop);
     cancelDrain();
+    m_writtenSinceFlush = 0;
     if (m_stream) {
         if (pa_operation* op = pa_stream_flush(m_stream, nullptr, nullptr))
             pa_operation_unref(op);

@@ -61,6 +61,7 @@ private:
     int m_volume = 100;
     pa_operation* m_drain = nullptr;  // the pending drain after endOfStream()
     bool m_drained = false;
+    int64_t m_writtenSinceFlush = 0;
 
     std::mutex m_wakeMutex;
     std::condition_variable m_wakeChanged;
