@@ -1,7 +1,7 @@
 #!/bin/bash
 # The converter against the ffmpeg CLI on the same 10-minute MP3 (content over the whole
 # band), each pair run interleaved ROUNDS times so that the machine's load falls on both:
-#   cut      2 minutes from 4:00, re-encoded to MP3
+#   cut      2 minutes from 4:00, re-encoded to MP3 (a fifth from 40 % for other lengths)
 #   cut+eq   the same with +10 dB at 1 kHz (ffmpeg gets the same filters ours builds)
 #   copy     the same 2 minutes losslessly (ffmpeg -c copy)
 #   m4a      the whole file to M4A/AAC
@@ -9,26 +9,13 @@
 # CPU time per task, and last "worst ratio: X".
 # Environment: BUILD (build folder, default build), BENCH_MINUTES (default 10), ROUNDS (3).
 set -u
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build=$root/$build ;; esac
-quillon=$build/bin/quillon
+source "$(dirname "$0")/common.sh"
+bench_init convert ffmpeg
 minutes=${BENCH_MINUTES:-10}
 rounds=${ROUNDS:-3}
-[ -x "$quillon" ] || { echo "convert.sh: $quillon not built" >&2; exit 1; }
-for tool in ffmpeg /usr/bin/time; do
-    command -v "$tool" >/dev/null || { echo "convert.sh: $tool missing" >&2; exit 1; }
-done
-
-work=$(mktemp -d /tmp/quillon-bench-convert.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-seconds=$((minutes * 60))
 src=$work/source.mp3
-ffmpeg -v error -y -f lavfi \
-    -i "aevalsrc=0.3*sin(2*PI*(220+200*sin(0.2*PI*t))*t)+0.2*sin(6000*PI*t):s=44100:d=$seconds" \
-    -f lavfi -i "anoisesrc=c=pink:a=0.1:r=44100:d=$seconds" \
-    -filter_complex amix=inputs=2:normalize=0 -ac 2 -c:a libmp3lame -b:a 192k "$src" || exit 1
+bench_music $((minutes * 60)) "$src"
+cut_start=$((minutes * 24)) cut_length=$((minutes * 12))
 
 # The filters our engine builds for a lone +10 dB band at 1 kHz (its neighbours 600 Hz and
 # 3 kHz set its width) followed by the limiter.
@@ -37,7 +24,8 @@ eq_filter="$eq_filter,alimiter=limit=0.891251:level=0:latency=1:attack=5:release
 
 # Sets cmd to the command of a task: command_for quillon|ffmpeg TASK OUTPUT_BASE.
 command_for() {
-    local cut=(--start 240 --length 120) f=(ffmpeg -nostdin -v error -y -ss 240 -t 120 -i "$src")
+    local cut=(--start "$cut_start" --length "$cut_length")
+    local f=(ffmpeg -nostdin -v error -y -ss "$cut_start" -t "$cut_length" -i "$src")
     case $1:$2 in
     quillon:cut) cmd=("$quillon" convert "$src" "$3.mp3" "${cut[@]}") ;;
     quillon:cut+eq) cmd=("$quillon" convert "$src" "$3.mp3" "${cut[@]}" --eq 0,0,0,0,10,0,0,0,0,0) ;;

@@ -10,36 +10,12 @@
 # Uses the sound server in PULSE_SERVER when it answers, otherwise starts a private one.
 # Environment: BUILD (build folder, default build), BENCH_SECONDS (played length, default 60).
 set -u
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build=$root/$build ;; esac
-quillon=$build/bin/quillon
+source "$(dirname "$0")/common.sh"
+bench_init play ffmpeg pacat pactl ffplay mpv
 seconds=${BENCH_SECONDS:-60}
-[ -x "$quillon" ] || { echo "play.sh: $quillon not built" >&2; exit 1; }
-for tool in ffmpeg pacat pactl ffplay mpv /usr/bin/time; do
-    command -v "$tool" >/dev/null || { echo "play.sh: $tool missing" >&2; exit 1; }
-done
-
-work=$(mktemp -d /tmp/quillon-bench-play.XXXXXX)
-private_server=
-cleanup() {
-    [ -n "$private_server" ] && "$root/tests/harness/pulse-server.sh" stop "$work/pulse" >/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-if ! pactl info >/dev/null 2>&1; then
-    "$root/tests/harness/pulse-server.sh" start "$work/pulse" >/dev/null || exit 1
-    private_server=1
-    export PULSE_SERVER=unix:$work/pulse/native PULSE_RUNTIME_PATH=$work/pulse/runtime
-    export PULSE_STATE_PATH=$work/pulse/state
-fi
-
+bench_sound_server
 src=$work/played.mp3
-ffmpeg -v error -y -f lavfi \
-    -i "aevalsrc=0.3*sin(2*PI*(220+200*sin(0.2*PI*t))*t)+0.2*sin(6000*PI*t):s=44100:d=$seconds" \
-    -f lavfi -i "anoisesrc=c=pink:a=0.1:r=44100:d=$seconds" \
-    -filter_complex amix=inputs=2:normalize=0 -ac 2 -c:a libmp3lame -b:a 192k "$src" || exit 1
+bench_music "$seconds" "$src"
 
 tfmt='%U %S'
 /usr/bin/time -f "$tfmt" -o "$work/quillon.time" "$quillon" play "$src" 2>"$work/quillon.log" &

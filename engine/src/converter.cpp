@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "audiooutput.h"
 #include "muxer.h"
@@ -268,83 +269,95 @@ bool Converter::runEncode(std::string* error)
            muxer.writeHeader(targetTags(), error) && encodeRange(muxer, error);
 }
 
+// Runs the range through the chain (effects, then `tail`) and hands each frame to onFrame
+// with the samples delivered before it; the last frame is cut at the range's end. Returns the
+// samples delivered, or -1 on failure or cancel.
+int64_t Converter::forEachFrame(const EffectSettings& effects, const std::string& tail,
+                                int frameSize, int rateHz,
+                                const std::function<bool(AVFrame*, int64_t)>& onFrame,
+                                std::string* error)
+{
+    if (!m_audio.setChain(effects, tail, frameSize, error) || !m_audio.seek(m_startUs, true, error))
+        return -1;
+    const int64_t want = m_lengthUs > 0 ? m_lengthUs * rateHz / 1000000 : -1;
+    FramePtr frame(av_frame_alloc());
+    int64_t done = 0;
+    while (want < 0 || done < want) {
+        if (m_cancel.load())
+            return -1;
+        const int r = m_audio.next(frame.get(), error);
+        if (r < 0)
+            return -1;
+        if (r == 0)
+            break;
+        if (want >= 0 && done + frame->nb_samples > want)
+            frame->nb_samples = int(want - done);
+        const int n = frame->nb_samples;
+        const bool ok = onFrame(frame.get(), done);
+        av_frame_unref(frame.get());
+        if (!ok)
+            return -1;
+        done += n;
+    }
+    return done;
+}
+
 bool Converter::measureLoudness(double* lufs, std::string* error)
 {
     EffectSettings effects = m_params.effects;
     effects.extraGainDb = 0;
-    if (!m_audio.setChain(effects, "ebur128=metadata=1", 0, error) ||
-        !m_audio.seek(m_startUs, true, error))
-        return false;
-    FramePtr frame(av_frame_alloc());
-    const int64_t want = m_lengthUs > 0 ? m_lengthUs * m_audio.sourceRateHz() / 1000000 : -1;
-    int64_t done = 0;
+    const int rate = m_audio.sourceRateHz();
     *lufs = -70;
-    while (want < 0 || done < want) {
-        if (m_cancel.load())
+    return forEachFrame(effects, "ebur128=metadata=1", 0, rate,
+                        [&](AVFrame* frame, int64_t done) {
+                            *lufs = integratedLoudness(frame, *lufs);
+                            m_timeUs = (done + frame->nb_samples) * 1000000 / rate;
+                            return true;
+                        },
+                        error) >= 0;
+}
+
+// Pads a short last frame for encoders that take only whole frames, then encodes and writes.
+bool Converter::encodeFrame(AVFrame* frame, int64_t pts, Muxer& muxer, std::string* error)
+{
+    const int frameSize = m_encoder.frameSize();
+    const bool shortLast = m_encoder.context()->codec->capabilities &
+                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    FramePtr padded;
+    if (frameSize > 0 && frame->nb_samples < frameSize && !shortLast) {
+        padded = paddedTo(frame, frameSize);
+        if (!padded) {
+            *error = "out of memory";
             return false;
-        const int r = m_audio.next(frame.get(), error);
-        if (r < 0)
-            return false;
-        if (r == 0)
-            break;
-        *lufs = integratedLoudness(frame.get(), *lufs);
-        done += frame->nb_samples;
-        m_timeUs = done * 1000000 / m_audio.sourceRateHz();
-        av_frame_unref(frame.get());
+        }
+        frame = padded.get();
     }
-    return true;
+    frame->pts = pts;
+    return m_encoder.send(frame, error) && writePackets(muxer, error);
 }
 
 bool Converter::encodeRange(Muxer& muxer, std::string* error)
 {
     const bool loud = m_params.loudnessTargetLufs != 0;
-    const int frameSize = m_encoder.frameSize();
-    const AVCodecContext* enc = m_encoder.context();
-    const bool shortLast =
-        enc->codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
-    if (!m_audio.setChain(m_params.effects,
-                          (loud ? "ebur128=metadata=1," : "") + m_encoder.formatFilter(),
-                          frameSize, error) ||
-        !m_audio.seek(m_startUs, true, error))
-        return false;
+    const int rate = m_encoder.context()->sample_rate;
     const int64_t passOffset = loud ? m_durationUs.load() / 2 : 0;
-    const int64_t want = m_lengthUs > 0 ? m_lengthUs * enc->sample_rate / 1000000 : -1;
-    FramePtr frame(av_frame_alloc());
-    int64_t produced = 0;
     double finalLufs = -70;
-    while (want < 0 || produced < want) {
-        if (m_cancel.load())
-            return false;
-        const int r = m_audio.next(frame.get(), error);
-        if (r < 0)
-            return false;
-        if (r == 0)
-            break;
-        if (want >= 0 && produced + frame->nb_samples > want)
-            frame->nb_samples = int(want - produced);
-        if (loud)
-            finalLufs = integratedLoudness(frame.get(), finalLufs);
-        FramePtr padded;
-        AVFrame* out = frame.get();
-        if (frameSize > 0 && out->nb_samples < frameSize && !shortLast) {
-            padded = paddedTo(out, frameSize);
-            if (!padded) {
-                *error = "out of memory";
-                return false;
-            }
-            out = padded.get();
-        }
-        out->pts = produced;
-        produced += frame->nb_samples;
-        const bool sent = m_encoder.send(out, error);
-        av_frame_unref(frame.get());
-        if (!sent || !writePackets(muxer, error))
-            return false;
-        m_timeUs = passOffset + produced * 1000000 / enc->sample_rate;
-    }
-    const int64_t expected = want >= 0 ? want : m_audio.durationUs() * enc->sample_rate / 1000000;
+    const int64_t produced = forEachFrame(
+        m_params.effects, (loud ? "ebur128=metadata=1," : "") + m_encoder.formatFilter(),
+        m_encoder.frameSize(), rate,
+        [&](AVFrame* frame, int64_t done) {
+            if (loud)
+                finalLufs = integratedLoudness(frame, finalLufs);
+            m_timeUs = passOffset + (done + frame->nb_samples) * 1000000 / rate;
+            return encodeFrame(frame, done, muxer, error);
+        },
+        error);
+    if (produced < 0)
+        return false;
+    const int64_t expected =
+        (m_lengthUs > 0 ? m_lengthUs : m_audio.durationUs() - m_startUs) * rate / 1000000;
     const std::string change = m_watch.change();
-    if (!change.empty() && produced + enc->sample_rate < expected) {
+    if (!change.empty() && produced + rate < expected) {
         *error = change;
         return false;
     }

@@ -10,6 +10,7 @@
 // getters may be called from any thread while the run goes on.
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -50,7 +51,11 @@ private:
     void run();
     bool runCopy(std::string* error);
     bool runEncode(std::string* error);
+    int64_t forEachFrame(const EffectSettings& effects, const std::string& tail, int frameSize,
+                         int rateHz, const std::function<bool(AVFrame*, int64_t)>& onFrame,
+                         std::string* error);
     bool measureLoudness(double* lufs, std::string* error);
+    bool encodeFrame(AVFrame* frame, int64_t pts, Muxer& muxer, std::string* error);
     bool encodeRange(Muxer& muxer, std::string* error);
     bool writePackets(Muxer& muxer, std::string* error);
     bool decideCopy(std::string* error);

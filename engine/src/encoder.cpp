@@ -29,6 +29,7 @@ bool Encoder::open(const EncodeParamsObject& params, const AVOutputFormat* muxer
         *error = "no audio encoder for codec id " + std::to_string(params.audioCodec);
         return false;
     }
+    // 0 means "no"; a negative answer means the muxer does not know, and opening decides.
     if (avformat_query_codec(muxer, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
         *error = std::string("container '") + muxer->name + "' cannot hold " + codec->name;
         return false;
@@ -52,6 +53,7 @@ bool Encoder::open(const EncodeParamsObject& params, const AVOutputFormat* muxer
     if (muxer->flags & AVFMT_GLOBALHEADER)
         m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
+    // Opus' unconstrained VBR can run far above the rate asked for on tonal sound.
     if (codec->id == AV_CODEC_ID_OPUS)
         av_dict_set(&options, "vbr", "constrained", 0);
     const int rc = avcodec_open2(m_codec.get(), codec, &options);

@@ -15,6 +15,8 @@ public:
     // Opens the encoder for a stream of `muxer`. *error names codec and settings on failure.
     bool open(const EncodeParamsObject& params, const AVOutputFormat* muxer, std::string* error);
     AVCodecContext* context() const { return m_codec.get(); }
+    // Hands the opened codec over (the recorder's output keeps it).
+    CodecContextPtr takeContext() { return std::move(m_codec); }
 
     // The filter that converts any audio into what the encoder takes.
     std::string formatFilter() const;
