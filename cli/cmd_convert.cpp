@@ -11,8 +11,8 @@
 
 #include <brisca/brisca.h>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include "cavconverter.h"
 #include "encodesettings.h"
@@ -41,13 +41,20 @@ const struct {
     const char* name;
     std::string VEAudioTagInfo::*field;
 } kTagKeys[] = {
-    {"title", &VEAudioTagInfo::title},       {"artist", &VEAudioTagInfo::artist},
-    {"albumartist", &VEAudioTagInfo::albumArtist}, {"album_artist", &VEAudioTagInfo::albumArtist},
-    {"composer", &VEAudioTagInfo::composer}, {"album", &VEAudioTagInfo::album},
-    {"genre", &VEAudioTagInfo::genre},       {"track", &VEAudioTagInfo::track},
-    {"year", &VEAudioTagInfo::year},         {"date", &VEAudioTagInfo::date},
-    {"grouping", &VEAudioTagInfo::grouping}, {"comment", &VEAudioTagInfo::comment},
-    {"disc", &VEAudioTagInfo::disc},         {"copyright", &VEAudioTagInfo::copyright},
+    {"title", &VEAudioTagInfo::title},
+    {"artist", &VEAudioTagInfo::artist},
+    {"albumartist", &VEAudioTagInfo::albumArtist},
+    {"album_artist", &VEAudioTagInfo::albumArtist},
+    {"composer", &VEAudioTagInfo::composer},
+    {"album", &VEAudioTagInfo::album},
+    {"genre", &VEAudioTagInfo::genre},
+    {"track", &VEAudioTagInfo::track},
+    {"year", &VEAudioTagInfo::year},
+    {"date", &VEAudioTagInfo::date},
+    {"grouping", &VEAudioTagInfo::grouping},
+    {"comment", &VEAudioTagInfo::comment},
+    {"disc", &VEAudioTagInfo::disc},
+    {"copyright", &VEAudioTagInfo::copyright},
 };
 
 QString parseValue(const QString& option, const QString& v, Options* o)
@@ -58,7 +65,8 @@ QString parseValue(const QString& option, const QString& v, Options* o)
     else if (option == QLatin1String("--quality"))
         ok = (v == QLatin1String("high") || v == QLatin1String("small")) &&
              ((o->quality = v == QLatin1String("high") ? QualityPreset::kHighQuality
-                                                       : QualityPreset::kSmallSize), true);
+                                                       : QualityPreset::kSmallSize),
+              true);
     else if (option == QLatin1String("--start"))
         ok = cli::parseTime(v, &o->startUs);
     else if (option == QLatin1String("--length"))
@@ -102,8 +110,9 @@ QString parse(const QStringList& args, Options* o)
     if (QFileInfo(o->input).canonicalFilePath() == QFileInfo(o->output).canonicalFilePath())
         return QStringLiteral("OUT must not be IN");
     if (o->lossless && (o->volume != 100 || !o->gains.isEmpty() || o->loudness != 0))
-        return QStringLiteral("--lossless copies frames: it cannot apply --volume, --eq or "
-                              "--loudness");
+        return QStringLiteral(
+            "--lossless copies frames: it cannot apply --volume, --eq or "
+            "--loudness");
     return {};
 }
 
@@ -142,8 +151,8 @@ QString settingsFor(const Options& o, NxInfoManager& info, OutputSettings* s)
     s->cutLengthUs = o.lengthUs;
     s->levelA = o.volume;
     if (!o.gains.isEmpty()) {
-        s->eqFrequencies = QVector<double>(std::begin(cli::kEqualizerBandsHz),
-                                           std::end(cli::kEqualizerBandsHz));
+        s->eqFrequencies =
+            QVector<double>(std::begin(cli::kEqualizerBandsHz), std::end(cli::kEqualizerBandsHz));
         s->eqGains = o.gains;
     }
     s->streamCopy = o.lossless ? BRISCA_COPY_REQUIRED : BRISCA_COPY_NEVER;

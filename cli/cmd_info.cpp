@@ -106,27 +106,37 @@ QJsonObject describe(const QString& path, NxInfoManager& manager)
     return o;
 }
 
-void line(const QString& text) { std::printf("%s\n", text.toUtf8().constData()); }
+void line(const QString& text)
+{
+    std::printf("%s\n", text.toUtf8().constData());
+}
 
-QString usText(double seconds) { return clockTextMs(uint64_t(seconds * 1e6 + 0.5)); }
+QString usText(double seconds)
+{
+    return clockTextMs(uint64_t(seconds * 1e6 + 0.5));
+}
 
 void printText(const QJsonObject& o)
 {
     auto str = [&](const char* k) { return o.value(QLatin1String(k)).toString(); };
     auto num = [&](const char* k) { return o.value(QLatin1String(k)).toDouble(); };
     line(QStringLiteral("file: %1").arg(str("file")));
-    line(QStringLiteral("format: %1%2").arg(str("format"),
-         o.contains(QStringLiteral("major_brand"))
-             ? QStringLiteral(" (brand %1)").arg(str("major_brand")) : QString()));
+    line(QStringLiteral("format: %1%2")
+             .arg(str("format"), o.contains(QStringLiteral("major_brand"))
+                                     ? QStringLiteral(" (brand %1)").arg(str("major_brand"))
+                                     : QString()));
     if (o.contains(QStringLiteral("codec")))
         line(QStringLiteral("codec: %1, %2 Hz, %3 channels")
-                 .arg(str("codec")).arg(num("sample_rate")).arg(num("channels")));
+                 .arg(str("codec"))
+                 .arg(num("sample_rate"))
+                 .arg(num("channels")));
     line(QStringLiteral("duration: %1").arg(usText(num("duration"))));
     if (num("bit_rate") > 0)
         line(QStringLiteral("bit rate: %1 kbit/s").arg(qRound(num("bit_rate") / 1000)));
     for (const QJsonValue& v : o.value(QStringLiteral("streams")).toArray()) {
         const QJsonObject s = v.toObject();
-        line(QStringLiteral("stream %1: %2, %3").arg(s.value(QStringLiteral("index")).toInt())
+        line(QStringLiteral("stream %1: %2, %3")
+                 .arg(s.value(QStringLiteral("index")).toInt())
                  .arg(s.value(QStringLiteral("type")).toString(),
                       s.value(QStringLiteral("codec")).toString()));
     }
@@ -135,11 +145,13 @@ void printText(const QJsonObject& o)
         line(QStringLiteral("tag %1: %2").arg(it.key(), it.value().toString()));
     const QJsonObject cover = o.value(QStringLiteral("cover")).toObject();
     if (!cover.isEmpty())
-        line(QStringLiteral("cover: %1, %2 bytes").arg(cover.value(QStringLiteral("type")).toString())
+        line(QStringLiteral("cover: %1, %2 bytes")
+                 .arg(cover.value(QStringLiteral("type")).toString())
                  .arg(cover.value(QStringLiteral("size")).toInt()));
     for (const QJsonValue& v : o.value(QStringLiteral("chapters")).toArray()) {
         const QJsonObject c = v.toObject();
-        line(QStringLiteral("chapter %1: %2-%3 %4").arg(c.value(QStringLiteral("index")).toInt())
+        line(QStringLiteral("chapter %1: %2-%3 %4")
+                 .arg(c.value(QStringLiteral("index")).toInt())
                  .arg(usText(c.value(QStringLiteral("start")).toDouble()),
                       usText(c.value(QStringLiteral("end")).toDouble()),
                       c.value(QStringLiteral("title")).toString()));

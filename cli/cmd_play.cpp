@@ -9,8 +9,8 @@
 
 #include <brisca/brisca.h>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include "mediaoptions.h"
 #include "nxplayerclass.h"
@@ -80,8 +80,8 @@ int run(const QStringList& args)
     if (!o.gains.isEmpty()) {
         VEEditConfig effects;
         effects.levelA = o.volume;
-        effects.eqFrequencies = QVector<double>(std::begin(cli::kEqualizerBandsHz),
-                                                std::end(cli::kEqualizerBandsHz));
+        effects.eqFrequencies =
+            QVector<double>(std::begin(cli::kEqualizerBandsHz), std::end(cli::kEqualizerBandsHz));
         effects.eqGains = o.gains;
         player.applyEffects(effects);
     }

@@ -3,11 +3,11 @@
 #include <QSocketNotifier>
 #include <QStringList>
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace cli {
 

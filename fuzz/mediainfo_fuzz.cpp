@@ -16,8 +16,8 @@ static std::string g_path;
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
     const char* dir = std::getenv("TMPDIR");
-    g_path = std::string(dir ? dir : "/tmp") + "/quillon-fuzz-mediainfo-" +
-             std::to_string(getpid());
+    g_path =
+        std::string(dir ? dir : "/tmp") + "/quillon-fuzz-mediainfo-" + std::to_string(getpid());
     return 0;
 }
 

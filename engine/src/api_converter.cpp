@@ -25,7 +25,10 @@ int32_t CreateAudioConverter(int32_t mode)
     return HandleTable::instance().add(std::make_shared<Converter>());
 }
 
-int32_t CreateConverter(int32_t mode) { return CreateAudioConverter(mode); }
+int32_t CreateConverter(int32_t mode)
+{
+    return CreateAudioConverter(mode);
+}
 
 int32_t DestroyConverter(int32_t converter)
 {
@@ -37,8 +40,8 @@ int32_t DestroyConverter(int32_t converter)
     return 1;
 }
 
-int32_t OpenConverter(int32_t converter, const char* source, const char* target,
-                      const char* format, int32_t params)
+int32_t OpenConverter(int32_t converter, const char* source, const char* target, const char* format,
+                      int32_t params)
 {
     std::shared_ptr<Converter> c = converterOf(converter);
     if (!c)

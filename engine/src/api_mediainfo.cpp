@@ -47,7 +47,10 @@ int32_t CreateMediaInfo(int32_t mode)
     return HandleTable::instance().add(std::make_shared<MediaInfo>());
 }
 
-int32_t DestroyMediaInfo(int32_t info) { return releaseHandle<MediaInfo>(info, "media information"); }
+int32_t DestroyMediaInfo(int32_t info)
+{
+    return releaseHandle<MediaInfo>(info, "media information");
+}
 
 int32_t OpenMediaInfo(int32_t handle, const char* path)
 {
@@ -70,9 +73,8 @@ int32_t OpenMediaInfoDisc(int32_t handle, const char* path)
 
 int32_t SelectDiscTitle(int32_t handle, int32_t title)
 {
-    return withInfo(handle, 0, [&](MediaInfo&) {
-        return title == 0 ? 1 : fail("a file has only title 0");
-    });
+    return withInfo(handle, 0,
+                    [&](MediaInfo&) { return title == 0 ? 1 : fail("a file has only title 0"); });
 }
 
 int32_t CloseMediaInfo(int32_t handle)
@@ -153,9 +155,8 @@ const char* GetSubtitleInfoValue(int32_t handle, int32_t index)
 
 const BriscaEntry* GetMetadataEntry(int32_t handle, const char* key)
 {
-    return withInfo<const BriscaEntry*>(handle, nullptr, [&](MediaInfo& i) {
-        return key ? i.entry(key) : nullptr;
-    });
+    return withInfo<const BriscaEntry*>(handle, nullptr,
+                                        [&](MediaInfo& i) { return key ? i.entry(key) : nullptr; });
 }
 
 const uint8_t* GetEntryData(const BriscaEntry* entry)
@@ -163,7 +164,10 @@ const uint8_t* GetEntryData(const BriscaEntry* entry)
     return entry ? reinterpret_cast<const uint8_t*>(entry->bytes.c_str()) : nullptr;
 }
 
-int32_t GetEntrySize(const BriscaEntry* entry) { return entry ? int32_t(entry->bytes.size()) : 0; }
+int32_t GetEntrySize(const BriscaEntry* entry)
+{
+    return entry ? int32_t(entry->bytes.size()) : 0;
+}
 
 const char* GetMetadataKeyAt(int32_t handle, int32_t index)
 {
@@ -198,7 +202,10 @@ const uint8_t* ExtractVideoFrame(int32_t handle, int64_t positionUs, int32_t wid
     });
 }
 
-void ReleaseVideoFrame(int32_t /*info*/, const uint8_t* bmp) { std::free(const_cast<uint8_t*>(bmp)); }
+void ReleaseVideoFrame(int32_t /*info*/, const uint8_t* bmp)
+{
+    std::free(const_cast<uint8_t*>(bmp));
+}
 
 int32_t GetChapterCount(int32_t handle)
 {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "audioformat.h"
 #include "apiutil.h"
+#include "audioformat.h"
 
 using namespace brisca;
 
@@ -42,7 +42,10 @@ int32_t CreateEncodeParams(void)
     return HandleTable::instance().add(std::make_shared<EncodeParamsObject>());
 }
 
-int32_t ReleaseEncodeParams(int32_t params) { return releaseHandle<EncodeParamsObject>(params, "params"); }
+int32_t ReleaseEncodeParams(int32_t params)
+{
+    return releaseHandle<EncodeParamsObject>(params, "params");
+}
 
 int32_t SetAudioCodec(int32_t params, int32_t codecId)
 {
@@ -117,9 +120,15 @@ int32_t SetEncodeAudioDevice(int32_t params, int32_t stream)
     });
 }
 
-int32_t CreateFrame(void) { return HandleTable::instance().add(std::make_shared<FrameObject>()); }
+int32_t CreateFrame(void)
+{
+    return HandleTable::instance().add(std::make_shared<FrameObject>());
+}
 
-int32_t ReleaseFrame(int32_t frame) { return releaseHandle<FrameObject>(frame, "frame"); }
+int32_t ReleaseFrame(int32_t frame)
+{
+    return releaseHandle<FrameObject>(frame, "frame");
+}
 
 int32_t SetFrameSampleFormat(int32_t frame, int32_t sampleFormat)
 {
@@ -187,7 +196,10 @@ int32_t CreateStreamDesc(int32_t kind)
     return HandleTable::instance().add(std::make_shared<StreamObject>());
 }
 
-int32_t ReleaseStreamDesc(int32_t stream) { return releaseHandle<StreamObject>(stream, "stream"); }
+int32_t ReleaseStreamDesc(int32_t stream)
+{
+    return releaseHandle<StreamObject>(stream, "stream");
+}
 
 int32_t SetStreamCodecTag(int32_t stream, const char* fourcc)
 {

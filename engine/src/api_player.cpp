@@ -9,7 +9,10 @@ using namespace brisca;
 
 namespace {
 
-std::shared_ptr<Player> playerOf(int32_t handle) { return lookupHandle<Player>(handle, "player"); }
+std::shared_ptr<Player> playerOf(int32_t handle)
+{
+    return lookupHandle<Player>(handle, "player");
+}
 
 // Runs a Player member that reports failure through an error text.
 template <class F>
@@ -40,7 +43,10 @@ int32_t CreatePlayer(int32_t mode)
     return HandleTable::instance().add(std::make_shared<Player>(std::move(factory)));
 }
 
-int32_t DestroyPlayer(int32_t player) { return releaseHandle<Player>(player, "player"); }
+int32_t DestroyPlayer(int32_t player)
+{
+    return releaseHandle<Player>(player, "player");
+}
 
 int32_t OpenPlayerMedia(int32_t player, const char* path, int64_t /*window*/, int32_t audioTrack,
                         int32_t /*subtitleTrack*/)
@@ -175,7 +181,10 @@ int64_t GetPlayerFramePosition(int32_t player)
     return p ? p->framePosition() : 0;
 }
 
-int32_t RefreshPlayerVideo(int32_t player) { return playerOf(player) ? 1 : 0; }
+int32_t RefreshPlayerVideo(int32_t player)
+{
+    return playerOf(player) ? 1 : 0;
+}
 
 int64_t GetPlayerDuration(int32_t player)
 {

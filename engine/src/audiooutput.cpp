@@ -36,8 +36,8 @@ const AVOutputFormat* muxerForKey(const std::string& key)
         const char* key;
         const char* muxer;
     } kMuxers[] = {
-        {"MP3", "mp3"}, {"M4A", "ipod"}, {"MP4", "mp4"},  {"OGG", "ogg"},  {"OPUS", "opus"},
-        {"FLAC", "flac"}, {"WAV", "wav"}, {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
+        {"MP3", "mp3"},   {"M4A", "ipod"}, {"MP4", "mp4"}, {"OGG", "ogg"}, {"OPUS", "opus"},
+        {"FLAC", "flac"}, {"WAV", "wav"},  {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
     };
     const std::string k = upper(key);
     for (const auto& m : kMuxers) {
@@ -49,11 +49,20 @@ const AVOutputFormat* muxerForKey(const std::string& key)
 
 AudioOutput::AudioOutput() = default;
 
-AudioOutput::~AudioOutput() { close(); }
+AudioOutput::~AudioOutput()
+{
+    close();
+}
 
-int AudioOutput::rateHz() const { return m_codec ? m_codec->sample_rate : 0; }
+int AudioOutput::rateHz() const
+{
+    return m_codec ? m_codec->sample_rate : 0;
+}
 
-int AudioOutput::channels() const { return m_codec ? m_codec->ch_layout.nb_channels : 0; }
+int AudioOutput::channels() const
+{
+    return m_codec ? m_codec->ch_layout.nb_channels : 0;
+}
 
 bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsObject& params,
                               std::string* error)
@@ -121,8 +130,9 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     m_headerWritten = true;
     avio_flush(m_format->pb);
     if (name == "wav" || name == "aiff")
-        m_patcher = HeaderPatcher::create(path, name, m_codec->ch_layout.nb_channels *
-                                          av_get_bytes_per_sample(m_codec->sample_fmt));
+        m_patcher = HeaderPatcher::create(
+            path, name,
+            m_codec->ch_layout.nb_channels * av_get_bytes_per_sample(m_codec->sample_fmt));
 
     AVChannelLayout layout{};
     av_channel_layout_copy(&layout, &m_codec->ch_layout);
@@ -133,8 +143,8 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     if (rc >= 0)
         rc = swr_init(swr);
     m_swr.reset(swr);
-    m_fifo.reset(av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels,
-                                     m_frameSize * 4));
+    m_fifo.reset(
+        av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels, m_frameSize * 4));
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (rc < 0 || !m_fifo || !m_frame || !m_packet) {
@@ -192,8 +202,8 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
 bool AudioOutput::encodeFifo(bool final, std::string* error)
 {
     const AVCodec* codec = m_codec->codec;
-    const bool shortLast = codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    const bool shortLast =
+        codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
     for (;;) {
         const int available = av_audio_fifo_size(m_fifo.get());
         if (available == 0 || (available < m_frameSize && !final))

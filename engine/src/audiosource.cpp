@@ -144,8 +144,8 @@ bool AudioSource::feed(AVFrame* decoded, std::string* error)
     const int rate = sourceRateHz();
     int64_t first = decoded->best_effort_timestamp == AV_NOPTS_VALUE
                         ? m_chainStart
-                        : av_rescale_q(decoded->best_effort_timestamp - m_originPts,
-                                       s->time_base, AVRational{1, rate});
+                        : av_rescale_q(decoded->best_effort_timestamp - m_originPts, s->time_base,
+                                       AVRational{1, rate});
     if (m_dropUntil < 0) {  // a scrubbing seek starts where the first frame is
         m_dropUntil = std::max<int64_t>(0, first);
         m_chainStart = m_dropUntil;

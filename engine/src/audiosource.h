@@ -62,10 +62,10 @@ private:
     FramePtr m_decoded;
     int m_stream = -1;
     int64_t m_durationUs = 0;
-    int64_t m_originPts = 0;       // stream time base
-    int64_t m_dropUntil = 0;       // source samples before this are dropped (exact seek)
-    int64_t m_chainStart = 0;      // source sample at which the chain was (re)started
-    int64_t m_delivered = 0;       // output samples delivered since m_chainStart
+    int64_t m_originPts = 0;   // stream time base
+    int64_t m_dropUntil = 0;   // source samples before this are dropped (exact seek)
+    int64_t m_chainStart = 0;  // source sample at which the chain was (re)started
+    int64_t m_delivered = 0;   // output samples delivered since m_chainStart
     bool m_inputEnded = false;
     bool m_graphEnded = false;
     EffectSettings m_effects;

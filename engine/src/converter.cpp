@@ -37,9 +37,10 @@ std::string temporaryBeside(const std::string& target)
 
 bool sameFile(const std::string& a, const std::string& b)
 {
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    struct stat sa {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 // Tags the container writes itself or that describe the old file only.
@@ -81,7 +82,10 @@ double integratedLoudness(const AVFrame* frame, double previous)
 
 }  // namespace
 
-Converter::~Converter() { close(); }
+Converter::~Converter()
+{
+    close();
+}
 
 bool Converter::open(const std::string& source, const std::string& target,
                      const std::string& formatKey, const EncodeParamsObject& params,
@@ -246,9 +250,9 @@ bool Converter::runCopy(std::string* error)
     range.originPts = m_audio.originPts();
     range.startUs = m_startUs;
     range.endUs = m_lengthUs > 0 ? m_startUs + m_lengthUs : 0;
-    return copyStreamRange(m_audio.demuxer(), range, muxer, targetTags(),
-                           [this](int64_t us) { m_timeUs = std::max<int64_t>(0, us); },
-                           m_cancel, error);
+    return copyStreamRange(
+        m_audio.demuxer(), range, muxer, targetTags(),
+        [this](int64_t us) { m_timeUs = std::max<int64_t>(0, us); }, m_cancel, error);
 }
 
 bool Converter::runEncode(std::string* error)
@@ -265,8 +269,8 @@ bool Converter::runEncode(std::string* error)
     }
     Muxer muxer;
     return muxer.create(m_temporary, m_muxerFormat, error) &&
-           muxer.addStream(m_encoder.context(), error) &&
-           muxer.writeHeader(targetTags(), error) && encodeRange(muxer, error);
+           muxer.addStream(m_encoder.context(), error) && muxer.writeHeader(targetTags(), error) &&
+           encodeRange(muxer, error);
 }
 
 // Runs the range through the chain (effects, then `tail`) and hands each frame to onFrame
@@ -308,13 +312,14 @@ bool Converter::measureLoudness(double* lufs, std::string* error)
     effects.extraGainDb = 0;
     const int rate = m_audio.sourceRateHz();
     *lufs = -70;
-    return forEachFrame(effects, "ebur128=metadata=1", 0, rate,
-                        [&](AVFrame* frame, int64_t done) {
-                            *lufs = integratedLoudness(frame, *lufs);
-                            m_timeUs = (done + frame->nb_samples) * 1000000 / rate;
-                            return true;
-                        },
-                        error) >= 0;
+    return forEachFrame(
+               effects, "ebur128=metadata=1", 0, rate,
+               [&](AVFrame* frame, int64_t done) {
+                   *lufs = integratedLoudness(frame, *lufs);
+                   m_timeUs = (done + frame->nb_samples) * 1000000 / rate;
+                   return true;
+               },
+               error) >= 0;
 }
 
 // Pads a short last frame for encoders that take only whole frames, then encodes and writes.

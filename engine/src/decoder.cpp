@@ -37,7 +37,10 @@ bool Decoder::send(const AVPacket* packet, std::string* error)
     return true;
 }
 
-bool Decoder::drain(std::string* error) { return send(nullptr, error); }
+bool Decoder::drain(std::string* error)
+{
+    return send(nullptr, error);
+}
 
 int Decoder::receive(AVFrame* frame, std::string* error)
 {

@@ -4,7 +4,10 @@
 
 namespace brisca {
 
-Demuxer::Demuxer() { setFfmpegLogLevel(); }
+Demuxer::Demuxer()
+{
+    setFfmpegLogLevel();
+}
 
 Demuxer::~Demuxer() = default;
 
@@ -37,16 +40,19 @@ bool Demuxer::open(const std::string& path, std::string* error)
     if (rc < 0) {
         // Probing garbage ends in "invalid data" or, from some demuxers, "invalid argument".
         const bool garbage = rc == AVERROR_INVALIDDATA || rc == AVERROR(EINVAL);
-        *error = "open '" + path + "': " +
-                 (garbage ? std::string("not a media file, or damaged beyond reading")
-                          : errorText(rc));
+        *error =
+            "open '" + path + "': " +
+            (garbage ? std::string("not a media file, or damaged beyond reading") : errorText(rc));
         close();
         return false;
     }
     return true;
 }
 
-void Demuxer::close() { m_format.reset(); }
+void Demuxer::close()
+{
+    m_format.reset();
+}
 
 int Demuxer::bestAudioStream() const
 {
@@ -121,8 +127,8 @@ int Demuxer::read(AVPacket* packet, std::string* error)
     if (rc == AVERROR_EOF)
         return 0;
     if (rc < 0) {
-        *error = "read '" + m_path + "': " +
-                 (rc == AVERROR_EXIT ? std::string("interrupted") : errorText(rc));
+        *error = "read '" + m_path +
+                 "': " + (rc == AVERROR_EXIT ? std::string("interrupted") : errorText(rc));
         return -1;
     }
     return 1;

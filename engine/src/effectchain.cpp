@@ -36,7 +36,8 @@ std::string equalizer(std::vector<EqualizerBand> bands, int rateHz)
         const double above = i + 1 < bands.size() ? bands[i + 1].frequencyHz : b.frequencyHz * 2;
         const double octaves =
             std::clamp(std::log2(std::max(above, b.frequencyHz * 1.01) /
-                                 std::max(std::min(below, b.frequencyHz / 1.01), 1.0)) / 2,
+                                 std::max(std::min(below, b.frequencyHz / 1.01), 1.0)) /
+                           2,
                        0.3, 2.0);
         out += "equalizer=f=" + number(b.frequencyHz) + ":t=o:w=" + number(octaves) +
                ":g=" + number(std::clamp(b.gainDb, -20.0, 20.0)) + ",";

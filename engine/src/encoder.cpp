@@ -14,8 +14,8 @@ const AVCodec* encoderFor(const EncodeParamsObject& params, const AVOutputFormat
     if (!params.encoderName.empty())
         codec = avcodec_find_encoder_by_name(params.encoderName.c_str());
     if (!codec) {
-        const AVCodecID id = params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec)
-                                                   : muxer->audio_codec;
+        const AVCodecID id =
+            params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec) : muxer->audio_codec;
         codec = avcodec_find_encoder(id);
     }
     return codec && codec->type == AVMEDIA_TYPE_AUDIO ? codec : nullptr;
@@ -41,8 +41,8 @@ bool Encoder::open(const EncodeParamsObject& params, const AVOutputFormat* muxer
     }
     const int channels = params.channels > 0 ? params.channels : 2;
     if (!chooseLayout(codec, channels, &m_codec->ch_layout)) {
-        *error = std::string(codec->name) + " cannot encode " + std::to_string(channels) +
-                 " channels";
+        *error =
+            std::string(codec->name) + " cannot encode " + std::to_string(channels) + " channels";
         return false;
     }
     m_codec->sample_rate = chooseRate(codec, params.rateHz > 0 ? params.rateHz : 44100);
@@ -74,8 +74,7 @@ std::string Encoder::formatFilter() const
     char layout[128] = {};
     av_channel_layout_describe(&m_codec->ch_layout, layout, sizeof layout);
     return std::string("aformat=sample_fmts=") + av_get_sample_fmt_name(m_codec->sample_fmt) +
-           ":sample_rates=" + std::to_string(m_codec->sample_rate) +
-           ":channel_layouts=" + layout;
+           ":sample_rates=" + std::to_string(m_codec->sample_rate) + ":channel_layouts=" + layout;
 }
 
 int Encoder::frameSize() const

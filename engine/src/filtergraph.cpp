@@ -42,18 +42,18 @@ bool FilterGraph::openAudio(const AVCodecContext* decoder, const std::string& de
 bool FilterGraph::openVideo(const AVCodecContext* decoder, AVRational timeBase,
                             const std::string& description, std::string* error)
 {
-    const AVRational sar = decoder->sample_aspect_ratio.num ? decoder->sample_aspect_ratio
-                                                            : AVRational{1, 1};
+    const AVRational sar =
+        decoder->sample_aspect_ratio.num ? decoder->sample_aspect_ratio : AVRational{1, 1};
     const std::string args =
         "video_size=" + std::to_string(decoder->width) + "x" + std::to_string(decoder->height) +
-        ":pix_fmt=" + std::to_string(decoder->pix_fmt) + ":time_base=" +
-        std::to_string(timeBase.num) + "/" + std::to_string(timeBase.den) +
+        ":pix_fmt=" + std::to_string(decoder->pix_fmt) +
+        ":time_base=" + std::to_string(timeBase.num) + "/" + std::to_string(timeBase.den) +
         ":pixel_aspect=" + std::to_string(sar.num) + "/" + std::to_string(sar.den);
     return link("buffer", args, "buffersink", description, error);
 }
 
-bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs,
-                       const char* sinkName, const std::string& description, std::string* error)
+bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs, const char* sinkName,
+                       const std::string& description, std::string* error)
 {
     close();
     m_graph.reset(avfilter_graph_alloc());
@@ -66,8 +66,8 @@ bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs,
     int rc = avfilter_graph_create_filter(&m_source, avfilter_get_by_name(sourceName), "in",
                                           sourceArgs.c_str(), nullptr, m_graph.get());
     if (rc >= 0)
-        rc = avfilter_graph_create_filter(&m_sink, avfilter_get_by_name(sinkName), "out",
-                                          nullptr, nullptr, m_graph.get());
+        rc = avfilter_graph_create_filter(&m_sink, avfilter_get_by_name(sinkName), "out", nullptr,
+                                          nullptr, m_graph.get());
     InOutPtr outputs(avfilter_inout_alloc()), inputs(avfilter_inout_alloc());
     if (rc >= 0 && (!outputs || !inputs))
         rc = AVERROR(ENOMEM);
@@ -78,8 +78,8 @@ bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs,
         inputs->filter_ctx = m_sink;
         AVFilterInOut* in = inputs.release();
         AVFilterInOut* out = outputs.release();
-        rc = avfilter_graph_parse_ptr(m_graph.get(), description.empty() ? "anull" : description.c_str(),
-                                      &in, &out, nullptr);
+        rc = avfilter_graph_parse_ptr(
+            m_graph.get(), description.empty() ? "anull" : description.c_str(), &in, &out, nullptr);
         avfilter_inout_free(&in);
         avfilter_inout_free(&out);
     }
@@ -123,8 +123,14 @@ int FilterGraph::pull(AVFrame* frame, std::string* error)
     return 1;
 }
 
-int FilterGraph::rateHz() const { return m_sink ? av_buffersink_get_sample_rate(m_sink) : 0; }
+int FilterGraph::rateHz() const
+{
+    return m_sink ? av_buffersink_get_sample_rate(m_sink) : 0;
+}
 
-int FilterGraph::channels() const { return m_sink ? av_buffersink_get_channels(m_sink) : 0; }
+int FilterGraph::channels() const
+{
+    return m_sink ? av_buffersink_get_channels(m_sink) : 0;
+}
 
 }  // namespace brisca

@@ -18,8 +18,8 @@ bool decodePicture(Demuxer& demuxer, int stream, int64_t positionUs, Decoder& de
             return false;
         return decoder.receive(frame, error) == 1;
     }
-    const int64_t target = fromUs(positionUs, s->time_base) +
-                           (s->start_time == AV_NOPTS_VALUE ? 0 : s->start_time);
+    const int64_t target =
+        fromUs(positionUs, s->time_base) + (s->start_time == AV_NOPTS_VALUE ? 0 : s->start_time);
     if (positionUs > 0)
         demuxer.seek(stream, target, error);  // best effort: a failed seek decodes from 0
     PacketPtr packet(av_packet_alloc());

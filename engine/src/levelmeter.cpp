@@ -48,6 +48,9 @@ uint8_t* LevelMeter::takeBlock()
                           [this](size_t i) { return m_ring[(m_next + i) % m_ring.size()]; });
 }
 
-void LevelMeter::releaseBlock(const uint8_t* block) { std::free(const_cast<uint8_t*>(block)); }
+void LevelMeter::releaseBlock(const uint8_t* block)
+{
+    std::free(const_cast<uint8_t*>(block));
+}
 
 }  // namespace brisca

@@ -94,7 +94,8 @@ bool MediaInfo::open(const std::string& path, std::string* error)
     const int cover = demuxer.attachedPictureStream();
     if (cover >= 0) {
         const AVPacket& pic = f->streams[cover]->attached_pic;
-        special("cover_image", std::string(reinterpret_cast<const char*>(pic.data), size_t(pic.size)));
+        special("cover_image",
+                std::string(reinterpret_cast<const char*>(pic.data), size_t(pic.size)));
     }
 
     std::vector<int64_t> ends;

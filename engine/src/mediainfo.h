@@ -62,7 +62,7 @@ private:
     std::vector<BriscaStreamInfo> m_streams;
     std::vector<std::string> m_subtitleLanguages;
     std::map<std::string, std::unique_ptr<BriscaEntry>> m_entries;  // lower-case keys
-    std::vector<std::string> m_keys;                                 // tag keys as found
+    std::vector<std::string> m_keys;                                // tag keys as found
     std::vector<ChapterInfo> m_chapters;
 };
 

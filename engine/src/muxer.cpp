@@ -4,9 +4,15 @@
 
 namespace brisca {
 
-Muxer::Muxer() { setFfmpegLogLevel(); }
+Muxer::Muxer()
+{
+    setFfmpegLogLevel();
+}
 
-Muxer::~Muxer() { close(); }
+Muxer::~Muxer()
+{
+    close();
+}
 
 bool Muxer::create(const std::string& path, const AVOutputFormat* format, std::string* error)
 {

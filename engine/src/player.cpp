@@ -279,10 +279,10 @@ bool Player::applyEffectsLocked(std::string* error)
     if (m_state == BRISCA_PLAYER_CLOSED || m_state == BRISCA_PLAYER_FAILED)
         return true;  // kept for the next open
     const int64_t heard = positionLocked();
-    const std::string format = "aformat=sample_fmts=flt:sample_rates=" + std::to_string(m_rate) +
-                               (m_channels != m_source.sourceChannels()
-                                    ? std::string(":channel_layouts=stereo")
-                                    : std::string());
+    const std::string format =
+        "aformat=sample_fmts=flt:sample_rates=" + std::to_string(m_rate) +
+        (m_channels != m_source.sourceChannels() ? std::string(":channel_layouts=stereo")
+                                                 : std::string());
     if (!m_source.setChain(m_effects, format, 0, error))
         return false;
     return m_state == BRISCA_PLAYER_FINISHED || seekLocked(heard, true, error);

@@ -105,7 +105,7 @@ private:
     bool m_sourceEnded = false;
     bool m_levelsOn = false;
     int64_t m_intervalUs = 50000;
-    int64_t m_endSample = 0;  // 0 = the end of the file
+    int64_t m_endSample = 0;          // 0 = the end of the file
     int64_t m_asyncToleranceUs = -1;  // >= 0 while scrubbing
     int64_t m_pendingSeekUs = -1;
     bool m_stepPaused = false;

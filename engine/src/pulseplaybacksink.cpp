@@ -30,7 +30,10 @@ private:
 
 PulsePlaybackSink::PulsePlaybackSink() = default;
 
-PulsePlaybackSink::~PulsePlaybackSink() { close(); }
+PulsePlaybackSink::~PulsePlaybackSink()
+{
+    close();
+}
 
 void PulsePlaybackSink::wake()
 {
@@ -102,9 +105,11 @@ bool PulsePlaybackSink::connect(std::string* error)
         return false;
     }
     LoopLock lock(m_loop);
-    if (!waitFor([](PulsePlaybackSink* s) {
-            return pa_context_get_state(s->m_context) == PA_CONTEXT_READY;
-        }, error)) {
+    if (!waitFor(
+            [](PulsePlaybackSink* s) {
+                return pa_context_get_state(s->m_context) == PA_CONTEXT_READY;
+            },
+            error)) {
         *error = "cannot connect to the sound server: " + serverError();
         return false;
     }
@@ -136,9 +141,9 @@ bool PulsePlaybackSink::createStream(int rateHz, int channels, std::string* erro
         *error = "sound server: " + serverError();
         return false;
     }
-    return waitFor([](PulsePlaybackSink* s) {
-        return pa_stream_get_state(s->m_stream) == PA_STREAM_READY;
-    }, error);
+    return waitFor(
+        [](PulsePlaybackSink* s) { return pa_stream_get_state(s->m_stream) == PA_STREAM_READY; },
+        error);
 }
 
 bool PulsePlaybackSink::open(int rateHz, int channels, std::string* error)

@@ -93,7 +93,9 @@ std::string flacStreamInfo(const AVCodecParameters* par, int64_t samples)
 class Copier {
 public:
     Copier(Demuxer& demuxer, const CopyRange& range, Muxer& muxer)
-        : m_demuxer(demuxer), m_range(range), m_muxer(muxer),
+        : m_demuxer(demuxer),
+          m_range(range),
+          m_muxer(muxer),
           m_in(demuxer.format()->streams[range.stream]),
           m_kind(kindOf(m_in->codecpar->codec_id, muxer.format()->name))
     {
@@ -143,11 +145,10 @@ int Copier::read(Held* held, std::string* error)
             continue;
         }
         held->start = p->pts != AV_NOPTS_VALUE ? p->pts : m_nextPts;
-        held->duration = p->duration > 0
-                             ? p->duration
-                             : av_rescale_q(m_in->codecpar->frame_size,
-                                            AVRational{1, m_in->codecpar->sample_rate},
-                                            m_in->time_base);
+        held->duration = p->duration > 0 ? p->duration
+                                         : av_rescale_q(m_in->codecpar->frame_size,
+                                                        AVRational{1, m_in->codecpar->sample_rate},
+                                                        m_in->time_base);
         m_nextPts = held->start + held->duration;
         return 1;
     }
@@ -202,13 +203,13 @@ bool Copier::writeHeader(const std::map<std::string, std::string>& tags, std::st
         return false;
     const int64_t firstStart = m_held[m_written].start;
     switch (m_kind) {
-    case CopyKind::Mov:
-        m_shift = m_startPts;  // what lies before the start gets negative times: edit list
-        break;
-    case CopyKind::Mp3:
-    case CopyKind::Independent:
-        m_shift = firstStart;
-        break;
+        case CopyKind::Mov:
+            m_shift = m_startPts;  // what lies before the start gets negative times: edit list
+            break;
+        case CopyKind::Mp3:
+        case CopyKind::Independent:
+            m_shift = firstStart;
+            break;
     }
     return m_muxer.writeHeader(tags, error);
 }
@@ -218,8 +219,7 @@ bool Copier::writeHeader(const std::map<std::string, std::string>& tags, std::st
 void Copier::markSkips(AVPacket* packet, const Held& held, bool last)
 {
     const uint32_t skipStart =
-        m_copiedSamples == 0 ? uint32_t(std::max<int64_t>(0, samples(m_startPts - held.start)))
-                             : 0;
+        m_copiedSamples == 0 ? uint32_t(std::max<int64_t>(0, samples(m_startPts - held.start))) : 0;
     const uint32_t discardEnd =
         last && m_endPts != INT64_MAX
             ? uint32_t(std::max<int64_t>(0, samples(held.start + held.duration - m_endPts)))
@@ -274,7 +274,8 @@ bool Copier::copy(const std::function<void(int64_t)>& progressUs, const std::ato
                 return false;
             // MP3 keeps every frame the end touches (the padding trims it); the others end
             // on the nearest boundary.
-            const int64_t cut = m_kind == CopyKind::Mp3 ? next.start : next.start + next.duration / 2;
+            const int64_t cut =
+                m_kind == CopyKind::Mp3 ? next.start : next.start + next.duration / 2;
             if (got == 0 || cut >= m_endPts)
                 ended = true;
             else

@@ -44,8 +44,7 @@ bool isTagUtf8(const std::string& text)
         else
             return false;
         for (size_t k = 1; k <= follow; ++k) {
-            if (i + k >= text.size() ||
-                (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
                 return false;
         }
         i += follow + 1;

@@ -109,11 +109,10 @@ bool CAVConverter::StartConvert(const char* source, const char* target,
 bool CAVConverter::openAndStart()
 {
     const OutputSettings& s = *m_settings;
-    const bool ok =
-        OpenConverter(m_converter, m_source.c_str(), m_target.c_str(), s.formatKey.c_str(),
-                      m_params) == 1 &&
-        SetConvertRange(m_converter, s.cutStartUs, s.cutLengthUs) == 1 &&
-        StartConverter(m_converter) == 1;
+    const bool ok = OpenConverter(m_converter, m_source.c_str(), m_target.c_str(),
+                                  s.formatKey.c_str(), m_params) == 1 &&
+                    SetConvertRange(m_converter, s.cutStartUs, s.cutLengthUs) == 1 &&
+                    StartConverter(m_converter) == 1;
     qCDebug(lcConvert) << "StartConvert------+++" << ok;
     if (!ok)
         setError(QString::fromUtf8(BriscaLastError()));
@@ -168,8 +167,8 @@ void CAVConverter::watch()
         const int32_t state = GetConverterState(m_converter);
         if (state != BRISCA_CONVERTER_RUNNING || m_stop.load())
             return;
-        const uint32_t progress = progressPercent(GetConverterTime(m_converter),
-                                                  GetConverterDuration(m_converter));
+        const uint32_t progress =
+            progressPercent(GetConverterTime(m_converter), GetConverterDuration(m_converter));
         if (progress > last) {
             last = progress;
             send(progress, ConvertProgress);
@@ -268,6 +267,12 @@ void CAVConverter::joinWorker()
         m_worker.join();
 }
 
-IAVConverter* CreateAVConverter() { return new CAVConverter; }
+IAVConverter* CreateAVConverter()
+{
+    return new CAVConverter;
+}
 
-void ReleaseAVConverter(IAVConverter* converter) { delete converter; }
+void ReleaseAVConverter(IAVConverter* converter)
+{
+    delete converter;
+}

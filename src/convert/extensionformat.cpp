@@ -14,9 +14,9 @@ struct ContainerChoice {
 };
 
 const ContainerChoice kContainers[] = {
-    {"mp3", "MP3", 0x15001, 0},  {"m4a", "M4A", 0x15002, 0},   {"ogg", "OGG", 0x15005, 0},
+    {"mp3", "MP3", 0x15001, 0},       {"m4a", "M4A", 0x15002, 0},   {"ogg", "OGG", 0x15005, 0},
     {"opus", "OPUS", 0x1503C, 48000}, {"flac", "FLAC", 0x1500C, 0}, {"wav", "WAV", 0x10000, 0},
-    {"wma", "WMA", 0x15008, 0},  {"ac3", "AC3", 0x15003, 0},   {"aiff", "AIFF", 0x10001, 0},
+    {"wma", "WMA", 0x15008, 0},       {"ac3", "AC3", 0x15003, 0},   {"aiff", "AIFF", 0x10001, 0},
 };
 
 }  // namespace

@@ -40,8 +40,8 @@ public:
     // Asynchronous: returns at once; opening happens on the worker (state 3 first), and its
     // failure comes as state 5. The settings are copied.
     virtual bool StartConvert(const char* source, const char* target,
-                              const OutputSettings& settings, void* user,
-                              ConvertCallback callback, bool async) = 0;
+                              const OutputSettings& settings, void* user, ConvertCallback callback,
+                              bool async) = 0;
     // Stops a running conversion and returns once the worker has let go of it (after the
     // callback's state 1). The target is not created. Nothing happens when nothing runs.
     virtual void StopConvert() = 0;

@@ -51,8 +51,8 @@ bool applyEffects(int32_t params, const OutputSettings& s)
     return SetAudioEffectLevelA(params, s.levelA) != 0 &&
            SetAudioEffectLevelB(params, s.levelB) != 0 &&
            SetAudioEffectLevelC(params, s.levelC) != 0 &&
-           SetEncodeEqualizer(params, s.eqFrequencies.constData(), s.eqGains.constData(),
-                              bands) != 0;
+           SetEncodeEqualizer(params, s.eqFrequencies.constData(), s.eqGains.constData(), bands) !=
+               0;
 }
 
 }  // namespace
@@ -115,8 +115,8 @@ int32_t createEncodeParams(const OutputSettings& s, std::string* error)
     }
     qCDebug(lcConvert, "video: 0x%0x, %u*%u, %u fps, %u kbps %u\nAudio: 0x%0x, %u Hz, %u bps, %u",
             unsigned(s.videoCodec), unsigned(s.width), unsigned(s.height),
-            unsigned(s.frameRateHundredths), unsigned(s.videoBitRateKbps),
-            unsigned(s.videoQuality), unsigned(s.audioCodec), unsigned(s.sampleRateHz),
-            unsigned(s.audioBitRateKbps), unsigned(s.channels));
+            unsigned(s.frameRateHundredths), unsigned(s.videoBitRateKbps), unsigned(s.videoQuality),
+            unsigned(s.audioCodec), unsigned(s.sampleRateHz), unsigned(s.audioBitRateKbps),
+            unsigned(s.channels));
     return params;
 }

@@ -26,9 +26,9 @@ struct OutputSettings {
     int32_t videoBitRateKbps = 0;
     int32_t videoQuality = -1;  // -1 = use the bit rate
 
-    int32_t audioCodec = 0;  // FFmpeg codec id (0x15001 MP3, 0x15002 AAC, ...)
-    int32_t sampleRateHz = 0;  // 0 = 44100
-    int32_t channels = 0;      // 0 = 2
+    int32_t audioCodec = 0;        // FFmpeg codec id (0x15001 MP3, 0x15002 AAC, ...)
+    int32_t sampleRateHz = 0;      // 0 = 44100
+    int32_t channels = 0;          // 0 = 2
     int32_t audioBitRateKbps = 0;  // 0 = the encoder's default
     int32_t rawStream = 0;
 

@@ -28,11 +28,20 @@ bool NxInfoClass::SelectDiscTitle(int32_t title)
     return m_handle && ::SelectDiscTitle(m_handle, title) != 0;
 }
 
-bool NxInfoClass::HasVideoStream() { return m_handle && ::HasVideoStream(m_handle) != 0; }
+bool NxInfoClass::HasVideoStream()
+{
+    return m_handle && ::HasVideoStream(m_handle) != 0;
+}
 
-int32_t NxInfoClass::GetMediaInfoValueA() { return m_handle ? ::GetMediaInfoValueA(m_handle) : 0; }
+int32_t NxInfoClass::GetMediaInfoValueA()
+{
+    return m_handle ? ::GetMediaInfoValueA(m_handle) : 0;
+}
 
-int32_t NxInfoClass::GetMediaInfoValueB() { return m_handle ? ::GetMediaInfoValueB(m_handle) : 0; }
+int32_t NxInfoClass::GetMediaInfoValueB()
+{
+    return m_handle ? ::GetMediaInfoValueB(m_handle) : 0;
+}
 
 const BriscaEntry* NxInfoClass::GetMetadataEntry(const char* key)
 {
@@ -67,7 +76,10 @@ QString NxInfoClass::GetSubtitleInfoValue(int32_t index)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-int32_t NxInfoClass::GetChapterCount() { return m_handle ? ::GetChapterCount(m_handle) : 0; }
+int32_t NxInfoClass::GetChapterCount()
+{
+    return m_handle ? ::GetChapterCount(m_handle) : 0;
+}
 
 uint64_t NxInfoClass::GetChapterStart(int32_t index)
 {
@@ -90,4 +102,7 @@ uint64_t NxInfoClass::GetMediaDuration()
     return m_handle ? uint64_t(std::max<int64_t>(0, ::GetMediaDuration(m_handle))) : 0;
 }
 
-QString NxInfoClass::lastError() const { return QString::fromUtf8(BriscaLastError()); }
+QString NxInfoClass::lastError() const
+{
+    return QString::fromUtf8(BriscaLastError());
+}

@@ -16,12 +16,18 @@ struct TagKey {
 };
 
 const TagKey kReadOrder[] = {
-    {"title", &VEAudioTagInfo::title},         {"artist", &VEAudioTagInfo::artist},
-    {"album_artist", &VEAudioTagInfo::albumArtist}, {"composer", &VEAudioTagInfo::composer},
-    {"album", &VEAudioTagInfo::album},         {"genre", &VEAudioTagInfo::genre},
-    {"disc", &VEAudioTagInfo::disc},           {"track", &VEAudioTagInfo::track},
-    {"year", &VEAudioTagInfo::year},           {"date", &VEAudioTagInfo::date},
-    {"grouping", &VEAudioTagInfo::grouping},   {"comment", &VEAudioTagInfo::comment},
+    {"title", &VEAudioTagInfo::title},
+    {"artist", &VEAudioTagInfo::artist},
+    {"album_artist", &VEAudioTagInfo::albumArtist},
+    {"composer", &VEAudioTagInfo::composer},
+    {"album", &VEAudioTagInfo::album},
+    {"genre", &VEAudioTagInfo::genre},
+    {"disc", &VEAudioTagInfo::disc},
+    {"track", &VEAudioTagInfo::track},
+    {"year", &VEAudioTagInfo::year},
+    {"date", &VEAudioTagInfo::date},
+    {"grouping", &VEAudioTagInfo::grouping},
+    {"comment", &VEAudioTagInfo::comment},
     {"copyright", &VEAudioTagInfo::copyright},
 };
 
@@ -34,7 +40,10 @@ std::string entryText(const BriscaEntry* entry)
 
 NxInfoManager::NxInfoManager(QObject* parent) : QObject(parent) {}
 
-NxInfoManager::~NxInfoManager() { delete m_info; }
+NxInfoManager::~NxInfoManager()
+{
+    delete m_info;
+}
 
 void NxInfoManager::ensureInfoObject()
 {
@@ -113,9 +122,8 @@ QList<ChapterEntry> NxInfoManager::chapters() const
     whole.index = 0;
     whole.durationUs = m_info->GetMediaDuration();
     whole.endUs = whole.durationUs;
-    whole.label = tr("%1, %2-%3")
-                      .arg(tr("Current"), clockText(0), clockText(whole.endUs))
-                      .toStdString();
+    whole.label =
+        tr("%1, %2-%3").arg(tr("Current"), clockText(0), clockText(whole.endUs)).toStdString();
     rows.append(whole);
     for (int32_t i = 0; i < count; ++i) {
         ChapterEntry c;
@@ -124,8 +132,8 @@ QList<ChapterEntry> NxInfoManager::chapters() const
         c.durationUs = m_info->GetChapterDuration(i);
         c.endUs = c.startUs + c.durationUs;
         c.title = m_info->GetChapterValue(i).toStdString();
-        const QString number = c.index < 10 ? QStringLiteral("  %1").arg(c.index)
-                                            : QString::number(c.index);
+        const QString number =
+            c.index < 10 ? QStringLiteral("  %1").arg(c.index) : QString::number(c.index);
         c.label = QStringLiteral("%1, %2-%3 (%4)")
                       .arg(number, clockText(c.startUs), clockText(c.endUs),
                            QString::fromStdString(c.title))

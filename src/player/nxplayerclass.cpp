@@ -9,7 +9,10 @@ NxPlayerClass::NxPlayerClass(int32_t mode, QObject* parent)
 {
 }
 
-NxPlayerClass::~NxPlayerClass() { release(); }
+NxPlayerClass::~NxPlayerClass()
+{
+    release();
+}
 
 void NxPlayerClass::release()
 {
@@ -21,8 +24,8 @@ void NxPlayerClass::release()
     m_handle = 0;
 }
 
-bool NxPlayerClass::open(const QByteArray& utf8Path, int32_t a, int32_t b, int64_t window,
-                         int32_t, int32_t)
+bool NxPlayerClass::open(const QByteArray& utf8Path, int32_t a, int32_t b, int64_t window, int32_t,
+                         int32_t)
 {
     if (!m_handle) {
         m_openError = QStringLiteral("no player");
@@ -34,20 +37,35 @@ bool NxPlayerClass::open(const QByteArray& utf8Path, int32_t a, int32_t b, int64
     return false;
 }
 
-bool NxPlayerClass::play() { return m_handle && PlayerPlay(m_handle) != 0; }
+bool NxPlayerClass::play()
+{
+    return m_handle && PlayerPlay(m_handle) != 0;
+}
 
-bool NxPlayerClass::pause() { return m_handle && PlayerPause(m_handle) != 0; }
+bool NxPlayerClass::pause()
+{
+    return m_handle && PlayerPause(m_handle) != 0;
+}
 
-bool NxPlayerClass::stop() { return m_handle && PlayerStop(m_handle) != 0; }
+bool NxPlayerClass::stop()
+{
+    return m_handle && PlayerStop(m_handle) != 0;
+}
 
-bool NxPlayerClass::close() { return m_handle && ClosePlayerMedia(m_handle) != 0; }
+bool NxPlayerClass::close()
+{
+    return m_handle && ClosePlayerMedia(m_handle) != 0;
+}
 
 bool NxPlayerClass::seek(uint64_t positionUs)
 {
     return m_handle && PlayerSeek(m_handle, int64_t(positionUs)) != 0;
 }
 
-bool NxPlayerClass::isFinished() { return m_handle && IsPlaybackFinished(m_handle) != 0; }
+bool NxPlayerClass::isFinished()
+{
+    return m_handle && IsPlaybackFinished(m_handle) != 0;
+}
 
 bool NxPlayerClass::setEndPosition(uint64_t endUs)
 {
@@ -69,14 +87,20 @@ bool NxPlayerClass::stepFrame(int32_t direction)
     return m_handle && PlayerStepFrame(m_handle, direction) != 0;
 }
 
-bool NxPlayerClass::refreshVideo() { return m_handle && RefreshPlayerVideo(m_handle) != 0; }
+bool NxPlayerClass::refreshVideo()
+{
+    return m_handle && RefreshPlayerVideo(m_handle) != 0;
+}
 
 bool NxPlayerClass::beginAsyncSeek(int64_t value)
 {
     return m_handle && BeginPlayerAsyncSeek(m_handle, value) != 0;
 }
 
-bool NxPlayerClass::endAsyncSeek() { return m_handle && EndPlayerAsyncSeek(m_handle) != 0; }
+bool NxPlayerClass::endAsyncSeek()
+{
+    return m_handle && EndPlayerAsyncSeek(m_handle) != 0;
+}
 
 bool NxPlayerClass::setUpdateInterval(int32_t intervalUs)
 {
@@ -127,25 +151,40 @@ void NxPlayerClass::releaseAudioData(const uint8_t* block)
         ReleasePlayerAudioData(m_handle, block);
 }
 
-bool NxPlayerClass::hasPictureStream() { return m_handle && PlayerHasPictureStream(m_handle) != 0; }
+bool NxPlayerClass::hasPictureStream()
+{
+    return m_handle && PlayerHasPictureStream(m_handle) != 0;
+}
 
-bool NxPlayerClass::hasSoundStream() { return m_handle && PlayerHasSoundStream(m_handle) != 0; }
+bool NxPlayerClass::hasSoundStream()
+{
+    return m_handle && PlayerHasSoundStream(m_handle) != 0;
+}
 
-bool NxPlayerClass::isStepPaused() { return m_handle && IsPlayerStepPaused(m_handle) != 0; }
+bool NxPlayerClass::isStepPaused()
+{
+    return m_handle && IsPlayerStepPaused(m_handle) != 0;
+}
 
 uint64_t NxPlayerClass::framePosition()
 {
     return m_handle ? uint64_t(std::max<int64_t>(0, GetPlayerFramePosition(m_handle))) : 0;
 }
 
-bool NxPlayerClass::showCurrentFrame() { return m_handle && ShowPlayerCurrentFrame(m_handle) != 0; }
+bool NxPlayerClass::showCurrentFrame()
+{
+    return m_handle && ShowPlayerCurrentFrame(m_handle) != 0;
+}
 
 bool NxPlayerClass::setLevelData(bool enabled)
 {
     return m_handle && SetPlayerLevelData(m_handle, enabled ? 1 : 0) != 0;
 }
 
-int32_t NxPlayerClass::state() { return m_handle ? GetPlayerState(m_handle) : 0; }
+int32_t NxPlayerClass::state()
+{
+    return m_handle ? GetPlayerState(m_handle) : 0;
+}
 
 QString NxPlayerClass::errorText()
 {

@@ -20,7 +20,9 @@ int levelCount(const uint8_t* block)
 }  // namespace
 
 NxPlayerManager::NxPlayerManager(QObject* parent)
-    : QObject(parent), m_timeTimer(new QTimer(this)), m_screenTimer(new QTimer(this)),
+    : QObject(parent),
+      m_timeTimer(new QTimer(this)),
+      m_screenTimer(new QTimer(this)),
       m_levelTimer(new QTimer(this))
 {
     connect(m_timeTimer, &QTimer::timeout, this, &NxPlayerManager::updateTime);
@@ -339,9 +341,15 @@ void NxPlayerManager::onTrimPause()
     emit emitTrimPlayState(false);
 }
 
-void NxPlayerManager::onPreviousStep(bool isSeek, float pos) { step(false, isSeek, pos); }
+void NxPlayerManager::onPreviousStep(bool isSeek, float pos)
+{
+    step(false, isSeek, pos);
+}
 
-void NxPlayerManager::onNextStep(bool isSeek, float pos) { step(true, isSeek, pos); }
+void NxPlayerManager::onNextStep(bool isSeek, float pos)
+{
+    step(true, isSeek, pos);
+}
 
 void NxPlayerManager::step(bool next, bool isSeek, float pos)
 {
@@ -354,7 +362,8 @@ void NxPlayerManager::step(bool next, bool isSeek, float pos)
         emit emitTrimPlayState(false);
     }
     const uint64_t duration = durationOfRange();
-    const uint64_t target = m_rangeStart + uint64_t(double(duration) * double(pos)) + (next ? 1 : 0);
+    const uint64_t target =
+        m_rangeStart + uint64_t(double(duration) * double(pos)) + (next ? 1 : 0);
     if (isSeek)
         m_player->seek(target);
     const bool inside = next ? (m_rangeEnd == 0 || target < m_rangeEnd) : target > m_rangeStart;

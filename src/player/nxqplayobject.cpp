@@ -15,8 +15,11 @@ constexpr int kLevelTickMs = 50;
 }  // namespace
 
 NxQPlayObject::NxQPlayObject(QObject* parent)
-    : QObject(parent), m_player(new NxPlayerClass(-1, this)), m_timeTimer(new QTimer(this)),
-      m_screenTimer(new QTimer(this)), m_levelTimer(new QTimer(this))
+    : QObject(parent),
+      m_player(new NxPlayerClass(-1, this)),
+      m_timeTimer(new QTimer(this)),
+      m_screenTimer(new QTimer(this)),
+      m_levelTimer(new QTimer(this))
 {
     connect(m_timeTimer, &QTimer::timeout, this, &NxQPlayObject::UpdateTime);
     connect(m_screenTimer, &QTimer::timeout, this, &NxQPlayObject::UpdataScreen);
@@ -25,9 +28,15 @@ NxQPlayObject::NxQPlayObject(QObject* parent)
 
 NxQPlayObject::~NxQPlayObject() = default;
 
-uint64_t NxQPlayObject::position() const { return m_player->position(); }
+uint64_t NxQPlayObject::position() const
+{
+    return m_player->position();
+}
 
-uint64_t NxQPlayObject::duration() const { return m_player->duration(); }
+uint64_t NxQPlayObject::duration() const
+{
+    return m_player->duration();
+}
 
 void NxQPlayObject::emitTimes(uint64_t positionUs)
 {
@@ -211,10 +220,22 @@ void NxQPlayObject::setPlayerSeek(uint64_t positionUs)
     emitTimes(positionUs);
 }
 
-void NxQPlayObject::ResizeVideoWindow(bool keepScale) { m_keepScale = keepScale; }
+void NxQPlayObject::ResizeVideoWindow(bool keepScale)
+{
+    m_keepScale = keepScale;
+}
 
-QImage NxQPlayObject::getCoverImage(QString filePath) { return NxCoverImage::ofFile(filePath); }
+QImage NxQPlayObject::getCoverImage(QString filePath)
+{
+    return NxCoverImage::ofFile(filePath);
+}
 
-void NxQPlayObject::beginAsyncSeek() { m_player->beginAsyncSeek(2000000); }
+void NxQPlayObject::beginAsyncSeek()
+{
+    m_player->beginAsyncSeek(2000000);
+}
 
-void NxQPlayObject::endAsyncSeek() { m_player->endAsyncSeek(); }
+void NxQPlayObject::endAsyncSeek()
+{
+    m_player->endAsyncSeek();
+}

@@ -44,8 +44,15 @@ struct Calls {
 
 bool makeSource(const QString& path, double seconds, const QStringList& extra = {})
 {
-    QStringList args{"-v", "error", "-y", "-f", "lavfi", "-i",
-                     QStringLiteral("sine=f=440:r=44100:d=%1").arg(seconds), "-ac", "2"};
+    QStringList args{"-v",
+                     "error",
+                     "-y",
+                     "-f",
+                     "lavfi",
+                     "-i",
+                     QStringLiteral("sine=f=440:r=44100:d=%1").arg(seconds),
+                     "-ac",
+                     "2"};
     return testmedia::run(QStringLiteral("ffmpeg"), args + extra + QStringList{path}, 120000).ok();
 }
 
@@ -104,7 +111,8 @@ void TestCAVConverter::convertsWithTags()
 {
     const QString cover = file("cover.png");
     QVERIFY(testmedia::run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                      "color=c=green:s=40x30:d=1", "-frames:v", "1", cover}).ok());
+                                      "color=c=green:s=40x30:d=1", "-frames:v", "1", cover})
+                .ok());
     for (bool async : {false, true}) {
         OutputSettings s;
         s.formatKey = "M4A";

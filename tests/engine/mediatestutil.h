@@ -17,7 +17,9 @@ namespace mediatest {
 // can be lined up against it to the sample.
 inline QString chirp(double seconds, int rateHz = 44100)
 {
-    return QStringLiteral("aevalsrc=0.5*sin(2*PI*(200*t+40*t*t)):s=%1:d=%2").arg(rateHz).arg(seconds);
+    return QStringLiteral("aevalsrc=0.5*sin(2*PI*(200*t+40*t*t)):s=%1:d=%2")
+        .arg(rateHz)
+        .arg(seconds);
 }
 
 // ffmpeg -f lavfi -i SOURCE [codec args...] PATH
@@ -39,7 +41,10 @@ inline double sampleAt(const QByteArray& s16, qsizetype i)
     return qFromLittleEndian<qint16>(s16.constData() + i * 2) / 32768.0;
 }
 
-inline qsizetype samples(const QByteArray& s16) { return s16.size() / 2; }
+inline qsizetype samples(const QByteArray& s16)
+{
+    return s16.size() / 2;
+}
 
 // The lag L (within +-window) at which out[outFrom + i] best matches src[srcFrom + L + i]
 // over n mono samples (normalised cross-correlation).
@@ -76,6 +81,9 @@ inline double peak(const QByteArray& s16)
 }
 
 // Decibels of a level ratio.
-inline double db(double ratio) { return 20.0 * std::log10(std::max(ratio, 1e-9)); }
+inline double db(double ratio)
+{
+    return 20.0 * std::log10(std::max(ratio, 1e-9));
+}
 
 }  // namespace mediatest

@@ -89,10 +89,10 @@ Outcome convert(const Job& job, const std::function<void(int32_t)>& beforeStart 
 // Samples per packet of a file's audio (its frame grid): the step between packet times.
 int frameSamples(const QString& path)
 {
-    const testmedia::ToolResult r = testmedia::run(
-        QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                                    "packet=pts", "-read_intervals", "%+#3", "-of", "csv=p=0",
-                                    path});
+    const testmedia::ToolResult r =
+        testmedia::run(QStringLiteral("ffprobe"),
+                       {"-v", "error", "-select_streams", "a:0", "-show_entries", "packet=pts",
+                        "-read_intervals", "%+#3", "-of", "csv=p=0", path});
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
     return lines.size() >= 2 ? lines.at(1).toInt() - lines.at(0).toInt() : 0;
 }
@@ -104,7 +104,8 @@ double ffmpegLoudness(const QString& path)
         QStringLiteral("ffmpeg"), {"-nostats", "-i", path, "-af", "ebur128", "-f", "null", "-"});
     // The summary at the end: the last "I:" of the log.
     QRegularExpressionMatchIterator it =
-        QRegularExpression(QStringLiteral("I:\\s+(-?[0-9.]+) LUFS")).globalMatch(QString::fromUtf8(r.err));
+        QRegularExpression(QStringLiteral("I:\\s+(-?[0-9.]+) LUFS"))
+            .globalMatch(QString::fromUtf8(r.err));
     double last = 0;
     while (it.hasNext())
         last = it.next().capturedRef(1).toDouble();
@@ -164,8 +165,9 @@ void TestConverter::expectNoTarget(const QString& target)
 {
     QVERIFY2(!QFile::exists(target), qPrintable(target));
     // Nor a temporary file beside it.
-    const QStringList parts = QDir(QFileInfo(target).path())
-                                  .entryList({QStringLiteral(".*part*")}, QDir::Hidden | QDir::Files);
+    const QStringList parts =
+        QDir(QFileInfo(target).path())
+            .entryList({QStringLiteral(".*part*")}, QDir::Hidden | QDir::Files);
     QVERIFY2(parts.isEmpty(), qPrintable(parts.join(QLatin1Char(' '))));
 }
 
@@ -180,13 +182,20 @@ void TestConverter::cuts_data()
     QTest::addColumn<int>("startSlack");
     // How far the length may be off, in samples (a frame of encoder padding).
     QTest::addColumn<int>("lengthSlack");
-    QTest::newRow("mp3 encoded") << "mp3" << "MP3" << 0x15001 << 0 << 0 << 0;
-    QTest::newRow("m4a encoded") << "m4a" << "M4A" << 0x15002 << 0 << 0 << 1024;
-    QTest::newRow("flac encoded") << "flac" << "FLAC" << 0x1500C << 0 << 0 << 0;
-    QTest::newRow("wav to ogg") << "wav" << "OGG" << 0x15005 << 0 << 0 << 0;
-    QTest::newRow("mp3 copied") << "mp3" << "MP3" << 0x15001 << 1 << 0 << 0;
-    QTest::newRow("m4a copied") << "m4a" << "M4A" << 0x15002 << 1 << 0 << 1024;
-    QTest::newRow("flac copied") << "flac" << "FLAC" << 0x1500C << 1 << -1 << -1;
+    QTest::newRow("mp3 encoded") << "mp3"
+                                 << "MP3" << 0x15001 << 0 << 0 << 0;
+    QTest::newRow("m4a encoded") << "m4a"
+                                 << "M4A" << 0x15002 << 0 << 0 << 1024;
+    QTest::newRow("flac encoded") << "flac"
+                                  << "FLAC" << 0x1500C << 0 << 0 << 0;
+    QTest::newRow("wav to ogg") << "wav"
+                                << "OGG" << 0x15005 << 0 << 0 << 0;
+    QTest::newRow("mp3 copied") << "mp3"
+                                << "MP3" << 0x15001 << 1 << 0 << 0;
+    QTest::newRow("m4a copied") << "m4a"
+                                << "M4A" << 0x15002 << 1 << 0 << 1024;
+    QTest::newRow("flac copied") << "flac"
+                                 << "FLAC" << 0x1500C << 1 << -1 << -1;
 }
 
 void TestConverter::cuts()
@@ -265,7 +274,8 @@ void TestConverter::cancelLeavesNoTarget()
     SetAudioCodec(params, 0x15001);
     const int32_t c = CreateAudioConverter(-1);
     QCOMPARE(OpenConverter(c, longSource.toUtf8().constData(), target.toUtf8().constData(), "MP3",
-                           params), 1);
+                           params),
+             1);
     QCOMPARE(StartConverter(c), 1);
     QCOMPARE(CancelConverter(c), 1);
     QCOMPARE(GetConverterState(c), int(BRISCA_CONVERTER_CANCELLED));
@@ -317,11 +327,13 @@ void TestConverter::equalizerBands()
     const QByteArray in = testmedia::decodeS16(m_tones, kRate, 2);
     const QByteArray eq = testmedia::decodeS16(job.target, kRate, 2);
     auto change = [&](double hz) {
-        return db(testmedia::toneLevel(eq, 2, 0, kRate, hz) / testmedia::toneLevel(in, 2, 0, kRate, hz));
+        return db(testmedia::toneLevel(eq, 2, 0, kRate, hz) /
+                  testmedia::toneLevel(in, 2, 0, kRate, hz));
     };
     // The band moves by its gain relative to the others (the limiter may lower everything).
     const double band = change(1000), low = change(100), high = change(8000);
-    QVERIFY2(qAbs((band - low) - gainDb) < 1.5, qPrintable(QStringLiteral("%1 %2").arg(band).arg(low)));
+    QVERIFY2(qAbs((band - low) - gainDb) < 1.5,
+             qPrintable(QStringLiteral("%1 %2").arg(band).arg(low)));
     QVERIFY2(qAbs(low - high) < 1.0, qPrintable(QStringLiteral("%1 %2").arg(low).arg(high)));
 }
 
@@ -329,9 +341,9 @@ void TestConverter::boostNeverClips()
 {
     // A plain chain with the same +10 dB band clips (the ffmpeg CLI, for comparison)...
     const QString plain = file(QStringLiteral("plain-eq.wav"));
-    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"),
-                           {"-v", "error", "-y", "-i", m_tones, "-af",
-                            "equalizer=f=1000:t=o:w=1:g=10", plain}).ok());
+    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", m_tones, "-af",
+                                                      "equalizer=f=1000:t=o:w=1:g=10", plain})
+                .ok());
     QVERIFY(peak(testmedia::decodeS16(plain, kRate, 2)) > 0.999);
     // ...ours keeps the peaks below 0 dBFS, in a lossless and in a lossy target.
     for (const char* key : {"WAV", "MP3"}) {
@@ -365,8 +377,9 @@ void TestConverter::effectLevels()
         job.source = m_tones;
         job.target = file(QStringLiteral("%1.wav").arg(QLatin1String(c.name)));
         job.extra = [&](int32_t p) {
-            (c.level == 0 ? SetAudioEffectLevelA : c.level == 1 ? SetAudioEffectLevelB
-                                                                : SetAudioEffectLevelC)(p, c.percent);
+            (c.level == 0   ? SetAudioEffectLevelA
+             : c.level == 1 ? SetAudioEffectLevelB
+                            : SetAudioEffectLevelC)(p, c.percent);
         };
         const Outcome out = convert(job);
         QVERIFY2(out.state == BRISCA_CONVERTER_DONE, out.error.constData());
@@ -414,19 +427,27 @@ void TestConverter::refusals_data()
     QTest::addColumn<qint64>("startUs");
     QTest::addColumn<bool>("withEffect");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("not media") << "tones.txt" << "x.wav" << "WAV" << 0 << 0LL << false << "tones.txt";
-    QTest::newRow("onto itself") << "source.wav" << "source.wav" << "WAV" << 0 << 0LL << false
-                                 << "is the source";
-    QTest::newRow("unknown container") << "source.wav" << "x.nope" << "NOPE" << 0 << 0LL << false
-                                       << "NOPE";
-    QTest::newRow("no folder") << "source.wav" << "missing/x.wav" << "WAV" << 0 << 0LL << false
-                               << "missing";
-    QTest::newRow("starts after the end") << "source.wav" << "x.wav" << "WAV" << 0 << 20000000LL
-                                          << false << "outside";
-    QTest::newRow("copy with an effect") << "source.mp3" << "x.mp3" << "MP3" << 1 << 0LL << true
-                                         << "effects";
-    QTest::newRow("copy across codecs") << "source.mp3" << "x.flac" << "FLAC" << 1 << 0LL << false
-                                        << "not the source";
+    QTest::newRow("not media") << "tones.txt"
+                               << "x.wav"
+                               << "WAV" << 0 << 0LL << false << "tones.txt";
+    QTest::newRow("onto itself") << "source.wav"
+                                 << "source.wav"
+                                 << "WAV" << 0 << 0LL << false << "is the source";
+    QTest::newRow("unknown container") << "source.wav"
+                                       << "x.nope"
+                                       << "NOPE" << 0 << 0LL << false << "NOPE";
+    QTest::newRow("no folder") << "source.wav"
+                               << "missing/x.wav"
+                               << "WAV" << 0 << 0LL << false << "missing";
+    QTest::newRow("starts after the end") << "source.wav"
+                                          << "x.wav"
+                                          << "WAV" << 0 << 20000000LL << false << "outside";
+    QTest::newRow("copy with an effect") << "source.mp3"
+                                         << "x.mp3"
+                                         << "MP3" << 1 << 0LL << true << "effects";
+    QTest::newRow("copy across codecs") << "source.mp3"
+                                        << "x.flac"
+                                        << "FLAC" << 1 << 0LL << false << "not the source";
 }
 
 void TestConverter::refusals()
@@ -447,7 +468,9 @@ void TestConverter::refusals()
     job.source = file(source);
     job.target = file(target);
     job.key = keyBytes.constData();
-    job.codec = key == QLatin1String("MP3") ? 0x15001 : key == QLatin1String("FLAC") ? 0x1500C : 0x10000;
+    job.codec = key == QLatin1String("MP3")    ? 0x15001
+                : key == QLatin1String("FLAC") ? 0x1500C
+                                               : 0x10000;
     job.copy = copy ? BRISCA_COPY_REQUIRED : BRISCA_COPY_NEVER;
     job.startUs = startUs;
     if (withEffect)

@@ -58,7 +58,8 @@ void TestMediaInfo::containers_data()
     QTest::addColumn<QString>("codec");
     const QStringList title{QStringLiteral("-metadata"), QStringLiteral("title=Tōne ä"),
                             QStringLiteral("-metadata"), QStringLiteral("artist=Quillon")};
-    QTest::newRow("mp3") << "mp3" << (QStringList{"-c:a", "libmp3lame", "-b:a", "128k"} + title) << "mp3";
+    QTest::newRow("mp3") << "mp3" << (QStringList{"-c:a", "libmp3lame", "-b:a", "128k"} + title)
+                         << "mp3";
     QTest::newRow("m4a aac") << "m4a" << (QStringList{"-c:a", "aac"} + title) << "aac";
     QTest::newRow("m4a alac") << "m4a" << (QStringList{"-c:a", "alac"} + title) << "alac";
     QTest::newRow("ogg") << "ogg" << (QStringList{"-c:a", "libvorbis"} + title) << "vorbis";
@@ -120,18 +121,20 @@ void TestMediaInfo::coverArt()
         QVERIFY(f.open(QIODevice::ReadOnly));
         png = f.readAll();
     }
-    for (const QString& ext : {QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("flac")}) {
+    for (const QString& ext :
+         {QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("flac")}) {
         const QString path = file(QStringLiteral("covered.") + ext);
-        QVERIFY(mediatest::make(path, mediatest::chirp(1),
-                                {"-map", "0:a", "-map", "1:v", "-c:v", "copy",
-                                 "-disposition:v", "attached_pic"},
-                                {"-i", m_cover}));
+        QVERIFY(mediatest::make(
+            path, mediatest::chirp(1),
+            {"-map", "0:a", "-map", "1:v", "-c:v", "copy", "-disposition:v", "attached_pic"},
+            {"-i", m_cover}));
         const int32_t info = openInfo(path);
         QVERIFY2(info, BriscaLastError());
         const BriscaEntry* cover = GetMetadataEntry(info, "cover_image");
         QVERIFY2(cover, qPrintable(ext));
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(GetEntryData(cover)), GetEntrySize(cover)),
-                 png);
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(GetEntryData(cover)), GetEntrySize(cover)),
+            png);
         QCOMPARE(HasVideoStream(info), 0);  // cover art is not a picture stream
         DestroyMediaInfo(info);
     }
@@ -144,8 +147,9 @@ void TestMediaInfo::chaptersOfFile()
     const QString meta = file(QStringLiteral("chapters.txt"));
     QFile f(meta);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Intro\n"
-            "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2500\ntitle=Main\n");
+    f.write(
+        ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Intro\n"
+        "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2500\ntitle=Main\n");
     f.close();
     const QString path = file(QStringLiteral("chapters.m4a"));
     QVERIFY(mediatest::make(path, mediatest::chirp(3),
@@ -174,12 +178,12 @@ void TestMediaInfo::chapterDurations_data()
     QTest::newRow("missing ends run to the next start")
         << QVector<qint64>{0, 10, 25} << QVector<qint64>{-1, -1, -1} << 40LL
         << QVector<qint64>{10, 15, 15};
-    QTest::newRow("end before start") << QVector<qint64>{5, 12} << QVector<qint64>{3, 12} << 20LL
-                                      << QVector<qint64>{7, 8};
-    QTest::newRow("never past the file") << QVector<qint64>{0, 8} << QVector<qint64>{8, 99}
-                                         << 10LL << QVector<qint64>{8, 2};
-    QTest::newRow("starts past the file") << QVector<qint64>{12} << QVector<qint64>{15} << 10LL
-                                          << QVector<qint64>{0};
+    QTest::newRow("end before start")
+        << QVector<qint64>{5, 12} << QVector<qint64>{3, 12} << 20LL << QVector<qint64>{7, 8};
+    QTest::newRow("never past the file")
+        << QVector<qint64>{0, 8} << QVector<qint64>{8, 99} << 10LL << QVector<qint64>{8, 2};
+    QTest::newRow("starts past the file")
+        << QVector<qint64>{12} << QVector<qint64>{15} << 10LL << QVector<qint64>{0};
 }
 
 void TestMediaInfo::chapterDurations()
@@ -204,10 +208,10 @@ void TestMediaInfo::chapterDurations()
 void TestMediaInfo::pictureGrab()
 {
     const QString video = file(QStringLiteral("video.mp4"));
-    QVERIFY(mediatest::make(video, QStringLiteral("testsrc=s=96x64:d=2"),
-                            {"-map", "0:v", "-map", "1:a", "-c:v", "mpeg4", "-c:a", "aac",
-                             "-shortest"},
-                            {"-f", "lavfi", "-i", mediatest::chirp(2)}));
+    QVERIFY(
+        mediatest::make(video, QStringLiteral("testsrc=s=96x64:d=2"),
+                        {"-map", "0:v", "-map", "1:a", "-c:v", "mpeg4", "-c:a", "aac", "-shortest"},
+                        {"-f", "lavfi", "-i", mediatest::chirp(2)}));
     const int32_t info = openInfo(video);
     QVERIFY2(info, BriscaLastError());
     QCOMPARE(HasVideoStream(info), 1);

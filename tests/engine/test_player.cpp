@@ -50,8 +50,8 @@ public:
     {
         m_parec.setStandardOutputFile(path);
         m_parec.start(QStringLiteral("parec"),
-                      {"-d", "@DEFAULT_MONITOR@", "--format=s16le", "--rate=44100",
-                       "--channels=1", "--latency-msec=20"});
+                      {"-d", "@DEFAULT_MONITOR@", "--format=s16le", "--rate=44100", "--channels=1",
+                       "--latency-msec=20"});
         m_parec.waitForStarted(5000);
     }
     // True once the monitor delivers (it records silence while nothing plays).
@@ -296,7 +296,9 @@ void TestPlayer::rangeIsHeard()
     MonitorRecording recording(m_dir.filePath(QStringLiteral("monitor.raw")));
     QVERIFY(recording.waitUntilRecording());
     QVERIFY(PlayerPlay(player));
-    QVERIFY(waitFor([&] { return IsPlaybackFinished(player) || GetPlayerState(player) == BRISCA_PLAYER_FAILED; }));
+    QVERIFY(waitFor([&] {
+        return IsPlaybackFinished(player) || GetPlayerState(player) == BRISCA_PLAYER_FAILED;
+    }));
     QVERIFY2(IsPlaybackFinished(player), GetPlayerError(player));
     QCOMPARE(GetPlayerPosition(player), int64_t(2500000));
     const QByteArray pcm = recording.stop();
@@ -308,7 +310,10 @@ void TestPlayer::rangeIsHeard()
     // toneLevel averages over the whole recording: one second of tone in a longer recording.
     const double seconds = double(pcm.size()) / 2 / kRate;
     if (heard) {
-        QVERIFY2(tone * seconds > 0.3, qPrintable(QStringLiteral("%1 over %2 s, rms %3").arg(tone * seconds).arg(seconds).arg(testmedia::rms(pcm, 1, 0))));
+        QVERIFY2(tone * seconds > 0.3, qPrintable(QStringLiteral("%1 over %2 s, rms %3")
+                                                      .arg(tone * seconds)
+                                                      .arg(seconds)
+                                                      .arg(testmedia::rms(pcm, 1, 0))));
         QVERIFY2(before < tone / 20 && after < tone / 20,
                  qPrintable(QStringLiteral("%1 %2 %3").arg(before).arg(tone).arg(after)));
     } else {

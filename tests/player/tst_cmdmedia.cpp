@@ -79,20 +79,40 @@ void TestCmdMedia::initTestCase()
     QVERIFY(m_dir.isValid());
     QFile meta(file("meta.txt"));
     QVERIFY(meta.open(QIODevice::WriteOnly));
-    meta.write(";FFMETADATA1\ntitle=Song\nartist=Band\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\n"
-               "END=2000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Two\n");
+    meta.write(
+        ";FFMETADATA1\ntitle=Song\nartist=Band\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\n"
+        "END=2000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Two\n");
     meta.close();
     QFile notes(file("notes.txt"));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write(QByteArray("shopping: bread, milk, strings for the guitar\n").repeated(30));
     notes.close();
-    QVERIFY(make(file("cover.png"), {"-f", "lavfi", "-i", "color=c=red:s=32x32:d=1",
-                                     "-frames:v", "1"}));
-    QVERIFY(make(file("song.m4a"),
-                 {"-f", "lavfi", "-i", "sine=f=440:r=44100:d=4", "-i", file("meta.txt"), "-i",
-                  file("cover.png"), "-map", "0:a", "-map", "2:v", "-map_metadata", "1",
-                  "-map_chapters", "1", "-c:a", "aac", "-c:v", "copy", "-disposition:v",
-                  "attached_pic", "-ac", "2"}));
+    QVERIFY(make(file("cover.png"),
+                 {"-f", "lavfi", "-i", "color=c=red:s=32x32:d=1", "-frames:v", "1"}));
+    QVERIFY(make(file("song.m4a"), {"-f",
+                                    "lavfi",
+                                    "-i",
+                                    "sine=f=440:r=44100:d=4",
+                                    "-i",
+                                    file("meta.txt"),
+                                    "-i",
+                                    file("cover.png"),
+                                    "-map",
+                                    "0:a",
+                                    "-map",
+                                    "2:v",
+                                    "-map_metadata",
+                                    "1",
+                                    "-map_chapters",
+                                    "1",
+                                    "-c:a",
+                                    "aac",
+                                    "-c:v",
+                                    "copy",
+                                    "-disposition:v",
+                                    "attached_pic",
+                                    "-ac",
+                                    "2"}));
 }
 
 void TestCmdMedia::infoMatchesProbe()
@@ -106,7 +126,8 @@ void TestCmdMedia::infoMatchesProbe()
     QCOMPARE(info.value("codec").toString(), QStringLiteral("aac"));
     QCOMPARE(info.value("sample_rate").toInt(), 44100);
     QCOMPARE(info.value("channels").toInt(), 2);
-    QVERIFY(qAbs(info.value("duration").toDouble() - format.value("duration").toString().toDouble()) < 0.001);
+    QVERIFY(qAbs(info.value("duration").toDouble() -
+                 format.value("duration").toString().toDouble()) < 0.001);
     QCOMPARE(info.value("bit_rate").toDouble(), format.value("bit_rate").toString().toDouble());
     QCOMPARE(info.value("tags").toObject().value("title").toString(), QStringLiteral("Song"));
     QCOMPARE(info.value("cover").toObject().value("type").toString(), QStringLiteral("image/png"));
@@ -131,9 +152,11 @@ void TestCmdMedia::convertWritesTheCut()
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(r.err.isEmpty());  // no progress bar when standard error is not a terminal
     QVERIFY(qAbs(testmedia::durationSeconds(out) - 2.0) < 0.05);
-    const QJsonObject tags = testmedia::probe(out).value("format").toObject().value("tags").toObject();
+    const QJsonObject tags =
+        testmedia::probe(out).value("format").toObject().value("tags").toObject();
     QCOMPARE(tags.value("title").toString(), QStringLiteral("Cut"));
-    QCOMPARE(tags.value("artist").toString(), QStringLiteral("Band"));  // the source's tags go along
+    QCOMPARE(tags.value("artist").toString(),
+             QStringLiteral("Band"));  // the source's tags go along
     // Loudness normalisation reports both loudness values.
     const Run loud = quillon({"convert", file("song.m4a"), file("loud.flac"), "--loudness", "-23"});
     QVERIFY2(loud.exitCode == 0, loud.err.constData());
@@ -146,13 +169,17 @@ void TestCmdMedia::failsWithOneLine_data()
     QTest::addColumn<QString>("says");
     QTest::newRow("info of nothing") << QStringList{"info", "/nonexistent.mp3"} << "no such file";
     QTest::newRow("info of text") << QStringList{"info", "<notes>"} << "not a media file";
-    QTest::newRow("unknown extension") << QStringList{"convert", "<song>", "<out.xyz>"} << "unknown extension";
-    QTest::newRow("lossless across codecs") << QStringList{"convert", "<song>", "<out.mp3>", "--lossless"}
-                                            << "no lossless cut";
-    QTest::newRow("lossless with effects") << QStringList{"convert", "<song>", "<out.m4a>", "--lossless", "--volume", "50"}
-                                           << "--lossless";
-    QTest::newRow("bad equalizer") << QStringList{"convert", "<song>", "<out.m4a>", "--eq", "1,2,3"} << "--eq";
-    QTest::newRow("onto itself") << QStringList{"convert", "<song>", "<song>"} << "OUT must not be IN";
+    QTest::newRow("unknown extension")
+        << QStringList{"convert", "<song>", "<out.xyz>"} << "unknown extension";
+    QTest::newRow("lossless across codecs")
+        << QStringList{"convert", "<song>", "<out.mp3>", "--lossless"} << "no lossless cut";
+    QTest::newRow("lossless with effects")
+        << QStringList{"convert", "<song>", "<out.m4a>", "--lossless", "--volume", "50"}
+        << "--lossless";
+    QTest::newRow("bad equalizer")
+        << QStringList{"convert", "<song>", "<out.m4a>", "--eq", "1,2,3"} << "--eq";
+    QTest::newRow("onto itself") << QStringList{"convert", "<song>", "<song>"}
+                                 << "OUT must not be IN";
     QTest::newRow("play of text") << QStringList{"play", "<notes>"} << "not a media file";
 }
 

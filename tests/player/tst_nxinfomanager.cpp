@@ -46,17 +46,24 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestNxInfoManager::initTestCase() { QVERIFY(m_dir.isValid()); }
+void TestNxInfoManager::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
 
 void TestNxInfoManager::yearAndDate_data()
 {
     QTest::addColumn<QStringList>("metadata");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("date");
-    QTest::newRow("date only") << QStringList{"date=2007-05-01"} << "2007-05-01" << "2007-05-01";
-    QTest::newRow("year only") << QStringList{"year=1984"} << "1984" << "1984";
-    QTest::newRow("both") << QStringList{"year=1984", "date=1985"} << "1984" << "1985";
-    QTest::newRow("neither") << QStringList{"title=x"} << "" << "";
+    QTest::newRow("date only") << QStringList{"date=2007-05-01"} << "2007-05-01"
+                               << "2007-05-01";
+    QTest::newRow("year only") << QStringList{"year=1984"} << "1984"
+                               << "1984";
+    QTest::newRow("both") << QStringList{"year=1984", "date=1985"} << "1984"
+                          << "1985";
+    QTest::newRow("neither") << QStringList{"title=x"} << ""
+                             << "";
 }
 
 void TestNxInfoManager::yearAndDate()
@@ -84,14 +91,17 @@ void TestNxInfoManager::chapterRows()
     QByteArray meta = ";FFMETADATA1\n";
     for (int i = 0; i < 11; ++i)
         meta += QStringLiteral("[CHAPTER]\nTIMEBASE=1/1000\nSTART=%1\nEND=%2\ntitle=C%3\n")
-                    .arg(i * 1000).arg(i * 1000 + 1000).arg(i + 1).toUtf8();
+                    .arg(i * 1000)
+                    .arg(i * 1000 + 1000)
+                    .arg(i + 1)
+                    .toUtf8();
     QFile f(file("chapters.txt"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(meta);
     f.close();
     const QString path = file("chapters.m4a");
-    QVERIFY(make(path, kSine + QStringList{"-i", file("chapters.txt"), "-map_chapters", "1",
-                                           "-c:a", "aac"}));
+    QVERIFY(make(path, kSine + QStringList{"-i", file("chapters.txt"), "-map_chapters", "1", "-c:a",
+                                           "aac"}));
     NxInfoManager info;
     info.ensureInfoObject();
     QVERIFY(info.open(path));
@@ -146,8 +156,8 @@ void TestNxInfoManager::coverPictures()
     const QString cover = file("cover.png");
     QVERIFY(make(cover, {"-f", "lavfi", "-i", "color=c=red:s=400x300:d=1", "-frames:v", "1"}));
     const QString covered = file("covered.mp3");
-    QVERIFY(make(covered, kSine + QStringList{"-i", cover, "-map", "0:a", "-map", "1:v",
-                                              "-c:v", "copy", "-disposition:v", "attached_pic"}));
+    QVERIFY(make(covered, kSine + QStringList{"-i", cover, "-map", "0:a", "-map", "1:v", "-c:v",
+                                              "copy", "-disposition:v", "attached_pic"}));
     const QString video = file("video.mp4");
     QVERIFY(make(video, {"-f", "lavfi", "-i", "testsrc=s=320x240:d=1", "-c:v", "mpeg4"}));
     const QString plain = file("plain.mp3");
@@ -201,11 +211,16 @@ void TestNxInfoManager::timeTexts_data()
     QTest::addColumn<qulonglong>("us");
     QTest::addColumn<QString>("clock");
     QTest::addColumn<QString>("clockMs");
-    QTest::newRow("zero") << 0ULL << "00:00:00" << "00:00:00.000";
-    QTest::newRow("under a millisecond") << 999ULL << "00:00:00" << "00:00:00.000";
-    QTest::newRow("truncated, not rounded") << 59999999ULL << "00:00:59" << "00:00:59.999";
-    QTest::newRow("hour") << 3661001000ULL << "01:01:01" << "01:01:01.001";
-    QTest::newRow("hours not wrapped") << 360000000000ULL << "100:00:00" << "100:00:00.000";
+    QTest::newRow("zero") << 0ULL << "00:00:00"
+                          << "00:00:00.000";
+    QTest::newRow("under a millisecond") << 999ULL << "00:00:00"
+                                         << "00:00:00.000";
+    QTest::newRow("truncated, not rounded") << 59999999ULL << "00:00:59"
+                                            << "00:00:59.999";
+    QTest::newRow("hour") << 3661001000ULL << "01:01:01"
+                          << "01:01:01.001";
+    QTest::newRow("hours not wrapped") << 360000000000ULL << "100:00:00"
+                                       << "100:00:00.000";
 }
 
 void TestNxInfoManager::timeTexts()

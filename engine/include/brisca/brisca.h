@@ -48,8 +48,8 @@ BRISCA_API const char* BriscaLastError(void);
 BRISCA_API int32_t CreateEncodeParams(void);
 BRISCA_API int32_t ReleaseEncodeParams(int32_t params);
 BRISCA_API int32_t SetAudioCodec(int32_t params, int32_t codecId);
-BRISCA_API int32_t SetAudioSampleRate(int32_t params, int32_t rateHz);   /* 0 means 44100 */
-BRISCA_API int32_t SetAudioChannels(int32_t params, int32_t channels);   /* 0 means 2 */
+BRISCA_API int32_t SetAudioSampleRate(int32_t params, int32_t rateHz); /* 0 means 44100 */
+BRISCA_API int32_t SetAudioChannels(int32_t params, int32_t channels); /* 0 means 2 */
 BRISCA_API int32_t SetAudioBitRate(int32_t params, int32_t bitsPerSecond);
 /* Picks an encoder by FFmpeg name ("aac", "libmp3lame") instead of the codec's default. */
 BRISCA_API int32_t SetAudioEncoderName(int32_t params, const char* name);
@@ -88,7 +88,8 @@ BRISCA_API int32_t SetStreamChannels(int32_t stream, int32_t channels);
 BRISCA_API int32_t SetStreamChannelLayout(int32_t stream, uint64_t channelMask);
 BRISCA_API int32_t SetStreamSampleFormat(int32_t stream, int32_t sampleFormat);
 BRISCA_API int32_t SetStreamBitsPerSample(int32_t stream, int32_t bits);
-BRISCA_API int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallback callback, void* user);
+BRISCA_API int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallback callback,
+                                         void* user);
 /* Copies the frame's samples into the stream; a frame's own format overrides the stream's. */
 BRISCA_API int32_t PushStreamFrame(int32_t stream, int32_t frame);
 /* Bytes pushed but not yet taken by a recorder. */
@@ -110,7 +111,8 @@ BRISCA_API int32_t DestroyRecorder(int32_t recorder);
 /* Opens the output file. format is the container key of the format catalogue, case-insensitive:
  * "MP3", "M4A" (AAC or ALAC), "MP4", "OGG" (Vorbis), "OPUS", "FLAC", "WAV", "WMA", "AC3",
  * "AIFF"; other FFmpeg muxer names are tried as they are. The parameters are copied. */
-BRISCA_API int32_t OpenRecorder(int32_t recorder, const char* path, const char* format, int32_t params);
+BRISCA_API int32_t OpenRecorder(int32_t recorder, const char* path, const char* format,
+                                int32_t params);
 /* Starts the encoding thread. Returns 1 when started. */
 BRISCA_API int32_t StartRecorder(int32_t recorder);
 BRISCA_API int32_t GetRecorderState(int32_t recorder);
@@ -186,15 +188,15 @@ typedef struct BriscaEntry BriscaEntry; /* a metadata value owned by the media i
 
 /* What GetMediaStreamInfo reports about one stream. */
 typedef struct BriscaStreamInfo {
-    int32_t kind;          /* 0 video, 1 audio, 3 subtitle, 2/4 data/attachment (AVMediaType) */
-    int32_t codecId;       /* AVCodecID */
-    char codecName[32];    /* "mp3", "aac", ... */
-    int32_t rateHz;        /* audio */
-    int32_t channels;      /* audio */
-    uint64_t channelMask;  /* audio, 0 when unknown */
-    int64_t bitRate;       /* bit/s, 0 when unknown */
-    int64_t durationUs;    /* 0 when unknown */
-    int32_t width, height; /* pictures */
+    int32_t kind;            /* 0 video, 1 audio, 3 subtitle, 2/4 data/attachment (AVMediaType) */
+    int32_t codecId;         /* AVCodecID */
+    char codecName[32];      /* "mp3", "aac", ... */
+    int32_t rateHz;          /* audio */
+    int32_t channels;        /* audio */
+    uint64_t channelMask;    /* audio, 0 when unknown */
+    int64_t bitRate;         /* bit/s, 0 when unknown */
+    int64_t durationUs;      /* 0 when unknown */
+    int32_t width, height;   /* pictures */
     int32_t attachedPicture; /* 1: the stream is cover art */
 } BriscaStreamInfo;
 
@@ -247,8 +249,8 @@ BRISCA_API const char* GetMetadataKeyAt(int32_t info, int32_t index);
  * at byte 2. Null when there is no picture. Free with ReleaseVideoFrame.
  */
 BRISCA_API const uint8_t* ExtractVideoFrame(int32_t info, int64_t positionUs, int32_t width,
-                                            int32_t height, int32_t* outWidth,
-                                            int32_t* outHeight, int32_t* outSize);
+                                            int32_t height, int32_t* outWidth, int32_t* outHeight,
+                                            int32_t* outSize);
 BRISCA_API void ReleaseVideoFrame(int32_t info, const uint8_t* bmp);
 /* Chapters, in file order. A chapter's duration runs to its end mark; without a usable end
  * (missing, not after its start) to the next chapter's start, or for the last to the end of
@@ -339,10 +341,10 @@ BRISCA_API void ReleasePlayerAudioData(int32_t player, const uint8_t* block);
  */
 enum {
     BRISCA_CONVERTER_IDLE = 0,
-    BRISCA_CONVERTER_DONE = 1,     /* finished; the target exists */
+    BRISCA_CONVERTER_DONE = 1, /* finished; the target exists */
     BRISCA_CONVERTER_OPENED = 2,
     BRISCA_CONVERTER_RUNNING = 3,
-    BRISCA_CONVERTER_FAILED = 4,   /* GetConverterError says why */
+    BRISCA_CONVERTER_FAILED = 4, /* GetConverterError says why */
     BRISCA_CONVERTER_CANCELLED = 5
 };
 
@@ -369,8 +371,7 @@ BRISCA_API const char* GetConverterError(int32_t converter);
 BRISCA_API int32_t GetConverterCopied(int32_t converter);
 /* The measured loudness of the range and the loudness of the result (LUFS); 0 without
  * SetEncodeLoudness or before the end. */
-BRISCA_API int32_t GetConverterLoudness(int32_t converter, double* measuredLufs,
-                                        double* finalLufs);
+BRISCA_API int32_t GetConverterLoudness(int32_t converter, double* measuredLufs, double* finalLufs);
 /* Asks the run to stop and waits for it; the target is not created. */
 BRISCA_API int32_t CancelConverter(int32_t converter);
 /* 1 makes a pending OpenConverter give up early; 0 allows opening again. */
