@@ -70,8 +70,8 @@ bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsOb
     Encoder encoder;
     if (!encoder.open(params, format, error))
         return false;
-    m_codec = encoder.takeContext();
     m_frameSize = encoder.frameSize() > 0 ? encoder.frameSize() : 1024;
+    m_codec = encoder.takeContext();
     return true;
 }
 
