@@ -61,21 +61,9 @@ QString parse(const QStringList& args, Options* o)
     return {};
 }
 
-int run(const QStringList& args)
+// Volume, equalizer, the file and the range: empty on success, else the reason.
+QString prepare(const Options& o, NxPlayerManager& player)
 {
-    Options o;
-    const QString problem = parse(args, &o);
-    if (!problem.isEmpty())
-        return cli::fail(QStringLiteral("play: %1").arg(problem));
-
-    NxPlayerManager player;
-    int exitCode = 0;
-    // Before the sound server sees the stream: an interrupt from then on stops cleanly.
-    cli::watchInterrupts([&] {
-        exitCode = 130;
-        player.closePlay();
-        QCoreApplication::exit(130);
-    });
     player.setSoundVolume(o.volume);
     if (!o.gains.isEmpty()) {
         VEEditConfig effects;
@@ -85,47 +73,69 @@ int run(const QStringList& args)
         effects.eqGains = o.gains;
         player.applyEffects(effects);
     }
-    if (!player.open(o.path, 0, -1, 0)) {
-        cli::stopWatchingInterrupts();
-        return cli::fail(QStringLiteral("play: %1").arg(player.lastError()));
-    }
+    if (!player.open(o.path, 0, -1, 0))
+        return player.lastError();
     if (o.startUs > 0 || o.lengthUs > 0)
         player.onTrim(uint64_t(o.startUs), uint64_t(o.lengthUs > 0 ? o.startUs + o.lengthUs : 0));
+    return {};
+}
 
+// Plays until the end (0), an interrupt (130) or a failure (1).
+int playToTheEnd(NxPlayerManager& player, int* exitCode)
+{
     const bool tty = ::isatty(STDERR_FILENO);
-    bool started = false;
     QObject::connect(&player, &NxPlayerManager::emitPlayTime, &player, [&](const QString& t) {
-        if (tty && started)
+        if (tty)
             std::fprintf(stderr, "\r%s", t.toUtf8().constData());
     });
-    QObject::connect(&player, &NxPlayerManager::emitPlayFinish, &player, [&] {
-        if (started)
-            QCoreApplication::exit(0);
-    });
+    QObject::connect(&player, &NxPlayerManager::emitPlayFinish, &player,
+                     [] { QCoreApplication::exit(0); });
     // The player reports a failure (file gone, sound server gone) only through its state.
     QTimer failureWatch;
     QObject::connect(&failureWatch, &QTimer::timeout, &player, [&] {
         if (player.player()->state() == BRISCA_PLAYER_FAILED) {
-            exitCode = 1;
+            *exitCode = 1;
             QCoreApplication::exit(1);
         }
     });
     failureWatch.start(200);
-    player.onPlay();
-    if (player.player()->state() == BRISCA_PLAYER_FAILED) {
-        cli::stopWatchingInterrupts();
-        return cli::fail(QStringLiteral("play: %1").arg(player.player()->errorText()));
-    }
-    started = true;
     const int code = QCoreApplication::exec();
     if (tty)
         std::fputc('\n', stderr);
+    return *exitCode ? *exitCode : code;
+}
+
+int run(const QStringList& args)
+{
+    Options o;
+    QString problem = parse(args, &o);
+    if (!problem.isEmpty())
+        return cli::fail(QStringLiteral("play: %1").arg(problem));
+    NxPlayerManager player;
+    int exitCode = 0;
+    // Before the sound server sees the stream: an interrupt from then on stops cleanly.
+    cli::watchInterrupts([&] {
+        exitCode = 130;
+        player.closePlay();
+        QCoreApplication::exit(130);
+    });
+    problem = prepare(o, player);
+    if (problem.isEmpty()) {
+        player.onPlay();
+        if (player.player()->state() == BRISCA_PLAYER_FAILED)
+            problem = player.player()->errorText();
+    }
+    if (!problem.isEmpty()) {
+        cli::stopWatchingInterrupts();
+        return cli::fail(QStringLiteral("play: %1").arg(problem));
+    }
+    const int code = playToTheEnd(player, &exitCode);
     cli::stopWatchingInterrupts();
     const QString failure = player.player()->errorText();
     player.closePlay();
-    if (exitCode == 1 || (code == 0 && !failure.isEmpty()))
+    if (code == 1)
         return cli::fail(QStringLiteral("play: %1").arg(failure));
-    return exitCode ? exitCode : code;
+    return code;
 }
 
 cli::CommandRegistration reg{

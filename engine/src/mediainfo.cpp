@@ -57,14 +57,23 @@ bool MediaInfo::open(const std::string& path, std::string* error)
     Demuxer demuxer;
     if (!demuxer.open(path, error))
         return false;
-    const AVFormatContext* f = demuxer.format();
-    if (f->nb_streams == 0) {
+    if (demuxer.format()->nb_streams == 0) {
         *error = "open '" + path + "': the file holds no audio or picture stream";
         return false;
     }
     m_path = path;
     m_durationUs = demuxer.durationUs();
-    m_bitRate = f->bit_rate > 0 ? f->bit_rate : 0;
+    m_bitRate = std::max<int64_t>(0, demuxer.format()->bit_rate);
+    readStreams(demuxer);
+    readTags(demuxer);
+    readChapters(demuxer);
+    m_open = true;
+    return true;
+}
+
+void MediaInfo::readStreams(const Demuxer& demuxer)
+{
+    const AVFormatContext* f = demuxer.format();
     for (unsigned i = 0; i < f->nb_streams; ++i) {
         const AVStream* s = f->streams[i];
         m_streams.push_back(describe(s));
@@ -75,7 +84,11 @@ bool MediaInfo::open(const std::string& path, std::string* error)
     }
     m_audioTracks = demuxer.countStreams(AVMEDIA_TYPE_AUDIO);
     m_hasVideo = demuxer.pictureStream() >= 0;
+}
 
+void MediaInfo::readTags(const Demuxer& demuxer)
+{
+    const AVFormatContext* f = demuxer.format();
     const AVDictionaryEntry* tag = nullptr;
     while ((tag = av_dict_get(f->metadata, "", tag, AV_DICT_IGNORE_SUFFIX)))
         addTag(tag->key, tag->value);
@@ -97,7 +110,11 @@ bool MediaInfo::open(const std::string& path, std::string* error)
         special("cover_image",
                 std::string(reinterpret_cast<const char*>(pic.data), size_t(pic.size)));
     }
+}
 
+void MediaInfo::readChapters(const Demuxer& demuxer)
+{
+    const AVFormatContext* f = demuxer.format();
     std::vector<int64_t> ends;
     for (unsigned i = 0; i < f->nb_chapters; ++i) {
         const AVChapter* c = f->chapters[i];
@@ -109,8 +126,6 @@ bool MediaInfo::open(const std::string& path, std::string* error)
         ends.push_back(c->end == AV_NOPTS_VALUE ? -1 : toUs(c->end, c->time_base));
     }
     settleChapterDurations(&m_chapters, ends, m_durationUs);
-    m_open = true;
-    return true;
 }
 
 void MediaInfo::settleChapterDurations(std::vector<ChapterInfo>* chapters,

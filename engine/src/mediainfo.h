@@ -20,6 +20,8 @@ struct BriscaEntry {
 
 namespace brisca {
 
+class Demuxer;
+
 struct ChapterInfo {
     int64_t startUs = 0;
     int64_t durationUs = 0;
@@ -51,6 +53,9 @@ public:
                                        const std::vector<int64_t>& endsUs, int64_t fileUs);
 
 private:
+    void readStreams(const Demuxer& demuxer);
+    void readTags(const Demuxer& demuxer);
+    void readChapters(const Demuxer& demuxer);
     void addTag(const char* key, const char* value);
 
     bool m_open = false;
