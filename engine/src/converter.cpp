@@ -91,7 +91,7 @@ bool Converter::open(const std::string& source, const std::string& target,
                      const std::string& formatKey, const EncodeParamsObject& params,
                      std::string* error)
 {
-    if (m_thread.joinable()) {
+    if (m_state.load() == BRISCA_CONVERTER_RUNNING) {
         *error = "the converter is running";
         return false;
     }
@@ -198,7 +198,8 @@ void Converter::run()
     std::string error;
     const bool ok = m_copy ? runCopy(&error) : runEncode(&error);
     m_audio.close();  // releases the source file
-    if (m_cancel.load()) {
+    // A cancel that comes after the work is complete changes nothing.
+    if (!ok && m_cancel.load()) {
         std::remove(m_temporary.c_str());
         m_state = BRISCA_CONVERTER_CANCELLED;
     } else if (!ok || !finishTarget(&error)) {
@@ -392,11 +393,12 @@ bool Converter::writePackets(Muxer& muxer, std::string* error)
 
 bool Converter::cancel()
 {
+    std::lock_guard<std::mutex> lock(m_threadMutex);
     if (!m_thread.joinable())
         return false;
     m_cancel = true;
     m_thread.join();
-    return true;
+    return m_state.load() == BRISCA_CONVERTER_CANCELLED;
 }
 
 void Converter::setAbort(bool abort)
@@ -409,9 +411,9 @@ void Converter::setAbort(bool abort)
 
 void Converter::close()
 {
+    std::lock_guard<std::mutex> lock(m_threadMutex);
     if (m_thread.joinable()) {
-        if (m_state.load() == BRISCA_CONVERTER_RUNNING)
-            m_cancel = true;
+        m_cancel = true;
         m_thread.join();
     }
     m_audio.close();

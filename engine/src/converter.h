@@ -6,8 +6,8 @@
 // The target appears only complete: the work goes to a hidden temporary file beside it,
 // renamed over the target at the end; failure or cancel removes the temporary file.
 //
-// Threading: open, setRange, start, cancel and close come from the owner's thread; the
-// getters may be called from any thread while the run goes on.
+// Threading: open, setRange and start come from the owner's thread; cancel and close may come
+// from any thread (also two at once); the getters from any thread while the run goes on.
 
 #include <atomic>
 #include <functional>
@@ -73,6 +73,7 @@ private:
     int64_t m_startUs = 0, m_lengthUs = 0;
 
     std::thread m_thread;
+    std::mutex m_threadMutex;  // cancel and close may come from two threads at once
     std::atomic<int> m_state{BRISCA_CONVERTER_IDLE};
     std::atomic<int64_t> m_timeUs{0}, m_durationUs{0};
     std::atomic<bool> m_cancel{false};

@@ -212,9 +212,10 @@ void CAVConverter::StopConvert()
         m_stop = true;
         SetConverterAbort(m_converter, 0);
     } else {
+        // The flag first: the worker, seeing the engine end, must take it for a stop.
+        m_stop = true;
         if (!CancelConverter(m_converter))
             qCDebug(lcConvert, "stop convert failed! ");
-        m_stop = true;
     }
     m_wake.set();
     m_released.wait();

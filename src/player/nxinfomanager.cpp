@@ -38,7 +38,12 @@ std::string entryText(const BriscaEntry* entry)
 
 }  // namespace
 
-NxInfoManager::NxInfoManager(QObject* parent) : QObject(parent) {}
+NxInfoManager::NxInfoManager(QObject* parent) : QObject(parent)
+{
+    // Tag sets and chapter rows travel through queued signals of the objects built on this.
+    qRegisterMetaType<VEAudioTagInfo>();
+    qRegisterMetaType<ChapterEntry>();
+}
 
 NxInfoManager::~NxInfoManager()
 {

@@ -25,6 +25,8 @@ NxPlayerManager::NxPlayerManager(QObject* parent)
       m_screenTimer(new QTimer(this)),
       m_levelTimer(new QTimer(this))
 {
+    qRegisterMetaType<VEEditConfig>();
+    qRegisterMetaType<uint64_t>("uint64_t");
     connect(m_timeTimer, &QTimer::timeout, this, &NxPlayerManager::updateTime);
     connect(m_screenTimer, &QTimer::timeout, this, &NxPlayerManager::updataScreen);
     connect(m_levelTimer, &QTimer::timeout, this, &NxPlayerManager::audioDataChanged);

@@ -87,6 +87,7 @@ private slots:
     void seeksLandExactly();
     void outputFailureIsReported();
     void latencyIsTakenOff();
+    void fileShortenedWhilePlaying();
     void levelBlocksFollowTheSound();
     void badFiles_data();
     void badFiles();
@@ -208,6 +209,27 @@ void TestPlayer::latencyIsTakenOff()
     QVERIFY(p->play(&error));
     QVERIFY(waitFor([&] { return p->state() == BRISCA_PLAYER_FINISHED; }));
     QCOMPARE(p->positionUs(), int64_t(4500000));
+}
+
+void TestPlayer::fileShortenedWhilePlaying()
+{
+    const QString copy = m_dir.filePath(QStringLiteral("shrinking.flac"));
+    QFile::remove(copy);
+    QVERIFY(QFile::copy(m_tones, copy));
+    auto p = nullPlayer();
+    std::string error;
+    QVERIFY(p->open(copy.toStdString(), -1, &error));
+    // Opened whole, then cut to a quarter: the sound ends early, and the player says why.
+    QFile f(copy);
+    QVERIFY(f.resize(f.size() / 4));
+    QVERIFY(p->seek(500000, &error));
+    QVERIFY(p->play(&error));
+    QVERIFY(waitFor([&] {
+        return p->state() == BRISCA_PLAYER_FAILED || p->state() == BRISCA_PLAYER_FINISHED;
+    }));
+    QCOMPARE(p->state(), int(BRISCA_PLAYER_FAILED));
+    QVERIFY2(p->errorText().find("changed while it was read") != std::string::npos,
+             p->errorText().c_str());
 }
 
 void TestPlayer::levelBlocksFollowTheSound()
