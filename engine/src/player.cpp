@@ -374,8 +374,9 @@ bool Player::writeSome(std::unique_lock<std::mutex>& lock)
 {
     const int64_t writable = m_sink->writableFrames();
     if (writable <= 0) {
+        const std::shared_ptr<PlaybackSink> sink = m_sink;
         lock.unlock();
-        m_sink->waitWritable(kWaitSlice);
+        sink->waitWritable(kWaitSlice);
         lock.lock();
         return true;
     }

@@ -84,7 +84,8 @@ private:
     std::thread m_thread;
     bool m_quit = false;
 
-    std::unique_ptr<PlaybackSink> m_sink;
+    // Shared so that the thread can wait on it without the lock while close() drops it.
+    std::shared_ptr<PlaybackSink> m_sink;
     AudioSource m_source;
     FileWatch m_watch;
     PlaybackLevels m_levels;
