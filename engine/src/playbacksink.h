@@ -3,9 +3,11 @@
 // server (PulsePlaybackSink), one discards the sound at the pace of a clock and can misbehave
 // on request (NullPlaybackSink, for tests).
 //
-// Contract: the player's thread alone calls open, write, writableFrames, waitWritable,
-// queuedFrames, flush, setPaused and close, under the player's lock; setVolume may come from
-// any thread. Samples are float32 interleaved at the rate and channel count given to open.
+// Contract: the player calls open, write, writableFrames, queuedFrames, flush, setPaused and
+// endOfStream under its lock, one thread at a time; its thread calls waitWritable without the
+// lock, holding its own reference; setVolume may come from any thread. Implementations close
+// themselves when destroyed, so a player drops its output instead of closing it while its
+// thread may still wait on it. Samples are float32 interleaved at the rate and channel count given to open.
 // Nothing blocks for longer than waitWritable's time-out; a sink that has failed (server
 // gone, device removed) reports it from write and failed() and never recovers by itself.
 

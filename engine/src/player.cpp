@@ -66,8 +66,8 @@ bool Player::open(const std::string& path, int audioTrack, std::string* error)
 void Player::close()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_sink)
-        m_sink->close();
+    // Only dropped: the thread may still be waiting on it without the lock, and the last
+    // owner's destructor closes it.
     m_sink.reset();
     m_source.close();
     m_pending.clear();
