@@ -9,6 +9,7 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+#include "encoder.h"
 #include "headerpatcher.h"
 
 namespace brisca {
@@ -25,55 +26,6 @@ std::string lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
     return s;
-}
-
-int chooseRate(const AVCodec* codec, int wanted)
-{
-    if (!codec->supported_samplerates)
-        return wanted;
-    int best = 0;
-    for (const int* r = codec->supported_samplerates; *r; ++r) {
-        if (*r == wanted)
-            return wanted;
-        // Nearest rate, the higher one on a tie.
-        if (!best || std::abs(*r - wanted) < std::abs(best - wanted) ||
-            (std::abs(*r - wanted) == std::abs(best - wanted) && *r > best))
-            best = *r;
-    }
-    return best;
-}
-
-AVSampleFormat chooseSampleFormat(const AVCodec* codec)
-{
-    if (!codec->sample_fmts)
-        return AV_SAMPLE_FMT_FLTP;
-    // Float keeps the mix's precision; otherwise 16-bit keeps lossless files compact.
-    for (AVSampleFormat preferred : {AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_S16,
-                                     AV_SAMPLE_FMT_S16P, AV_SAMPLE_FMT_S32, AV_SAMPLE_FMT_S32P}) {
-        for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
-            if (*f == preferred)
-                return preferred;
-        }
-    }
-    return codec->sample_fmts[0];
-}
-
-bool chooseLayout(const AVCodec* codec, int channels, AVChannelLayout* out)
-{
-    av_channel_layout_default(out, channels);
-    if (!codec->ch_layouts)
-        return true;
-    const AVChannelLayout* sameCount = nullptr;
-    for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
-        if (av_channel_layout_compare(l, out) == 0)
-            return true;
-        if (!sameCount && l->nb_channels == channels)
-            sameCount = l;
-    }
-    if (!sameCount)
-        return false;
-    av_channel_layout_uninit(out);
-    return av_channel_layout_copy(out, sameCount) == 0;
 }
 
 }  // namespace
@@ -115,56 +67,11 @@ int AudioOutput::channels() const
 bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsObject& params,
                               std::string* error)
 {
-    const AVCodec* codec = nullptr;
-    if (!params.encoderName.empty())
-        codec = avcodec_find_encoder_by_name(params.encoderName.c_str());
-    if (!codec) {
-        const AVCodecID id =
-            params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec) : format->audio_codec;
-        codec = avcodec_find_encoder(id);
-    }
-    if (!codec || codec->type != AVMEDIA_TYPE_AUDIO) {
-        *error = "no audio encoder for codec id " + std::to_string(params.audioCodec);
+    Encoder encoder;
+    if (!encoder.open(params, format, error))
         return false;
-    }
-    // 0 means "no"; a negative answer means the muxer does not know, and opening decides.
-    if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
-        *error = std::string("container '") + format->name + "' cannot hold " + codec->name;
-        return false;
-    }
-    m_codec.reset(avcodec_alloc_context3(codec));
-    if (!m_codec) {
-        *error = "out of memory";
-        return false;
-    }
-    const int channels = params.channels > 0 ? params.channels : 2;
-    if (!chooseLayout(codec, channels, &m_codec->ch_layout)) {
-        *error =
-            std::string(codec->name) + " cannot encode " + std::to_string(channels) + " channels";
-        return false;
-    }
-    m_codec->sample_rate = chooseRate(codec, params.rateHz > 0 ? params.rateHz : 44100);
-    m_codec->sample_fmt = chooseSampleFormat(codec);
-    m_codec->time_base = AVRational{1, m_codec->sample_rate};
-    if (params.bitRate > 0)
-        m_codec->bit_rate = params.bitRate;
-    if (format->flags & AVFMT_GLOBALHEADER)
-        m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    AVDictionary* options = nullptr;
-    // Opus' unconstrained VBR can run far above the rate asked for on tonal sound.
-    if (codec->id == AV_CODEC_ID_OPUS)
-        av_dict_set(&options, "vbr", "constrained", 0);
-    const int rc = avcodec_open2(m_codec.get(), codec, &options);
-    av_dict_free(&options);
-    if (rc < 0) {
-        *error = std::string("open encoder ") + codec->name + " (" +
-                 std::to_string(m_codec->sample_rate) + " Hz, " + std::to_string(channels) +
-                 " channels, " + std::to_string(params.bitRate / 1000) +
-                 " kbit/s): " + errorText(rc);
-        return false;
-    }
-    const bool variable = codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE;
-    m_frameSize = (m_codec->frame_size > 0 && !variable) ? m_codec->frame_size : 1024;
+    m_frameSize = encoder.frameSize() > 0 ? encoder.frameSize() : 1024;
+    m_codec = encoder.takeContext();
     return true;
 }
 

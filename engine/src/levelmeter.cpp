@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "brisca/brisca.h"
+#include "levelblock.h"
 
 namespace brisca {
 
@@ -29,14 +30,8 @@ void LevelMeter::feed(const float* samples, int count, int64_t position)
     // Only the newest `size` samples can stay in the ring.
     const size_t skip = size_t(count) > size ? size_t(count) - size : 0;
     size_t at = (m_next + m_filled) % size;
-    const float scale = 65535.0f / float(m_channels);
     for (size_t i = skip; i < size_t(count); ++i) {
-        const float* frame = samples + i * size_t(m_channels);
-        float sum = 0.0f;
-        for (int c = 0; c < m_channels; ++c)
-            sum += frame[c];
-        const float level = std::fabs(sum) * scale;
-        m_ring[at] = uint16_t(level >= 65535.0f ? 65535.0f : level);
+        m_ring[at] = levelOf(samples + i * size_t(m_channels), m_channels);
         if (++at == size)
             at = 0;
     }
@@ -53,19 +48,10 @@ uint8_t* LevelMeter::takeBlock()
     if (!m_fresh || m_filled == 0)
         return nullptr;
     m_fresh = false;
-    const uint32_t bytes = uint32_t(m_filled * 2);
-    auto* block = static_cast<uint8_t*>(std::calloc(1, BRISCA_LEVEL_HEADER_BYTES + bytes));
+    const int64_t firstUs = (m_endPosition - int64_t(m_filled)) * 1000000 / m_rate;
+    uint8_t* block = allocLevelBlock(m_rate, m_channels, firstUs, m_filled);
     if (!block)
         return nullptr;
-    const uint32_t magic = 0x4C564C42;  // "BLVL" read as little-endian bytes
-    const uint32_t rate = uint32_t(m_rate), channels = uint32_t(m_channels);
-    const int64_t firstUs = (m_endPosition - int64_t(m_filled)) * 1000000 / m_rate;
-    std::memcpy(block + 0, &magic, 4);
-    std::memcpy(block + 4, &rate, 4);
-    std::memcpy(block + 8, &channels, 4);
-    std::memcpy(block + 16, &firstUs, 8);
-    std::memcpy(block + 24, &bytes, 4);
-    std::memcpy(block + 40, &bytes, 4);
     // The ring from its oldest level on, in at most two runs.
     uint8_t* levels = block + BRISCA_LEVEL_HEADER_BYTES;
     const size_t first = std::min(m_filled, m_ring.size() - m_next);
