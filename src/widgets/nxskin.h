@@ -79,5 +79,20 @@ inline QColor rowHover()
 {
     return QColor(30, 32, 40);
 }
+// The outline of pop-ups that float over other widgets (the volume pop-up).
+inline QColor popupEdge()
+{
+    return QColor(13, 13, 13);
+}
+// Peak markers of the level displays.
+inline QColor levelPeak()
+{
+    return QColor(14, 14, 14);
+}
+// The earlier lines a wave display keeps behind the newest one, dimmest first.
+inline QColor waveTrail(int index)
+{
+    return QColor(64 + index, 71, 85);
+}
 
 }  // namespace NxSkin
