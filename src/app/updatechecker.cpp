@@ -99,7 +99,9 @@ QVector<AppcastRelease> UpdateChecker::parseAppcast(const QByteArray& xml, QStri
 
 int UpdateChecker::compareVersions(const QString& a, const QString& b)
 {
-    return QVersionNumber::compare(QVersionNumber::fromString(a), QVersionNumber::fromString(b));
+    // Trailing zeros do not count: 0.1.0 is 0.1.
+    return QVersionNumber::compare(QVersionNumber::fromString(a).normalized(),
+                                   QVersionNumber::fromString(b).normalized());
 }
 
 UpdateCheckResult UpdateChecker::evaluate(const QByteArray& xml, const QString& current)

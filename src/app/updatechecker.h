@@ -7,6 +7,7 @@
 // ("UPDATES_ITEM" / "Appcast_Url", "bIsAutoUpdate"); automatic checks are off unless enabled.
 // GUI thread (or any thread with an event loop) only.
 
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -30,6 +31,8 @@ struct AppcastRelease {
     QString version;
     QUrl url;
 };
+
+Q_DECLARE_METATYPE(UpdateCheckResult)
 
 class UpdateChecker : public QObject {
     Q_OBJECT

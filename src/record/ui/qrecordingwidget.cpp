@@ -52,9 +52,9 @@ QRecordingWidget::QRecordingWidget(QWidget* parent, const WallClock& clock)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(20, 0, 16, 0);
     row->setSpacing(20);
-    row->addWidget(m_lblRecordTime);
-    row->addWidget(m_wave, 1);
-    row->addWidget(m_btnVolume);
+    row->addWidget(m_lblRecordTime, 0, Qt::AlignVCenter);
+    row->addWidget(m_wave, 1, Qt::AlignVCenter);
+    row->addWidget(m_btnVolume, 0, Qt::AlignVCenter);
 
     m_silenceTimer = new QTimer(this);
     m_silenceTimer->setInterval(kSilenceCheckMs);
@@ -122,8 +122,8 @@ void QRecordingWidget::OnSetAudioData(unsigned char* block, int sps)
 
 void QRecordingWidget::OnSetRecordTime(uint64_t time)
 {
+    // The layout sizes the label to its text.
     m_lblRecordTime->setText(timeText(time));
-    m_lblRecordTime->adjustSize();
 }
 
 void QRecordingWidget::OnSetVolume(int nValue)
