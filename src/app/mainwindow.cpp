@@ -99,6 +99,9 @@ MainWindow::~MainWindow()
 {
     if (m_bRecording)
         OnBtnStop();
+    // The controller uses the sleep lock of m_services, which goes before child objects do.
+    delete m_recorder;
+    m_recorder = nullptr;
     delete m_countdownTip;
     delete m_hoverTip;
 }

@@ -64,10 +64,11 @@ void QTimeOptions::buildForm()
     m_editSeconds = makeField(QStringLiteral("Seconds"), this);
     m_startTime = new QNxTimeEdit(this);
     m_endTime = new QNxTimeEdit(this);
-    m_startTime->setAccessibleName(QStringLiteral("Start time"));
+    // The field inside each editor is what a screen reader reaches.
     m_startTime->setToolTip(QStringLiteral("Start time"));
-    m_endTime->setAccessibleName(QStringLiteral("End time"));
+    m_startTime->lineEdit()->setToolTip(QStringLiteral("Start time"));
     m_endTime->setToolTip(QStringLiteral("End time"));
+    m_endTime->lineEdit()->setToolTip(QStringLiteral("End time"));
 
     auto* length = new QHBoxLayout;
     length->setSpacing(4);
