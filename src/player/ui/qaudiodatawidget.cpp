@@ -9,12 +9,14 @@
 QAudioDataWidget::QAudioDataWidget(const AudioDisplayStyle& style, QWidget* parent)
     : QWidget(parent), m_meter(style)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void QAudioDataWidget::setBackgroundColor(const QColor& color)
 {
     m_background = color;
+    // An opaque display paints every pixel itself, so what is behind it needs no repaint for
+    // each block.
+    setAttribute(Qt::WA_OpaquePaintEvent, color.alpha() == 255);
     update();
 }
 

@@ -16,6 +16,7 @@ class QAudioDataWidget : public QWidget {
 public:
     explicit QAudioDataWidget(const AudioDisplayStyle& style, QWidget* parent = nullptr);
 
+    // Transparent by default; an opaque colour makes the display opaque.
     void setBackgroundColor(const QColor& color);
     // A skin image drawn centred behind the bars; false when it does not exist.
     bool setBackgroundPicture(const QString& path);

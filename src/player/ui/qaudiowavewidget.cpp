@@ -26,40 +26,39 @@ QAudioWaveWidget::QAudioWaveWidget(const AudioDisplayStyle& style, QWidget* pare
 
 void QAudioWaveWidget::resizeEvent(QResizeEvent* event)
 {
-    // Kept lines were drawn for the old size.
+    // Kept blocks were laid out for the old size.
     m_kept.clear();
     QAudioDataWidget::resizeEvent(event);
 }
 
-// Each bar's level swings the line alternately above and below the centre, by half the level,
-// so a loud block fills the height and silence lies flat on the centre line.
-QPainterPath QAudioWaveWidget::waveform() const
+// A column never gets thinner than the bar width, so silence still shows as a line.
+void QAudioWaveWidget::buildColumns()
 {
     const std::vector<int>& values = meter().values();
-    const double centre = height() / 2.0;
-    const int step = meter().style().barWidth;
-    QPainterPath path(QPointF(0, centre));
+    const AudioDisplayStyle& s = meter().style();
+    const int centre = height() / 2;
+    m_columns.resize(int(values.size()));
     for (size_t b = 0; b < values.size(); ++b) {
-        const double swing = values[b] * meter().style().cellHeight / 2.0;
-        path.lineTo(double(b) * step, b % 2 ? centre + swing : centre - swing);
+        const int spread = qMax(s.barWidth, values[b] * s.cellHeight);
+        m_columns[int(b)] = QRect(int(b) * s.barWidth, centre - spread / 2, s.barWidth, spread);
     }
-    return path;
 }
 
 void QAudioWaveWidget::paintData(QPainter& painter)
 {
-    const AudioDisplayStyle& s = meter().style();
-    const QPainterPath line = waveform();
+    buildColumns();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
     for (int i = 0; i < m_kept.size(); ++i) {
-        QPen kept(NxSkin::waveTrail(i), s.barWidth * kKeptPenFactor);
-        painter.strokePath(m_kept.at(i), kept);
+        painter.setBrush(NxSkin::waveTrail(i));
+        painter.drawRects(m_kept.at(i));
     }
-    QPen pen(s.barColor, s.barWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-    painter.strokePath(line, pen);
+    painter.setBrush(meter().style().barColor);
+    painter.drawRects(m_columns);
 
     if (++m_blocksSinceKept >= kKeepEvery) {
         m_blocksSinceKept = 0;
-        m_kept.append(line);
+        m_kept.append(m_columns);
         while (m_kept.size() > kKeptLines)
             m_kept.removeFirst();
     }

@@ -41,6 +41,7 @@ QRecordingWidget::QRecordingWidget(QWidget* parent, const WallClock& clock)
 
     m_wave = new QAudioWaveWidget(QAudioWaveWidget::waveStyle(), this);
     m_wave->setFixedHeight(kWaveHeight);
+    m_wave->setBackgroundColor(NxSkin::panel());
     m_wave->setAccessibleName(QStringLiteral("Recording level"));
 
     m_btnVolume = new QNxBaseButton(this);
