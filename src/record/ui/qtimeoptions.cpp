@@ -1,9 +1,9 @@
 #include "qtimeoptions.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "nxskin.h"
 #include "qnxcheckbox.h"
@@ -70,29 +70,39 @@ void QTimeOptions::buildForm()
     m_endTime->setToolTip(QStringLiteral("End time"));
     m_endTime->lineEdit()->setToolTip(QStringLiteral("End time"));
 
-    auto* length = new QHBoxLayout;
-    length->setSpacing(4);
-    length->addWidget(m_editHours);
-    length->addWidget(makeLabel(QStringLiteral("h"), this));
-    length->addWidget(m_editMinutes);
-    length->addWidget(makeLabel(QStringLiteral("m"), this));
-    length->addWidget(m_editSeconds);
-    length->addWidget(makeLabel(QStringLiteral("s"), this));
-    length->addStretch(1);
+    // One line per option: "Stop recording after [hh] h [mm] m [ss] s", then the schedule box
+    // with its start and end below it.
+    auto* stopAfter = new QHBoxLayout;
+    stopAfter->setSpacing(4);
+    stopAfter->addWidget(m_chkManually);
+    stopAfter->addSpacing(6);
+    const QString units[] = {QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
+    QNxLineEdit* fields[] = {m_editHours, m_editMinutes, m_editSeconds};
+    for (int i = 0; i < 3; ++i) {
+        stopAfter->addWidget(fields[i]);
+        stopAfter->addWidget(makeLabel(units[i], this));
+    }
+    stopAfter->addStretch(1);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(20, 14, 20, 8);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(10);
-    grid->addWidget(m_chkManually, 0, 0, 1, 2);
-    grid->addLayout(length, 1, 1);
-    grid->addWidget(m_chkSchedule, 2, 0, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Start time"), this), 3, 0, Qt::AlignRight);
-    grid->addWidget(m_startTime, 3, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(QStringLiteral("End time"), this), 4, 0, Qt::AlignRight);
-    grid->addWidget(m_endTime, 4, 1, Qt::AlignLeft);
-    grid->setColumnMinimumWidth(0, 70);
-    grid->setColumnStretch(1, 1);
+    auto* span = new QHBoxLayout;
+    span->setContentsMargins(24, 0, 0, 0);
+    span->setSpacing(8);
+    span->addWidget(makeLabel(QStringLiteral("Start"), this));
+    span->addWidget(m_startTime);
+    span->addSpacing(10);
+    span->addWidget(makeLabel(QStringLiteral("End"), this));
+    span->addWidget(m_endTime);
+    span->addStretch(1);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(20, 14, 20, 6);
+    column->setSpacing(10);
+    column->addLayout(stopAfter);
+    column->addWidget(m_chkSchedule);
+    column->addLayout(span);
+    column->addStretch(1);
+    for (QNxTimeEdit* edit : {m_startTime, m_endTime})
+        edit->setFixedSize(edit->sizeHint());
 }
 
 void QTimeOptions::loadState()
