@@ -10,8 +10,8 @@
 #include "formatdescriptor.h"
 #include "mainwindow.h"
 #include "nxskin.h"
-#include "recordercontroller.h"
 #include "qrecordobject.h"
+#include "recordercontroller.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -28,8 +28,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
-           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 class ExposeLogger : public QObject {

@@ -38,8 +38,8 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& me
         if (g_file) {
             const QByteArray line = QDateTime::currentDateTime()
                                         .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz "))
-                                        .toUtf8()
-                                    + levelName(type) + ": " + message.toUtf8() + '\n';
+                                        .toUtf8() +
+                                    levelName(type) + ": " + message.toUtf8() + '\n';
             g_file->write(line);
             g_file->flush();
         }

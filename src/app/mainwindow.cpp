@@ -116,11 +116,11 @@ void MainWindow::buildControls()
                                       QStringLiteral("Start Recording"));
     m_btnStopRecord = labelledButton(QStringLiteral("/image/btn_stop_record.png"),
                                      QStringLiteral("Stop Recording"));
-    m_btnCut = labelledButton(QStringLiteral("/image/btn_cut.png"),
-                              QStringLiteral("Cut Recording"));
+    m_btnCut =
+        labelledButton(QStringLiteral("/image/btn_cut.png"), QStringLiteral("Cut Recording"));
     m_btnFormat = labelledButton(QStringLiteral("/image/btn_format.png"), QStringLiteral("Format"));
-    m_btnSchedule = labelledButton(QStringLiteral("/image/btn_schedule_off.png"),
-                                   QStringLiteral("Schedule"));
+    m_btnSchedule =
+        labelledButton(QStringLiteral("/image/btn_schedule_off.png"), QStringLiteral("Schedule"));
     m_btnCancelSchedule = new QNxBaseButton(QStringLiteral("/image/btn_schedule_cancel.png"));
     m_btnCancelSchedule->setToolTip(QStringLiteral("Cancel Schedule"));
     m_btnCancelSchedule->setFixedSize(m_btnCancelSchedule->drawer().frameSize());
@@ -203,15 +203,15 @@ void MainWindow::connectControls()
     connect(m_btnStartRecord, &QAbstractButton::clicked, this, &MainWindow::OnBtnStart);
     connect(m_btnStopRecord, &QAbstractButton::clicked, this, [this] { OnBtnStop(); });
     connect(m_btnCut, &QAbstractButton::clicked, this, &MainWindow::OnCutRecord);
-    connect(m_btnCancelSchedule, &QAbstractButton::clicked, this,
-            &MainWindow::OnBtnCancelSchedule);
+    connect(m_btnCancelSchedule, &QAbstractButton::clicked, this, &MainWindow::OnBtnCancelSchedule);
     connect(m_countdownTip, &QScheduleTipWidget::emitClose, this, &MainWindow::OnCloseScheduleTip);
 
     connect(m_recorder, &RecorderController::emitRecordTime, m_recordingWidget,
             &QRecordingWidget::OnSetRecordTime);
     connect(m_recorder, &RecorderController::emitAudioData, m_recordingWidget,
             &QRecordingWidget::OnSetAudioData);
-    connect(m_recorder, &RecorderController::emitRecordTime, this, &MainWindow::OnRecordTimeOperate);
+    connect(m_recorder, &RecorderController::emitRecordTime, this,
+            &MainWindow::OnRecordTimeOperate);
     connect(m_recorder, &RecorderController::recordingEndedByFailure, this,
             &MainWindow::onRecordingEndedByFailure, Qt::QueuedConnection);
     connect(m_recordingWidget, &QRecordingWidget::emitSplitSilence, this,
@@ -377,7 +377,8 @@ void MainWindow::OnFormatDlg()
         QFormatDlg dialog(this);
         dialog.exec();
     } catch (const std::exception& e) {
-        showMessage(QStringLiteral("The format list cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        showMessage(
+            QStringLiteral("The format list cannot be read: %1").arg(QString::fromUtf8(e.what())));
         return;
     }
     emit emitFormatChange(false);
@@ -440,8 +441,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == titleBar() && event->type() == QEvent::MouseButtonDblClick)
         return titleBarDoubleClick(event);
-    if (watched == m_btnSchedule
-        && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
+    if (watched == m_btnSchedule &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
         showScheduleHoverTip(event->type() == QEvent::Enter);
     return QNxMainWindow::eventFilter(watched, event);
 }

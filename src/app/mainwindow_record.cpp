@@ -93,8 +93,8 @@ void MainWindow::onRecordingEndedByFailure(const QString& reason)
 {
     if (m_bRecording)
         OnBtnStop(false);
-    showMessage(QStringLiteral("Recording stopped: %1\nWhat was recorded until then is kept.")
-                    .arg(reason));
+    showMessage(
+        QStringLiteral("Recording stopped: %1\nWhat was recorded until then is kept.").arg(reason));
 }
 
 void MainWindow::OnRecordTimeOperate(uint64_t time)

@@ -75,10 +75,11 @@ QString newRecordingPath(const QString& dir, const QString& extension, const QDa
 {
     QDir().mkpath(dir);
     const QString name = QStringLiteral("REC_") + now.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
-    QString path = withoutDoubleSlashes(dir + QLatin1Char('/') + name + QLatin1Char('.') + extension);
+    QString path =
+        withoutDoubleSlashes(dir + QLatin1Char('/') + name + QLatin1Char('.') + extension);
     for (int n = 1; QFileInfo::exists(path); ++n) {
-        path = withoutDoubleSlashes(dir + QLatin1Char('/')
-                                    + QStringLiteral("%1(%2).%3").arg(name).arg(n).arg(extension));
+        path = withoutDoubleSlashes(dir + QLatin1Char('/') +
+                                    QStringLiteral("%1(%2).%3").arg(name).arg(n).arg(extension));
     }
     return path;
 }

@@ -34,9 +34,10 @@ QShowCloseDlg::QShowCloseDlg(QWidget* parent) : QNxDialog(parent)
     const bool exit = ParserXML::isTrueText(ParserXML::getSettingValue(
         QStringLiteral("CLOSE_ITEM"), QStringLiteral("bIsCloseDlg"), QStringLiteral("Y")));
     (exit ? m_radExit : m_radMinimize)->setChecked(true);
-    m_btnOk = makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"), this);
-    m_btnCancel = makeButton(QStringLiteral("/image/common/btn_common.png"),
-                             QStringLiteral("Cancel"), this);
+    m_btnOk =
+        makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"), this);
+    m_btnCancel =
+        makeButton(QStringLiteral("/image/common/btn_common.png"), QStringLiteral("Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);

@@ -76,13 +76,15 @@ QVector<AppcastRelease> UpdateChecker::parseAppcast(const QByteArray& xml, QStri
         if (reader.isStartElement() && reader.name() == QLatin1String("item")) {
             inItem = true;
             item = AppcastRelease();
-        } else if (inItem && reader.isStartElement() && reader.name() == QLatin1String("enclosure")) {
+        } else if (inItem && reader.isStartElement() &&
+                   reader.name() == QLatin1String("enclosure")) {
             item.url = QUrl(reader.attributes().value(QLatin1String("url")).toString());
             const QString version = enclosureVersion(reader.attributes());
             if (!version.isEmpty())
                 item.version = version;
-        } else if (inItem && reader.isStartElement() && reader.prefix() == QLatin1String("sparkle")
-                   && reader.name() == QLatin1String("version")) {
+        } else if (inItem && reader.isStartElement() &&
+                   reader.prefix() == QLatin1String("sparkle") &&
+                   reader.name() == QLatin1String("version")) {
             item.version = reader.readElementText().trimmed();
         } else if (reader.isEndElement() && reader.name() == QLatin1String("item")) {
             inItem = false;
@@ -91,9 +93,10 @@ QVector<AppcastRelease> UpdateChecker::parseAppcast(const QByteArray& xml, QStri
         }
     }
     if (error)
-        *error = reader.hasError() ? QStringLiteral("the update feed is not valid XML: %1")
-                                         .arg(reader.errorString())
-                                   : QString();
+        *error =
+            reader.hasError()
+                ? QStringLiteral("the update feed is not valid XML: %1").arg(reader.errorString())
+                : QString();
     return releases;
 }
 
@@ -120,8 +123,9 @@ UpdateCheckResult UpdateChecker::evaluate(const QByteArray& xml, const QString& 
     }
     result.latestVersion = newest.version;
     result.downloadUrl = newest.url;
-    result.status = compareVersions(newest.version, current) > 0 ? UpdateCheckResult::UpdateAvailable
-                                                                 : UpdateCheckResult::UpToDate;
+    result.status = compareVersions(newest.version, current) > 0
+                        ? UpdateCheckResult::UpdateAvailable
+                        : UpdateCheckResult::UpToDate;
     return result;
 }
 

@@ -25,12 +25,12 @@ bool LogindSleepInhibitor::acquire(const QString& why)
 {
     if (m_fd >= 0)
         return true;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(kService), QString::fromLatin1(kPath), QString::fromLatin1(kInterface),
-        QStringLiteral("Inhibit"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                       QString::fromLatin1(kInterface), QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep") << m_who << why << QStringLiteral("block");
-    const QDBusReply<QDBusUnixFileDescriptor> reply = m_bus.call(call, QDBus::Block,
-                                                                 kCallTimeoutMs);
+    const QDBusReply<QDBusUnixFileDescriptor> reply =
+        m_bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (!reply.isValid()) {
         m_error = QStringLiteral("logind Inhibit: %1").arg(reply.error().message());
         return false;

@@ -30,10 +30,10 @@
 #include <cstdint>
 
 struct FinishedRecording {
-    HistoryRecord record;         // as stored in the history (path, size, duration, format, ...)
-    uint64_t durationUs = 0;      // the recorder's duration of the file
+    HistoryRecord record;          // as stored in the history (path, size, duration, format, ...)
+    uint64_t durationUs = 0;       // the recorder's duration of the file
     bool silentThroughout = true;  // no loud level block from start to end
-    QString failure;              // why a failure (full disk, lost server) ended it; else empty
+    QString failure;               // why a failure (full disk, lost server) ended it; else empty
 };
 
 class IRecordingSink {

@@ -28,9 +28,8 @@ DeleteSettings readDeleteSettings()
     DeleteSettings s;
     s.deleteShort = ParserXML::isTrueText(ParserXML::getSettingValue(
         kDeleteElement, QStringLiteral("Delete_According_To_Duration"), QStringLiteral("N")));
-    s.limitSeconds = ParserXML::getSettingValue(kDeleteElement,
-                                                QStringLiteral("Duration_Less_Than"),
-                                                QStringLiteral("0"))
+    s.limitSeconds = ParserXML::getSettingValue(
+                         kDeleteElement, QStringLiteral("Duration_Less_Than"), QStringLiteral("0"))
                          .toLongLong();
     s.deleteSilent = ParserXML::isTrueText(ParserXML::getSettingValue(
         kDeleteElement, QStringLiteral("Delete_According_To_Silence"), QString()));
@@ -53,8 +52,8 @@ qint64 durationTextSeconds(const QString& durationText)
 
 bool isTooShort(const DeleteSettings& settings, const QString& durationText)
 {
-    return settings.deleteShort && settings.limitSeconds > 0
-           && durationTextSeconds(durationText) <= settings.limitSeconds;
+    return settings.deleteShort && settings.limitSeconds > 0 &&
+           durationTextSeconds(durationText) <= settings.limitSeconds;
 }
 
 bool discardsPiece(const DeleteSettings& settings, const QString& durationText,

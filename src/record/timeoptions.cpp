@@ -85,7 +85,8 @@ int clampField(const QString& text, int limit)
 
 void setStopAfterLength(int hours, int minutes, int seconds)
 {
-    const uint64_t us = uint64_t(hours * 3600 + minutes * 60 + seconds) * ScheduleTime::kUsPerSecond;
+    const uint64_t us =
+        uint64_t(hours * 3600 + minutes * 60 + seconds) * ScheduleTime::kUsPerSecond;
     QRecordAreaInfo& area = QRecordAreaInfo::instance();
     if (us == area.stopAfterUs())
         return;

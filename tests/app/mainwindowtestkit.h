@@ -78,7 +78,8 @@ inline void setUpProcess(const QString& root)
     inputstest::useBuiltResources();
     const QString resources = testmedia::binDir() + QStringLiteral("/audiorecorder_res");
     // The first catalogue read decides it for the process: the built resource folder's.
-    PlistDocument::instance((resources + QStringLiteral("/profile/profiles_win.plist")).toStdString());
+    PlistDocument::instance(
+        (resources + QStringLiteral("/profile/profiles_win.plist")).toStdString());
 }
 
 inline void setSetting(const QString& element, const QString& attribute, const QString& value)

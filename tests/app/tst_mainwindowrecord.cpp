@@ -31,11 +31,11 @@ const QDateTime kNoon(QDate(2024, 3, 14), QTime(12, 0, 0));
 
 bool idle(MainWindow* w)
 {
-    return !w->isRecording() && button(w, QStringLiteral("Start Recording"))->isVisible()
-           && !button(w, QStringLiteral("Stop Recording"))->isVisible()
-           && !button(w, QStringLiteral("Cut Recording"))->isEnabled()
-           && button(w, QStringLiteral("Format"))->isEnabled()
-           && w->playerArea()->isVisible() && !w->recordingDisplay()->isVisible();
+    return !w->isRecording() && button(w, QStringLiteral("Start Recording"))->isVisible() &&
+           !button(w, QStringLiteral("Stop Recording"))->isVisible() &&
+           !button(w, QStringLiteral("Cut Recording"))->isEnabled() &&
+           button(w, QStringLiteral("Format"))->isEnabled() && w->playerArea()->isVisible() &&
+           !w->recordingDisplay()->isVisible();
 }
 
 void click(MainWindow* w, const QString& name)
@@ -181,8 +181,10 @@ void TestMainWindowRecord::failedStart_data()
     QTest::addColumn<bool>("deadServer");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder below a file") << false << "plain.txt/out" << "cannot be created";
-    QTest::newRow("no sound server") << true << "" << "no sound server";
+    QTest::newRow("folder below a file") << false << "plain.txt/out"
+                                         << "cannot be created";
+    QTest::newRow("no sound server") << true << ""
+                                     << "no sound server";
 }
 
 void TestMainWindowRecord::failedStart()
@@ -204,8 +206,8 @@ void TestMainWindowRecord::failedStart()
     QVERIFY(m_fixture.sink.started.isEmpty());
     const QStringList shown = messages(w);
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().startsWith(QLatin1String("Recording failed!"))
-                 && shown.first().contains(reason),
+    QVERIFY2(shown.first().startsWith(QLatin1String("Recording failed!")) &&
+                 shown.first().contains(reason),
              qPrintable(shown.first()));
 }
 
@@ -244,10 +246,18 @@ void TestMainWindowRecord::splitRules_data()
     QTest::addColumn<QString>("bySilence");
     QTest::addColumn<bool>("loud");
     QTest::addColumn<bool>("discarded");
-    QTest::newRow("silent throughout") << "N" << "0" << "Y" << false << true;
-    QTest::newRow("one loud block") << "N" << "0" << "Y" << true << false;
-    QTest::newRow("not longer than the limit") << "Y" << "30" << "N" << false << true;
-    QTest::newRow("no rule") << "N" << "0" << "N" << false << false;
+    QTest::newRow("silent throughout") << "N"
+                                       << "0"
+                                       << "Y" << false << true;
+    QTest::newRow("one loud block") << "N"
+                                    << "0"
+                                    << "Y" << true << false;
+    QTest::newRow("not longer than the limit") << "Y"
+                                               << "30"
+                                               << "N" << false << true;
+    QTest::newRow("no rule") << "N"
+                             << "0"
+                             << "N" << false << false;
 }
 
 void TestMainWindowRecord::splitRules()
@@ -387,8 +397,8 @@ void TestMainWindowRecord::diskFull()
     QVERIFY(idle(w));
     QVERIFY(!m_fixture.inhibitor->isHeld());
     const QString shown = messages(w).first();
-    QVERIFY2(shown.startsWith(QLatin1String("Recording stopped:"))
-                 && shown.contains(QLatin1String("kept")),
+    QVERIFY2(shown.startsWith(QLatin1String("Recording stopped:")) &&
+                 shown.contains(QLatin1String("kept")),
              qPrintable(shown));
     // What was recorded is kept, playable and listed.
     QCOMPARE(m_fixture.sink.finished.size(), 1);

@@ -13,17 +13,17 @@
 #include "qaudioschedulesettingdlg.h"
 #include "qnxbasebutton.h"
 #include "qnxcheckbox.h"
-#include "qnxwidget.h"
 #include "qnxmenu.h"
 #include "qnxradiobutton.h"
+#include "qnxwidget.h"
 #include "qrecordareainfo.h"
 #include "qscheduletipwidget.h"
 #include "qshowclosedlg.h"
 #include "qtimeoptions.h"
-#include "selectrecordinputwgt.h"
 #include "recordertray.h"
 #include "schedulecountdown.h"
 #include "scheduletime.h"
+#include "selectrecordinputwgt.h"
 #include "timeoptions.h"
 
 using namespace windowtest;
@@ -61,11 +61,11 @@ QStringList unnamedControls(QWidget* root)
 {
     QStringList unnamed;
     for (QWidget* w : root->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QSlider*>(w)
-                             || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w);
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QSlider*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w);
         if (control && w->isVisibleTo(root) && accessibleName(w).isEmpty())
-            unnamed.append(QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ')
-                           + w->objectName());
+            unnamed.append(QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                           w->objectName());
     }
     return unnamed;
 }
@@ -121,10 +121,18 @@ void TestMainWindowShell::closeQuestion_data()
     QTest::addColumn<QString>("closeSetting");
     QTest::addColumn<QString>("outcome");
     // "<none>": never stored; the question keeps coming.
-    QTest::newRow("exit") << "exit" << false << true << "<none>" << "Y" << "quit";
-    QTest::newRow("minimize to tray") << "minimize" << false << true << "<none>" << "N" << "hidden";
-    QTest::newRow("cancel") << "exit" << true << false << "<none>" << "<none>" << "shown";
-    QTest::newRow("exit, don't ask again") << "exit" << true << true << "N" << "Y" << "quit";
+    QTest::newRow("exit") << "exit" << false << true << "<none>"
+                          << "Y"
+                          << "quit";
+    QTest::newRow("minimize to tray") << "minimize" << false << true << "<none>"
+                                      << "N"
+                                      << "hidden";
+    QTest::newRow("cancel") << "exit" << true << false << "<none>"
+                            << "<none>"
+                            << "shown";
+    QTest::newRow("exit, don't ask again") << "exit" << true << true << "N"
+                                           << "Y"
+                                           << "quit";
 }
 
 void TestMainWindowShell::closeQuestion()

@@ -62,8 +62,8 @@ void TestOutputFolder::defaultIsTheDocumentsFolder()
         m_home.path() + QStringLiteral("/Papers/Quillon Fennick/Quillon Audio Recorder/Converted/");
     QCOMPARE(OutputFolder::current(), expected);
     QVERIFY(QFileInfo(expected).isDir());
-    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("OutPut_path"),
-                                        QStringLiteral("path_value"), QString()),
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("OutPut_path"), QStringLiteral("path_value"),
+                                        QString()),
              expected);
 }
 
@@ -95,21 +95,23 @@ void TestOutputFolder::namesNeverOverwrite()
     const QString second = OutputFolder::newRecordingPath(dir, QStringLiteral("wav"), kMoment);
     QCOMPARE(QFileInfo(second).fileName(), QStringLiteral("REC_20240314090507042(1).wav"));
     touch(second);
-    QCOMPARE(QFileInfo(OutputFolder::newRecordingPath(dir, QStringLiteral("wav"), kMoment))
-                 .fileName(),
-             QStringLiteral("REC_20240314090507042(2).wav"));
+    QCOMPARE(
+        QFileInfo(OutputFolder::newRecordingPath(dir, QStringLiteral("wav"), kMoment)).fileName(),
+        QStringLiteral("REC_20240314090507042(2).wav"));
     // Another extension is another name.
-    QCOMPARE(QFileInfo(OutputFolder::newRecordingPath(dir, QStringLiteral("mp3"), kMoment))
-                 .fileName(),
-             QStringLiteral("REC_20240314090507042.mp3"));
+    QCOMPARE(
+        QFileInfo(OutputFolder::newRecordingPath(dir, QStringLiteral("mp3"), kMoment)).fileName(),
+        QStringLiteral("REC_20240314090507042.mp3"));
 }
 
 void TestOutputFolder::unusableFolders_data()
 {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a file") << "plain.txt" << "is not a folder";
-    QTest::newRow("below a file") << "plain.txt/sub" << "cannot be created";
+    QTest::newRow("a file") << "plain.txt"
+                            << "is not a folder";
+    QTest::newRow("below a file") << "plain.txt/sub"
+                                  << "cannot be created";
 }
 
 void TestOutputFolder::unusableFolders()

@@ -35,9 +35,9 @@ private:
             const QByteArray request = socket->readAll();
             const QByteArray path = request.split(' ').value(1);
             const auto page = m_pages.value(path, qMakePair(404, QByteArray("not here")));
-            socket->write("HTTP/1.1 " + QByteArray::number(page.first) + " X\r\nContent-Length: "
-                          + QByteArray::number(page.second.size())
-                          + "\r\nConnection: close\r\n\r\n" + page.second);
+            socket->write("HTTP/1.1 " + QByteArray::number(page.first) +
+                          " X\r\nContent-Length: " + QByteArray::number(page.second.size()) +
+                          "\r\nConnection: close\r\n\r\n" + page.second);
             socket->disconnectFromHost();
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -52,14 +52,14 @@ QByteArray feed(const QList<QByteArray>& enclosures)
     for (const QByteArray& e : enclosures)
         items += "<item><title>release</title>" + e + "</item>";
     return "<?xml version=\"1.0\"?><rss version=\"2.0\" "
-           "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>"
-           + items + "</channel></rss>";
+           "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>" +
+           items + "</channel></rss>";
 }
 
 QByteArray enclosure(const QByteArray& version, const QByteArray& attribute = "sparkle:version")
 {
-    return "<enclosure url=\"https://example.org/quillon-" + version + ".deb\" " + attribute
-           + "=\"" + version + "\" length=\"1\" type=\"application/octet-stream\"/>";
+    return "<enclosure url=\"https://example.org/quillon-" + version + ".deb\" " + attribute +
+           "=\"" + version + "\" length=\"1\" type=\"application/octet-stream\"/>";
 }
 
 }  // namespace
@@ -79,9 +79,12 @@ void TestUpdateChecker::compareVersions_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
-    QTest::newRow("numeric, not text") << "1.10" << "1.9" << 1;
-    QTest::newRow("equal") << "0.1.0" << "0.1" << 0;
-    QTest::newRow("older") << "0.0.9" << "0.1.0" << -1;
+    QTest::newRow("numeric, not text") << "1.10"
+                                       << "1.9" << 1;
+    QTest::newRow("equal") << "0.1.0"
+                           << "0.1" << 0;
+    QTest::newRow("older") << "0.0.9"
+                           << "0.1.0" << -1;
 }
 
 void TestUpdateChecker::compareVersions()
@@ -102,20 +105,26 @@ void TestUpdateChecker::checks_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("newer release")
         << 200 << feed({enclosure("0.1.0"), enclosure("0.3.2"), enclosure("0.2.0")})
-        << int(UpdateCheckResult::UpdateAvailable) << "0.3.2" << "Version 0.3.2 is available.";
+        << int(UpdateCheckResult::UpdateAvailable) << "0.3.2"
+        << "Version 0.3.2 is available.";
     QTest::newRow("short version string")
         << 200 << feed({enclosure("1.0", "sparkle:shortVersionString")})
-        << int(UpdateCheckResult::UpdateAvailable) << "1.0" << "Version 1.0 is available.";
+        << int(UpdateCheckResult::UpdateAvailable) << "1.0"
+        << "Version 1.0 is available.";
     QTest::newRow("version element")
         << 200
-        << feed({"<sparkle:version>2.0</sparkle:version><enclosure url=\"https://example.org/x\"/>"})
-        << int(UpdateCheckResult::UpdateAvailable) << "2.0" << "Version 2.0 is available.";
+        << feed(
+               {"<sparkle:version>2.0</sparkle:version><enclosure url=\"https://example.org/x\"/>"})
+        << int(UpdateCheckResult::UpdateAvailable) << "2.0"
+        << "Version 2.0 is available.";
     QTest::newRow("up to date") << 200 << feed({enclosure("0.1.0"), enclosure("0.0.9")})
-                                << int(UpdateCheckResult::UpToDate) << "0.1.0" << "is up to date";
+                                << int(UpdateCheckResult::UpToDate) << "0.1.0"
+                                << "is up to date";
     QTest::newRow("no release") << 200 << feed({}) << int(UpdateCheckResult::Failed) << ""
                                 << "lists no release";
     QTest::newRow("not XML") << 200 << QByteArray("<rss><channel><item>")
-                             << int(UpdateCheckResult::Failed) << "" << "not valid XML";
+                             << int(UpdateCheckResult::Failed) << ""
+                             << "not valid XML";
     QTest::newRow("missing") << 404 << QByteArray("gone") << int(UpdateCheckResult::Failed) << ""
                              << "Cannot check for updates";
 }

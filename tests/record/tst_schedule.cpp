@@ -115,10 +115,10 @@ void TestSchedule::target_data()
     const QDate day(2024, 3, 14);
     QTest::newRow("later today") << QTime(12, 0, 0) << at(12, 0, 2)
                                  << QDateTime(day, QTime(12, 0, 2));
-    QTest::newRow("earlier: tomorrow") << QTime(12, 0, 0) << at(11, 59, 59)
-                                       << QDateTime(day.addDays(1), QTime(11, 59, 59));
-    QTest::newRow("this very second") << QTime(12, 0, 0) << at(12, 0, 0)
-                                      << QDateTime(day, QTime(12, 0, 0));
+    QTest::newRow("earlier: tomorrow")
+        << QTime(12, 0, 0) << at(11, 59, 59) << QDateTime(day.addDays(1), QTime(11, 59, 59));
+    QTest::newRow("this very second")
+        << QTime(12, 0, 0) << at(12, 0, 0) << QDateTime(day, QTime(12, 0, 0));
 }
 
 void TestSchedule::target()
@@ -174,15 +174,17 @@ void TestSchedule::loadKeepsOneOption_data()
     QTest::addColumn<QString>("storedSchedule");
     const QByteArray times = "Schedule_Start_Time=\"82800000000\" Schedule_End_Time=\"3600000000\"";
     QTest::newRow("schedule stored")
-        << "<ROOTITEM><RECORD_SCHEDULE_INFO Bool_Schedule=\"Y\" " + times + "/></ROOTITEM>"
-        << true << "Y";
+        << "<ROOTITEM><RECORD_SCHEDULE_INFO Bool_Schedule=\"Y\" " + times + "/></ROOTITEM>" << true
+        << "Y";
     QTest::newRow("stop-after wins")
         << "<ROOTITEM><RECORD_TIME_INFO Bool_Stop_After_Time=\"Y\"/><RECORD_SCHEDULE_INFO "
-           "Bool_Schedule=\"Y\" " + times + "/></ROOTITEM>"
+           "Bool_Schedule=\"Y\" " +
+               times + "/></ROOTITEM>"
         << false << "N";
     QTest::newRow("equal times")
-        << QByteArray("<ROOTITEM><RECORD_SCHEDULE_INFO Bool_Schedule=\"Y\" "
-                      "Schedule_Start_Time=\"5\" Schedule_End_Time=\"5\"/></ROOTITEM>")
+        << QByteArray(
+               "<ROOTITEM><RECORD_SCHEDULE_INFO Bool_Schedule=\"Y\" "
+               "Schedule_Start_Time=\"5\" Schedule_End_Time=\"5\"/></ROOTITEM>")
         << false << "N";
     QTest::newRow("no file") << QByteArray() << false << "N";
 }

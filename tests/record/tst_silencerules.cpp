@@ -68,15 +68,20 @@ void TestSilenceRules::splitsAfterTheThreshold_data()
     QTest::addColumn<QVector<qint64>>("splits");
     // The silence is timed from the first check that sees it; a split needs more than the
     // threshold, so 3000 ms splits at the check 3200 ms later, and again every 3200 ms.
-    QTest::newRow("3000 ms, 3.1 s of silence") << "Y" << "3000" << qint64(3400)
-                                               << QVector<qint64>{3200};
-    QTest::newRow("goes on splitting") << "Y" << "3000" << qint64(6600)
-                                       << QVector<qint64>{3200, 6400};
-    QTest::newRow("not yet at 3.0 s") << "Y" << "3000" << qint64(3000) << QVector<qint64>{};
-    QTest::newRow("threshold 0") << "Y" << "0" << qint64(10000) << QVector<qint64>{};
-    QTest::newRow("rule off") << "N" << "3000" << qint64(10000) << QVector<qint64>{};
-    QTest::newRow("lower-case y") << "y" << "3000" << qint64(10000) << QVector<qint64>{};
-    QTest::newRow("threshold not a number") << "Y" << "abc" << qint64(10000) << QVector<qint64>{};
+    QTest::newRow("3000 ms, 3.1 s of silence") << "Y"
+                                               << "3000" << qint64(3400) << QVector<qint64>{3200};
+    QTest::newRow("goes on splitting") << "Y"
+                                       << "3000" << qint64(6600) << QVector<qint64>{3200, 6400};
+    QTest::newRow("not yet at 3.0 s") << "Y"
+                                      << "3000" << qint64(3000) << QVector<qint64>{};
+    QTest::newRow("threshold 0") << "Y"
+                                 << "0" << qint64(10000) << QVector<qint64>{};
+    QTest::newRow("rule off") << "N"
+                              << "3000" << qint64(10000) << QVector<qint64>{};
+    QTest::newRow("lower-case y") << "y"
+                                  << "3000" << qint64(10000) << QVector<qint64>{};
+    QTest::newRow("threshold not a number") << "Y"
+                                            << "abc" << qint64(10000) << QVector<qint64>{};
 }
 
 void TestSilenceRules::splitsAfterTheThreshold()
@@ -149,17 +154,50 @@ void TestSilenceRules::discardsPiece_data()
     QTest::addColumn<QString>("duration");
     QTest::addColumn<bool>("silent");
     QTest::addColumn<bool>("discarded");
-    QTest::newRow("10 s with limit 10") << "Y" << "10" << "" << "00:00:10" << false << true;
-    QTest::newRow("11 s with limit 10") << "Y" << "10" << "" << "00:00:11" << false << false;
-    QTest::newRow("an hour is long") << "Y" << "3599" << "" << "01:00:00" << false << false;
-    QTest::newRow("limit over an hour") << "Y" << "3600" << "" << "01:00:00" << false << true;
-    QTest::newRow("duration rule off") << "N" << "10" << "" << "00:00:05" << false << false;
-    QTest::newRow("limit 0") << "Y" << "0" << "" << "00:00:00" << false << false;
-    QTest::newRow("limit not a number") << "Y" << "abc" << "" << "00:00:00" << false << false;
-    QTest::newRow("silent throughout") << "N" << "0" << "Y" << "00:05:00" << true << true;
-    QTest::newRow("one loud block") << "N" << "0" << "Y" << "00:05:00" << false << false;
-    QTest::newRow("silence rule unset") << "N" << "0" << "" << "00:05:00" << true << false;
-    QTest::newRow("silence rule N") << "N" << "0" << "N" << "00:05:00" << true << false;
+    QTest::newRow("10 s with limit 10") << "Y"
+                                        << "10"
+                                        << ""
+                                        << "00:00:10" << false << true;
+    QTest::newRow("11 s with limit 10") << "Y"
+                                        << "10"
+                                        << ""
+                                        << "00:00:11" << false << false;
+    QTest::newRow("an hour is long") << "Y"
+                                     << "3599"
+                                     << ""
+                                     << "01:00:00" << false << false;
+    QTest::newRow("limit over an hour") << "Y"
+                                        << "3600"
+                                        << ""
+                                        << "01:00:00" << false << true;
+    QTest::newRow("duration rule off") << "N"
+                                       << "10"
+                                       << ""
+                                       << "00:00:05" << false << false;
+    QTest::newRow("limit 0") << "Y"
+                             << "0"
+                             << ""
+                             << "00:00:00" << false << false;
+    QTest::newRow("limit not a number") << "Y"
+                                        << "abc"
+                                        << ""
+                                        << "00:00:00" << false << false;
+    QTest::newRow("silent throughout") << "N"
+                                       << "0"
+                                       << "Y"
+                                       << "00:05:00" << true << true;
+    QTest::newRow("one loud block") << "N"
+                                    << "0"
+                                    << "Y"
+                                    << "00:05:00" << false << false;
+    QTest::newRow("silence rule unset") << "N"
+                                        << "0"
+                                        << ""
+                                        << "00:05:00" << true << false;
+    QTest::newRow("silence rule N") << "N"
+                                    << "0"
+                                    << "N"
+                                    << "00:05:00" << true << false;
 }
 
 void TestSilenceRules::discardsPiece()
@@ -187,12 +225,12 @@ void TestSilenceRules::settingsAsStored_data()
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<bool>("deleteSilent");
     QTest::newRow("no file") << QByteArray() << false << qint64(0) << false << qint64(0) << false;
-    QTest::newRow("all set")
-        << QByteArray("<ROOTITEM><Split_Recording Split_According_To_Silence=\"Y\" "
-                      "Silence_More_Than=\"2500\"/><Delete_Recorded_File "
-                      "Delete_According_To_Duration=\"Y\" Duration_Less_Than=\"7\" "
-                      "Delete_According_To_Silence=\"Y\"/></ROOTITEM>")
-        << true << qint64(2500) << true << qint64(7) << true;
+    QTest::newRow("all set") << QByteArray(
+                                    "<ROOTITEM><Split_Recording Split_According_To_Silence=\"Y\" "
+                                    "Silence_More_Than=\"2500\"/><Delete_Recorded_File "
+                                    "Delete_According_To_Duration=\"Y\" Duration_Less_Than=\"7\" "
+                                    "Delete_According_To_Silence=\"Y\"/></ROOTITEM>")
+                             << true << qint64(2500) << true << qint64(7) << true;
     QTest::newRow("not well-formed") << QByteArray("<ROOTITEM><Split_Recording") << false
                                      << qint64(0) << false << qint64(0) << false;
 }

@@ -11,12 +11,12 @@ struct AudioDisplayStyle {
         Line = 1,  // one line through the bar tops
     };
 
-    int32_t barWidth = 2;      // pixels; in line style the pen width
-    int32_t cellHeight = 1;    // pixels per lit cell
-    int32_t barGap = 0;        // pixels between bars; 0 in line style
-    int32_t cellGap = 0;       // pixels between cells; 0 in line style
-    bool peaks = false;        // falling peak markers
-    bool peakGravity = false;  // peaks fall faster and faster, else one pixel per block
+    int32_t barWidth = 2;       // pixels; in line style the pen width
+    int32_t cellHeight = 1;     // pixels per lit cell
+    int32_t barGap = 0;         // pixels between bars; 0 in line style
+    int32_t cellGap = 0;        // pixels between cells; 0 in line style
+    bool peaks = false;         // falling peak markers
+    bool peakGravity = false;   // peaks fall faster and faster, else one pixel per block
     double cornerRadius = 0.0;  // of the cells' rectangles
     QColor barColor;
     QColor peakColor;

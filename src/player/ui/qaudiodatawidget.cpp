@@ -78,8 +78,7 @@ void QAudioDataWidget::paintBackground(QPainter& painter)
         painter.fillRect(rect(), m_background);
     if (!m_picture.isNull()) {
         const QSize size = m_picture.size() / m_picture.devicePixelRatio();
-        painter.drawPixmap((width() - size.width()) / 2, (height() - size.height()) / 2,
-                           m_picture);
+        painter.drawPixmap((width() - size.width()) / 2, (height() - size.height()) / 2, m_picture);
     }
 }
 

@@ -26,10 +26,10 @@ QAudioScheduleSettingDlg::QAudioScheduleSettingDlg(QWidget* parent) : QNxDialog(
     setCloseButtonImage(QStringLiteral("/image/btn_close.png"));
     setFixedSize(kWidth, kHeight);
     m_options = new QTimeOptions(this);
-    m_btnOk = makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"),
-                         this);
-    m_btnCancel = makeButton(QStringLiteral("/image/common/btn_common.png"),
-                             QStringLiteral("Cancel"), this);
+    m_btnOk =
+        makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"), this);
+    m_btnCancel =
+        makeButton(QStringLiteral("/image/common/btn_common.png"), QStringLiteral("Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(20, 0, 20, 14);

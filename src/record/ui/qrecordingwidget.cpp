@@ -142,9 +142,8 @@ void QRecordingWidget::OnCheckSilence()
 // The pop-up opens under the button, or above it when the screen ends below.
 void QRecordingWidget::OnBtnVolume()
 {
-    const QPoint below = m_btnVolume->mapToGlobal(
-        QPoint((m_btnVolume->width() - m_volumePopup->width()) / 2,
-               m_btnVolume->height() + kPopupGap));
+    const QPoint below = m_btnVolume->mapToGlobal(QPoint(
+        (m_btnVolume->width() - m_volumePopup->width()) / 2, m_btnVolume->height() + kPopupGap));
     QPoint at = below;
     const QScreen* screen = m_btnVolume->screen();
     if (screen && below.y() + m_volumePopup->height() > screen->availableGeometry().bottom())
