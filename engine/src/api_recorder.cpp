@@ -101,6 +101,12 @@ int64_t GetRecordedDuration(int32_t recorder)
     return r ? r->durationUs() : 0;
 }
 
+int64_t GetRecorderDroppedDuration(int32_t recorder, int32_t input)
+{
+    std::shared_ptr<Recorder> r = recorderOf(recorder);
+    return r ? r->droppedUs(input) : 0;
+}
+
 const char* GetRecorderError(int32_t recorder)
 {
     std::shared_ptr<Recorder> r = recorderOf(recorder);

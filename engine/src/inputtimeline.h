@@ -2,14 +2,20 @@
 // One input of a recorder: converts blocks of any PCM format to float interleaved at the
 // output rate and channel count, and places them on the output timeline by timestamp.
 //
-// Timestamps carry the capture thread's jitter (it polls every 10 ms), so small deviations are
-// ignored and the samples are simply appended. Only a deviation above kToleranceUs counts: a
-// block that starts later than the input's end leaves a gap that is filled with silence (this
-// is how the once-a-second silent blocks of an idle loopback source keep the file as long as
-// the wall clock); a block that starts earlier overlaps what was placed and loses its overlap.
+// Where a block lands depends on its timestamp and on the input's own earlier blocks only,
+// never on when it arrived. Timestamps may carry some jitter (a caller that stamps blocks with
+// the time it read them), so a block that starts within kToleranceUs of the end of the input's
+// previous block simply follows it. Beyond that, a block that starts later leaves a gap that
+// is silence, and a block that starts earlier loses the part that overlaps what the input
+// already placed. The first block lands at its own timestamp.
+//
+// The mixer consumes the timeline from the front. It may move past an input that lags behind
+// (see ArrivalClock); that input counts as silent there, and samples that come later for a place
+// the mixer has passed are dropped, not moved. Dropped samples are counted.
 // Used by the recorder's thread only.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "audioformat.h"
@@ -28,21 +34,28 @@ public:
     bool place(const AudioBlock& block, std::string* error);
     // Pushes out what the resampler still holds (end of input).
     void flush();
-    // Appends silence up to the given output position (used to keep a stalled input in step).
+    // Places silence from the input's frontier up to `position`, as if it had been captured.
     void padTo(int64_t position);
 
-    // Output positions (samples per channel): [start, end) is buffered.
-    int64_t start() const { return m_start; }
-    int64_t end() const { return m_start + int64_t(m_samples.size()) / m_channels; }
-    bool started() const { return m_started; }
-    // Buffered samples from start(), interleaved.
-    const float* data() const { return m_samples.data(); }
-    // Drops buffered samples before position.
+    // Output position (samples per channel) after the last sample placed; 0 before the first.
+    int64_t frontier() const { return m_frontier; }
+    // Adds the input's samples over [from, from + count) to `mix` (interleaved). Positions the
+    // input has not covered add nothing.
+    void addTo(float* mix, int64_t from, int64_t count) const;
+    // Everything before `position` has been written: releases it. Samples that come for it
+    // later are dropped.
     void consumeTo(int64_t position);
+    // Samples (per channel) dropped because they came after the mixer had passed their place
+    // or overlapped samples placed before.
+    int64_t droppedSamples() const { return m_dropped; }
 
 private:
     bool configure(const AudioFormat& format, std::string* error);
-    void append(const float* samples, int count);
+    // Runs the block through the resampler into m_converted; the number of output samples.
+    int convert(const AudioBlock& block, std::string* error);
+    // Places `count` converted samples whose first belongs at `position`.
+    void placeAt(int64_t position, const float* samples, int64_t count);
+    int64_t bufferedEnd() const { return m_start + int64_t(m_samples.size()) / m_channels; }
 
     int m_rate;
     int m_channels;
@@ -50,7 +63,9 @@ private:
     SwrPtr m_swr;
     std::vector<float> m_converted;
     std::vector<float> m_samples;  // interleaved, starting at m_start
-    int64_t m_start = 0;
+    int64_t m_start = 0;           // everything before was consumed by the mixer
+    int64_t m_frontier = 0;
+    int64_t m_dropped = 0;
     bool m_started = false;
 };
 

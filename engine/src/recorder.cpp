@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 
 namespace brisca {
 
-Recorder::~Recorder() { close(); }
+Recorder::~Recorder()
+{
+    close();
+}
 
 bool Recorder::open(const std::string& path, const std::string& formatKey,
                     const EncodeParamsObject& params, std::string* error)
@@ -32,7 +36,9 @@ bool Recorder::open(const std::string& path, const std::string& formatKey,
     }
     m_levels.reset(rate, channels);
     m_mixed = 0;
+    m_arrivals.reset();
     m_durationUs = 0;
+    m_droppedUs[0] = m_droppedUs[1] = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_queue.clear();
@@ -128,30 +134,36 @@ void Recorder::process(std::deque<AudioBlock>& blocks, int input)
     }
 }
 
+// Writes what every input has covered; a lagging input holds the file back only until the
+// leading one's samples have waited kMaxInputLatencyUs. At the end everything placed is written.
 void Recorder::mix(bool final)
 {
-    const int rate = m_output->rateHz(), channels = m_output->channels();
-    int64_t maxEnd = 0;
-    for (const auto& in : m_inputs)
-        maxEnd = std::max(maxEnd, in->end());
-    const int64_t lag = kMaxInputLagUs * rate / 1000000;
-    int64_t limit = maxEnd;
+    int64_t minFrontier = INT64_MAX, maxFrontier = 0;
     for (const auto& in : m_inputs) {
-        if (final)
-            in->padTo(maxEnd);
-        else if (in->end() < maxEnd - lag)
-            in->padTo(maxEnd - lag);
-        limit = std::min(limit, in->end());
+        minFrontier = std::min(minFrontier, in->frontier());
+        maxFrontier = std::max(maxFrontier, in->frontier());
     }
+    int64_t limit = maxFrontier;
+    if (!final) {
+        const int64_t nowUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch())
+                                  .count();
+        m_arrivals.note(maxFrontier, nowUs);
+        limit = std::min(maxFrontier, std::max(minFrontier, m_arrivals.agedPosition(nowUs)));
+    }
+    mixRange(limit);
+    updateDropped();
+}
+
+void Recorder::mixRange(int64_t limit)
+{
+    const int rate = m_output->rateHz(), channels = m_output->channels();
     const int64_t chunk = 4096;
-    while (m_mixed < limit) {
+    while (m_mixed < limit && m_state.load() == BRISCA_RECORDER_WRITING) {
         const int n = int(std::min(chunk, limit - m_mixed));
         m_mixBuffer.assign(size_t(n) * channels, 0.0f);
-        for (const auto& in : m_inputs) {
-            const float* src = in->data() + (m_mixed - in->start()) * channels;
-            for (size_t i = 0; i < m_mixBuffer.size(); ++i)
-                m_mixBuffer[i] += src[i];
-        }
+        for (const auto& in : m_inputs)
+            in->addTo(m_mixBuffer.data(), m_mixed, n);
         if (m_inputs.size() > 1) {
             for (float& v : m_mixBuffer)
                 v = std::clamp(v, -1.0f, 1.0f);
@@ -169,6 +181,18 @@ void Recorder::mix(bool final)
     }
 }
 
+void Recorder::updateDropped()
+{
+    const int rate = m_output->rateHz();
+    for (size_t i = 0; i < m_inputs.size() && i < 2; ++i)
+        m_droppedUs[i] = m_inputs[i]->droppedSamples() * 1000000 / rate;
+}
+
+int64_t Recorder::droppedUs(int input) const
+{
+    return input == 0 || input == 1 ? m_droppedUs[input].load() : 0;
+}
+
 void Recorder::finalize()
 {
     if (m_state.load() != BRISCA_RECORDER_WRITING)
@@ -177,7 +201,7 @@ void Recorder::finalize()
         in->flush();
     // A recording stopped before any audio arrived still becomes a valid, playable file:
     // some containers (MP3, Ogg) hold no stream at all without a single packet.
-    if (m_inputs[0]->end() == 0 && (m_inputs.size() < 2 || m_inputs[1]->end() == 0))
+    if (m_inputs[0]->frontier() == 0 && (m_inputs.size() < 2 || m_inputs[1]->frontier() == 0))
         m_inputs[0]->padTo(m_output->rateHz() / 50);
     mix(true);
     if (m_state.load() != BRISCA_RECORDER_WRITING)
@@ -202,7 +226,8 @@ bool Recorder::stop(std::string* error)
     if (s == BRISCA_RECORDER_OPENED) {
         m_state = BRISCA_RECORDER_WRITING;  // nothing was started: finish an empty file here
         finalize();
-    } else if (s == BRISCA_RECORDER_WRITING || (s == BRISCA_RECORDER_FAILED && m_thread.joinable())) {
+    } else if (s == BRISCA_RECORDER_WRITING ||
+               (s == BRISCA_RECORDER_FAILED && m_thread.joinable())) {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_stopRequested = true;

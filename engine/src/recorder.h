@@ -4,9 +4,11 @@
 //
 // write() copies a block into a bounded queue and returns at once, so capture threads never
 // wait on the encoder. The recorder's thread wakes at least every 20 ms, takes the queue and
-// the stream's blocks, and hands everything that all inputs have covered to the output. A
-// stalled input is padded with silence once it lags more than kMaxInputLagUs behind the other.
-// State, duration and the level block may be read from any thread.
+// the stream's blocks, places them by their timestamps and hands everything that all inputs
+// have covered to the output. An input that lags behind holds the file back for at most
+// kMaxInputLatencyUs of wall-clock time; after that it counts as silent where it has not
+// delivered, and its samples for that stretch are dropped (and counted) if they still come.
+// State, duration, dropped audio and the level block may be read from any thread.
 
 #include <atomic>
 #include <condition_variable>
@@ -17,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "arrivalclock.h"
 #include "audioformat.h"
 #include "audiooutput.h"
 #include "inputtimeline.h"
@@ -26,7 +29,7 @@ namespace brisca {
 
 class Recorder : public HandleObject {
 public:
-    static constexpr int64_t kMaxInputLagUs = 2000000;
+    static constexpr int64_t kMaxInputLatencyUs = 3000000;
     static constexpr size_t kMaxQueuedBytes = 64u << 20;
 
     ~Recorder() override;
@@ -40,6 +43,9 @@ public:
 
     int state() const { return m_state.load(); }
     int64_t durationUs() const { return m_durationUs.load(); }
+    // Microseconds of audio of an input (0 = frames, 1 = the stream) that were dropped because
+    // they came too late for their place in the file or overlapped earlier ones.
+    int64_t droppedUs(int input) const;
     const char* errorText();
     LevelMeter& levels() { return m_levels; }
 
@@ -47,6 +53,8 @@ private:
     void run();
     void process(std::deque<AudioBlock>& blocks, int input);
     void mix(bool final);
+    void mixRange(int64_t limit);
+    void updateDropped();
     void finalize();
     void failWith(const std::string& message);
 
@@ -61,6 +69,7 @@ private:
     std::thread m_thread;
     std::atomic<int> m_state{BRISCA_RECORDER_IDLE};
     std::atomic<int64_t> m_durationUs{0};
+    std::atomic<int64_t> m_droppedUs[2] = {{0}, {0}};
 
     // Owned by the recorder's thread while it runs.
     std::unique_ptr<AudioOutput> m_output;
@@ -68,6 +77,7 @@ private:
     std::shared_ptr<StreamObject> m_stream;
     std::vector<float> m_mixBuffer;
     int64_t m_mixed = 0;
+    ArrivalClock m_arrivals{kMaxInputLatencyUs};
     LevelMeter m_levels;
 };
 

@@ -59,8 +59,8 @@ inline int32_t openRecorder(const QString& path, const Params& p)
 }
 
 // Sends s16 interleaved samples as one frame.
-inline bool writeS16(int32_t target, const std::vector<int16_t>& samples, int rateHz,
-                     int channels, int64_t timestampUs, bool toStream = false)
+inline bool writeS16(int32_t target, const std::vector<int16_t>& samples, int rateHz, int channels,
+                     int64_t timestampUs, bool toStream = false)
 {
     const int32_t frame = CreateFrame();
     SetFrameSampleFormat(frame, 1);
@@ -68,8 +68,8 @@ inline bool writeS16(int32_t target, const std::vector<int16_t>& samples, int ra
     SetFrameChannels(frame, channels);
     SetFrameSamples(frame, samples.data(), int32_t(samples.size() / size_t(channels)));
     SetFrameTimestamp(frame, timestampUs);
-    const bool ok = toStream ? PushStreamFrame(target, frame) != 0
-                             : WriteAudioFrame(target, frame) != 0;
+    const bool ok =
+        toStream ? PushStreamFrame(target, frame) != 0 : WriteAudioFrame(target, frame) != 0;
     ReleaseFrame(frame);
     return ok;
 }
@@ -83,16 +83,19 @@ inline bool writeTone(int32_t target, double freqHz, double amplitude, double se
     for (int done = 0; done < total; done += blockFrames) {
         const int n = std::min(blockFrames, total - done);
         const int64_t ts = startUs + int64_t(done) * 1000000 / rateHz;
-        if (!writeS16(target, sine(freqHz, amplitude, rateHz, channels, n, done), rateHz,
-                      channels, ts, toStream))
+        if (!writeS16(target, sine(freqHz, amplitude, rateHz, channels, n, done), rateHz, channels,
+                      ts, toStream))
             return false;
     }
     return true;
 }
 
+// Stops (unless stopped already), closes and destroys the recorder; true when it ended well.
 inline bool finishRecorder(int32_t rec)
 {
-    const bool ok = GetRecorderState(rec) == BRISCA_RECORDER_WRITING && StopRecorder(rec) != 0;
+    const int state = GetRecorderState(rec);
+    const bool ok = state == BRISCA_RECORDER_STOPPED ||
+                    (state == BRISCA_RECORDER_WRITING && StopRecorder(rec) != 0);
     CloseRecorder(rec);
     DestroyRecorder(rec);
     return ok;

@@ -123,6 +123,11 @@ BRISCA_API int32_t CloseRecorder(int32_t recorder);
 BRISCA_API int32_t WriteAudioFrame(int32_t recorder, int32_t frame);
 /* Microseconds of audio written to the file so far. */
 BRISCA_API int64_t GetRecordedDuration(int32_t recorder);
+/* Microseconds of audio of an input (0 = the frames of WriteAudioFrame, 1 = the attached
+ * stream) that were dropped: they came after the file had been written past their timestamps
+ * (an input that lags more than about three seconds behind the other does not hold the file
+ * back), or they overlapped audio the same input had delivered before. */
+BRISCA_API int64_t GetRecorderDroppedDuration(int32_t recorder, int32_t input);
 /* Text of the failure that put the recorder into BRISCA_RECORDER_FAILED ("" otherwise). The
  * pointer stays valid until the recorder is opened again or destroyed. */
 BRISCA_API const char* GetRecorderError(int32_t recorder);
