@@ -1,6 +1,5 @@
 #include "silencewatch.h"
 
-#include "silencerules.h"
 #include "wallclock.h"
 
 SilenceWatch::SilenceWatch(const WallClock& clock) : m_clock(clock) {}
@@ -31,11 +30,12 @@ bool SilenceWatch::check()
     const QDateTime now = m_clock.now();
     if (!m_silenceStart.isValid()) {
         m_silenceStart = now;
+        m_split = SilenceRules::readSplitSettings();
         return false;
     }
-    const qint64 elapsedMs = m_silenceStart.msecsTo(now);
-    if (!SilenceRules::silenceSplits(SilenceRules::readSplitSettings(), elapsedMs))
+    if (!SilenceRules::silenceSplits(m_split, m_silenceStart.msecsTo(now)))
         return false;
     m_silenceStart = now;
+    m_split = SilenceRules::readSplitSettings();
     return true;
 }

@@ -6,10 +6,16 @@
 // another threshold has passed. It also tells when the first loud block of a recording came,
 // which the delete rules need.
 //
+// The split settings are read when a silence starts being timed and again after each split,
+// not at every check: each read of the settings file rewrites it, which five times a second
+// through a long silence would cost the GUI thread and the disk for nothing.
+//
 // Time comes from an injected WallClock, so the verdict depends on the clock's readings, not
 // on when the timer happened to fire. GUI thread only.
 
 #include <QDateTime>
+
+#include "silencerules.h"
 
 class WallClock;
 
@@ -25,8 +31,8 @@ public:
     // The verdict for the latest level block. True exactly once per recording: for its first
     // loud block, when "silent throughout" becomes false.
     bool takeBlock(bool silent);
-    // The periodic check; reads the split settings when a silence has been timed. True when
-    // the file is to be split now (the silence is then timed again from now).
+    // The periodic check. True when the file is to be split now (the silence is then timed
+    // again from now).
     bool check();
 
     bool lastBlockSilent() const { return m_lastSilent; }
@@ -37,6 +43,7 @@ public:
 private:
     const WallClock& m_clock;
     QDateTime m_silenceStart;
+    SilenceRules::SplitSettings m_split;
     bool m_lastSilent = false;
     bool m_alwaysSilent = true;
 };
