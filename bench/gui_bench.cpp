@@ -1,12 +1,13 @@
 // Helper of bench/gui.sh (not shipped):
 //   gui_bench --plain              shows a bare Qt window, logs the moment of its first expose
-//                                  ("exposed at N ms since the epoch") and ends: the baseline of
-//                                  the start-up measurement.
+//                                  ("window exposed at N ms since the epoch") and ends: the
+//                                  baseline of the start-up measurement.
 //   gui_bench --record SECONDS     builds the recorder's main window, presses Start Recording,
 //                                  presses Stop after SECONDS and prints the CPU time the process
 //                                  spent between the two and the seconds of audio recorded:
 //                                  "cpu_s X audio_s Y". Records MP3 at 192 kbit/s, like the
 //                                  command line in the same run.
+#include "firstexposelog.h"
 #include "formatdescriptor.h"
 #include "mainwindow.h"
 #include "nxskin.h"
@@ -14,9 +15,7 @@
 #include "recordercontroller.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QTimer>
-#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -32,30 +31,11 @@ double cpuSeconds()
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-class ExposeLogger : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const auto* surface = qobject_cast<QWindow*>(watched);
-        if (event->type() == QEvent::Expose && surface && surface->isExposed()) {
-            std::fprintf(stderr, "exposed at %lld ms since the epoch\n",
-                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
-
 int plainWindow()
 {
     QWidget window;
     window.resize(1000, 680);
-    window.winId();
-    window.windowHandle()->installEventFilter(new ExposeLogger(&window));
+    FirstExposeLog::watch(&window, [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
     window.show();
     return QApplication::exec();
 }

@@ -2,40 +2,18 @@
 
 #include "applog.h"
 #include "displayscale.h"
+#include "firstexposelog.h"
 #include "keyapplication.h"
 #include "mainwindow.h"
 #include "nxskin.h"
 
-#include <QDateTime>
-#include <QEvent>
 #include <QFont>
-#include <QWindow>
 
 #include <memory>
 
 namespace {
 
 constexpr int kWakeUpTimeoutMs = 5000;
-
-// Logs the moment the window is first on screen (milliseconds since the epoch), so start-up
-// time can be measured from outside against the moment the program was launched.
-class FirstExposeLogger : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const auto* surface = qobject_cast<QWindow*>(watched);
-        if (event->type() == QEvent::Expose && surface && surface->isExposed()) {
-            qInfo("main window exposed at %lld ms since the epoch",
-                  static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-            watched->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-};
 
 }  // namespace
 
@@ -62,9 +40,7 @@ int main(int argc, char** argv)
     auto window = std::make_unique<MainWindow>();
     QObject::connect(window.get(), &MainWindow::emitQuit, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    // Expose events go to the native window, which exists once the window id is created.
-    window->winId();
-    window->windowHandle()->installEventFilter(new FirstExposeLogger(window.get()));
+    FirstExposeLog::watch(window.get());
     app.setActivationWindow(window.get(), true);
     window->show();
     const int result = QApplication::exec();

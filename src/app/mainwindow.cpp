@@ -1,25 +1,15 @@
 #include "mainwindow.h"
 
 #include <QAction>
-#include <QCursor>
-#include <QDebug>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QTimer>
-#include <QUrl>
-#include <QUrlQuery>
 #include <QVBoxLayout>
 
-#include "applog.h"
 #include "desktopservices.h"
-#include "formatcatalogue.h"
-#include "formatdescriptor.h"
-#include "formatselection.h"
 #include "nxaccessiblenames.h"
 #include "nxskin.h"
 #include "outputfolder.h"
-#include "qformatdlg.h"
 #include "qnxbasebutton.h"
 #include "qnxmenu.h"
 #include "qnxmessagebox.h"
@@ -35,15 +25,9 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Quillon Audio Recorder");
-const QUrl kHomePage(QStringLiteral("https://quillon.example.org/"));
-const QUrl kHelpPage(QStringLiteral("https://quillon.example.org/help"));
-const QString kProductId = QStringLiteral("quillon-audio-recorder");
-// The main menu opens to the left of the pointer, so it stays inside the window.
-const QPoint kMenuOffset(-50, 0);
 // Double clicks toggle maximised only inside this band of the title bar, away from its edges.
 constexpr int kTitleBandMargin = 8;
 constexpr int kTitleBandBottom = 37;
-constexpr int kAutoUpdateIntervalMs = 24 * 3600 * 1000;
 constexpr int kPlaylistWidth = 220;
 
 QNxBaseButton* labelledButton(const QString& image, const QString& text)
@@ -288,112 +272,6 @@ void MainWindow::OnShowMin()
 void MainWindow::OnShowRestored()
 {
     QNxMainWindow::OnShowRestored();
-}
-
-void MainWindow::OnMenu()
-{
-    m_mainMenu->popup(QCursor::pos() + kMenuOffset);
-}
-
-void MainWindow::openPage(const QUrl& url)
-{
-    if (!QDesktopServices::openUrl(url))
-        showMessage(QStringLiteral("No program is set up to open %1.").arg(url.toString()));
-}
-
-void MainWindow::ActOnHome()
-{
-    openPage(kHomePage);
-}
-
-void MainWindow::ActOnHelp()
-{
-    QUrl url = kHelpPage;
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("pid"), kProductId);
-    query.addQueryItem(QStringLiteral("page_type"), QStringLiteral("help"));
-    url.setQuery(query);
-    openPage(url);
-}
-
-void MainWindow::ActOnAbout()
-{
-    showMessage(QStringLiteral("%1\nVersion %2").arg(kTitle, UpdateChecker::currentVersion()));
-}
-
-// The preferences dialog plugs in here; what follows it (storing the output folder through
-// its setter) already runs.
-void MainWindow::ActOnPreferDlg()
-{
-    OutputFolder::set(OutputFolder::current());
-}
-
-void MainWindow::ActOnUpdates()
-{
-    startUpdateCheck(true);
-}
-
-void MainWindow::startUpdateCheck(bool manual)
-{
-    m_manualUpdateCheck = manual;
-    m_updates->check(UpdateChecker::appcastUrl());
-}
-
-// A check the user asked for always answers; an automatic one speaks only of a new version.
-void MainWindow::showUpdateResult(const UpdateCheckResult& result)
-{
-    const bool manual = m_manualUpdateCheck;
-    m_manualUpdateCheck = false;
-    if (!manual && result.status != UpdateCheckResult::UpdateAvailable) {
-        qInfo().noquote() << "update check:" << result.message();
-        return;
-    }
-    showMessage(result.message());
-}
-
-void MainWindow::OnSetAutoUpdate(bool bUpdate)
-{
-    if (!m_autoUpdateTimer) {
-        m_autoUpdateTimer = new QTimer(this);
-        m_autoUpdateTimer->setInterval(kAutoUpdateIntervalMs);
-        connect(m_autoUpdateTimer, &QTimer::timeout, this, [this] { startUpdateCheck(false); });
-    }
-    if (bUpdate) {
-        m_autoUpdateTimer->start();
-        QTimer::singleShot(0, this, [this] { startUpdateCheck(false); });
-    } else {
-        m_autoUpdateTimer->stop();
-    }
-}
-
-void MainWindow::ActShowLog()
-{
-    openPage(QUrl::fromLocalFile(AppLog::path()));
-}
-
-void MainWindow::OnFormatDlg()
-{
-    try {
-        QFormatDlg dialog(this);
-        dialog.exec();
-    } catch (const std::exception& e) {
-        showMessage(
-            QStringLiteral("The format list cannot be read: %1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
-    emit emitFormatChange(false);
-}
-
-// The saved output format becomes the current one; recordings take the audio descriptor.
-void MainWindow::OnResetFormat()
-{
-    try {
-        if (!FormatSelection::loadSavedFormats(FormatCatalogue::instance()))
-            qWarning("the saved output format could not be loaded from the catalogue");
-    } catch (const std::exception& e) {
-        qWarning("cannot read the format catalogue: %s", e.what());
-    }
-    FormatDescriptor::setCurrent(FormatDescriptor::audio());
 }
 
 void MainWindow::OnContinueRecord() {}

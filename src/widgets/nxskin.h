@@ -25,6 +25,8 @@ QPixmap pixmap(const QString& path);
 int registerFonts();
 // "Tahoma" at the given pixel size.
 QFont font(int pixelSize, bool bold = false);
+// The seven-segment face of time displays ("LcdD", from the resource folder's LCDFont.ttf).
+QFont lcdFont(int pixelSize);
 
 // Theme colours.
 inline QColor panel()

@@ -7,8 +7,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <sys/mount.h>
-
 #include "logindsleepinhibitor.h"
 #include "mainwindowtestkit.h"
 #include "pulsefixture.h"
@@ -19,6 +17,7 @@
 #include "schedulecountdown.h"
 #include "scheduletime.h"
 #include "silencewatch.h"
+#include "smalltmpfs.h"
 #include "testmedia.h"
 #include "timeoptions.h"
 
@@ -379,16 +378,10 @@ void TestMainWindowRecord::sleepLockFailureStillRecords()
 
 void TestMainWindowRecord::diskFull()
 {
-    QTemporaryDir mountPoint;
-    QVERIFY(mountPoint.isValid());
-    const QByteArray target = QFile::encodeName(mountPoint.path());
-    if (::mount("quillon-test", target.constData(), "tmpfs", 0, "size=200k") != 0)
+    SmallTmpfs disk("200k");
+    if (!disk.mounted())
         QSKIP("cannot mount a small tmpfs here");
-    struct Unmount {
-        QByteArray target;
-        ~Unmount() { ::umount2(target.constData(), MNT_DETACH); }
-    } unmount{target};
-    setSetting(QStringLiteral("OutPut_path"), QStringLiteral("path_value"), mountPoint.path());
+    setSetting(QStringLiteral("OutPut_path"), QStringLiteral("path_value"), disk.path());
 
     MainWindow* w = m_fixture.open();
     click(w, QStringLiteral("Start Recording"));

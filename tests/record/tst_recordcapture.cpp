@@ -4,6 +4,7 @@
 #include "pulsefixture.h"
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
+#include "smalltmpfs.h"
 #include "testmedia.h"
 
 #include <QElapsedTimer>
@@ -11,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
-
-#include <sys/mount.h>
 
 namespace {
 
@@ -301,15 +300,9 @@ void TestRecordCapture::microphoneDisappears()
 void TestRecordCapture::diskFull()
 {
     useSources(QRecordAreaInfo::SystemAudio);
-    QTemporaryDir mountPoint;
-    QVERIFY(mountPoint.isValid());
-    const QByteArray target = QFile::encodeName(mountPoint.path());
-    if (::mount("quillon-test", target.constData(), "tmpfs", 0, "size=200k") != 0)
+    SmallTmpfs mountPoint("200k");
+    if (!mountPoint.mounted())
         QSKIP("cannot mount a small tmpfs here");
-    struct Unmount {
-        QByteArray target;
-        ~Unmount() { ::umount2(target.constData(), MNT_DETACH); }
-    } unmount{target};
 
     QRecordObject session;
     session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));

@@ -31,9 +31,7 @@ QRecordingWidget::QRecordingWidget(QWidget* parent, const WallClock& clock)
     NxSkin::registerFonts();
 
     m_lblRecordTime = new QLabel(this);
-    QFont lcd(QStringLiteral("LcdD"));
-    lcd.setPixelSize(kTimePixelSize);
-    m_lblRecordTime->setFont(lcd);
+    m_lblRecordTime->setFont(NxSkin::lcdFont(kTimePixelSize));
     QPalette pal = m_lblRecordTime->palette();
     pal.setColor(QPalette::WindowText, NxSkin::accent());
     m_lblRecordTime->setPalette(pal);
