@@ -18,7 +18,7 @@ void LevelMeter::reset(int rateHz, int channels)
     // A little more than the longest burst the recorder writes (its input latency bound).
     m_keep = size_t(m_rate) * 4;
     m_levels.clear();
-    m_levels.reserve(m_window * 4);
+    m_levels.reserve(2 * m_keep + 8192);
     m_unseen = 0;
     m_endPosition = 0;
 }
@@ -28,8 +28,11 @@ void LevelMeter::feed(const float* samples, int count, int64_t position)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (count <= 0)
         return;
+    const size_t old = m_levels.size();
+    m_levels.resize(old + size_t(count));
+    uint16_t* out = m_levels.data() + old;
     for (int i = 0; i < count; ++i)
-        m_levels.push_back(levelOf(samples + size_t(i) * size_t(m_channels), m_channels));
+        out[i] = levelOf(samples + size_t(i) * size_t(m_channels), m_channels);
     m_unseen += size_t(count);
     // Trimmed in steps of m_keep, so that the front is moved seldom.
     if (m_levels.size() > 2 * m_keep) {
