@@ -139,7 +139,9 @@ void TestCAVConverter::convertsWithTags()
             QVERIFY(progress > last && progress <= 100);
             last = progress;
         }
-        QCOMPARE(seen.first().second, async ? int32_t(ConvertPreparing) : int32_t(ConvertProgress));
+        // Only an asynchronous start prepares; whether any progress comes before the end
+        // depends on how soon the worker first looks, so only the end is fixed.
+        QCOMPARE(seen.first().second == ConvertPreparing, async);
         const QJsonObject tags = formatTags(target);
         QCOMPARE(tags.value("title").toString(), QStringLiteral("Cut ü"));
         QCOMPARE(tags.value("artist").toString(), QStringLiteral("Quillon"));
