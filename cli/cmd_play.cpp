@@ -84,12 +84,14 @@ QString prepare(const Options& o, NxPlayerManager& player)
 int playToTheEnd(NxPlayerManager& player, int* exitCode)
 {
     const bool tty = ::isatty(STDERR_FILENO);
-    QObject::connect(&player, &NxPlayerManager::emitPlayTime, &player, [&](const QString& t) {
-        if (tty)
-            std::fprintf(stderr, "\r%s", t.toUtf8().constData());
-    });
-    QObject::connect(&player, &NxPlayerManager::emitPlayFinish, &player,
-                     [] { QCoreApplication::exit(0); });
+    // Disconnected on return: closing the player afterwards may still report a time.
+    const QMetaObject::Connection showTime =
+        QObject::connect(&player, &NxPlayerManager::emitPlayTime, &player, [tty](const QString& t) {
+            if (tty)
+                std::fprintf(stderr, "\r%s", t.toUtf8().constData());
+        });
+    const QMetaObject::Connection finish = QObject::connect(
+        &player, &NxPlayerManager::emitPlayFinish, &player, [] { QCoreApplication::exit(0); });
     // The player reports a failure (file gone, sound server gone) only through its state.
     QTimer failureWatch;
     QObject::connect(&failureWatch, &QTimer::timeout, &player, [&] {
@@ -100,6 +102,8 @@ int playToTheEnd(NxPlayerManager& player, int* exitCode)
     });
     failureWatch.start(200);
     const int code = QCoreApplication::exec();
+    QObject::disconnect(showTime);
+    QObject::disconnect(finish);
     if (tty)
         std::fputc('\n', stderr);
     return *exitCode ? *exitCode : code;

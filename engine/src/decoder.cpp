@@ -15,8 +15,10 @@ bool Decoder::open(const AVStream* stream, std::string* error)
         return false;
     }
     m_codec->pkt_timebase = stream->time_base;
-    // A decoding thread per core only adds latency and wake-ups for audio.
-    m_codec->thread_count = stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? 1 : 0;
+    // One thread: audio gains nothing from a decoding thread per core but latency and
+    // wake-ups, and a picture is grabbed one frame at a time, so frame threads would only be
+    // started and stopped around it.
+    m_codec->thread_count = 1;
     const int rc = avcodec_open2(m_codec.get(), codec, nullptr);
     if (rc < 0) {
         *error = std::string("open decoder ") + codec->name + ": " + errorText(rc);

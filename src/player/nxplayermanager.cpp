@@ -230,13 +230,15 @@ void NxPlayerManager::updateTime()
     const uint64_t duration = durationOfRange();
     // The engine stops exactly at the segment's end (applyEnd), so "reached" is ">=".
     if (m_segmentPlaying && position >= m_segmentEnd) {
+        // Paused before the end moves on: otherwise the player would play on past the
+        // segment's end until the pause came.
         m_segmentPlaying = false;
+        pausePlay();
         applyEnd();
         m_player->seek(m_segmentEnd);
         const uint64_t rel = m_segmentEnd - std::min(m_segmentEnd, m_rangeStart);
         emit emitPlayProgress(duration ? double(rel) / double(duration) : 0.0);
         emitTimes(rel);
-        pausePlay();
         emit emitTrimPlayState(false);
         return;
     }

@@ -139,10 +139,9 @@ void TestCAVConverter::convertsWithTags()
             QVERIFY(progress > last && progress <= 100);
             last = progress;
         }
-        // A short conversion can end before its first progress report.
-        if (async || seen.size() > 1)
-            QCOMPARE(seen.first().second,
-                     async ? int32_t(ConvertPreparing) : int32_t(ConvertProgress));
+        // Only an asynchronous start prepares; whether any progress comes before the end
+        // depends on how soon the worker first looks, so only the end is fixed.
+        QCOMPARE(seen.first().second == ConvertPreparing, async);
         const QJsonObject tags = formatTags(target);
         QCOMPARE(tags.value("title").toString(), QStringLiteral("Cut ü"));
         QCOMPARE(tags.value("artist").toString(), QStringLiteral("Quillon"));
