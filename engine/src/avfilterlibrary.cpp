@@ -8,9 +8,7 @@ namespace brisca {
 
 namespace {
 
-#define BRISCA_STRINGIFY2(x) #x
-#define BRISCA_STRINGIFY(x) BRISCA_STRINGIFY2(x)
-constexpr const char* kSoname = "libavfilter.so." BRISCA_STRINGIFY(LIBAVFILTER_VERSION_MAJOR);
+constexpr const char* kSoname = "libavfilter.so." AV_STRINGIFY(LIBAVFILTER_VERSION_MAJOR);
 
 template <typename Function>
 bool resolve(void* handle, const char* name, Function* function, std::string* missing)
