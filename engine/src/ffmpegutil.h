@@ -4,11 +4,12 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libswresample/swresample.h>
 }
+
+#include "avfilterlibrary.h"
 
 #include <memory>
 #include <string>
@@ -34,8 +35,9 @@ struct AudioFifoFree {
 struct InputFormatClose {
     void operator()(AVFormatContext* f) const { avformat_close_input(&f); }
 };
+// A graph exists only once libavfilter was loaded.
 struct FilterGraphFree {
-    void operator()(AVFilterGraph* g) const { avfilter_graph_free(&g); }
+    void operator()(AVFilterGraph* g) const { avfilterLibrary(nullptr)->graphFree(&g); }
 };
 
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;

@@ -1,8 +1,6 @@
 #include "filtergraph.h"
 
 extern "C" {
-#include <libavfilter/buffersink.h>
-#include <libavfilter/buffersrc.h>
 #include <libavutil/channel_layout.h>
 }
 
@@ -11,7 +9,7 @@ namespace brisca {
 namespace {
 
 struct InOutFree {
-    void operator()(AVFilterInOut* io) const { avfilter_inout_free(&io); }
+    void operator()(AVFilterInOut* io) const { avfilterLibrary(nullptr)->inoutFree(&io); }
 };
 using InOutPtr = std::unique_ptr<AVFilterInOut, InOutFree>;
 
@@ -35,7 +33,7 @@ bool FilterGraph::openAudio(const AVCodecContext* decoder, const std::string& de
     if (!link("abuffer", args, "abuffersink", description, error))
         return false;
     if (frameSize > 0)
-        av_buffersink_set_frame_size(m_sink, unsigned(frameSize));
+        m_lib->sinkSetFrameSize(m_sink, unsigned(frameSize));
     return true;
 }
 
@@ -56,19 +54,22 @@ bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs, co
                        const std::string& description, std::string* error)
 {
     close();
-    m_graph.reset(avfilter_graph_alloc());
+    m_lib = avfilterLibrary(error);
+    if (!m_lib)
+        return false;
+    m_graph.reset(m_lib->graphAlloc());
     if (!m_graph) {
         *error = "out of memory";
         return false;
     }
     // One thread: the chains are short and the callers already run beside other work.
     m_graph->nb_threads = 1;
-    int rc = avfilter_graph_create_filter(&m_source, avfilter_get_by_name(sourceName), "in",
-                                          sourceArgs.c_str(), nullptr, m_graph.get());
+    int rc = m_lib->graphCreateFilter(&m_source, m_lib->getByName(sourceName), "in",
+                                      sourceArgs.c_str(), nullptr, m_graph.get());
     if (rc >= 0)
-        rc = avfilter_graph_create_filter(&m_sink, avfilter_get_by_name(sinkName), "out", nullptr,
-                                          nullptr, m_graph.get());
-    InOutPtr outputs(avfilter_inout_alloc()), inputs(avfilter_inout_alloc());
+        rc = m_lib->graphCreateFilter(&m_sink, m_lib->getByName(sinkName), "out", nullptr, nullptr,
+                                      m_graph.get());
+    InOutPtr outputs(m_lib->inoutAlloc()), inputs(m_lib->inoutAlloc());
     if (rc >= 0 && (!outputs || !inputs))
         rc = AVERROR(ENOMEM);
     if (rc >= 0) {
@@ -78,13 +79,13 @@ bool FilterGraph::link(const char* sourceName, const std::string& sourceArgs, co
         inputs->filter_ctx = m_sink;
         AVFilterInOut* in = inputs.release();
         AVFilterInOut* out = outputs.release();
-        rc = avfilter_graph_parse_ptr(
-            m_graph.get(), description.empty() ? "anull" : description.c_str(), &in, &out, nullptr);
-        avfilter_inout_free(&in);
-        avfilter_inout_free(&out);
+        rc = m_lib->graphParse(m_graph.get(), description.empty() ? "anull" : description.c_str(),
+                               &in, &out, nullptr);
+        m_lib->inoutFree(&in);
+        m_lib->inoutFree(&out);
     }
     if (rc >= 0)
-        rc = avfilter_graph_config(m_graph.get(), nullptr);
+        rc = m_lib->graphConfig(m_graph.get(), nullptr);
     if (rc < 0) {
         *error = "filter chain '" + description + "': " + errorText(rc);
         close();
@@ -101,7 +102,7 @@ void FilterGraph::close()
 
 bool FilterGraph::push(AVFrame* frame, std::string* error)
 {
-    const int rc = av_buffersrc_add_frame_flags(m_source, frame, 0);
+    const int rc = m_lib->sourceAddFrame(m_source, frame, 0);
     if (rc < 0 && rc != AVERROR_EOF) {
         *error = "filter: " + errorText(rc);
         return false;
@@ -111,7 +112,7 @@ bool FilterGraph::push(AVFrame* frame, std::string* error)
 
 int FilterGraph::pull(AVFrame* frame, std::string* error)
 {
-    const int rc = av_buffersink_get_frame(m_sink, frame);
+    const int rc = m_lib->sinkGetFrame(m_sink, frame);
     if (rc == AVERROR(EAGAIN))
         return 0;
     if (rc == AVERROR_EOF)
@@ -125,12 +126,12 @@ int FilterGraph::pull(AVFrame* frame, std::string* error)
 
 int FilterGraph::rateHz() const
 {
-    return m_sink ? av_buffersink_get_sample_rate(m_sink) : 0;
+    return m_sink ? m_lib->sinkSampleRate(m_sink) : 0;
 }
 
 int FilterGraph::channels() const
 {
-    return m_sink ? av_buffersink_get_channels(m_sink) : 0;
+    return m_sink ? m_lib->sinkChannels(m_sink) : 0;
 }
 
 }  // namespace brisca

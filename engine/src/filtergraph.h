@@ -1,8 +1,8 @@
 #pragma once
-// FilterGraph: the engine's one wrapper of libavfilter. A linear chain from one buffer source
-// to one buffer sink, described by an FFmpeg filter description ("volume=0.5,aformat=..."):
-// the effect chain of the player and the converter, and the picture conversion of frame
-// grabs. Not thread-safe.
+// FilterGraph: the engine's one wrapper of libavfilter (loaded on first use). A linear chain
+// from one buffer source to one buffer sink, described by an FFmpeg filter description
+// ("volume=0.5,aformat=..."): the effect chain of the player and the converter, and the
+// picture conversion of frame grabs. Not thread-safe.
 
 #include <cstdint>
 #include <string>
@@ -37,6 +37,7 @@ private:
     bool link(const char* sourceName, const std::string& sourceArgs, const char* sinkName,
               const std::string& description, std::string* error);
 
+    const AvFilterLibrary* m_lib = nullptr;  // set by the first link()
     FilterGraphPtr m_graph;
     AVFilterContext* m_source = nullptr;
     AVFilterContext* m_sink = nullptr;

@@ -2,6 +2,9 @@
 // process as it found it (the signal handlers of before, no descriptors left open).
 
 #include "commandregistry.h"
+#include "formatcatalogue.h"
+#include "plistdocument.h"
+#include "testmedia.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -37,12 +40,24 @@ void (*handlerOf(int signalNumber))(int)
 class TestCmdRecordCleanup : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void endLeavesNothingBehind_data();
     void endLeavesNothingBehind();
 
 private:
     QTemporaryDir m_dir;
 };
+
+// The command takes its codec from the format catalogue, which is looked up beside the
+// executable; the test is not there, so it reads the shipped one first (the first read decides
+// for the whole process). Without it every row would fail before the start it is about.
+void TestCmdRecordCleanup::initTestCase()
+{
+    PlistDocument::instance(
+        (testmedia::sourceDir() + QStringLiteral("/resources/static/profile/profiles_win.plist"))
+            .toStdString());
+    QVERIFY(FormatCatalogue::instance().findProfile(QStringLiteral("5000")).isValid());
+}
 
 void TestCmdRecordCleanup::endLeavesNothingBehind_data()
 {
