@@ -1,0 +1,413 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>Emplacement des fichiers de sortie</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>Dossier des captures d&apos;écran :</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>Dossier des captures d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>Supprimer les enregistrements automatiquement</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>La durée est inférieure à</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>La durée est inférieure à (secondes)</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>L&apos;enregistrement est silencieux</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>Diviser les enregistrements</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>Le silence dure plus de</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>Le silence dure plus de (millisecondes)</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>Diviser aux pistes :</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>Diviser aux pistes</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>Quand une nouvelle piste commence</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>Quand une nouvelle piste commence ou est rejouée</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>Classer les pistes par</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>Artiste/Album</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>Quand toutes les tâches sont terminées</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>Mettre l&apos;ordinateur en veille</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>Éteindre l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>« %1 » demande un nombre entier d&apos;au moins 1.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>Mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>Mettre à jour automatiquement vers la dernière version</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>Désactiver les mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>À la fermeture</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>Choisissez un dossier pour les fichiers de sortie.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>« %1 » n&apos;est pas un chemin complet. Saisissez un chemin qui commence par « / ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>« %1 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>Aucun fichier ne peut être écrit dans le dossier « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>Réglage du format</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>Rechercher des formats</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>Aucun format ne correspond à la recherche.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>Revenir au MP3 en « Small Size »</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec :</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Fréquence d&apos;échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canal :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fréquence d&apos;images :</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>Oui pour tout</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurer les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>Non pour tout</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>Périphérique d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>Aucun microphone</translation>
+    </message>
+</context>
+</TS>
