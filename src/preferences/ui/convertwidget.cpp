@@ -22,14 +22,6 @@ namespace {
 constexpr int kNumberFieldWidth = 80;
 constexpr int kComboWidth = 300;
 
-QVBoxLayout* rowsOf(QGroupBox* group)
-{
-    auto* rows = new QVBoxLayout(group);
-    rows->setContentsMargins(16, 18, 16, 12);
-    rows->setSpacing(8);
-    return rows;
-}
-
 QLabel* makeLabel(QWidget* parent, const QColor& colour = NxSkin::text())
 {
     auto* label = new QLabel(parent);
@@ -114,12 +106,9 @@ ConvertWidget::ConvertWidget(QWidget* parent)
 
 void ConvertWidget::buildLocation()
 {
-    m_GroupLocation = new PreferenceGroup(this);
-    m_GroupLocation->setObjectName(QStringLiteral("m_GroupLocation"));
+    m_GroupLocation = new PreferenceGroup("m_GroupLocation", this);
     auto* grid = new QGridLayout(m_GroupLocation);
-    grid->setContentsMargins(16, 18, 16, 12);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(8);
+    PreferenceGroup::frame(grid);
     m_lblOutput = makeLabel(m_GroupLocation);
     m_editPath = new QNxLineEdit(m_GroupLocation);
     m_editPath->setObjectName(QStringLiteral("m_editPath"));
@@ -144,9 +133,9 @@ void ConvertWidget::buildLocation()
 
 void ConvertWidget::buildDelete()
 {
-    m_GroupDelete = new PreferenceGroup(this);
-    m_GroupDelete->setObjectName(QStringLiteral("m_GroupDelete"));
-    auto* rows = rowsOf(m_GroupDelete);
+    auto* group = new PreferenceGroup("m_GroupDelete", this);
+    m_GroupDelete = group;
+    QVBoxLayout* rows = group->rows();
     m_chkDuration = new QNxCheckBox(m_GroupDelete);
     m_chkDuration->setObjectName(QStringLiteral("m_chkDuration"));
     m_editDuration = makeNumberField(m_GroupDelete, "m_editDuration");
@@ -159,9 +148,9 @@ void ConvertWidget::buildDelete()
 
 void ConvertWidget::buildSplit()
 {
-    m_GroupSplit = new PreferenceGroup(this);
-    m_GroupSplit->setObjectName(QStringLiteral("m_GroupSplit"));
-    auto* rows = rowsOf(m_GroupSplit);
+    auto* group = new PreferenceGroup("m_GroupSplit", this);
+    m_GroupSplit = group;
+    QVBoxLayout* rows = group->rows();
     m_chkSilence = new QNxCheckBox(m_GroupSplit);
     m_chkSilence->setObjectName(QStringLiteral("m_chkSilence"));
     m_editSilence = makeNumberField(m_GroupSplit, "m_editSilence");
@@ -176,18 +165,18 @@ void ConvertWidget::buildSplit()
 
 void ConvertWidget::buildArchive()
 {
-    m_GroupArchive = new PreferenceGroup(this);
-    m_GroupArchive->setObjectName(QStringLiteral("m_GroupArchive"));
-    auto* rows = rowsOf(m_GroupArchive);
+    auto* group = new PreferenceGroup("m_GroupArchive", this);
+    m_GroupArchive = group;
+    QVBoxLayout* rows = group->rows();
     m_cmbArchive = makeCombo(m_GroupArchive, "m_cmbArchive");
     rows->addWidget(m_cmbArchive, 0, Qt::AlignLeft);
 }
 
 void ConvertWidget::buildFinished()
 {
-    m_GroupFinished = new PreferenceGroup(this);
-    m_GroupFinished->setObjectName(QStringLiteral("m_GroupFinished"));
-    auto* rows = rowsOf(m_GroupFinished);
+    auto* group = new PreferenceGroup("m_GroupFinished", this);
+    m_GroupFinished = group;
+    QVBoxLayout* rows = group->rows();
     m_lblFinished = makeLabel(m_GroupFinished);
     m_cmbFinished = makeCombo(m_GroupFinished, "m_cmbFinished");
     m_lblFinished->setBuddy(m_cmbFinished);

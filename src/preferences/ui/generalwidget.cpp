@@ -12,26 +12,29 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 constexpr int kGroupSpacing = 14;
 
 // A group with its controls one per row.
-QVBoxLayout* rowsOf(QGroupBox* group)
+// Two exclusive radio buttons in the group's rows, the second one checked.
+std::pair<QNxRadioButton*, QNxRadioButton*> addRadioPair(PreferenceGroup* group,
+                                                         const char* firstName,
+                                                         const char* secondName)
 {
-    auto* rows = new QVBoxLayout(group);
-    rows->setContentsMargins(16, 18, 16, 12);
-    rows->setSpacing(8);
-    return rows;
-}
-
-QNxRadioButton* addRadio(QVBoxLayout* rows, QButtonGroup* exclusive, const char* objectName)
-{
-    auto* radio = new QNxRadioButton(rows->parentWidget());
-    radio->setObjectName(QLatin1String(objectName));
-    exclusive->addButton(radio);
-    rows->addWidget(radio);
-    return radio;
+    auto* exclusive = new QButtonGroup(group);
+    QNxRadioButton* pair[2] = {};
+    const char* names[2] = {firstName, secondName};
+    for (int i = 0; i < 2; ++i) {
+        pair[i] = new QNxRadioButton(group);
+        pair[i]->setObjectName(QLatin1String(names[i]));
+        exclusive->addButton(pair[i]);
+        group->rows()->addWidget(pair[i]);
+    }
+    pair[1]->setChecked(true);
+    return {pair[0], pair[1]};
 }
 
 }  // namespace
@@ -53,13 +56,10 @@ GeneralWidget::GeneralWidget(LanguageSwitcher& languages, QWidget* parent)
 
 void GeneralWidget::buildUpdates()
 {
-    m_GroupUpdates = new PreferenceGroup(this);
-    m_GroupUpdates->setObjectName(QStringLiteral("m_GroupUpdates"));
-    auto* rows = rowsOf(m_GroupUpdates);
-    auto* exclusive = new QButtonGroup(m_GroupUpdates);
-    m_radAutoUpdate = addRadio(rows, exclusive, "m_radAutoUpdate");
-    m_radCloseUpdate = addRadio(rows, exclusive, "m_radCloseUpdate");
-    m_radCloseUpdate->setChecked(true);
+    auto* group = new PreferenceGroup("m_GroupUpdates", this);
+    m_GroupUpdates = group;
+    std::tie(m_radAutoUpdate, m_radCloseUpdate) =
+        addRadioPair(group, "m_radAutoUpdate", "m_radCloseUpdate");
     // Updates come from the distribution's packages; the choice stays for builds that offer
     // their own.
     m_GroupUpdates->hide();
@@ -68,21 +68,16 @@ void GeneralWidget::buildUpdates()
 
 void GeneralWidget::buildClose()
 {
-    m_GroupClose = new PreferenceGroup(this);
-    m_GroupClose->setObjectName(QStringLiteral("m_GroupClose"));
-    auto* rows = rowsOf(m_GroupClose);
-    auto* exclusive = new QButtonGroup(m_GroupClose);
-    m_radMin = addRadio(rows, exclusive, "m_radMin");
-    m_radExit = addRadio(rows, exclusive, "m_radExit");
-    m_radExit->setChecked(true);
+    auto* group = new PreferenceGroup("m_GroupClose", this);
+    m_GroupClose = group;
+    std::tie(m_radMin, m_radExit) = addRadioPair(group, "m_radMin", "m_radExit");
     connect(m_radExit, &QAbstractButton::toggled, this, &GeneralWidget::OnChangeClose);
 }
 
 void GeneralWidget::buildLanguage()
 {
-    m_GroupLanguage = new PreferenceGroup(this);
-    m_GroupLanguage->setObjectName(QStringLiteral("m_GroupLanguage"));
-    auto* rows = rowsOf(m_GroupLanguage);
+    auto* group = new PreferenceGroup("m_GroupLanguage", this);
+    m_GroupLanguage = group;
     m_cmbLan = new QNxComboBox(m_GroupLanguage);
     m_cmbLan->setObjectName(QStringLiteral("m_cmbLan"));
     m_cmbLan->setMinimumWidth(220);
@@ -94,7 +89,7 @@ void GeneralWidget::buildLanguage()
     auto* line = new QHBoxLayout;
     line->addWidget(m_cmbLan);
     line->addStretch(1);
-    rows->addLayout(line);
+    group->rows()->addLayout(line);
     connect(m_cmbLan, QOverload<int>::of(&QComboBox::activated), this,
             &GeneralWidget::languageChange);
 }
