@@ -45,11 +45,11 @@ deb: deps
 FUZZ_SECONDS ?= 120
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G $(GENERATOR) -DFUZZ=ON -DBUILD_TESTING=OFF
-	cmake --build $(BUILD)-fuzz -j$$(nproc)
+	cmake --build $(BUILD)-fuzz --target fuzzers -j$$(nproc)
 	tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 soak: build
-	cd $(BUILD) && ctest --output-on-failure -L soak
+	cd $(BUILD) && ctest --output-on-failure -C soak -L soak
 
 bench: build
 	for b in bench/*.sh; do echo "== $$b"; BUILD=$(BUILD) bash $$b || exit 1; done

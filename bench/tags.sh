@@ -3,8 +3,12 @@
 # tag writer and with mutagen in the same run: in place (the tags fit the padding) and growing
 # (the file has no room yet and must be rewritten). Before each growing run both tools get a
 # fresh copy of the untagged file, synced to disk and not timed. Timings are medians of
-# several runs inside one process each, so program start-up is not counted. The last line
-# gives the ratios (mutagen time / our time; above 1 means we are faster).
+# several runs inside one process each, so program start-up is not counted.
+# A growing save is crash-safe: it writes a new file beside the old one and renames it over the
+# old one once the new file is on disk. Its floor is therefore a copy of the file: the growing
+# runs are also compared with `cp --reflink=auto` of the same file, and with that copy followed
+# by fdatasync (the same durability as our save). The last lines give the ratios: mutagen time
+# / our time (above 1 means we are faster) and our time / copy time (below 1.2 is the target).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${BUILD:-$here/../build}
@@ -66,21 +70,72 @@ print("%.3f" % statistics.median(times))
 PY
 }
 
+copy_time() {  # base runs: medians of cp --reflink=auto, and of cp followed by fdatasync
+    "$py" - "$@" <<'PY'
+import os, statistics, subprocess, sys, time
+base, runs = sys.argv[1], int(sys.argv[2])
+dst = base + ".copy"
+plain, synced = [], []
+for i in range(runs):
+    for sync, times in ((False, plain), (True, synced)):
+        if os.path.exists(dst):
+            os.remove(dst)
+        t0 = time.perf_counter()
+        subprocess.run(["cp", "--reflink=auto", base, dst], check=True)
+        if sync:
+            fd = os.open(dst, os.O_RDONLY)
+            os.fdatasync(fd)
+            os.close(fd)
+        times.append((time.perf_counter() - t0) * 1000)
+os.remove(dst)
+print("%.3f %.3f" % (statistics.median(plain), statistics.median(synced)))
+PY
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
 ratios=()
-for ext in flac mp3; do
-    base="$work/base.$ext"
-    printf '%s: %d MB\n' "$ext" $(( $(stat -c %s "$base") / 1024 / 1024 ))
-    # Growing: every run starts from the untagged file.
-    ours=$("$bench" grow "$work/ours.$ext" "$work/cover.jpg" "$runs" "$base")
-    theirs=$(mutagen_time grow "$work/theirs.$ext" "$work/cover.jpg" "$runs" "$base")
-    r=$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')
-    printf '  growing   quillon %9.2f ms   mutagen %9.2f ms   ratio %s\n' "$ours" "$theirs" "$r"
-    ratios+=("$ext-grow $r")
-    # In place: the files from the growing runs already hold tags with room to spare.
-    ours=$("$bench" inplace "$work/ours.$ext" "$work/cover.jpg" "$runs")
-    theirs=$(mutagen_time inplace "$work/theirs.$ext" "$work/cover.jpg" "$runs")
-    r=$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')
-    printf '  in place  quillon %9.2f ms   mutagen %9.2f ms   ratio %s\n' "$ours" "$theirs" "$r"
-    ratios+=("$ext-inplace $r")
-done
+copies=()
+measure() {  # dir label tag: every measurement with the files in dir
+    local dir=$1 label=$2 tag=$3 ext base ours theirs r cp cpsync c cs
+    for ext in flac mp3; do
+        base="$dir/base.$ext"
+        printf '%s%s: %d MB\n' "$ext" "$label" $(( $(stat -c %s "$base") / 1024 / 1024 ))
+        # Growing: every run starts from the untagged file.
+        ours=$("$bench" grow "$dir/ours.$ext" "$dir/cover.jpg" "$runs" "$base")
+        theirs=$(mutagen_time grow "$dir/theirs.$ext" "$dir/cover.jpg" "$runs" "$base")
+        r=$(ratio "$theirs" "$ours")
+        printf '  growing   quillon %9.2f ms   mutagen %9.2f ms   ratio %s\n' "$ours" "$theirs" "$r"
+        ratios+=("$ext$tag-grow $r")
+        read -r cp cpsync < <(copy_time "$base" "$runs")
+        c=$(ratio "$ours" "$cp")
+        cs=$(ratio "$ours" "$cpsync")
+        printf '            cp --reflink=auto %9.2f ms   quillon/cp %s\n' "$cp" "$c"
+        printf '            cp + fdatasync    %9.2f ms   quillon/(cp+fdatasync) %s\n' "$cpsync" "$cs"
+        copies+=("$ext$tag-grow/cp $c $ext$tag-grow/cp+fdatasync $cs")
+        # In place: the files from the growing runs already hold tags with room to spare.
+        # Sub-millisecond runs need more of them for a steady median.
+        ours=$("$bench" inplace "$dir/ours.$ext" "$dir/cover.jpg" $((runs * 20)))
+        theirs=$(mutagen_time inplace "$dir/theirs.$ext" "$dir/cover.jpg" $((runs * 20)))
+        r=$(ratio "$theirs" "$ours")
+        printf '  in place  quillon %9.2f ms   mutagen %9.2f ms   ratio %s\n' "$ours" "$theirs" "$r"
+        ratios+=("$ext$tag-inplace $r")
+    done
+}
+measure "$work" "" ""
+
+# The same on a file system whose files can share extents, where a growing save clones the
+# audio instead of copying it (as cp --reflink=auto does): an XFS image mounted for the run,
+# when this runs as root with mkfs.xfs and a loop device.
+xfs="$work/xfs"
+if [ "$(id -u)" = 0 ] && command -v mkfs.xfs >/dev/null && mkdir -p "$xfs" &&
+    truncate -s 700M "$work/xfs.img" && mkfs.xfs -q -m reflink=1 "$work/xfs.img" &&
+    mount -o loop "$work/xfs.img" "$xfs" 2>/dev/null; then
+    trap 'umount "$xfs"; rm -rf "$work"' EXIT
+    cp "$work"/base.flac "$work"/base.mp3 "$work"/cover.jpg "$xfs"/ && sync
+    measure "$xfs" " (XFS with shared extents)" "-xfs"
+else
+    echo "XFS with shared extents: skipped (needs root, mkfs.xfs and a loop device)"
+fi
 echo "ratio mutagen/quillon: ${ratios[*]}"
+echo "ratio quillon/copy: ${copies[*]}"

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kServerWaitMs = 3000;
+
 QString levelText(int volume, int mute)
 {
     const QString volumeText = volume >= 0 ? QString::number(volume) : QStringLiteral("?");
@@ -38,6 +40,8 @@ int run(const QStringList& args)
     if (!dev)
         return cli::fail(QStringLiteral("no sound-device plugin: %1").arg(library.errorString()));
 
+    // The plugin learns the server's devices in the background; a command has time to wait.
+    dev->WaitForDevices(kServerWaitMs);
     QTextStream out(stdout);
     int defaultDevice = -1;
     int defaultRecorder = -1;

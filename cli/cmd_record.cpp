@@ -6,10 +6,10 @@
 
 #include "encodesettings.h"
 #include "formatselection.h"
-#include "qualitypreset.h"
 #include "pulsecaptureendpoint.h"
 #include "qrecordareainfo.h"
 #include "qrecordobject.h"
+#include "qualitypreset.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,25 +18,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
-#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstdio>
 
 namespace {
-
-struct ContainerChoice {
-    const char* extension;
-    const char* formatKey;
-    int codecId;  // FFmpeg AVCodecID
-    int defaultRateHz;
-};
-
-const ContainerChoice kContainers[] = {
-    {"mp3", "MP3", 0x15001, 0},   {"m4a", "M4A", 0x15002, 0},   {"ogg", "OGG", 0x15005, 0},
-    {"opus", "OPUS", 0x1503C, 48000}, {"flac", "FLAC", 0x1500C, 0}, {"wav", "WAV", 0x10000, 0},
-    {"wma", "WMA", 0x15008, 0},   {"ac3", "AC3", 0x15003, 0},   {"aiff", "AIFF", 0x10001, 0},
-};
 
 struct Options {
     QString output;
@@ -106,37 +93,21 @@ QString parseArguments(const QStringList& args, Options* options)
     return {};
 }
 
-// With --profile the catalogue profile decides container and codec; --bitrate, --rate and
-// --channels still override its values.
+// The catalogue decides container and codec: the --profile given, or the first audio profile
+// with the output's extension. --bitrate, --rate and --channels override its values, and the
+// bit-rate cap of low-rate Ogg applies to the result.
 QString encodeSettingsFor(const Options& options, EncodeSettings* settings)
 {
-    if (!options.profileId.isEmpty()) {
-        QString error;
-        if (!FormatSelection::encodeSettingsForProfile(options.profileId, options.qualityLevel,
-                                                       settings, &error))
-            return error;
-        if (options.rateHz > 0)
-            settings->sampleRateHz = options.rateHz;
-        if (options.channels > 0)
-            settings->channels = options.channels;
-        if (options.bitRateKbps > 0)
-            settings->audioBitRateKbps = options.bitRateKbps;
-        return {};
-    }
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    for (const ContainerChoice& c : kContainers) {
-        if (suffix != QLatin1String(c.extension))
-            continue;
-        settings->formatKey = QLatin1String(c.formatKey);
-        settings->audioCodec = c.codecId;
-        settings->sampleRateHz = options.rateHz > 0 ? options.rateHz : c.defaultRateHz;
-        settings->channels = options.channels;
-        settings->audioBitRateKbps = options.bitRateKbps;
-        return {};
-    }
-    return QStringLiteral("unknown extension '.%1' (use .mp3 .m4a .ogg .opus .flac .wav .wma "
-                          ".ac3 .aiff)")
-        .arg(suffix);
+    QString error;
+    const bool found = options.profileId.isEmpty()
+                           ? FormatSelection::encodeSettingsForExtension(
+                                 QFileInfo(options.output).suffix().toLower(), settings, &error)
+                           : FormatSelection::encodeSettingsForProfile(
+                                 options.profileId, options.qualityLevel, settings, &error);
+    if (!found)
+        return error;
+    overrideAudioSettings(settings, options.rateHz, options.channels, options.bitRateKbps);
+    return {};
 }
 
 // Decides which sources are recorded. The microphone is valid only when the sound server has a
@@ -182,6 +153,50 @@ void onSignal(int)
     [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
 }
 
+// SIGINT and SIGTERM become a byte on a socket pair, so that the event loop finishes the file
+// instead of the process dying. Installed for the life of the object, whichever way the command
+// ends: the previous handlers come back and the sockets are closed when it goes.
+class SignalPipe {
+public:
+    SignalPipe()
+    {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+            return;
+        struct sigaction action = {};
+        action.sa_handler = &onSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGINT, &action, &m_oldInt);
+        sigaction(SIGTERM, &action, &m_oldTerm);
+        m_installed = true;
+    }
+    ~SignalPipe()
+    {
+        if (!m_installed)
+            return;
+        sigaction(SIGINT, &m_oldInt, nullptr);
+        sigaction(SIGTERM, &m_oldTerm, nullptr);
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+    SignalPipe(const SignalPipe&) = delete;
+    SignalPipe& operator=(const SignalPipe&) = delete;
+
+    bool installed() const { return m_installed; }
+    int readEnd() const { return g_signalPipe[0]; }
+    void consume()
+    {
+        char byte;
+        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+    }
+
+private:
+    struct sigaction m_oldInt = {};
+    struct sigaction m_oldTerm = {};
+    bool m_installed = false;
+};
+
 QString clockText(uint64_t us)
 {
     const uint64_t s = us / 1000000;
@@ -189,6 +204,73 @@ QString clockText(uint64_t us)
         .arg(s / 3600, 2, 10, QLatin1Char('0'))
         .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The elapsed time on stderr: rewritten in place on a terminal, one line a second otherwise.
+// Messages start on a line of their own.
+class ProgressLine {
+public:
+    void show(uint64_t us)
+    {
+        if (us / 1000000 == m_shownSeconds)
+            return;
+        m_shownSeconds = us / 1000000;
+        std::fprintf(stderr, m_tty ? "\r%s" : "%s\n", clockText(us).toLatin1().constData());
+        m_open = m_tty;
+    }
+    void message(const QString& text)
+    {
+        end();
+        std::fprintf(stderr, "quillon: %s\n", text.toLocal8Bit().constData());
+    }
+    void end()
+    {
+        if (m_open)
+            std::fputc('\n', stderr);
+        m_open = false;
+    }
+
+private:
+    const bool m_tty = ::isatty(STDERR_FILENO);
+    uint64_t m_shownSeconds = ~uint64_t(0);
+    bool m_open = false;
+};
+
+// Runs the event loop until the recording ends: after `seconds` (0 = never), on a signal, or
+// when it fails. The exit code of the command.
+int runRecording(QRecordObject& session, SignalPipe& signalPipe, int seconds)
+{
+    ProgressLine progress;
+    int exitCode = 0;
+    auto stopRecording = [&] {
+        session.stop();
+        progress.show(session.lastRecordedDurationUs());
+        progress.end();
+        QCoreApplication::exit(exitCode);
+    };
+    QSocketNotifier signalNotifier(signalPipe.readEnd(), QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &session, [&] {
+        signalPipe.consume();
+        stopRecording();
+    });
+    QObject::connect(&session, &QRecordObject::emitRecordTime, &session,
+                     [&](uint64_t us) { progress.show(us); });
+    QObject::connect(&session, &QRecordObject::emitAudioRecordFail, &session, [&] {
+        const QString reason = session.lastError();
+        if (session.isRecording() && session.capturingSources() > 0) {
+            progress.message(QStringLiteral("warning: ") + reason);
+            return;
+        }
+        session.stop();
+        progress.message(reason);
+        exitCode = 1;
+        QCoreApplication::exit(exitCode);
+    });
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &session, stopRecording);
+    QCoreApplication::exec();
+    session.stop();
+    return exitCode;
 }
 
 int record(const QStringList& args)
@@ -205,71 +287,14 @@ int record(const QStringList& args)
     if (!problem.isEmpty())
         return cli::fail(problem);
 
+    SignalPipe signalPipe;
+    if (!signalPipe.installed())
+        return cli::fail(QStringLiteral("cannot set up signal handling"));
     QRecordObject session;
     session.setEncodeSettings(settings);
-
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
-        return cli::fail(QStringLiteral("cannot set up signal handling"));
-    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    struct sigaction action = {};
-    action.sa_handler = &onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-
-    const bool tty = ::isatty(STDERR_FILENO);
-    uint64_t shownSeconds = ~uint64_t(0);
-    auto showElapsed = [&](uint64_t us) {
-        if (us / 1000000 == shownSeconds)
-            return;
-        shownSeconds = us / 1000000;
-        std::fprintf(stderr, tty ? "\r%s" : "%s\n", clockText(us).toLatin1().constData());
-    };
-
-    int exitCode = 0;
-    auto finishWith = [&](int code) {
-        exitCode = code;
-        QCoreApplication::exit(code);
-    };
-    auto stopRecording = [&] {
-        session.stop();
-        showElapsed(session.lastRecordedDurationUs());
-        if (tty)
-            std::fputc('\n', stderr);
-        finishWith(exitCode);
-    };
-
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &session, [&] {
-        char byte;
-        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
-        stopRecording();
-    });
-    QObject::connect(&session, &QRecordObject::emitRecordTime, &session,
-                     [&](uint64_t us) { showElapsed(us); });
-    QObject::connect(&session, &QRecordObject::emitAudioRecordFail, &session, [&] {
-        const QString reason = session.lastError();
-        if (session.isRecording() && session.capturingSources() > 0) {
-            std::fprintf(stderr, "\nquillon: warning: %s\n", reason.toLocal8Bit().constData());
-            return;
-        }
-        session.stop();
-        std::fprintf(stderr, "\nquillon: %s\n", reason.toLocal8Bit().constData());
-        finishWith(1);
-    });
-
     if (!session.start(options.output))
         return cli::fail(session.lastError());
-    if (options.seconds > 0) {
-        QTimer::singleShot(options.seconds * 1000, Qt::PreciseTimer, &session, stopRecording);
-    }
-    QCoreApplication::exec();
-    session.stop();
-    signal(SIGINT, SIG_DFL);
-    signal(SIGTERM, SIG_DFL);
-    ::close(g_signalPipe[0]);
-    ::close(g_signalPipe[1]);
-    return exitCode;
+    return runRecording(session, signalPipe, options.seconds);
 }
 
 cli::CommandRegistration reg{

@@ -1,22 +1,22 @@
 #include "pulseconnection.h"
 
-#include <pulse/rtclock.h>
 #include <pulse/timeval.h>
+
+#include <algorithm>
 
 namespace olmet {
 
 namespace {
 
-struct TimerState {
-    pa_threaded_mainloop* loop;
-    bool expired;
-};
-
-void onTimer(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* userdata)
+pa_time_event* newTimer(pa_threaded_mainloop* loop, std::chrono::milliseconds delay,
+                        pa_time_event_cb_t callback, void* userdata)
 {
-    auto* state = static_cast<TimerState*>(userdata);
-    state->expired = true;
-    pa_threaded_mainloop_signal(state->loop, 0);
+    // On the wall clock: the public API has no monotonic time events without a context.
+    timeval when{};
+    pa_gettimeofday(&when);
+    pa_timeval_add(&when, pa_usec_t(delay.count()) * 1000);
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+    return api->time_new(api, &when, callback, userdata);
 }
 
 }  // namespace
@@ -33,15 +33,16 @@ PulseConnection::Lock::~Lock()
         pa_threaded_mainloop_unlock(m_loop);
 }
 
-PulseConnection::PulseConnection(std::chrono::milliseconds timeout, EventHandler onEvent,
-                                 LostHandler onLost)
-    : m_timeout(timeout), m_onEvent(std::move(onEvent)), m_onLost(std::move(onLost))
+PulseConnection::PulseConnection(ReadyHandler onReady, LostHandler onLost)
+    : m_onReady(std::move(onReady)), m_onLost(std::move(onLost))
 {
     m_loop = pa_threaded_mainloop_new();
     if (m_loop && pa_threaded_mainloop_start(m_loop) < 0) {
         pa_threaded_mainloop_free(m_loop);
         m_loop = nullptr;
     }
+    if (!m_loop)
+        m_attempted = true;
 }
 
 PulseConnection::~PulseConnection()
@@ -50,10 +51,34 @@ PulseConnection::~PulseConnection()
         return;
     {
         Lock lock(*this);
+        cancelTimer(&m_retryTimer);
+        cancelTimer(&m_connectTimer);
         dropContext();
     }
     pa_threaded_mainloop_stop(m_loop);
     pa_threaded_mainloop_free(m_loop);
+}
+
+void PulseConnection::start()
+{
+    if (!m_loop)
+        return;
+    Lock lock(*this);
+    connectNow();
+}
+
+pa_context* PulseConnection::readyContext() const
+{
+    return m_ready ? m_context : nullptr;
+}
+
+void PulseConnection::cancelTimer(pa_time_event** event)
+{
+    if (!*event)
+        return;
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+    api->time_free(*event);
+    *event = nullptr;
 }
 
 void PulseConnection::dropContext()
@@ -62,108 +87,84 @@ void PulseConnection::dropContext()
         return;
     // Detach first: a deliberate disconnect is not a lost server.
     pa_context_set_state_callback(m_context, nullptr, nullptr);
-    pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
     pa_context_disconnect(m_context);
     pa_context_unref(m_context);
     m_context = nullptr;
-    m_wasReady = false;
+    m_ready = false;
 }
 
-bool PulseConnection::connect(pa_subscription_mask_t events)
+void PulseConnection::connectNow()
 {
-    if (!m_loop)
-        return false;
     dropContext();
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Quillon Audio Recorder");
-    if (!m_context)
-        return false;
+    if (!m_context) {
+        scheduleRetry();
+        return;
+    }
     pa_context_set_state_callback(m_context, &PulseConnection::onStateChanged, this);
-    pa_context_set_subscribe_callback(m_context, &PulseConnection::onEvent, this);
+    // No autospawn: the recorder must not start a sound server of its own.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        dropContext();
-        return false;
+        m_attempted = true;
+        scheduleRetry();
+        return;
     }
-    const bool settled = waitUntil([this] {
-        const pa_context_state_t state = pa_context_get_state(m_context);
-        return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-    });
-    if (!settled || !isReady()) {
-        dropContext();
-        return false;
-    }
-    m_wasReady = true;
-    if (!wait(pa_context_subscribe(m_context, events, nullptr, nullptr))) {
-        dropContext();
-        return false;
-    }
-    return true;
+    armConnectTimeout();
 }
 
-bool PulseConnection::isReady() const
+// A server that accepts the connection but never answers (stopped, hung) is given up on after
+// kConnectTimeout, and tried again later.
+void PulseConnection::armConnectTimeout()
 {
-    return m_context && pa_context_get_state(m_context) == PA_CONTEXT_READY;
+    cancelTimer(&m_connectTimer);
+    m_connectTimer = newTimer(m_loop, kConnectTimeout, &PulseConnection::onConnectTimeout, this);
 }
 
-bool PulseConnection::wait(pa_operation* op)
+void PulseConnection::scheduleRetry()
 {
-    if (!op)
-        return false;
-    pa_operation_set_state_callback(op, &PulseConnection::onOperationState, this);
-    const bool done =
-        waitUntil([op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; });
-    const bool ok = done && pa_operation_get_state(op) == PA_OPERATION_DONE;
-    if (!done) {
-        // The server did not answer in time: give up on it rather than stall every later call.
-        pa_operation_cancel(op);
-        const bool wasReady = m_wasReady;
-        dropContext();
-        if (wasReady && m_onLost)
-            m_onLost();
-    }
-    pa_operation_set_state_callback(op, nullptr, nullptr);
-    pa_operation_unref(op);
-    return ok;
+    cancelTimer(&m_connectTimer);
+    if (m_retryTimer)
+        return;
+    m_retryTimer = newTimer(m_loop, m_backoff, &PulseConnection::onRetry, this);
+    m_backoff = std::min(m_backoff * 2, kMaxRetry);
 }
 
-bool PulseConnection::waitUntil(const std::function<bool()>& done)
+void PulseConnection::onRetry(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self)
 {
-    if (done())
-        return true;
-    TimerState timer{m_loop, false};
-    const auto usec = std::chrono::duration_cast<std::chrono::microseconds>(m_timeout).count();
-    pa_time_event* event =
-        pa_context_rttime_new(m_context, pa_rtclock_now() + pa_usec_t(usec), &onTimer, &timer);
-    if (!event)
-        return false;
-    while (!done() && !timer.expired)
-        pa_threaded_mainloop_wait(m_loop);
-    pa_threaded_mainloop_get_api(m_loop)->time_free(event);
-    return done();
+    auto* connection = static_cast<PulseConnection*>(self);
+    connection->cancelTimer(&connection->m_retryTimer);
+    connection->connectNow();
+}
+
+void PulseConnection::onConnectTimeout(pa_mainloop_api*, pa_time_event*, const struct timeval*,
+                                       void* self)
+{
+    auto* connection = static_cast<PulseConnection*>(self);
+    connection->cancelTimer(&connection->m_connectTimer);
+    connection->dropContext();
+    connection->m_attempted = true;
+    connection->scheduleRetry();
 }
 
 void PulseConnection::onStateChanged(pa_context* context, void* self)
 {
     auto* connection = static_cast<PulseConnection*>(self);
     const pa_context_state_t state = pa_context_get_state(context);
-    if (!PA_CONTEXT_IS_GOOD(state) && connection->m_wasReady) {
-        connection->m_wasReady = false;
-        if (connection->m_onLost)
+    if (state == PA_CONTEXT_READY) {
+        connection->cancelTimer(&connection->m_connectTimer);
+        connection->m_ready = true;
+        connection->m_backoff = kFirstRetry;
+        connection->m_attempted = true;
+        if (connection->m_onReady)
+            connection->m_onReady(context);
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        const bool wasReady = connection->m_ready;
+        connection->m_ready = false;
+        connection->m_attempted = true;
+        if (wasReady && connection->m_onLost)
             connection->m_onLost();
+        // The context is dropped when the retry comes, not inside its own callback.
+        connection->scheduleRetry();
     }
-    pa_threaded_mainloop_signal(connection->m_loop, 0);
-}
-
-void PulseConnection::onEvent(pa_context*, pa_subscription_event_type_t type, uint32_t index,
-                              void* self)
-{
-    auto* connection = static_cast<PulseConnection*>(self);
-    if (connection->m_onEvent)
-        connection->m_onEvent(type, index);
-}
-
-void PulseConnection::onOperationState(pa_operation*, void* self)
-{
-    pa_threaded_mainloop_signal(static_cast<PulseConnection*>(self)->m_loop, 0);
 }
 
 }  // namespace olmet

@@ -1,33 +1,33 @@
 #pragma once
 // One connection to the PulseAudio server (or PipeWire's PulseAudio server) with its own event
-// thread: a pa_threaded_mainloop and one pa_context on it.
+// thread: a pa_threaded_mainloop and one pa_context on it, kept up by the connection itself. It
+// connects in the background; when an attempt fails, does not complete within kConnectTimeout,
+// or a ready connection is lost, it tries again after a back-off (kFirstRetry, doubling up to
+// kMaxRetry). No call waits for the server.
 //
-// Threading: callers take the mainloop lock with PulseConnection::Lock around every call except
-// the constructor and destructor, exactly once: the lock is recursive, but waiting releases
-// only one level of it, so a nested lock would keep the event thread out forever. Callbacks (event
-// handler, lost handler) run on the mainloop thread with the lock held; they must not block and
-// must not call back into this object.
-//
-// Every wait is bounded by the time-out given at construction. An operation that outlives it
-// is cancelled and the connection is dropped, so a hung server costs one time-out, not one per
-// call.
+// Threading: the handlers run on the mainloop thread with the mainloop lock held; they must not
+// block and must not take Lock. Other threads take Lock around every call that touches the
+// context (issuing operations), exactly once: the lock is recursive, but nesting it is not
+// needed and waiting inside it would keep the event thread out.
 
 #include <pulse/context.h>
-#include <pulse/operation.h>
-#include <pulse/subscribe.h>
 #include <pulse/thread-mainloop.h>
 
+#include <atomic>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 
 namespace olmet {
 
 class PulseConnection {
 public:
-    // Called for every subscribed server event (facility and kind in `type`, object index).
-    using EventHandler = std::function<void(pa_subscription_event_type_t type, uint32_t index)>;
-    // Called once when a connection that was ready goes away (server gone, time-out).
+    static constexpr std::chrono::milliseconds kConnectTimeout{2000};
+    static constexpr std::chrono::milliseconds kFirstRetry{100};
+    static constexpr std::chrono::milliseconds kMaxRetry{800};
+
+    // Called when a connection becomes ready: subscribe and ask for the state here.
+    using ReadyHandler = std::function<void(pa_context* context)>;
+    // Called when a connection that was ready is gone (server gone or stopped answering).
     using LostHandler = std::function<void()>;
 
     class Lock {
@@ -41,37 +41,42 @@ public:
         pa_threaded_mainloop* m_loop;
     };
 
-    PulseConnection(std::chrono::milliseconds timeout, EventHandler onEvent, LostHandler onLost);
+    PulseConnection(ReadyHandler onReady, LostHandler onLost);
     ~PulseConnection();
     PulseConnection(const PulseConnection&) = delete;
     PulseConnection& operator=(const PulseConnection&) = delete;
 
-    // Drops any previous context, connects a new one (never spawning a server) and subscribes
-    // to `events`. Returns true when the context is ready.
-    bool connect(pa_subscription_mask_t events);
-    bool isReady() const;
-    // The context for issuing operations; null before the first connect.
-    pa_context* context() const { return m_context; }
-    // Waits until `op` is done, then releases it. Returns false for a null op, a cancelled op
-    // (connection lost) or a time-out (then the connection is dropped as well).
-    bool wait(pa_operation* op);
+    // Starts connecting, and reconnecting whenever needed, on the event thread.
+    void start();
+    // The context while it is ready, else null. Lock held (or on the event thread).
+    pa_context* readyContext() const;
+    // True once an attempt to connect has ended, well or badly; true while connected. Any
+    // thread.
+    bool attempted() const { return m_attempted; }
+    bool isReady() const { return m_ready; }
 
 private:
-    // Waits on the mainloop until done() holds or the time-out passes; returns done().
-    bool waitUntil(const std::function<bool()>& done);
+    void connectNow();
     void dropContext();
+    void scheduleRetry();
+    void armConnectTimeout();
+    void cancelTimer(pa_time_event** event);
 
     static void onStateChanged(pa_context* context, void* self);
-    static void onEvent(pa_context* context, pa_subscription_event_type_t type, uint32_t index,
+    static void onRetry(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
                         void* self);
-    static void onOperationState(pa_operation* op, void* self);
+    static void onConnectTimeout(pa_mainloop_api* api, pa_time_event* event,
+                                 const struct timeval* tv, void* self);
 
-    std::chrono::milliseconds m_timeout;
-    EventHandler m_onEvent;
+    ReadyHandler m_onReady;
     LostHandler m_onLost;
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
-    bool m_wasReady = false;
+    pa_time_event* m_retryTimer = nullptr;
+    pa_time_event* m_connectTimer = nullptr;
+    std::chrono::milliseconds m_backoff = kFirstRetry;
+    std::atomic<bool> m_ready{false};
+    std::atomic<bool> m_attempted{false};
 };
 
 }  // namespace olmet

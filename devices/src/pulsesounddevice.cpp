@@ -1,8 +1,12 @@
 #include "pulsesounddevice.h"
 
+#include <pulse/introspect.h>
+#include <pulse/subscribe.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <thread>
 
 #include "utf16.h"
 
@@ -10,10 +14,8 @@ namespace olmet {
 
 namespace {
 
-// Long enough for a busy server, short enough that a hung one does not freeze the caller.
-constexpr std::chrono::milliseconds kServerTimeout{2000};
-constexpr auto kWatchedEvents =
-    static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK);
+constexpr auto kWatchedEvents = static_cast<pa_subscription_mask_t>(
+    PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
 const char16_t kEmptyName[] = u"";
 
 int toPercent(const pa_cvolume& volume)
@@ -29,29 +31,119 @@ pa_volume_t fromPercent(int percent)
     return static_cast<pa_volume_t>((clamped * PA_VOLUME_NORM + 50) / 100);
 }
 
-std::string text(const char* utf8)
+void release(pa_operation* op)
 {
-    return utf8 ? std::string(utf8) : std::string();
+    if (op)
+        pa_operation_unref(op);
 }
 
 }  // namespace
 
 PulseSoundDevice::PulseSoundDevice()
-    : m_pulse(
-          kServerTimeout,
-          [this](pa_subscription_event_type_t type, uint32_t) {
-              const auto kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
-              if (kind == PA_SUBSCRIPTION_EVENT_NEW || kind == PA_SUBSCRIPTION_EVENT_REMOVE)
+    : m_pulse([this](pa_context* context) { onReady(context); },
+              [this] {
+                  m_state.clear();
                   m_changed = true;
-          },
-          [this] { m_changed = true; })
+              })
 {
-    PulseConnection::Lock lock(m_pulse);
-    if (m_pulse.connect(kWatchedEvents))
-        takeSnapshot();
+    m_pulse.start();
 }
 
 PulseSoundDevice::~PulseSoundDevice() = default;
+
+// ---- the connection's thread --------------------------------------------------------------
+
+void PulseSoundDevice::onReady(pa_context* context)
+{
+    m_state.clear();
+    m_initialAnswers = 3;
+    pa_context_set_subscribe_callback(
+        context,
+        [](pa_context* c, pa_subscription_event_type_t type, uint32_t index, void* self) {
+            static_cast<PulseSoundDevice*>(self)->onEvent(c, type, index);
+        },
+        this);
+    release(pa_context_subscribe(context, kWatchedEvents, nullptr, nullptr));
+    requestServerInfo(context, true);
+    release(pa_context_get_source_info_list(context, &onInitialDevice<pa_source_info>, this));
+    release(pa_context_get_sink_info_list(context, &onInitialDevice<pa_sink_info>, this));
+}
+
+template <class Info>
+void PulseSoundDevice::onInitialDevice(pa_context*, const Info* info, int eol, void* self)
+{
+    auto* device = static_cast<PulseSoundDevice*>(self);
+    if (info)
+        device->m_state.update(*info);
+    if (eol)
+        device->initialAnswerCame();
+}
+
+void PulseSoundDevice::initialAnswerCame()
+{
+    if (m_initialAnswers > 0 && --m_initialAnswers == 0) {
+        m_state.setKnown();
+        m_changed = true;
+    }
+}
+
+void PulseSoundDevice::requestServerInfo(pa_context* context, bool initial)
+{
+    auto onInitial = [](pa_context*, const pa_server_info* info, void* self) {
+        auto* device = static_cast<PulseSoundDevice*>(self);
+        if (info)
+            device->m_state.setDefaults(*info);
+        device->initialAnswerCame();
+    };
+    auto onChange = [](pa_context*, const pa_server_info* info, void* self) {
+        if (info)
+            static_cast<PulseSoundDevice*>(self)->m_state.setDefaults(*info);
+    };
+    release(pa_context_get_server_info(context, initial ? onInitial : onChange, this));
+}
+
+template <class Info>
+void PulseSoundDevice::onDeviceInfo(pa_context*, const Info* info, int, void* self)
+{
+    auto* device = static_cast<PulseSoundDevice*>(self);
+    if (info && device->m_state.update(*info))
+        device->m_changed = true;
+}
+
+void PulseSoundDevice::onConfirmed(pa_context*, int, void* self)
+{
+    static_cast<PulseSoundDevice*>(self)->m_state.changeConfirmed();
+}
+
+void PulseSoundDevice::requestDevice(pa_context* context, Kind kind, uint32_t index)
+{
+    release(kind == Kind::Source ? pa_context_get_source_info_by_index(
+                                       context, index, &onDeviceInfo<pa_source_info>, this)
+                                 : pa_context_get_sink_info_by_index(
+                                       context, index, &onDeviceInfo<pa_sink_info>, this));
+}
+
+void PulseSoundDevice::onEvent(pa_context* context, pa_subscription_event_type_t type,
+                               uint32_t index)
+{
+    const auto facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+    const auto what = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+    if (facility == PA_SUBSCRIPTION_EVENT_SERVER) {
+        requestServerInfo(context, false);
+        return;
+    }
+    const Kind kind = facility == PA_SUBSCRIPTION_EVENT_SOURCE ? Kind::Source : Kind::Sink;
+    if (facility != PA_SUBSCRIPTION_EVENT_SOURCE && facility != PA_SUBSCRIPTION_EVENT_SINK)
+        return;
+    if (what == PA_SUBSCRIPTION_EVENT_REMOVE) {
+        m_state.remove(kind, index);
+        m_changed = true;
+    } else {
+        requestDevice(context, kind, index);
+    }
+}
+
+// ---- the caller's thread ------------------------------------------------------------------
 
 const PulseSoundDevice::Endpoint* PulseSoundDevice::endpoint(Kind kind, int device, int sub) const
 {
@@ -61,103 +153,67 @@ const PulseSoundDevice::Endpoint* PulseSoundDevice::endpoint(Kind kind, int devi
     return &list[static_cast<size_t>(device)];
 }
 
-int PulseSoundDevice::indexOf(Kind kind, const char* name) const
+int PulseSoundDevice::indexOf(Kind kind, const std::string& name) const
 {
-    if (!name)
-        return -1;
     const std::vector<Endpoint>& list = kind == Kind::Source ? m_sources : m_sinks;
     for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i].name == name)
+        if (!name.empty() && list[i].name == name)
             return static_cast<int>(i);
     }
     return -1;
 }
 
-int PulseSoundDevice::defaultIndex(Kind kind)
+int PulseSoundDevice::defaultPair(Kind kind, int* device, int* sub) const
 {
-    struct Query {
-        const PulseSoundDevice* self;
-        Kind kind;
-        int index;
-    } query{this, kind, -1};
-    PulseConnection::Lock lock(m_pulse);
-    if (!m_pulse.isReady())
+    const int index = indexOf(kind, m_state.defaultName(kind));
+    if (index < 0)
         return -1;
-    auto onServerInfo = [](pa_context*, const pa_server_info* info, void* userdata) {
-        auto* q = static_cast<Query*>(userdata);
-        if (info) {
-            const char* name =
-                q->kind == Kind::Source ? info->default_source_name : info->default_sink_name;
-            q->index = q->self->indexOf(q->kind, name);
-        }
-    };
-    if (!m_pulse.wait(pa_context_get_server_info(m_pulse.context(), onServerInfo, &query)))
-        return -1;
-    return query.index;
+    if (device)
+        *device = index;
+    if (sub)
+        *sub = 0;
+    return 0;
 }
 
-PulseSoundDevice::Level PulseSoundDevice::level(Kind kind, const std::string& name)
-{
-    Level result;
-    if (!m_pulse.isReady())
-        return result;
-    pa_operation* op = nullptr;
-    if (kind == Kind::Source) {
-        auto onInfo = [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
-            auto* out = static_cast<Level*>(userdata);
-            if (eol == 0 && info)
-                *out = Level{true, info->volume, info->mute ? 1 : 0};
-        };
-        op = pa_context_get_source_info_by_name(m_pulse.context(), name.c_str(), onInfo, &result);
-    } else {
-        auto onInfo = [](pa_context*, const pa_sink_info* info, int eol, void* userdata) {
-            auto* out = static_cast<Level*>(userdata);
-            if (eol == 0 && info)
-                *out = Level{true, info->volume, info->mute ? 1 : 0};
-        };
-        op = pa_context_get_sink_info_by_name(m_pulse.context(), name.c_str(), onInfo, &result);
-    }
-    if (!m_pulse.wait(op))
-        return Level{};
-    return result;
-}
-
-int PulseSoundDevice::volume(Kind kind, int device, int sub)
+int PulseSoundDevice::volume(Kind kind, int device, int sub) const
 {
     const Endpoint* target = endpoint(kind, device, sub);
-    if (!target)
+    ServerState::Device state;
+    if (!target || !m_state.find(kind, target->name, &state) || !pa_cvolume_valid(&state.volume))
         return -1;
-    PulseConnection::Lock lock(m_pulse);
-    const Level current = level(kind, target->name);
-    return current.found ? toPercent(current.volume) : -1;
+    return toPercent(state.volume);
 }
 
-int PulseSoundDevice::mute(Kind kind, int device, int sub)
+int PulseSoundDevice::mute(Kind kind, int device, int sub) const
 {
     const Endpoint* target = endpoint(kind, device, sub);
-    if (!target)
+    ServerState::Device state;
+    if (!target || !m_state.find(kind, target->name, &state))
         return -1;
-    PulseConnection::Lock lock(m_pulse);
-    return level(kind, target->name).mute;
+    return state.muted ? 1 : 0;
 }
 
 void PulseSoundDevice::setVolume(Kind kind, int device, int sub, int percent)
 {
     const Endpoint* target = endpoint(kind, device, sub);
-    if (!target)
-        return;
-    PulseConnection::Lock lock(m_pulse);
-    Level current = level(kind, target->name);
-    if (!current.found || !pa_cvolume_valid(&current.volume))
+    ServerState::Device state;
+    if (!target || !m_state.find(kind, target->name, &state) || !pa_cvolume_valid(&state.volume))
         return;
     // Scaling keeps the balance between channels; a silent volume becomes flat.
-    pa_cvolume_scale(&current.volume, fromPercent(percent));
-    pa_context* context = m_pulse.context();
+    pa_cvolume volume = state.volume;
+    pa_cvolume_scale(&volume, fromPercent(percent));
+    PulseConnection::Lock lock(m_pulse);
+    pa_context* context = m_pulse.readyContext();
+    if (!context)
+        return;
     const char* name = target->name.c_str();
-    m_pulse.wait(
+    pa_operation* op =
         kind == Kind::Source
-            ? pa_context_set_source_volume_by_name(context, name, &current.volume, nullptr, nullptr)
-            : pa_context_set_sink_volume_by_name(context, name, &current.volume, nullptr, nullptr));
+            ? pa_context_set_source_volume_by_name(context, name, &volume, &onConfirmed, this)
+            : pa_context_set_sink_volume_by_name(context, name, &volume, &onConfirmed, this);
+    if (op)
+        m_state.expectVolume(kind, target->name, volume);
+    release(op);
 }
 
 void PulseSoundDevice::setMute(Kind kind, int device, int sub, int muted)
@@ -166,53 +222,18 @@ void PulseSoundDevice::setMute(Kind kind, int device, int sub, int muted)
     if (!target)
         return;
     PulseConnection::Lock lock(m_pulse);
-    if (!m_pulse.isReady())
+    pa_context* context = m_pulse.readyContext();
+    if (!context)
         return;
-    pa_context* context = m_pulse.context();
     const char* name = target->name.c_str();
     const int flag = muted != 0 ? 1 : 0;
-    m_pulse.wait(kind == Kind::Source
-                     ? pa_context_set_source_mute_by_name(context, name, flag, nullptr, nullptr)
-                     : pa_context_set_sink_mute_by_name(context, name, flag, nullptr, nullptr));
-}
-
-void PulseSoundDevice::onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* list)
-{
-    if (eol != 0 || !info || info->monitor_of_sink != PA_INVALID_INDEX)
-        return;
-    Endpoint source;
-    source.name = text(info->name);
-    source.deviceName = utf8ToUtf16(text(info->description));
-    const char* port = info->active_port ? info->active_port->description : nullptr;
-    source.recorderName = port && *port ? utf8ToUtf16(port) : source.deviceName;
-    static_cast<std::vector<Endpoint>*>(list)->push_back(std::move(source));
-}
-
-void PulseSoundDevice::onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* list)
-{
-    if (eol != 0 || !info)
-        return;
-    Endpoint sink;
-    sink.name = text(info->name);
-    sink.deviceName = utf8ToUtf16(text(info->description));
-    static_cast<std::vector<Endpoint>*>(list)->push_back(std::move(sink));
-}
-
-void PulseSoundDevice::takeSnapshot()
-{
-    std::vector<Endpoint> sources;
-    std::vector<Endpoint> sinks;
-    pa_context* context = m_pulse.context();
-    const bool ok =
-        m_pulse.isReady() &&
-        m_pulse.wait(pa_context_get_source_info_list(context, &onSourceInfo, &sources)) &&
-        m_pulse.wait(pa_context_get_sink_info_list(context, &onSinkInfo, &sinks));
-    if (!ok) {
-        sources.clear();
-        sinks.clear();
-    }
-    m_sources = std::move(sources);
-    m_sinks = std::move(sinks);
+    pa_operation* op =
+        kind == Kind::Source
+            ? pa_context_set_source_mute_by_name(context, name, flag, &onConfirmed, this)
+            : pa_context_set_sink_mute_by_name(context, name, flag, &onConfirmed, this);
+    if (op)
+        m_state.expectMuted(kind, target->name, flag != 0);
+    release(op);
 }
 
 int PulseSoundDevice::GetDeviceCount()
@@ -239,26 +260,12 @@ const char16_t* PulseSoundDevice::GetRecorderName(int device, int recorder)
 
 int PulseSoundDevice::GetDefaultPlayback(int* device, int* player)
 {
-    const int index = defaultIndex(Kind::Sink);
-    if (index < 0)
-        return -1;
-    if (device)
-        *device = index;
-    if (player)
-        *player = 0;
-    return 0;
+    return defaultPair(Kind::Sink, device, player);
 }
 
 int PulseSoundDevice::GetDefaultRecorder(int* device, int* recorder)
 {
-    const int index = defaultIndex(Kind::Source);
-    if (index < 0)
-        return -1;
-    if (device)
-        *device = index;
-    if (recorder)
-        *recorder = 0;
-    return 0;
+    return defaultPair(Kind::Source, device, recorder);
 }
 
 void PulseSoundDevice::SetDefaultRecorder(int device, int recorder)
@@ -267,10 +274,14 @@ void PulseSoundDevice::SetDefaultRecorder(int device, int recorder)
     if (!source)
         return;
     PulseConnection::Lock lock(m_pulse);
-    if (!m_pulse.isReady())
+    pa_context* context = m_pulse.readyContext();
+    if (!context)
         return;
-    m_pulse.wait(
-        pa_context_set_default_source(m_pulse.context(), source->name.c_str(), nullptr, nullptr));
+    pa_operation* op =
+        pa_context_set_default_source(context, source->name.c_str(), &onConfirmed, this);
+    if (op)
+        m_state.expectDefaultName(Kind::Source, source->name);
+    release(op);
 }
 
 int PulseSoundDevice::GetPlaybackVolume(int device, int player)
@@ -320,15 +331,51 @@ int PulseSoundDevice::IsDeviceListChanged()
 
 void PulseSoundDevice::RefreshDeviceList()
 {
-    PulseConnection::Lock lock(m_pulse);
-    // Cleared before asking, so an event that arrives while the lists travel sets it again.
+    // Cleared before reading, so a change that comes meanwhile raises it again.
     m_changed = false;
-    if (!m_pulse.isReady() && !m_pulse.connect(kWatchedEvents)) {
-        m_sources.clear();
-        m_sinks.clear();
-        return;
+    m_sources.clear();
+    m_sinks.clear();
+    for (const ServerState::Device& source : m_state.devices(Kind::Source)) {
+        if (source.monitor)
+            continue;
+        const std::u16string& port =
+            source.portDescription.empty() ? source.description : source.portDescription;
+        m_sources.push_back({source.name, source.description, port});
     }
-    takeSnapshot();
+    for (const ServerState::Device& sink : m_state.devices(Kind::Sink))
+        m_sinks.push_back({sink.name, sink.description, {}});
+}
+
+int PulseSoundDevice::WaitForDevices(int timeoutMs)
+{
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    for (;;) {
+        if (m_state.known()) {
+            RefreshDeviceList();
+            return 1;
+        }
+        if ((m_pulse.attempted() && !m_pulse.isReady()) ||
+            std::chrono::steady_clock::now() >= deadline)
+            return 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+const char16_t* PulseSoundDevice::GetNoDefaultRecorderReason()
+{
+    m_reason.clear();
+    if (GetDefaultRecorder(nullptr, nullptr) == 0)
+        return m_reason.c_str();
+    const std::string name = m_state.defaultName(Kind::Source);
+    ServerState::Device source;
+    if (!m_state.known())
+        m_reason = u"no sound server";
+    else if (name.empty() || !m_state.find(Kind::Source, name, &source))
+        m_reason = u"the sound server has no default input";
+    else if (source.monitor)
+        m_reason = u"the default input is a monitor (" + source.description + u")";
+    return m_reason.c_str();
 }
 
 }  // namespace olmet

@@ -1,23 +1,27 @@
 #pragma once
 // The device object of libOlmet on PulseAudio: capture devices are the server's sources that
 // are not monitors of a sink (one recorder each), playback outputs are its sinks (one player
-// each). Counts and names come from a snapshot taken at construction and by RefreshDeviceList,
-// so indices stay stable between refreshes; defaults, volumes and mute states are asked from
-// the server on every call, by the name the snapshot holds. The change flag is set on the
-// connection's event thread when a source or sink appears or disappears or the server is lost.
+// each). Counts and names come from a snapshot taken by RefreshDeviceList (and WaitForDevices),
+// so indices stay stable between refreshes; defaults, volumes and mute states are read from the
+// server's state as kept by ServerState, by the name the snapshot holds.
+//
+// The state is kept by subscription: when the connection becomes ready the object asks for the
+// server's defaults, sources and sinks, and then follows the server's events. The change flag is
+// raised on the connection's thread when a source or sink appears or disappears, when the state
+// becomes known, and when the server is lost.
 //
 // Threading and units as documented on olmet::SoundDevice.
 
 #include <olmet/sounddevice.h>
 
-#include <pulse/introspect.h>
-#include <pulse/volume.h>
+#include <pulse/subscribe.h>
 
 #include <atomic>
 #include <string>
 #include <vector>
 
 #include "pulseconnection.h"
+#include "serverstate.h"
 
 namespace olmet {
 
@@ -45,45 +49,50 @@ public:
     void SetRecorderMute(int device, int recorder, int mute) override;
     int IsDeviceListChanged() override;
     void RefreshDeviceList() override;
+    int WaitForDevices(int timeoutMs) override;
+    const char16_t* GetNoDefaultRecorderReason() override;
 
 private:
-    enum class Kind { Source, Sink };
+    using Kind = ServerState::Kind;
 
     // One source or sink of the snapshot.
     struct Endpoint {
-        std::string name;  // the server's name, the key for every later request
+        std::string name;
         std::u16string deviceName;
         std::u16string recorderName;  // sources only
     };
 
-    // Volume and mute of one source or sink as the server reported them.
-    struct Level {
-        bool found = false;
-        pa_cvolume volume{};
-        int mute = -1;
-    };
-
     // The snapshot entry of a pair, null when the pair is outside the snapshot.
     const Endpoint* endpoint(Kind kind, int device, int sub) const;
-    // Index of a server name in the snapshot, -1 when absent. Lock held.
-    int indexOf(Kind kind, const char* name) const;
-    // Asks for the default source or sink and finds it in the snapshot; -1 when none.
-    int defaultIndex(Kind kind);
-    // Asks the server for a source's or sink's volume and mute state. Lock held.
-    Level level(Kind kind, const std::string& name);
-    int volume(Kind kind, int device, int sub);
-    int mute(Kind kind, int device, int sub);
+    int indexOf(Kind kind, const std::string& name) const;
+    int defaultPair(Kind kind, int* device, int* sub) const;
+    int volume(Kind kind, int device, int sub) const;
+    int mute(Kind kind, int device, int sub) const;
     void setVolume(Kind kind, int device, int sub, int volume);
     void setMute(Kind kind, int device, int sub, int mute);
-    // Fills both lists from the server; empties them when it cannot. Lock held.
-    void takeSnapshot();
 
-    static void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* list);
-    static void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* list);
+    // On the connection's thread.
+    void onReady(pa_context* context);
+    void onEvent(pa_context* context, pa_subscription_event_type_t type, uint32_t index);
+    void requestServerInfo(pa_context* context, bool initial);
+    // Asks for one device; its answer goes into the state, and one the state did not hold yet
+    // raises the change flag.
+    void requestDevice(pa_context* context, Kind kind, uint32_t index);
+    // One device of the lists asked for when the connection became ready.
+    template <class Info>
+    static void onInitialDevice(pa_context* context, const Info* info, int eol, void* self);
+    // The server has done a change we asked for.
+    static void onConfirmed(pa_context* context, int success, void* self);
+    template <class Info>
+    static void onDeviceInfo(pa_context* context, const Info* info, int eol, void* self);
+    void initialAnswerCame();
 
     std::atomic<bool> m_changed{false};
+    std::atomic<int> m_initialAnswers{0};  // still to come since the connection became ready
     std::vector<Endpoint> m_sources;
     std::vector<Endpoint> m_sinks;
+    std::u16string m_reason;
+    ServerState m_state;
     PulseConnection m_pulse;  // last: its thread stops before the members above go away
 };
 

@@ -2,37 +2,18 @@
 
 #include <cstring>
 
+#include "apiutil.h"
 #include "audioformat.h"
-#include "handletable.h"
-#include "lasterror.h"
 
 using namespace brisca;
 
 namespace {
 
-template <class T>
-std::shared_ptr<T> lookup(int32_t handle, const char* what)
-{
-    std::shared_ptr<T> object = HandleTable::instance().get<T>(handle);
-    if (!object)
-        setLastError(std::string("invalid ") + what + " handle " + std::to_string(handle));
-    return object;
-}
-
-template <class T>
-int32_t release(int32_t handle, const char* what)
-{
-    if (!lookup<T>(handle, what))
-        return 0;
-    HandleTable::instance().take(handle);
-    return 1;
-}
-
 // Applies f to the object behind handle; 0 when the handle is not of type T.
 template <class T, class F>
 int32_t with(int32_t handle, const char* what, F f)
 {
-    std::shared_ptr<T> object = lookup<T>(handle, what);
+    std::shared_ptr<T> object = lookupHandle<T>(handle, what);
     if (!object)
         return 0;
     return f(*object);
@@ -61,7 +42,10 @@ int32_t CreateEncodeParams(void)
     return HandleTable::instance().add(std::make_shared<EncodeParamsObject>());
 }
 
-int32_t ReleaseEncodeParams(int32_t params) { return release<EncodeParamsObject>(params, "params"); }
+int32_t ReleaseEncodeParams(int32_t params)
+{
+    return releaseHandle<EncodeParamsObject>(params, "params");
+}
 
 int32_t SetAudioCodec(int32_t params, int32_t codecId)
 {
@@ -127,7 +111,7 @@ int32_t SetEncodeAudioEnabled(int32_t params, int32_t enabled)
 
 int32_t SetEncodeAudioDevice(int32_t params, int32_t stream)
 {
-    std::shared_ptr<StreamObject> s = lookup<StreamObject>(stream, "stream");
+    std::shared_ptr<StreamObject> s = lookupHandle<StreamObject>(stream, "stream");
     if (!s)
         return 0;
     return with<EncodeParamsObject>(params, "params", [&](EncodeParamsObject& p) {
@@ -136,9 +120,15 @@ int32_t SetEncodeAudioDevice(int32_t params, int32_t stream)
     });
 }
 
-int32_t CreateFrame(void) { return HandleTable::instance().add(std::make_shared<FrameObject>()); }
+int32_t CreateFrame(void)
+{
+    return HandleTable::instance().add(std::make_shared<FrameObject>());
+}
 
-int32_t ReleaseFrame(int32_t frame) { return release<FrameObject>(frame, "frame"); }
+int32_t ReleaseFrame(int32_t frame)
+{
+    return releaseHandle<FrameObject>(frame, "frame");
+}
 
 int32_t SetFrameSampleFormat(int32_t frame, int32_t sampleFormat)
 {
@@ -206,7 +196,10 @@ int32_t CreateStreamDesc(int32_t kind)
     return HandleTable::instance().add(std::make_shared<StreamObject>());
 }
 
-int32_t ReleaseStreamDesc(int32_t stream) { return release<StreamObject>(stream, "stream"); }
+int32_t ReleaseStreamDesc(int32_t stream)
+{
+    return releaseHandle<StreamObject>(stream, "stream");
+}
 
 int32_t SetStreamCodecTag(int32_t stream, const char* fourcc)
 {
@@ -279,8 +272,8 @@ int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallback callback,
 
 int32_t PushStreamFrame(int32_t stream, int32_t frame)
 {
-    std::shared_ptr<FrameObject> f = lookup<FrameObject>(frame, "frame");
-    std::shared_ptr<StreamObject> s = lookup<StreamObject>(stream, "stream");
+    std::shared_ptr<FrameObject> f = lookupHandle<FrameObject>(frame, "frame");
+    std::shared_ptr<StreamObject> s = lookupHandle<StreamObject>(stream, "stream");
     if (!f || !s)
         return 0;
     if (f->byteCount() == 0)
@@ -291,7 +284,7 @@ int32_t PushStreamFrame(int32_t stream, int32_t frame)
 
 int64_t GetStreamQueuedBytes(int32_t stream)
 {
-    std::shared_ptr<StreamObject> s = lookup<StreamObject>(stream, "stream");
+    std::shared_ptr<StreamObject> s = lookupHandle<StreamObject>(stream, "stream");
     if (!s)
         return -1;
     std::lock_guard<std::mutex> lock(s->mutex);

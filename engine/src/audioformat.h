@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "brisca/brisca.h"
+#include "effectchain.h"
 #include "handletable.h"
 
 namespace brisca {
@@ -79,6 +81,12 @@ struct EncodeParamsObject : HandleObject {
     std::string encoderName;
     bool secondInput = false;
     std::shared_ptr<StreamObject> secondStream;
+    // Conversion only: effects, tags for the target ("" removes a key), stream copy
+    // (BRISCA_COPY_*) and the loudness target (0 = off).
+    EffectSettings effects;
+    std::map<std::string, std::string> metadata;
+    int copyMode = 0;
+    double loudnessTargetLufs = 0;
 };
 
 }  // namespace brisca

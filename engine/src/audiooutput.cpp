@@ -9,6 +9,7 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+#include "encoder.h"
 #include "headerpatcher.h"
 
 namespace brisca {
@@ -27,55 +28,6 @@ std::string lower(std::string s)
     return s;
 }
 
-int chooseRate(const AVCodec* codec, int wanted)
-{
-    if (!codec->supported_samplerates)
-        return wanted;
-    int best = 0;
-    for (const int* r = codec->supported_samplerates; *r; ++r) {
-        if (*r == wanted)
-            return wanted;
-        // Nearest rate, the higher one on a tie.
-        if (!best || std::abs(*r - wanted) < std::abs(best - wanted) ||
-            (std::abs(*r - wanted) == std::abs(best - wanted) && *r > best))
-            best = *r;
-    }
-    return best;
-}
-
-AVSampleFormat chooseSampleFormat(const AVCodec* codec)
-{
-    if (!codec->sample_fmts)
-        return AV_SAMPLE_FMT_FLTP;
-    // Float keeps the mix's precision; otherwise 16-bit keeps lossless files compact.
-    for (AVSampleFormat preferred : {AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_S16,
-                                     AV_SAMPLE_FMT_S16P, AV_SAMPLE_FMT_S32, AV_SAMPLE_FMT_S32P}) {
-        for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
-            if (*f == preferred)
-                return preferred;
-        }
-    }
-    return codec->sample_fmts[0];
-}
-
-bool chooseLayout(const AVCodec* codec, int channels, AVChannelLayout* out)
-{
-    av_channel_layout_default(out, channels);
-    if (!codec->ch_layouts)
-        return true;
-    const AVChannelLayout* sameCount = nullptr;
-    for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
-        if (av_channel_layout_compare(l, out) == 0)
-            return true;
-        if (!sameCount && l->nb_channels == channels)
-            sameCount = l;
-    }
-    if (!sameCount)
-        return false;
-    av_channel_layout_uninit(out);
-    return av_channel_layout_copy(out, sameCount) == 0;
-}
-
 }  // namespace
 
 const AVOutputFormat* muxerForKey(const std::string& key)
@@ -84,8 +36,8 @@ const AVOutputFormat* muxerForKey(const std::string& key)
         const char* key;
         const char* muxer;
     } kMuxers[] = {
-        {"MP3", "mp3"}, {"M4A", "ipod"}, {"MP4", "mp4"},  {"OGG", "ogg"},  {"OPUS", "opus"},
-        {"FLAC", "flac"}, {"WAV", "wav"}, {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
+        {"MP3", "mp3"},   {"M4A", "ipod"}, {"MP4", "mp4"}, {"OGG", "ogg"}, {"OPUS", "opus"},
+        {"FLAC", "flac"}, {"WAV", "wav"},  {"WMA", "asf"}, {"AC3", "ac3"}, {"AIFF", "aiff"},
     };
     const std::string k = upper(key);
     for (const auto& m : kMuxers) {
@@ -97,65 +49,29 @@ const AVOutputFormat* muxerForKey(const std::string& key)
 
 AudioOutput::AudioOutput() = default;
 
-AudioOutput::~AudioOutput() { close(); }
+AudioOutput::~AudioOutput()
+{
+    close();
+}
 
-int AudioOutput::rateHz() const { return m_codec ? m_codec->sample_rate : 0; }
+int AudioOutput::rateHz() const
+{
+    return m_codec ? m_codec->sample_rate : 0;
+}
 
-int AudioOutput::channels() const { return m_codec ? m_codec->ch_layout.nb_channels : 0; }
+int AudioOutput::channels() const
+{
+    return m_codec ? m_codec->ch_layout.nb_channels : 0;
+}
 
 bool AudioOutput::openEncoder(const AVOutputFormat* format, const EncodeParamsObject& params,
                               std::string* error)
 {
-    const AVCodec* codec = nullptr;
-    if (!params.encoderName.empty())
-        codec = avcodec_find_encoder_by_name(params.encoderName.c_str());
-    if (!codec) {
-        const AVCodecID id = params.audioCodec > 0 ? static_cast<AVCodecID>(params.audioCodec)
-                                                   : format->audio_codec;
-        codec = avcodec_find_encoder(id);
-    }
-    if (!codec || codec->type != AVMEDIA_TYPE_AUDIO) {
-        *error = "no audio encoder for codec id " + std::to_string(params.audioCodec);
+    Encoder encoder;
+    if (!encoder.open(params, format, error))
         return false;
-    }
-    // 0 means "no"; a negative answer means the muxer does not know, and opening decides.
-    if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0) {
-        *error = std::string("container '") + format->name + "' cannot hold " + codec->name;
-        return false;
-    }
-    m_codec.reset(avcodec_alloc_context3(codec));
-    if (!m_codec) {
-        *error = "out of memory";
-        return false;
-    }
-    const int channels = params.channels > 0 ? params.channels : 2;
-    if (!chooseLayout(codec, channels, &m_codec->ch_layout)) {
-        *error = std::string(codec->name) + " cannot encode " + std::to_string(channels) +
-                 " channels";
-        return false;
-    }
-    m_codec->sample_rate = chooseRate(codec, params.rateHz > 0 ? params.rateHz : 44100);
-    m_codec->sample_fmt = chooseSampleFormat(codec);
-    m_codec->time_base = AVRational{1, m_codec->sample_rate};
-    if (params.bitRate > 0)
-        m_codec->bit_rate = params.bitRate;
-    if (format->flags & AVFMT_GLOBALHEADER)
-        m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    AVDictionary* options = nullptr;
-    // Opus' unconstrained VBR can run far above the rate asked for on tonal sound.
-    if (codec->id == AV_CODEC_ID_OPUS)
-        av_dict_set(&options, "vbr", "constrained", 0);
-    const int rc = avcodec_open2(m_codec.get(), codec, &options);
-    av_dict_free(&options);
-    if (rc < 0) {
-        *error = std::string("open encoder ") + codec->name + " (" +
-                 std::to_string(m_codec->sample_rate) + " Hz, " + std::to_string(channels) +
-                 " channels, " + std::to_string(params.bitRate / 1000) +
-                 " kbit/s): " + errorText(rc);
-        return false;
-    }
-    const bool variable = codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE;
-    m_frameSize = (m_codec->frame_size > 0 && !variable) ? m_codec->frame_size : 1024;
+    m_frameSize = encoder.frameSize() > 0 ? encoder.frameSize() : 1024;
+    m_codec = encoder.takeContext();
     return true;
 }
 
@@ -214,8 +130,9 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     m_headerWritten = true;
     avio_flush(m_format->pb);
     if (name == "wav" || name == "aiff")
-        m_patcher = HeaderPatcher::create(path, name, m_codec->ch_layout.nb_channels *
-                                          av_get_bytes_per_sample(m_codec->sample_fmt));
+        m_patcher = HeaderPatcher::create(
+            path, name,
+            m_codec->ch_layout.nb_channels * av_get_bytes_per_sample(m_codec->sample_fmt));
 
     AVChannelLayout layout{};
     av_channel_layout_copy(&layout, &m_codec->ch_layout);
@@ -226,8 +143,8 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     if (rc >= 0)
         rc = swr_init(swr);
     m_swr.reset(swr);
-    m_fifo.reset(av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels,
-                                     m_frameSize * 4));
+    m_fifo.reset(
+        av_audio_fifo_alloc(m_codec->sample_fmt, m_codec->ch_layout.nb_channels, m_frameSize * 4));
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (rc < 0 || !m_fifo || !m_frame || !m_packet) {
@@ -254,20 +171,26 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
     if (!m_codec || count <= 0)
         return m_codec != nullptr;
     const uint8_t* in[1] = {reinterpret_cast<const uint8_t*>(samples)};
-    uint8_t** converted = nullptr;
-    int lineSize = 0;
-    if (av_samples_alloc_array_and_samples(&converted, &lineSize, m_codec->ch_layout.nb_channels,
-                                           count, m_codec->sample_fmt, 0) < 0) {
-        *error = "out of memory";
-        return false;
+    // The conversion buffer is kept from one call to the next.
+    if (count > m_convertedCapacity) {
+        if (m_converted)
+            av_freep(&m_converted[0]);
+        av_freep(&m_converted);
+        int lineSize = 0;
+        m_convertedCapacity = 0;
+        if (av_samples_alloc_array_and_samples(&m_converted, &lineSize,
+                                               m_codec->ch_layout.nb_channels, count,
+                                               m_codec->sample_fmt, 0) < 0) {
+            *error = "out of memory";
+            return false;
+        }
+        m_convertedCapacity = count;
     }
-    const int produced = swr_convert(m_swr.get(), converted, count, in, count);
+    const int produced = swr_convert(m_swr.get(), m_converted, count, in, count);
     bool ok = produced >= 0;
     if (ok && produced > 0)
-        ok = av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void**>(converted), produced) ==
+        ok = av_audio_fifo_write(m_fifo.get(), reinterpret_cast<void**>(m_converted), produced) ==
              produced;
-    av_freep(&converted[0]);
-    av_freep(&converted);
     if (!ok) {
         *error = "cannot queue samples for the encoder";
         return false;
@@ -285,8 +208,8 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
 bool AudioOutput::encodeFifo(bool final, std::string* error)
 {
     const AVCodec* codec = m_codec->codec;
-    const bool shortLast = codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    const bool shortLast =
+        codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
     for (;;) {
         const int available = av_audio_fifo_size(m_fifo.get());
         if (available == 0 || (available < m_frameSize && !final))
@@ -388,6 +311,10 @@ void AudioOutput::close()
         m_patcher.reset();
     }
     m_stream = nullptr;
+    if (m_converted)
+        av_freep(&m_converted[0]);
+    av_freep(&m_converted);
+    m_convertedCapacity = 0;
     m_codec.reset();
     m_swr.reset();
     m_fifo.reset();

@@ -56,6 +56,8 @@ private:
     FramePtr m_frame;
     PacketPtr m_packet;
     std::unique_ptr<HeaderPatcher> m_patcher;
+    uint8_t** m_converted = nullptr;  // samples in the encoder's format, reused
+    int m_convertedCapacity = 0;
     int64_t m_nextPts = 0;
     int64_t m_lastFlushPts = 0;
     int m_frameSize = 1024;

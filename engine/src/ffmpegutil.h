@@ -4,6 +4,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libswresample/swresample.h>
@@ -30,11 +31,20 @@ struct AudioFifoFree {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };
 
+struct InputFormatClose {
+    void operator()(AVFormatContext* f) const { avformat_close_input(&f); }
+};
+struct FilterGraphFree {
+    void operator()(AVFilterGraph* g) const { avfilter_graph_free(&g); }
+};
+
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
 using SwrPtr = std::unique_ptr<SwrContext, SwrFree>;
 using AudioFifoPtr = std::unique_ptr<AVAudioFifo, AudioFifoFree>;
+using InputFormatPtr = std::unique_ptr<AVFormatContext, InputFormatClose>;
+using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FilterGraphFree>;
 
 inline std::string errorText(int code)
 {

@@ -162,11 +162,18 @@ void InputTimeline::addTo(float* mix, int64_t from, int64_t count) const
     const int64_t end = std::min(from + count, bufferedEnd());
     if (begin >= end)
         return;
-    const float* src = m_samples.data() + (begin - m_start) * m_channels;
+    const float* src = m_samples.data() + m_consumed + (begin - m_start) * m_channels;
     float* dst = mix + (begin - from) * m_channels;
     const int64_t n = (end - begin) * m_channels;
     for (int64_t i = 0; i < n; ++i)
         dst[i] += src[i];
+}
+
+const float* InputTimeline::samplesAt(int64_t from, int64_t count) const
+{
+    if (from < m_start || from + count > bufferedEnd())
+        return nullptr;
+    return m_samples.data() + m_consumed + (from - m_start) * m_channels;
 }
 
 void InputTimeline::consumeTo(int64_t position)
@@ -174,8 +181,15 @@ void InputTimeline::consumeTo(int64_t position)
     if (position <= m_start)
         return;
     const int64_t n = std::min(position, bufferedEnd()) - m_start;
-    m_samples.erase(m_samples.begin(), m_samples.begin() + n * m_channels);
+    m_consumed += size_t(n) * size_t(m_channels);
     m_start = position;
+    if (m_consumed == m_samples.size()) {
+        m_samples.clear();
+        m_consumed = 0;
+    } else if (m_consumed > m_samples.size() / 2) {
+        m_samples.erase(m_samples.begin(), m_samples.begin() + std::ptrdiff_t(m_consumed));
+        m_consumed = 0;
+    }
 }
 
 }  // namespace brisca

@@ -42,6 +42,9 @@ public:
     // Adds the input's samples over [from, from + count) to `mix` (interleaved). Positions the
     // input has not covered add nothing.
     void addTo(float* mix, int64_t from, int64_t count) const;
+    // The buffered samples over [from, from + count) when the input covers all of them, else
+    // null. Valid until the timeline changes.
+    const float* samplesAt(int64_t from, int64_t count) const;
     // Everything before `position` has been written: releases it. Samples that come for it
     // later are dropped.
     void consumeTo(int64_t position);
@@ -55,15 +58,21 @@ private:
     int convert(const AudioBlock& block, std::string* error);
     // Places `count` converted samples whose first belongs at `position`.
     void placeAt(int64_t position, const float* samples, int64_t count);
-    int64_t bufferedEnd() const { return m_start + int64_t(m_samples.size()) / m_channels; }
+    int64_t bufferedEnd() const
+    {
+        return m_start + int64_t(m_samples.size() - m_consumed) / m_channels;
+    }
 
     int m_rate;
     int m_channels;
     AudioFormat m_inFormat;
     SwrPtr m_swr;
     std::vector<float> m_converted;
-    std::vector<float> m_samples;  // interleaved, starting at m_start
-    int64_t m_start = 0;           // everything before was consumed by the mixer
+    // Interleaved; m_samples[m_consumed] is the sample at m_start. The consumed front is
+    // released in large steps, so consuming costs no more than placing.
+    std::vector<float> m_samples;
+    size_t m_consumed = 0;
+    int64_t m_start = 0;  // everything before was consumed by the mixer
     int64_t m_frontier = 0;
     int64_t m_dropped = 0;
     bool m_started = false;

@@ -1,10 +1,12 @@
 #include "levelmeter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "brisca/brisca.h"
+#include "levelblock.h"
 
 namespace brisca {
 
@@ -22,22 +24,22 @@ void LevelMeter::reset(int rateHz, int channels)
 void LevelMeter::feed(const float* samples, int count, int64_t position)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_ring.empty())
+    const size_t size = m_ring.size();
+    if (size == 0 || count <= 0)
         return;
-    for (int i = 0; i < count; ++i) {
-        float sum = 0.0f;
-        for (int c = 0; c < m_channels; ++c)
-            sum += samples[size_t(i) * m_channels + c];
-        const float level = std::fabs(sum / float(m_channels)) * 65535.0f;
-        m_ring[(m_next + m_filled) % m_ring.size()] =
-            uint16_t(level >= 65535.0f ? 65535.0f : level);
-        if (m_filled < m_ring.size())
-            ++m_filled;
-        else
-            m_next = (m_next + 1) % m_ring.size();
+    // Only the newest `size` samples can stay in the ring.
+    const size_t skip = size_t(count) > size ? size_t(count) - size : 0;
+    size_t at = (m_next + m_filled) % size;
+    for (size_t i = skip; i < size_t(count); ++i) {
+        m_ring[at] = levelOf(samples + i * size_t(m_channels), m_channels);
+        if (++at == size)
+            at = 0;
     }
+    const size_t added = size_t(count) - skip;
+    m_filled = std::min(size, m_filled + added);
+    m_next = (at + size - m_filled) % size;
     m_endPosition = position + count;
-    m_fresh = count > 0 || m_fresh;
+    m_fresh = true;
 }
 
 uint8_t* LevelMeter::takeBlock()
@@ -46,25 +48,21 @@ uint8_t* LevelMeter::takeBlock()
     if (!m_fresh || m_filled == 0)
         return nullptr;
     m_fresh = false;
-    const uint32_t bytes = uint32_t(m_filled * 2);
-    auto* block = static_cast<uint8_t*>(std::calloc(1, BRISCA_LEVEL_HEADER_BYTES + bytes));
+    const int64_t firstUs = (m_endPosition - int64_t(m_filled)) * 1000000 / m_rate;
+    uint8_t* block = allocLevelBlock(m_rate, m_channels, firstUs, m_filled);
     if (!block)
         return nullptr;
-    const uint32_t magic = 0x4C564C42;  // "BLVL" read as little-endian bytes
-    const uint32_t rate = uint32_t(m_rate), channels = uint32_t(m_channels);
-    const int64_t firstUs = (m_endPosition - int64_t(m_filled)) * 1000000 / m_rate;
-    std::memcpy(block + 0, &magic, 4);
-    std::memcpy(block + 4, &rate, 4);
-    std::memcpy(block + 8, &channels, 4);
-    std::memcpy(block + 16, &firstUs, 8);
-    std::memcpy(block + 24, &bytes, 4);
-    std::memcpy(block + 40, &bytes, 4);
-    auto* levels = reinterpret_cast<uint16_t*>(block + BRISCA_LEVEL_HEADER_BYTES);
-    for (size_t i = 0; i < m_filled; ++i)
-        levels[i] = m_ring[(m_next + i) % m_ring.size()];
+    // The ring from its oldest level on, in at most two runs.
+    uint8_t* levels = block + BRISCA_LEVEL_HEADER_BYTES;
+    const size_t first = std::min(m_filled, m_ring.size() - m_next);
+    std::memcpy(levels, m_ring.data() + m_next, first * 2);
+    std::memcpy(levels + first * 2, m_ring.data(), (m_filled - first) * 2);
     return block;
 }
 
-void LevelMeter::releaseBlock(const uint8_t* block) { std::free(const_cast<uint8_t*>(block)); }
+void LevelMeter::releaseBlock(const uint8_t* block)
+{
+    std::free(const_cast<uint8_t*>(block));
+}
 
 }  // namespace brisca

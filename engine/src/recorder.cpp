@@ -82,7 +82,8 @@ bool Recorder::write(const FrameObject& frame, std::string* error)
         m_queuedBytes += block.bytes.size();
         m_queue.push_back(std::move(block));
     }
-    m_wake.notify_one();
+    // No wake-up: the recorder's thread takes the queue on its next round, within kRoundMs.
+    // Waking it for every block would multiply its rounds for nothing.
     return true;
 }
 
@@ -93,8 +94,9 @@ void Recorder::run()
         bool stopping;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait_for(lock, std::chrono::milliseconds(20),
-                            [this] { return m_stopRequested || !m_queue.empty(); });
+            // One round every kRoundMs, whatever came meanwhile: blocks are taken in batches.
+            m_wake.wait_for(lock, std::chrono::milliseconds(kRoundMs),
+                            [this] { return m_stopRequested; });
             blocks.swap(m_queue);
             m_queuedBytes = 0;
             stopping = m_stopRequested;
@@ -161,19 +163,23 @@ void Recorder::mixRange(int64_t limit)
     const int64_t chunk = 4096;
     while (m_mixed < limit && m_state.load() == BRISCA_RECORDER_WRITING) {
         const int n = int(std::min(chunk, limit - m_mixed));
-        m_mixBuffer.assign(size_t(n) * channels, 0.0f);
-        for (const auto& in : m_inputs)
-            in->addTo(m_mixBuffer.data(), m_mixed, n);
-        if (m_inputs.size() > 1) {
-            for (float& v : m_mixBuffer)
-                v = std::clamp(v, -1.0f, 1.0f);
+        const float* mixed = m_inputs.size() == 1 ? m_inputs[0]->samplesAt(m_mixed, n) : nullptr;
+        if (!mixed) {
+            m_mixBuffer.assign(size_t(n) * channels, 0.0f);
+            for (const auto& in : m_inputs)
+                in->addTo(m_mixBuffer.data(), m_mixed, n);
+            if (m_inputs.size() > 1) {
+                for (float& v : m_mixBuffer)
+                    v = std::clamp(v, -1.0f, 1.0f);
+            }
+            mixed = m_mixBuffer.data();
         }
         std::string error;
-        if (!m_output->write(m_mixBuffer.data(), n, &error)) {
+        if (!m_output->write(mixed, n, &error)) {
             failWith(error);
             return;
         }
-        m_levels.feed(m_mixBuffer.data(), n, m_mixed);
+        m_levels.feed(mixed, n, m_mixed);
         m_mixed += n;
         m_durationUs = m_mixed * 1000000 / rate;
         for (const auto& in : m_inputs)

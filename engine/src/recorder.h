@@ -3,7 +3,7 @@
 // mixes the optional second input (a raw-audio stream) and encodes the result on its own thread.
 //
 // write() copies a block into a bounded queue and returns at once, so capture threads never
-// wait on the encoder. The recorder's thread wakes at least every 20 ms, takes the queue and
+// wait on the encoder. The recorder's thread wakes every kRoundMs, takes the queue and
 // the stream's blocks, places them by their timestamps and hands everything that all inputs
 // have covered to the output. An input that lags behind holds the file back for at most
 // kMaxInputLatencyUs of wall-clock time; after that it counts as silent where it has not
@@ -31,6 +31,9 @@ class Recorder : public HandleObject {
 public:
     static constexpr int64_t kMaxInputLatencyUs = 3000000;
     static constexpr size_t kMaxQueuedBytes = 64u << 20;
+    // How often the recorder's thread takes what came: often enough for a level block of about
+    // 50 ms and a duration shown ten times a second, seldom enough to cost little.
+    static constexpr int kRoundMs = 40;
 
     ~Recorder() override;
 

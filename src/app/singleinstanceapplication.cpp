@@ -1,10 +1,11 @@
 #include "singleinstanceapplication.h"
 
+#include "wakeupserver.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -13,8 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr char kAck = '\x06';
 
 QString instanceName()
 {
@@ -41,18 +40,22 @@ bool SingleInstanceApplication::isRunning()
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    m_lock = std::make_unique<QLockFile>(dir + QLatin1Char('/') + m_serverName
-                                         + QStringLiteral(".lock"));
+    const QString lockPath = dir + QLatin1Char('/') + m_serverName + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockPath);
     // A lock left by a crashed instance is taken over: QLockFile checks whether its owner lives.
-    m_running = !m_lock->tryLock(0);
+    const bool locked = m_lock->tryLock(0);
+    // Only a lock another process holds means that another instance runs.
+    m_running = !locked && m_lock->error() == QLockFile::LockFailedError;
     if (m_running)
         return true;
-    m_server = new QLocalServer(this);
-    QLocalServer::removeServer(m_serverName);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (m_server->listen(m_serverName)) {
-        connect(m_server, &QLocalServer::newConnection, this,
-                &SingleInstanceApplication::onNewConnection);
+    if (!locked) {
+        qWarning("single instance: cannot use the lock file %s; starting anyway",
+                 qPrintable(lockPath));
+    }
+    m_server = new WakeUpServer(m_serverName, locked, this);
+    if (m_server->isListening()) {
+        connect(m_server, &WakeUpServer::messageReceived, this,
+                &SingleInstanceApplication::messageReceived);
     } else {
         qWarning("single instance: cannot listen on %s: %s", qPrintable(m_serverName),
                  qPrintable(m_server->errorString()));
@@ -64,28 +67,36 @@ bool SingleInstanceApplication::sendMessage(const QString& message, int timeoutM
 {
     if (!isRunning())
         return false;
-    QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    // The first instance may hold the lock but not serve yet: keep trying until the deadline.
-    for (;;) {
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 0))))
-            break;
-        if (deadline.hasExpired())
-            return false;
+    // The first instance may hold the lock but not serve yet, or drop a connection it was
+    // replacing: keep trying until the deadline.
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (deliver(message, deadline))
+            return true;
         QThread::msleep(50);
     }
+    return false;
+}
+
+// One attempt: connect, send, wait for the acknowledgement.
+bool SingleInstanceApplication::deliver(const QString& message, const QDeadlineTimer& deadline)
+{
+    auto remaining = [&deadline] { return int(qMax<qint64>(deadline.remainingTime(), 1)); };
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(remaining()))
+        return false;
     QByteArray frame;
     QDataStream out(&frame, QIODevice::WriteOnly);
     out << message;
     socket.write(frame);
-    if (!socket.waitForBytesWritten(int(qMax<qint64>(deadline.remainingTime(), 1))))
+    if (!socket.waitForBytesWritten(remaining()))
         return false;
     while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(int(qMax<qint64>(deadline.remainingTime(), 1))))
+        if (!socket.waitForReadyRead(remaining()))
             return false;
     }
-    return socket.read(1) == QByteArray(1, kAck);
+    return socket.read(1) == QByteArray(1, WakeUpServer::kAck);
 }
 
 void SingleInstanceApplication::setActivationWindow(QWidget* window, bool activateOnMessage)
@@ -106,26 +117,4 @@ void SingleInstanceApplication::activateWindow()
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
     m_window->activateWindow();
-}
-
-void SingleInstanceApplication::onNewConnection()
-{
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
-        readMessage(socket);
-    }
-}
-
-void SingleInstanceApplication::readMessage(QLocalSocket* socket)
-{
-    QDataStream in(socket);
-    in.startTransaction();
-    QString message;
-    in >> message;
-    if (!in.commitTransaction())
-        return;
-    socket->write(QByteArray(1, kAck));
-    socket->flush();
-    emit messageReceived(message);
 }

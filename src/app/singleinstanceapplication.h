@@ -2,10 +2,12 @@
 // A QApplication that knows whether another instance of the same program (same executable
 // path, same user) already runs, and can wake it with a message.
 //
-// The first instance holds a lock file and serves a local socket; a later one finds the lock
-// taken, connects, sends its message and waits for the first to acknowledge it. Both names are
-// derived from the executable's path and the user, so two builds of the program in different
-// places do not see each other.
+// The first instance holds a lock file and serves a local socket (WakeUpServer, on a thread of
+// its own); a later one finds the lock held by another process, connects, sends its message and
+// waits for the first to acknowledge it, retrying until its time-out while the first is not
+// listening yet. A lock file that cannot be used at all (read-only or full runtime folder) does
+// not stop the program: it starts, with a warning. Both names are derived from the executable's
+// path and the user, so two builds of the program in different places do not see each other.
 //
 // Debian's SingleApplication library is built on QCoreApplication, so it cannot be the base
 // of a widgets application; this class does the same job on Qt Network.
@@ -16,9 +18,9 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QDeadlineTimer;
 class QWidget;
+class WakeUpServer;
 
 class SingleInstanceApplication : public QApplication {
     Q_OBJECT
@@ -43,12 +45,11 @@ public slots:
     void activateWindow();
 
 private:
-    void onNewConnection();
-    void readMessage(QLocalSocket* socket);
+    bool deliver(const QString& message, const QDeadlineTimer& deadline);
 
     QString m_serverName;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    WakeUpServer* m_server = nullptr;
     QPointer<QWidget> m_window;
     bool m_decided = false;
     bool m_running = false;

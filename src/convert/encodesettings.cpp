@@ -9,6 +9,20 @@ int clampAudioBitRateKbps(const QString& formatKey, int sampleRateHz, int bitRat
     return bitRateKbps;
 }
 
+void overrideAudioSettings(EncodeSettings* settings, int sampleRateHz, int channels,
+                           int bitRateKbps)
+{
+    if (sampleRateHz > 0)
+        settings->sampleRateHz = sampleRateHz;
+    if (channels > 0)
+        settings->channels = channels;
+    if (bitRateKbps > 0)
+        settings->audioBitRateKbps = bitRateKbps;
+    const int rateHz = settings->sampleRateHz > 0 ? settings->sampleRateHz : kDefaultSampleRateHz;
+    settings->audioBitRateKbps =
+        clampAudioBitRateKbps(settings->formatKey, rateHz, settings->audioBitRateKbps);
+}
+
 EncodeSettings encodeSettingsFromDescriptor(const FormatDescriptor& descriptor, int areaWidth,
                                             int areaHeight)
 {

@@ -6,6 +6,9 @@
 
 struct FormatDescriptor;
 
+// The sample rate the engine records at when the settings leave it at 0.
+constexpr int kDefaultSampleRateHz = 44100;
+
 struct EncodeSettings {
     QString formatKey;       // container key of the format catalogue ("MP3", "OGG", "M4A", ...)
     int videoCodec = -1;     // FFmpeg codec id; -1 = audio only
@@ -26,6 +29,13 @@ struct EncodeSettings {
 // Vorbis at low sample rates cannot reach high bit rates: an "OGG" output below 32000 Hz is
 // capped at 160 kbit/s. Every other combination keeps its bit rate.
 int clampAudioBitRateKbps(const QString& formatKey, int sampleRateHz, int bitRateKbps);
+
+// Lays chosen audio values over encode settings (values <= 0 keep what is there) and then
+// applies clampAudioBitRateKbps to the result with the rate that will be used (0 means
+// kDefaultSampleRateHz), so that the cap follows the final rate and bit rate whichever of them
+// was chosen.
+void overrideAudioSettings(EncodeSettings* settings, int sampleRateHz, int channels,
+                           int bitRateKbps);
 
 // The encode settings of a recording or conversion from the chosen format: container key,
 // codecs (video -1 when audio only), the raw-stream flag ("AVI", "mpegts", "MPEG1VIDEO"),

@@ -34,17 +34,29 @@ void ensureFormatElement(const QString& id)
     ParserXML::saveCustomFormat(id, ParserXML::loadCustomFormat(id));
 }
 
-void setFormatAttributeCreating(const QString& id, const QString& attribute, const QString& value)
+bool setFormatAttributeCreating(const QString& id, const QString& attribute, const QString& value)
 {
     ensureFormatElement(id);
-    ParserXML::setFormatAttribute(id, attribute, value);
+    return ParserXML::setFormatAttribute(id, attribute, value);
 }
 
 // setSettingValue only writes into an element that exists: reading the key first creates it.
-void storeSetting(const QString& attribute, const QString& value, const QString& defaultValue)
+bool storeSetting(const QString& attribute, const QString& value, const QString& defaultValue)
 {
     ParserXML::getSettingValue(kFormatSet, attribute, defaultValue);
-    ParserXML::setSettingValue(kFormatSet, attribute, value);
+    return ParserXML::setSettingValue(kFormatSet, attribute, value);
+}
+
+const FormatCatalogue* shippedCatalogue(QString* error)
+{
+    try {
+        return &FormatCatalogue::instance();
+    } catch (const std::runtime_error& e) {
+        if (error)
+            *error = QStringLiteral("format catalogue %1: %2")
+                         .arg(FormatCatalogue::defaultPath(), QString::fromStdString(e.what()));
+        return nullptr;
+    }
 }
 
 }  // namespace
@@ -54,6 +66,14 @@ namespace FormatSelection {
 int storedQualityLevel(const QString& id)
 {
     return QualityPreset::levelFromStoredValue(ParserXML::getFormatAttribute(id, kQualityValue));
+}
+
+int qualityLevelInEffect(const QString& id)
+{
+    const int level = storedQualityLevel(id);
+    if (level == QualityPreset::kCustomized && ParserXML::loadCustomFormat(id).isEmpty())
+        return QualityPreset::kHighQuality;
+    return level;
 }
 
 bool loadProfileAtLevel(const FormatCatalogue& catalogue, const QString& category,
@@ -121,17 +141,16 @@ bool loadSavedFormats(const FormatCatalogue& catalogue)
 bool confirm(const FormatCatalogue& catalogue, bool video, const QString& category,
              const QString& id, int comboIndex, const CustomFormatSettings* custom)
 {
-    if (custom)
-        ParserXML::saveCustomFormat(id, *custom);
-    setFormatAttributeCreating(id, kQualityValue, QString::number(comboIndex));
+    bool stored = !custom || ParserXML::saveCustomFormat(id, *custom);
+    stored = setFormatAttributeCreating(id, kQualityValue, QString::number(comboIndex)) && stored;
     if (video) {
-        storeSetting(kVideoCategories, category, kDefaultVideoCategory);
-        storeSetting(kVideoId, id, kDefaultVideoId);
+        stored = storeSetting(kVideoCategories, category, kDefaultVideoCategory) && stored;
+        stored = storeSetting(kVideoId, id, kDefaultVideoId) && stored;
     } else {
-        storeSetting(kAudioCategories, category, kDefaultAudioCategory);
-        storeSetting(kAudioId, id, kDefaultAudioId);
+        stored = storeSetting(kAudioCategories, category, kDefaultAudioCategory) && stored;
+        stored = storeSetting(kAudioId, id, kDefaultAudioId) && stored;
     }
-    return loadSavedFormats(catalogue);
+    return loadSavedFormats(catalogue) && stored;
 }
 
 bool resetToDefaults(const FormatCatalogue& catalogue)
@@ -159,15 +178,9 @@ CurrentFormat currentFormat(bool video)
 bool encodeSettingsForProfile(const QString& id, int qualityLevel, EncodeSettings* out,
                               QString* error)
 {
-    const FormatCatalogue* catalogue = nullptr;
-    try {
-        catalogue = &FormatCatalogue::instance();
-    } catch (const std::runtime_error& e) {
-        if (error)
-            *error = QStringLiteral("format catalogue %1: %2")
-                         .arg(FormatCatalogue::defaultPath(), QString::fromStdString(e.what()));
+    const FormatCatalogue* catalogue = shippedCatalogue(error);
+    if (!catalogue)
         return false;
-    }
     const FormatProfile profile = catalogue->findProfile(id);
     if (!profile.isValid()) {
         if (error)
@@ -180,6 +193,43 @@ bool encodeSettingsForProfile(const QString& id, int qualityLevel, EncodeSetting
         return false;
     *out = encodeSettingsFromDescriptor(descriptor, 0, 0);
     return true;
+}
+
+bool encodeSettingsForExtension(const QString& extension, EncodeSettings* out, QString* error)
+{
+    const FormatCatalogue* catalogue = shippedCatalogue(error);
+    if (!catalogue)
+        return false;
+    QStringList known;
+    for (const QString& category : catalogue->categories()) {
+        for (const FormatProfile& profile : catalogue->profiles(category)) {
+            if (profile.hasVideo())
+                continue;
+            if (profile.extension() != extension) {
+                if (!known.contains(QLatin1Char('.') + profile.extension()))
+                    known << QLatin1Char('.') + profile.extension();
+                continue;
+            }
+            const CustomFormatSettings fields = profile.fields(QualityPreset::kHighQuality);
+            const FormatCodec codec = catalogue->codec(fields.audioEncoder);
+            if (!codec.isValid())
+                continue;
+            EncodeSettings settings;
+            settings.formatKey = profile.formatKey();
+            settings.audioCodec = codec.id;
+            // The engine records at 44100 Hz unless told otherwise; a codec whose rates rule
+            // that out gets the profile's own rate.
+            const QStringList rates =
+                profile.allowedAudioValues(codec.name, QStringLiteral("samplerate"));
+            if (!rates.isEmpty() && !rates.contains(QStringLiteral("44100")))
+                settings.sampleRateHz = fields.audioSampleRate.toInt();
+            *out = settings;
+            return true;
+        }
+    }
+    if (error)
+        *error = QStringLiteral("unknown extension '.%1' (use %2)").arg(extension, known.join(' '));
+    return false;
 }
 
 }  // namespace FormatSelection

@@ -26,6 +26,10 @@ struct CurrentFormat {
 
 // Quality level (QualityPreset) of a profile from its stored "QUALITY_VALUE".
 int storedQualityLevel(const QString& id);
+// The level a profile is loaded at: the stored one, except that "Customized" without stored
+// custom values falls back to "High Quality" (what recordings then use, and what the format
+// dialog must show).
+int qualityLevelInEffect(const QString& id);
 
 // Loads a profile at a quality level into a descriptor. For Customized the stored custom values
 // of the profile are laid over its defaults; with none stored, High Quality is used. The
@@ -45,7 +49,8 @@ bool loadSavedFormats(const FormatCatalogue& catalogue);
 
 // Stores a choice made in the format dialog: the quality combo index as the profile's
 // "QUALITY_VALUE", the custom values when given (Customized), the category and id under
-// "FormatSet" (video keys when video is set), then reloads both descriptors.
+// "FormatSet" (video keys when video is set), then reloads both descriptors. False when a
+// value could not be stored or a descriptor not loaded.
 bool confirm(const FormatCatalogue& catalogue, bool video, const QString& category,
              const QString& id, int comboIndex, const CustomFormatSettings* custom = nullptr);
 // Back to "General Video" 4000 and "General Audio" 5000, both at "Small Size", reloading
@@ -60,5 +65,10 @@ CurrentFormat currentFormat(bool video);
 // profile does not exist.
 bool encodeSettingsForProfile(const QString& id, int qualityLevel, EncodeSettings* out,
                               QString* error);
+// Encode settings for an output file extension ("mp3", "opus", ...) as the command line uses
+// them: container key and audio codec of the catalogue's first audio profile with that
+// extension; the sample rate only where the codec cannot take the engine's default (Opus);
+// everything else left to the encoder. False with a reason naming the known extensions.
+bool encodeSettingsForExtension(const QString& extension, EncodeSettings* out, QString* error);
 
 }  // namespace FormatSelection

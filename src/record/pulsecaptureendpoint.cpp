@@ -1,12 +1,15 @@
 #include "pulsecaptureendpoint.h"
 
+#include "sessionclock.h"
+
 #include <pulse/pulseaudio.h>
 
 #include <chrono>
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 5000;
+// The main loop is polled in slices this long, so a cancelled open() ends soon.
+constexpr int kIterateSliceUs = 20000;
 constexpr pa_usec_t kFragmentUs = 10000;
 constexpr pa_usec_t kMaxBufferedUs = 1000000;
 
@@ -20,11 +23,16 @@ const char* sourceName(int mode)
 int engineSampleFormat(pa_sample_format_t format)
 {
     switch (format) {
-    case PA_SAMPLE_U8: return 0;
-    case PA_SAMPLE_S16NE: return 1;
-    case PA_SAMPLE_S32NE: return 2;
-    case PA_SAMPLE_FLOAT32NE: return 3;
-    default: return -1;
+        case PA_SAMPLE_U8:
+            return 0;
+        case PA_SAMPLE_S16NE:
+            return 1;
+        case PA_SAMPLE_S32NE:
+            return 2;
+        case PA_SAMPLE_FLOAT32NE:
+            return 3;
+        default:
+            return -1;
     }
 }
 
@@ -38,25 +46,62 @@ uint64_t waveChannelMask(const pa_channel_map& map)
     for (unsigned i = 0; i < map.channels; ++i) {
         uint64_t bit = 0;
         switch (map.map[i]) {
-        case PA_CHANNEL_POSITION_FRONT_LEFT: bit = 0x1; break;
-        case PA_CHANNEL_POSITION_FRONT_RIGHT: bit = 0x2; break;
-        case PA_CHANNEL_POSITION_FRONT_CENTER: bit = 0x4; break;
-        case PA_CHANNEL_POSITION_LFE: bit = 0x8; break;
-        case PA_CHANNEL_POSITION_REAR_LEFT: bit = 0x10; break;
-        case PA_CHANNEL_POSITION_REAR_RIGHT: bit = 0x20; break;
-        case PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER: bit = 0x40; break;
-        case PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER: bit = 0x80; break;
-        case PA_CHANNEL_POSITION_REAR_CENTER: bit = 0x100; break;
-        case PA_CHANNEL_POSITION_SIDE_LEFT: bit = 0x200; break;
-        case PA_CHANNEL_POSITION_SIDE_RIGHT: bit = 0x400; break;
-        case PA_CHANNEL_POSITION_TOP_CENTER: bit = 0x800; break;
-        case PA_CHANNEL_POSITION_TOP_FRONT_LEFT: bit = 0x1000; break;
-        case PA_CHANNEL_POSITION_TOP_FRONT_CENTER: bit = 0x2000; break;
-        case PA_CHANNEL_POSITION_TOP_FRONT_RIGHT: bit = 0x4000; break;
-        case PA_CHANNEL_POSITION_TOP_REAR_LEFT: bit = 0x8000; break;
-        case PA_CHANNEL_POSITION_TOP_REAR_CENTER: bit = 0x10000; break;
-        case PA_CHANNEL_POSITION_TOP_REAR_RIGHT: bit = 0x20000; break;
-        default: return 0;
+            case PA_CHANNEL_POSITION_FRONT_LEFT:
+                bit = 0x1;
+                break;
+            case PA_CHANNEL_POSITION_FRONT_RIGHT:
+                bit = 0x2;
+                break;
+            case PA_CHANNEL_POSITION_FRONT_CENTER:
+                bit = 0x4;
+                break;
+            case PA_CHANNEL_POSITION_LFE:
+                bit = 0x8;
+                break;
+            case PA_CHANNEL_POSITION_REAR_LEFT:
+                bit = 0x10;
+                break;
+            case PA_CHANNEL_POSITION_REAR_RIGHT:
+                bit = 0x20;
+                break;
+            case PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER:
+                bit = 0x40;
+                break;
+            case PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER:
+                bit = 0x80;
+                break;
+            case PA_CHANNEL_POSITION_REAR_CENTER:
+                bit = 0x100;
+                break;
+            case PA_CHANNEL_POSITION_SIDE_LEFT:
+                bit = 0x200;
+                break;
+            case PA_CHANNEL_POSITION_SIDE_RIGHT:
+                bit = 0x400;
+                break;
+            case PA_CHANNEL_POSITION_TOP_CENTER:
+                bit = 0x800;
+                break;
+            case PA_CHANNEL_POSITION_TOP_FRONT_LEFT:
+                bit = 0x1000;
+                break;
+            case PA_CHANNEL_POSITION_TOP_FRONT_CENTER:
+                bit = 0x2000;
+                break;
+            case PA_CHANNEL_POSITION_TOP_FRONT_RIGHT:
+                bit = 0x4000;
+                break;
+            case PA_CHANNEL_POSITION_TOP_REAR_LEFT:
+                bit = 0x8000;
+                break;
+            case PA_CHANNEL_POSITION_TOP_REAR_CENTER:
+                bit = 0x10000;
+                break;
+            case PA_CHANNEL_POSITION_TOP_REAR_RIGHT:
+                bit = 0x20000;
+                break;
+            default:
+                return 0;
         }
         if (mask & bit)
             return 0;
@@ -93,23 +138,29 @@ void PulseCaptureEndpoint::onSourceInfo(pa_context*, const pa_source_info* info,
     result->name = QString::fromUtf8(info->name);
 }
 
-bool PulseCaptureEndpoint::querySource(int mode, SourceInfo* info)
+bool PulseCaptureEndpoint::querySource(int mode, SourceInfo* info, int64_t deadlineUs)
 {
-    pa_operation* op = pa_context_get_source_info_by_name(m_context.get(), sourceName(mode),
-                                                          &onSourceInfo, info);
+    pa_operation* op =
+        pa_context_get_source_info_by_name(m_context.get(), sourceName(mode), &onSourceInfo, info);
+    bool answered = false;
     if (op) {
-        iterateUntil([info] { return info->done; }, kConnectTimeoutMs);
+        answered = iterateUntil([info] { return info->done; }, deadlineUs);
         pa_operation_cancel(op);
         pa_operation_unref(op);
     }
     if (info->found)
         return true;
+    if (!answered)
+        return fail(QStringLiteral("no sound server: it does not answer"));
     return fail(mode == Microphone
                     ? QStringLiteral("no microphone: the sound server has no default source")
                     : QStringLiteral("no system audio: the sound server has no default sink"));
 }
 
-void PulseCaptureEndpoint::Deleters::operator()(pa_mainloop* loop) const { pa_mainloop_free(loop); }
+void PulseCaptureEndpoint::Deleters::operator()(pa_mainloop* loop) const
+{
+    pa_mainloop_free(loop);
+}
 
 void PulseCaptureEndpoint::Deleters::operator()(pa_context* context) const
 {
@@ -125,7 +176,10 @@ void PulseCaptureEndpoint::Deleters::operator()(pa_stream* stream) const
 
 PulseCaptureEndpoint::PulseCaptureEndpoint() = default;
 
-PulseCaptureEndpoint::~PulseCaptureEndpoint() { close(); }
+PulseCaptureEndpoint::~PulseCaptureEndpoint()
+{
+    close();
+}
 
 bool PulseCaptureEndpoint::fail(const QString& message)
 {
@@ -134,14 +188,13 @@ bool PulseCaptureEndpoint::fail(const QString& message)
     return false;
 }
 
-bool PulseCaptureEndpoint::iterateUntil(const std::function<bool()>& done, int timeoutMs)
+bool PulseCaptureEndpoint::iterateUntil(const std::function<bool()>& done, int64_t deadlineUs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (sessionClockUs() >= deadlineUs || cancelled())
             return false;
-        if (pa_mainloop_prepare(m_loop.get(), 100000) < 0 || pa_mainloop_poll(m_loop.get()) < 0
-            || pa_mainloop_dispatch(m_loop.get()) < 0)
+        if (pa_mainloop_prepare(m_loop.get(), kIterateSliceUs) < 0 ||
+            pa_mainloop_poll(m_loop.get()) < 0 || pa_mainloop_dispatch(m_loop.get()) < 0)
             return false;
     }
     return true;
@@ -153,7 +206,7 @@ void PulseCaptureEndpoint::dispatchPending()
     }
 }
 
-bool PulseCaptureEndpoint::connectContext()
+bool PulseCaptureEndpoint::connectContext(int64_t deadlineUs)
 {
     m_loop.reset(pa_mainloop_new());
     if (!m_loop)
@@ -172,7 +225,7 @@ bool PulseCaptureEndpoint::connectContext()
             const pa_context_state_t s = pa_context_get_state(context);
             return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
         },
-        kConnectTimeoutMs);
+        deadlineUs);
     if (!settled || pa_context_get_state(context) != PA_CONTEXT_READY) {
         const int err = pa_context_errno(context);
         return fail(QStringLiteral("no sound server: %1")
@@ -187,13 +240,33 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
     close();
     m_dead = false;
     m_error.clear();
-    if (!connectContext())
-        return false;
-
+    const int64_t deadlineUs = sessionClockUs() + int64_t(kOpenTimeoutMs) * 1000;
     SourceInfo info;
-    if (!querySource(mode, &info))
+    if (!connectContext(deadlineUs) || !querySource(mode, &info, deadlineUs))
+        return false;
+    // A monitor as the default source would record what the computer plays a second time.
+    if (mode == Microphone && info.isMonitor) {
+        return fail(
+            QStringLiteral("no microphone: the default input is a monitor (%1)").arg(info.name));
+    }
+    if (!connectStream(mode, info, deadlineUs))
         return false;
 
+    pa_stream* stream = m_stream.get();
+    const pa_sample_spec* actual = pa_stream_get_sample_spec(stream);
+    const pa_channel_map* actualMap = pa_stream_get_channel_map(stream);
+    format->sampleFormat = engineSampleFormat(actual->format);
+    format->rateHz = int(actual->rate);
+    format->channels = int(actual->channels);
+    format->channelMask = actualMap ? waveChannelMask(*actualMap) : 0;
+    format->blockAlign = int(pa_frame_size(actual));
+    format->bitsPerSample = int(pa_sample_size(actual) * 8);
+    m_blockAlign = format->blockAlign;
+    return true;
+}
+
+bool PulseCaptureEndpoint::connectStream(int mode, const SourceInfo& info, int64_t deadlineUs)
+{
     pa_sample_spec spec = info.spec;
     if (engineSampleFormat(spec.format) < 0)
         spec.format = PA_SAMPLE_FLOAT32NE;
@@ -211,11 +284,14 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
     // DONT_MOVE: the server would otherwise move the stream to whatever source becomes the
     // default when this device goes away, and the recording would silently switch from the
     // microphone to a monitor (or the reverse). The source ends with a failure instead.
-    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+    // The timing flags keep the latency known between updates (see captureTimeUs()).
+    const auto flags =
+        pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE |
+                          PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
     if (pa_stream_connect_record(m_stream.get(), device.constData(), &attr, flags) < 0) {
-        return fail(QStringLiteral("cannot record from %1: %2")
-                        .arg(info.name, QString::fromUtf8(pa_strerror(
-                                            pa_context_errno(m_context.get())))));
+        return fail(
+            QStringLiteral("cannot record from %1: %2")
+                .arg(info.name, QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
     }
     pa_stream* stream = m_stream.get();
     const bool settled = iterateUntil(
@@ -223,22 +299,13 @@ bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)
             const pa_stream_state_t s = pa_stream_get_state(stream);
             return s == PA_STREAM_READY || !PA_STREAM_IS_GOOD(s);
         },
-        kConnectTimeoutMs);
+        deadlineUs);
     if (!settled || pa_stream_get_state(stream) != PA_STREAM_READY) {
+        const int err = pa_context_errno(m_context.get());
         return fail(QStringLiteral("cannot record from %1: %2")
-                        .arg(info.name, QString::fromUtf8(pa_strerror(
-                                            pa_context_errno(m_context.get())))));
+                        .arg(info.name, err ? QString::fromUtf8(pa_strerror(err))
+                                            : QStringLiteral("the sound server does not answer")));
     }
-
-    const pa_sample_spec* actual = pa_stream_get_sample_spec(stream);
-    const pa_channel_map* actualMap = pa_stream_get_channel_map(stream);
-    format->sampleFormat = engineSampleFormat(actual->format);
-    format->rateHz = int(actual->rate);
-    format->channels = int(actual->channels);
-    format->channelMask = actualMap ? waveChannelMask(*actualMap) : 0;
-    format->blockAlign = int(pa_frame_size(actual));
-    format->bitsPerSample = int(pa_sample_size(actual) * 8);
-    m_blockAlign = format->blockAlign;
     return true;
 }
 
@@ -259,11 +326,18 @@ bool PulseCaptureEndpoint::checkAlive()
     return true;
 }
 
+// What is already here is handed out without a trip through the main loop; only when the
+// local queue is empty is the server's socket read (and the connection checked).
 int64_t PulseCaptureEndpoint::readableBytes()
 {
-    if (!checkAlive())
-        return -1;
-    const size_t size = pa_stream_readable_size(m_stream.get());
+    if (m_dead || !m_stream)
+        return checkAlive() ? 0 : -1;
+    size_t size = pa_stream_readable_size(m_stream.get());
+    if (size == 0 || size == size_t(-1)) {
+        if (!checkAlive())
+            return -1;
+        size = pa_stream_readable_size(m_stream.get());
+    }
     if (size == size_t(-1)) {
         fail(QStringLiteral("cannot read the capture stream: %1")
                  .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
@@ -284,10 +358,9 @@ bool PulseCaptureEndpoint::peek(const void** data, int64_t* frames)
                         .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
     }
     // bytes == 0: nothing there, and nothing to drop. A null pointer with bytes: a hole in the
-    // stream (data the server lost); it is dropped and the timeline re-anchors when it matters.
+    // stream (data the server lost), handed on as such.
     m_peeked = bytes > 0;
-    if (*data)
-        *frames = int64_t(bytes) / m_blockAlign;
+    *frames = int64_t(bytes) / m_blockAlign;
     return true;
 }
 
@@ -303,15 +376,62 @@ bool PulseCaptureEndpoint::drop()
     return true;
 }
 
+void PulseCaptureEndpoint::refreshTiming()
+{
+    m_timingFresh = false;
+    if (m_dead || !m_stream)
+        return;
+    auto onUpdated = [](pa_stream*, int success, void* self) {
+        static_cast<PulseCaptureEndpoint*>(self)->m_timingFresh = success != 0;
+    };
+    if (pa_operation* op = pa_stream_update_timing_info(m_stream.get(), onUpdated, this))
+        pa_operation_unref(op);
+}
+
+// The capture time of the next frame to read, from the server's own account: at the moment of
+// the snapshot it had written up to write_index into the stream, and the last of those bytes was
+// captured source_usec before (the data still in the device); the frames from read_index on came
+// before it. (libpulse's interpolated latency also subtracts, for a monitor, the output's
+// latency at the snapshot, which swings with the output's block position and shifts a monitor
+// against other sources by milliseconds from run to run.)
+bool PulseCaptureEndpoint::captureTimeUs(int64_t* us)
+{
+    if (m_dead || !m_stream)
+        return false;
+    dispatchPending();
+    if (!m_timingFresh)
+        return false;
+    const pa_timing_info* info = pa_stream_get_timing_info(m_stream.get());
+    if (!info || info->read_index_corrupt || info->write_index_corrupt)
+        return false;
+    // Negative when frames written after the snapshot have been read since: they came later.
+    const pa_sample_spec* spec = pa_stream_get_sample_spec(m_stream.get());
+    const int64_t queuedFrames = (info->write_index - info->read_index) / m_blockAlign;
+    const int64_t queuedUs = queuedFrames * 1000000 / int64_t(spec->rate);
+    // The snapshot's time is on the wall clock (gettimeofday); the session clock is monotonic.
+    const int64_t wallNowUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::system_clock::now().time_since_epoch())
+                                  .count();
+    const int64_t snapshotWallUs =
+        int64_t(info->timestamp.tv_sec) * 1000000 + int64_t(info->timestamp.tv_usec);
+    const int64_t snapshotUs = sessionClockUs() - (wallNowUs - snapshotWallUs);
+    *us = snapshotUs - int64_t(info->source_usec) - queuedUs;
+    return true;
+}
+
 void PulseCaptureEndpoint::close()
 {
     m_peeked = false;
+    m_timingFresh = false;
     m_stream.reset();
     m_context.reset();
     m_loop.reset();
 }
 
-QString PulseCaptureEndpoint::errorString() const { return m_error; }
+QString PulseCaptureEndpoint::errorString() const
+{
+    return m_error;
+}
 
 bool PulseCaptureEndpoint::sourceAvailable(int mode, QString* reason)
 {
@@ -322,9 +442,12 @@ bool PulseCaptureEndpoint::sourceAvailable(int mode, QString* reason)
         return false;
     };
     SourceInfo info;
-    if (!probe.connectContext() || !probe.querySource(mode, &info))
+    const int64_t deadlineUs = sessionClockUs() + int64_t(kOpenTimeoutMs) * 1000;
+    if (!probe.connectContext(deadlineUs) || !probe.querySource(mode, &info, deadlineUs))
         return failWith(probe.m_error);
-    if (mode == Microphone && info.isMonitor)
-        return failWith(QStringLiteral("no microphone (the default source is %1)").arg(info.name));
+    if (mode == Microphone && info.isMonitor) {
+        return failWith(
+            QStringLiteral("no microphone: the default input is a monitor (%1)").arg(info.name));
+    }
     return true;
 }

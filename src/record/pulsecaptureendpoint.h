@@ -7,7 +7,11 @@
 // The stream asks for ~10 ms fragments (the capture threads poll every 10 ms) and keeps at most
 // one second in the server's buffer; older data is lost when the reader falls further behind.
 // The stream stays on the device it was opened on; when that device goes away (unplugged,
-// module unloaded) or the server does, the next call fails.
+// module unloaded) or the server does, the next call fails. The microphone is never a monitor:
+// when the server's default source is the monitor of an output, open() fails and says so.
+//
+// Capture times come from the stream's timing information (the server's latency, interpolated
+// by libpulse between updates), so they do not depend on when the thread happened to read.
 
 #include "captureendpoint.h"
 
@@ -27,6 +31,8 @@ public:
     int64_t readableBytes() override;
     bool peek(const void** data, int64_t* frames) override;
     bool drop() override;
+    void refreshTiming() override;
+    bool captureTimeUs(int64_t* us) override;
     void close() override;
     QString errorString() const override;
 
@@ -43,12 +49,14 @@ private:
     };
 
     struct SourceInfo;
-    static void onSourceInfo(pa_context* context, const pa_source_info* info, int eol,
-                             void* user);
+    static void onSourceInfo(pa_context* context, const pa_source_info* info, int eol, void* user);
 
-    bool connectContext();
-    bool querySource(int mode, SourceInfo* info);
-    bool iterateUntil(const std::function<bool()>& done, int timeoutMs);
+    bool connectContext(int64_t deadlineUs);
+    bool querySource(int mode, SourceInfo* info, int64_t deadlineUs);
+    bool connectStream(int mode, const SourceInfo& info, int64_t deadlineUs);
+    // Runs the main loop until done() holds; false at the deadline (session clock), when the
+    // capture is cancelled or when the loop fails.
+    bool iterateUntil(const std::function<bool()>& done, int64_t deadlineUs);
     void dispatchPending();
     bool checkAlive();
     bool fail(const QString& message);
@@ -60,4 +68,5 @@ private:
     int m_blockAlign = 4;
     bool m_peeked = false;
     bool m_dead = false;
+    bool m_timingFresh = false;  // timing information came after the last refreshTiming()
 };

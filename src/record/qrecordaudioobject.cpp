@@ -6,9 +6,8 @@
 
 #include <brisca/brisca.h>
 
-#include <QByteArray>
-
-#include <thread>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -16,15 +15,36 @@ constexpr int kPollMs = 10;
 // A block reaches the recorder only once this many newer ones are queued behind it.
 constexpr int kPacketQueueDepth = 4;
 constexpr int kSilenceQueueDepth = 1;
-constexpr int64_t kWatchdogUs = 1000000;
-constexpr int kSilenceFrames = 64;
+// Data after this long without any is checked against the source's timing: it may follow a
+// pause of the device rather than continue the stream.
+constexpr int64_t kArrivalGapUs = 100000;
+// Data that needs its capture time waits while the source's timing is asked again and again:
+// each answer may be late by up to one server block, so the earliest of kTimingAnswers answers
+// (or of those that came within kTimingSettleUs) places it. Without any answer within
+// kTimingWaitUs it is placed by its arrival instead.
+constexpr int kTimingAnswers = 100;
+constexpr int64_t kTimingSettleUs = 1500000;
+constexpr int64_t kTimingWaitUs = 200000;
+// Silence goes out in blocks of at most this many milliseconds.
+constexpr int64_t kSilenceBlockMs = 1000;
 
-int32_t ignoreStreamData(void*, const uint8_t*, int32_t) { return 0; }
+int32_t ignoreStreamData(void*, const uint8_t*, int32_t)
+{
+    return 0;
+}
+
+int32_t makeStream()
+{
+    const int32_t stream = CreateStreamDesc(2);
+    SetStreamCodecTag(stream, "AFRM");
+    SetStreamDataCallback(stream, &ignoreStreamData, nullptr);
+    return stream;
+}
 
 }  // namespace
 
 QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
-    : QObject(parent), m_mode(mode), m_frame(CreateFrame())
+    : QObject(parent), m_mode(mode), m_stream(makeStream()), m_frame(CreateFrame())
 {
 }
 
@@ -32,8 +52,7 @@ QRecordAudioObject::~QRecordAudioObject()
 {
     stopCapture();
     ReleaseFrame(m_frame);
-    if (m_stream)
-        ReleaseStreamDesc(m_stream);
+    ReleaseStreamDesc(m_stream);
 }
 
 void QRecordAudioObject::setEndpointFactory(CaptureEndpointFactory factory)
@@ -41,27 +60,30 @@ void QRecordAudioObject::setEndpointFactory(CaptureEndpointFactory factory)
     m_factory = std::move(factory);
 }
 
-bool QRecordAudioObject::startCapture()
+void QRecordAudioObject::startCapture()
 {
     stopCapture();
     m_stop = false;
-    m_started = false;
     m_active = false;
-    m_setUpOk = false;
+    m_stopAtUs = 0;
+    m_opened = false;
+    m_starting = true;
     setError(QString());
     QUtilThread::start();
-    while (!m_started)
-        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
-    return m_setUpOk;
 }
 
-void QRecordAudioObject::stopCapture()
+void QRecordAudioObject::stopCapture(int64_t stopAtUs)
 {
+    m_stopAtUs = stopAtUs;
     m_stop = true;
     stopAndWait();
+    m_starting = false;
 }
 
-void QRecordAudioObject::resetRecorder() { m_sink = 0; }
+void QRecordAudioObject::resetRecorder()
+{
+    m_sink = 0;
+}
 
 QString QRecordAudioObject::lastError() const
 {
@@ -79,14 +101,16 @@ void QRecordAudioObject::run()
 {
     const bool ok = capture();
     m_capturing = false;
-    m_started = true;
+    m_starting = false;
     emit emitVolume(-10000);
-    if (!ok)
+    // A capture stopped while it was opening or running ends as asked, not as a failure.
+    if (!ok && !m_stop)
         emit emitAudioRecordFail();
 }
 
 bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
 {
+    endpoint->setCancelFlag(&m_stop);
     if (!endpoint->open(m_mode, &m_format)) {
         setError(endpoint->errorString());
         return false;
@@ -96,8 +120,10 @@ bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
     SetFrameChannels(m_frame, m_format.channels);
     SetFrameChannelLayout(m_frame, m_format.channelMask);
     m_queue = std::make_unique<QAudioFrameBuffer>();
-    rebuildStream(m_format);
-    m_timeline.reset(m_format.rateHz);
+    m_held.clear();
+    m_heldFrames = 0;
+    m_began = false;
+    m_writeFailing = false;
     return true;
 }
 
@@ -107,100 +133,204 @@ bool QRecordAudioObject::capture()
         m_factory ? m_factory() : std::make_unique<PulseCaptureEndpoint>();
     if (!setUp(endpoint.get()))
         return false;
-    m_setUpOk = true;
     m_capturing = true;
-    m_started = true;
+    m_opened = true;
+    m_starting = false;
+    emit emitStarted();
 
-    int64_t lastPacketUs = sessionClockUs();
+    // The level is not measured here: 0 once, not a signal every 10 ms that says the same.
+    emit emitVolume(0);
     bool ok = true;
     while (ok && !m_stop) {
         if (waitForStop(std::chrono::milliseconds(kPollMs)))
             break;
-        emit emitVolume(0);
-        int64_t readable = endpoint->readableBytes();
-        if (readable < 0) {
-            ok = false;
-            break;
-        }
-        // The watchdog keeps a source that delivers nothing (an idle loopback device) on the
-        // wall clock. It waits while a packet is pending: after a stall of the thread itself
-        // the backlog is real audio and must not be preceded by invented silence.
-        const int64_t now = sessionClockUs();
-        if (readable == 0 && now - lastPacketUs > kWatchdogUs) {
-            lastPacketUs = now;
-            addSilence(now);
-        }
-        while (readable > 0 && !m_stop) {
-            const void* data = nullptr;
-            int64_t frames = 0;
-            if (!endpoint->peek(&data, &frames)) {
-                ok = false;
-                break;
-            }
-            if (frames > 0) {
-                takePacket(data, frames);
-                lastPacketUs = sessionClockUs();
-            }
-            if (!endpoint->drop() || (readable = endpoint->readableBytes()) < 0) {
-                ok = false;
-                break;
-            }
-        }
+        ok = poll(*endpoint);
     }
     if (!ok)
         setError(endpoint->errorString());
-    endpoint->close();
-    flushQueue();
+    finishCapture(*endpoint, ok);
     return ok;
 }
 
-void QRecordAudioObject::rebuildStream(const CaptureFormat& format)
+// One poll: takes what the endpoint has. Data that comes after a silent stretch waits for the
+// endpoint's timing answer; while nothing comes, silence keeps the recording on the clock.
+bool QRecordAudioObject::poll(CaptureEndpoint& endpoint)
 {
-    if (m_stream)
-        ReleaseStreamDesc(m_stream);
-    const int32_t stream = CreateStreamDesc(2);
-    SetStreamCodecTag(stream, "AFRM");
-    SetStreamSampleRate(stream, format.rateHz);
-    SetStreamChannels(stream, format.channels);
-    if (format.channelMask)
-        SetStreamChannelLayout(stream, format.channelMask);
-    SetStreamSampleFormat(stream, format.sampleFormat);
-    SetStreamBitsPerSample(stream, format.bitsPerSample);
-    SetStreamDataCallback(stream, &ignoreStreamData, nullptr);
-    m_stream = stream;
+    const int64_t readable = endpoint.readableBytes();
+    if (readable < 0)
+        return false;
+    if (!m_active) {
+        discardAll(endpoint, readable);
+        return true;
+    }
+    const int64_t now = sessionClockUs();
+    if (!m_began) {
+        m_timeline.begin(m_format.rateHz, m_startUs);
+        m_began = true;
+        m_lastDataUs = now;
+    }
+    if (readable > 0 && now - m_lastDataUs > kArrivalGapUs)
+        m_timeline.expectDiscontinuity();
+    if (readable > 0 && m_timeline.needsTime() && m_held.isEmpty()) {
+        endpoint.refreshTiming();
+        m_timingAskedUs = now;
+        m_timingAnswers = 0;
+        m_earliestCaptureUs = INT64_MAX;
+    }
+    m_dataThisPoll = false;
+    if (!readAll(endpoint, readable))
+        return false;
+    if (m_dataThisPoll)
+        m_lastDataUs = now;
+    if (!m_held.isEmpty()) {
+        resolveTiming(endpoint, false);
+    } else if (!m_dataThisPoll) {
+        int64_t from = 0;
+        const int64_t frames =
+            m_timeline.silenceUntil(now - CaptureTimeline::kSilenceHoldUs, &from);
+        sendSilence(from, frames);
+    }
+    return true;
 }
 
+// Takes what the endpoint has; a poll gives up early when the capture is being stopped, the
+// final drain (`toEnd`) does not.
+bool QRecordAudioObject::readAll(CaptureEndpoint& endpoint, int64_t readable, bool toEnd)
+{
+    while (readable > 0 && (toEnd || !m_stop)) {
+        const void* data = nullptr;
+        int64_t frames = 0;
+        if (!endpoint.peek(&data, &frames))
+            return false;
+        if (frames > 0) {
+            takePacket(data, frames);
+            m_dataThisPoll = true;
+        }
+        if (!endpoint.drop() || (readable = endpoint.readableBytes()) < 0)
+            return false;
+    }
+    return true;
+}
+
+void QRecordAudioObject::discardAll(CaptureEndpoint& endpoint, int64_t readable)
+{
+    const void* data = nullptr;
+    int64_t frames = 0;
+    while (readable > 0 && endpoint.peek(&data, &frames) && endpoint.drop())
+        readable = endpoint.readableBytes();
+}
+
+// A null `data` is a hole: frames the endpoint lost, which stand for silence of their length.
 void QRecordAudioObject::takePacket(const void* data, int64_t frames)
 {
-    if (!m_active)
-        return;
-    const int64_t ts = m_timeline.stampPacket(sessionClockUs() - m_startUs, frames);
-    if (m_sink == 0) {
-        SetFrameSamples(m_frame, data, int32_t(frames));
-        SetFrameTimestamp(m_frame, ts);
-        PushStreamFrame(m_stream, m_frame);
+    if (m_timeline.needsTime()) {
+        const QByteArray bytes =
+            data ? QByteArray(static_cast<const char*>(data), int(frames * m_format.blockAlign))
+                 : QByteArray();
+        m_held.append({bytes, frames});
+        m_heldFrames += frames;
         return;
     }
-    m_queue->append({static_cast<const uint8_t*>(data), uint32_t(frames * m_format.blockAlign),
-                     ts});
-    if (m_queue->count() > kPacketQueueDepth) {
-        const QAudioFrameBuffer::Block* oldest = m_queue->front();
-        sendBlock(oldest->data, oldest->size, oldest->timestampUs);
-        m_queue->popFront();
+    sendStamped(data, frames, m_timeline.stamp(frames));
+}
+
+// Places the held data once its capture time is settled: the earliest of the endpoint's answers,
+// or, when it does not answer in time, its arrival.
+void QRecordAudioObject::resolveTiming(CaptureEndpoint& endpoint, bool final)
+{
+    const int64_t now = sessionClockUs();
+    const int64_t heldUs = m_heldFrames * 1000000 / m_format.rateHz;
+    int64_t answerUs = 0;
+    if (endpoint.captureTimeUs(&answerUs)) {
+        // The answer is the time of the frame after the held ones.
+        m_earliestCaptureUs = std::min(m_earliestCaptureUs, answerUs - heldUs);
+        ++m_timingAnswers;
+        endpoint.refreshTiming();
+    }
+    const int64_t waited = now - m_timingAskedUs;
+    int64_t captureUs = m_earliestCaptureUs;
+    if (m_timingAnswers == 0) {
+        if (!final && waited <= kTimingWaitUs)
+            return;
+        captureUs = now - heldUs;
+    } else if (!final && m_timingAnswers < kTimingAnswers && waited < kTimingSettleUs) {
+        return;
+    }
+    int64_t silenceFrom = 0;
+    const int64_t silence = m_timeline.confirm(captureUs, &silenceFrom);
+    sendSilence(silenceFrom, silence);
+    for (const HeldPacket& packet : qAsConst(m_held)) {
+        const void* data = packet.bytes.isEmpty() ? nullptr : packet.bytes.constData();
+        sendStamped(data, packet.frames, m_timeline.stamp(packet.frames));
+    }
+    m_held.clear();
+    m_heldFrames = 0;
+}
+
+// Sends what is still waiting, then silence up to the end of the recording (or up to the moment
+// the source was lost).
+void QRecordAudioObject::finishCapture(CaptureEndpoint& endpoint, bool ok)
+{
+    // What was captured up to now, also since the last poll: part of it is before the stop.
+    if (ok && m_began) {
+        const int64_t readable = endpoint.readableBytes();
+        if (readable > 0 && m_active)
+            readAll(endpoint, readable, true);
+    }
+    if (!m_held.isEmpty())
+        resolveTiming(endpoint, true);
+    endpoint.close();
+    const int64_t stopAt = m_stopAtUs;
+    const int64_t endUs = ok ? stopAt : sessionClockUs();
+    if (m_began && endUs > 0) {
+        int64_t from = 0;
+        const int64_t frames = m_timeline.silenceUntil(endUs, &from);
+        sendSilence(from, frames);
+    }
+    flushQueue(0);
+}
+
+void QRecordAudioObject::sendStamped(const void* data, int64_t frames, int64_t timestampUs)
+{
+    QByteArray zeros;
+    if (!data) {
+        // Unsigned 8-bit samples are silent at their midpoint, every other format at zero.
+        zeros.fill(m_format.sampleFormat == 0 ? char(0x80) : char(0),
+                   int(frames * m_format.blockAlign));
+        data = zeros.constData();
+    }
+    if (m_sink == 0) {
+        writeFrame(data, frames, timestampUs);
+        return;
+    }
+    m_queue->append(
+        {static_cast<const uint8_t*>(data), uint32_t(frames * m_format.blockAlign), timestampUs});
+    flushQueue(kPacketQueueDepth);
+}
+
+void QRecordAudioObject::sendSilence(int64_t fromUs, int64_t frames)
+{
+    const int64_t blockFrames = kSilenceBlockMs * m_format.rateHz / 1000;
+    for (int64_t done = 0; done < frames; done += blockFrames) {
+        const int64_t n = std::min(blockFrames, frames - done);
+        const QByteArray block(int(n * m_format.blockAlign),
+                               m_format.sampleFormat == 0 ? char(0x80) : char(0));
+        const int64_t ts = fromUs + done * 1000000 / m_format.rateHz;
+        if (m_sink == 0) {
+            writeFrame(block.constData(), n, ts);
+            continue;
+        }
+        m_queue->append(
+            {reinterpret_cast<const uint8_t*>(block.constData()), uint32_t(block.size()), ts});
+        flushQueue(kSilenceQueueDepth);
     }
 }
 
-void QRecordAudioObject::addSilence(int64_t nowUs)
+void QRecordAudioObject::flushQueue(int keep)
 {
-    if (m_sink == 0 || !m_active)
+    if (!m_queue)
         return;
-    // Unsigned 8-bit samples are silent at their midpoint, every other format at zero.
-    const char silence = m_format.sampleFormat == 0 ? char(0x80) : char(0);
-    const QByteArray block(kSilenceFrames * m_format.blockAlign, silence);
-    const int64_t ts = m_timeline.stampSilence(nowUs - m_startUs);
-    m_queue->append(
-        {reinterpret_cast<const uint8_t*>(block.constData()), uint32_t(block.size()), ts});
-    if (m_queue->count() > kSilenceQueueDepth) {
+    while (m_queue->count() > keep) {
         const QAudioFrameBuffer::Block* oldest = m_queue->front();
         sendBlock(oldest->data, oldest->size, oldest->timestampUs);
         m_queue->popFront();
@@ -209,21 +339,38 @@ void QRecordAudioObject::addSilence(int64_t nowUs)
 
 void QRecordAudioObject::sendBlock(const void* data, uint32_t bytes, int64_t timestampUs)
 {
-    const int32_t sink = m_sink;
-    if (sink == 0)
-        return;
-    SetFrameSamples(m_frame, data, int32_t(bytes / uint32_t(m_format.blockAlign)));
-    SetFrameTimestamp(m_frame, timestampUs);
-    WriteAudioFrame(sink, m_frame);
+    writeFrame(data, int64_t(bytes / uint32_t(m_format.blockAlign)), timestampUs);
 }
 
-void QRecordAudioObject::flushQueue()
+// Hands one block (timestamp on the session clock) to the sink or the stream; nothing from
+// after the end of the recording.
+void QRecordAudioObject::writeFrame(const void* data, int64_t frames, int64_t timestampUs)
 {
-    if (!m_queue)
-        return;
-    while (m_queue->count() > 0) {
-        const QAudioFrameBuffer::Block* oldest = m_queue->front();
-        sendBlock(oldest->data, oldest->size, oldest->timestampUs);
-        m_queue->popFront();
+    const int64_t stopAt = m_stopAtUs;
+    if (stopAt > 0) {
+        if (timestampUs >= stopAt)
+            return;
+        const int64_t untilStop = ((stopAt - timestampUs) * m_format.rateHz + 999999) / 1000000;
+        frames = std::min(frames, untilStop);
     }
+    SetFrameSamples(m_frame, data, int32_t(frames));
+    SetFrameTimestamp(m_frame, timestampUs - m_startUs);
+    const int32_t sink = m_sink;
+    const bool ok =
+        sink ? WriteAudioFrame(sink, m_frame) != 0 : PushStreamFrame(m_stream, m_frame) != 0;
+    if (ok) {
+        m_writeFailing = false;
+    } else if (!sink || GetRecorderState(sink) == BRISCA_RECORDER_WRITING) {
+        // A recorder that stopped or failed is the session's business, not a dropped block.
+        reportDropped(QString::fromUtf8(BriscaLastError()));
+    }
+}
+
+void QRecordAudioObject::reportDropped(const QString& reason)
+{
+    if (m_writeFailing)
+        return;  // one report per stretch of failures
+    m_writeFailing = true;
+    setError(QStringLiteral("captured audio was dropped: %1").arg(reason));
+    emit emitAudioRecordFail();
 }

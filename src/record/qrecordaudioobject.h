@@ -3,7 +3,8 @@
 // thread that polls its capture endpoint every 10 ms and hands the captured blocks to the
 // recorder of the media engine.
 //
-// Threading: constructed, configured, started and stopped on the GUI thread. run() executes on
+// Threading: constructed, configured, started and stopped on the GUI thread; none of these
+// waits for the sound server (the endpoint is opened on the worker thread). run() executes on
 // the worker thread. The flags shared by the two (stop, started, active, ...) are atomics
 // written by one side and polled by the other; the recorder accepts frames from several
 // threads, so there is no lock on the capture path. Signals are emitted on the worker thread.
@@ -11,13 +12,18 @@
 // With a sink the captured blocks go through the pending queue to that recorder; without one
 // (the microphone when it is mixed into system audio) they are pushed into the source's
 // raw-audio stream description, which the recorder reads as its second input.
+//
+// Blocks are stamped by CaptureTimeline: by the time the source captured them, and silence
+// covers the time it captured nothing, up to the moment the recording is stopped.
 
-#include "capturetimeline.h"
 #include "captureendpoint.h"
+#include "capturetimeline.h"
 #include "qutilthread.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <atomic>
 #include <memory>
@@ -41,24 +47,35 @@ public:
     void setSink(int32_t recorder) { m_sink = recorder; }
     int32_t sink() const { return m_sink; }
 
-    // Starts the capture thread and waits until its setup is over. False when the endpoint
-    // could not be opened (lastError() says why); the thread has then ended.
-    bool startCapture();
-    // Stops the thread, sends what is still queued, and waits for it to end.
-    void stopCapture();
-    // True from a successful startCapture() until the thread ends (stopped or failed).
+    // Starts the capture thread, which opens the endpoint; returns at once. The outcome comes
+    // as emitStarted() (isCapturing() is then true) or as emitAudioRecordFail() with
+    // lastError() saying why, both from the worker thread.
+    void startCapture();
+    // Stops the thread and waits for it to end. What was captured up to `stopAtUs` (session
+    // clock; 0 = no end time) is sent, and silence covers the rest of the time up to it.
+    void stopCapture(int64_t stopAtUs = 0);
+    // True while the endpoint is being opened.
+    bool isStarting() const { return m_starting; }
+    // True from a successful start until the thread ends (stopped or failed).
     bool isCapturing() const { return m_capturing; }
+    // True once the endpoint of the last startCapture() was opened, also after the thread ended.
+    bool hasOpened() const { return m_opened; }
 
     // Frames are kept only while active; timestamps count from startTimeUs (session clock).
     void setStartTimeUs(int64_t us) { m_startUs = us; }
     void setActive(bool active) { m_active = active; }
 
-    // The raw-audio stream description with the endpoint's format, rebuilt at each start.
+    // The raw-audio stream description that receives the frames without a sink. Made once;
+    // frames carry their own format.
     int32_t stream() const { return m_stream; }
     QString lastError() const;
 
 signals:
     void emitVolume(int nValue);
+    // The endpoint is open and capturing.
+    void emitStarted();
+    // The endpoint could not be opened or went away (the thread ends), or captured audio could
+    // not be handed on (the thread goes on); lastError() says which.
     void emitAudioRecordFail();
 
 public slots:
@@ -70,26 +87,40 @@ protected:
     void run() override;
 
 private:
+    // A fragment read while its capture time is not known yet; empty bytes = a hole.
+    struct HeldPacket {
+        QByteArray bytes;
+        int64_t frames;
+    };
+
     bool capture();
     bool setUp(CaptureEndpoint* endpoint);
-    void rebuildStream(const CaptureFormat& format);
+    bool poll(CaptureEndpoint& endpoint);
+    bool readAll(CaptureEndpoint& endpoint, int64_t readable, bool toEnd = false);
+    void discardAll(CaptureEndpoint& endpoint, int64_t readable);
     void takePacket(const void* data, int64_t frames);
-    void addSilence(int64_t nowUs);
+    void resolveTiming(CaptureEndpoint& endpoint, bool final);
+    void finishCapture(CaptureEndpoint& endpoint, bool ok);
+    void sendStamped(const void* data, int64_t frames, int64_t timestampUs);
+    void sendSilence(int64_t fromUs, int64_t frames);
     void sendBlock(const void* data, uint32_t bytes, int64_t timestampUs);
-    void flushQueue();
+    void writeFrame(const void* data, int64_t frames, int64_t timestampUs);
+    void flushQueue(int keep);
+    void reportDropped(const QString& reason);
     void setError(const QString& error);
 
     const int m_mode;
     CaptureEndpointFactory m_factory;
 
     std::atomic<int32_t> m_sink{0};
-    std::atomic<int32_t> m_stream{0};
+    int32_t m_stream = 0;
     std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_started{false};
-    std::atomic<bool> m_setUpOk{false};
+    std::atomic<bool> m_starting{false};
     std::atomic<bool> m_active{false};
     std::atomic<bool> m_capturing{false};
+    std::atomic<bool> m_opened{false};
     std::atomic<int64_t> m_startUs{0};
+    std::atomic<int64_t> m_stopAtUs{0};
     std::atomic<float> m_volume{1.0f};
 
     // Worker-thread state.
@@ -97,6 +128,15 @@ private:
     CaptureFormat m_format;
     CaptureTimeline m_timeline;
     std::unique_ptr<QAudioFrameBuffer> m_queue;
+    QVector<HeldPacket> m_held;
+    int64_t m_heldFrames = 0;
+    int64_t m_timingAskedUs = 0;
+    int64_t m_earliestCaptureUs = 0;  // of the first held frame, over the answers so far
+    int m_timingAnswers = 0;
+    int64_t m_lastDataUs = 0;
+    bool m_began = false;
+    bool m_dataThisPoll = false;
+    bool m_writeFailing = false;
 
     mutable std::mutex m_errorMutex;
     QString m_error;

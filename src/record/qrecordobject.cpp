@@ -9,7 +9,9 @@
 #include <brisca/brisca.h>
 
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QTimerEvent>
 
 #include <cstring>
@@ -37,6 +39,7 @@ QRecordObject::QRecordObject(QObject* parent)
     for (QRecordAudioObject* source : {m_system, m_microphone}) {
         connect(source, &QRecordAudioObject::emitAudioRecordFail, this,
                 [this, source] { onSourceFailed(source); });
+        connect(source, &QRecordAudioObject::emitStarted, this, &QRecordObject::onSourceStarted);
     }
 }
 
@@ -53,7 +56,7 @@ int QRecordObject::capturingSources() const
     return int(m_system->isCapturing()) + int(m_microphone->isCapturing());
 }
 
-int32_t QRecordObject::makeEncodeParams() const
+int32_t QRecordObject::makeEncodeParams(bool mixing) const
 {
     const int rateHz = m_settings.sampleRateHz > 0 ? m_settings.sampleRateHz : 44100;
     const int bitRateKbps =
@@ -65,44 +68,33 @@ int32_t QRecordObject::makeEncodeParams() const
     SetAudioSampleRate(params, rateHz);
     if (bitRateKbps > 0)
         SetAudioBitRate(params, bitRateKbps * 1000);
+    if (mixing) {
+        SetEncodeAudioEnabled(params, 1);
+        SetEncodeAudioDevice(params, m_microphone->stream());
+    }
     return params;
 }
 
 // Starts the capture threads of the sources in use, the microphone first. When the microphone
-// is mixed into system audio it has no sink and feeds its stream instead. A source that cannot
-// be opened is left out; false when none is left.
-bool QRecordObject::startSources(bool* mixing)
+// is mixed into system audio it has no sink and feeds its stream instead.
+void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
 {
-    const QRecordAreaInfo& area = QRecordAreaInfo::instance();
-    const bool useSystem = area.uses(QRecordAreaInfo::SystemAudio) && loopbackCaptureAvailable();
-    const bool useMic = area.uses(QRecordAreaInfo::Microphone);
-    *mixing = useSystem && useMic;
-    if (!useSystem && !useMic) {
-        m_lastError = QStringLiteral("no source selected");
-        return false;
-    }
     m_system->setSink(m_recorder);
-    m_microphone->setSink(*mixing ? 0 : m_recorder);
-
-    const bool micOk = useMic && m_microphone->startCapture();
-    const bool systemOk = useSystem && m_system->startCapture();
-    if (*mixing && micOk && !systemOk) {
-        // Without system audio the microphone is the only input: it writes to the recorder.
-        m_microphone->stopCapture();
-        m_microphone->setSink(m_recorder);
-        m_microphone->startCapture();
+    m_microphone->setSink(mixing ? 0 : m_recorder);
+    const int64_t now = sessionClockUs();
+    for (QRecordAudioObject* source : {m_microphone, m_system}) {
+        if (source == m_system ? !useSystem : !useMic)
+            continue;
+        source->startCapture();
+        source->setStartTimeUs(now);
+        source->setActive(true);
     }
-    *mixing = *mixing && micOk && systemOk;
-    if (m_system->isCapturing() || m_microphone->isCapturing())
-        return true;
-    m_lastError = useSystem ? m_system->lastError() : m_microphone->lastError();
-    return false;
 }
 
-void QRecordObject::stopSources()
+void QRecordObject::stopSources(int64_t stopAtUs)
 {
-    m_system->stopCapture();
-    m_microphone->stopCapture();
+    m_system->stopCapture(stopAtUs);
+    m_microphone->stopCapture(stopAtUs);
 }
 
 void QRecordObject::killTimers()
@@ -114,12 +106,28 @@ void QRecordObject::killTimers()
     m_recordTimer = m_audioDataTimer = 0;
 }
 
-void QRecordObject::abandonStart(int32_t params, const QString& reason)
+// Opens the recorder on `path` with the current settings and starts its thread. False (with
+// lastError()) when the file cannot be written or the encoder refuses the parameters.
+bool QRecordObject::openOutput(const QString& path)
 {
-    stopSources();
+    const int32_t params = makeEncodeParams(m_mixing);
+    const QByteArray format = m_settings.formatKey.toUtf8();
+    const bool opened =
+        OpenRecorder(m_recorder, path.toUtf8().constData(), format.constData(), params) != 0;
     ReleaseEncodeParams(params);
-    m_lastError = reason;
-    m_recording = false;
+    if (!opened) {
+        m_lastError =
+            QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(BriscaLastError()));
+        return false;
+    }
+    if (StartRecorder(m_recorder) != 1) {
+        m_lastError = QStringLiteral("the recorder does not start: %1")
+                          .arg(QString::fromUtf8(BriscaLastError()));
+        CloseRecorder(m_recorder);
+        QFile::remove(path);
+        return false;
+    }
+    return true;
 }
 
 bool QRecordObject::start(const QString& path)
@@ -128,58 +136,42 @@ bool QRecordObject::start(const QString& path)
         m_lastError = QStringLiteral("a recording is already running");
         return false;
     }
-    m_recording = true;
-    m_path = path;
     m_lastError.clear();
     if (!m_recorder) {
         m_lastError = QStringLiteral("the media engine has no recorder: %1")
                           .arg(QString::fromUtf8(BriscaLastError()));
-        m_recording = false;
         return false;
     }
+    const QRecordAreaInfo& area = QRecordAreaInfo::instance();
+    const bool useSystem = area.uses(QRecordAreaInfo::SystemAudio) && loopbackCaptureAvailable();
+    const bool useMic = area.uses(QRecordAreaInfo::Microphone);
+    if (!useSystem && !useMic) {
+        m_lastError = QStringLiteral("no source selected");
+        return false;
+    }
+    m_mixing = useSystem && useMic;
 
     takeSettingsFromCurrentFormat();
-    const int32_t params = makeEncodeParams();
-    bool mixing = false;
-    if (!startSources(&mixing)) {
-        abandonStart(params, m_lastError);
+    if (!openOutput(path))
         return false;
-    }
-    if (mixing) {
-        SetEncodeAudioEnabled(params, 1);
-        SetEncodeAudioDevice(params, m_microphone->stream());
-    }
-    const QByteArray format = m_settings.formatKey.toUtf8();
-    if (!OpenRecorder(m_recorder, path.toUtf8().constData(), format.constData(), params)) {
-        abandonStart(params, QStringLiteral("cannot write %1: %2")
-                                 .arg(path, QString::fromUtf8(BriscaLastError())));
-        return false;
-    }
-    ReleaseEncodeParams(params);
-
-    const int64_t now = sessionClockUs();
-    for (QRecordAudioObject* source : {m_system, m_microphone}) {
-        source->setStartTimeUs(now);
-        source->setActive(true);
-    }
-    if (StartRecorder(m_recorder) != 1) {
-        const QString reason = QString::fromUtf8(BriscaLastError());
-        stopSources();
-        CloseRecorder(m_recorder);
-        m_lastError = QStringLiteral("the recorder does not start: %1").arg(reason);
-        m_recording = false;
-        return false;
-    }
-    m_recordTimer = startTimer(kRecordTimeMs, Qt::CoarseTimer);
-    m_audioDataTimer = startTimer(kAudioDataMs, Qt::CoarseTimer);
+    m_recording = true;
+    m_path = path;
     m_stopping = false;
     m_lastDurationUs = 0;
+    m_droppedUs[0] = m_droppedUs[1] = 0;
+    m_openFailures.clear();
+    startSources(useSystem, useMic, m_mixing);
+    m_recordTimer = startTimer(kRecordTimeMs, Qt::CoarseTimer);
+    // Level blocks are fetched only for a listener; 20 wake-ups a second for nobody cost CPU
+    // (the command line has no level display).
+    if (isSignalConnected(QMetaMethod::fromSignal(&QRecordObject::emitAudioData)))
+        m_audioDataTimer = startTimer(kAudioDataMs, Qt::CoarseTimer);
     return true;
 }
 
 void QRecordObject::stop()
 {
-    stopSources();
+    stopSources(m_recording ? sessionClockUs() : 0);
     killTimers();
     const int state = GetRecorderState(m_recorder);
     if (state == BRISCA_RECORDER_WRITING) {
@@ -242,14 +234,83 @@ void QRecordObject::onRecorderFailed()
 
 void QRecordObject::onSourceFailed(QRecordAudioObject* source)
 {
-    // A source that failed while start() was still deciding is reported through start()'s
-    // result instead.
     if (!m_recording)
         return;
-    m_lastError = QStringLiteral("%1 capture stopped: %2").arg(sourceName(source),
-                                                               source->lastError());
+    const QString reason = source->lastError();
+    if (source->isCapturing()) {
+        warn(QStringLiteral("%1: %2").arg(sourceName(source), reason));
+    } else if (source->hasOpened()) {
+        warn(QStringLiteral("%1 capture stopped: %2").arg(sourceName(source), reason));
+    } else {
+        m_openFailures.append({source, reason});
+        decideStart();
+    }
+}
+
+void QRecordObject::onSourceStarted()
+{
+    if (m_recording)
+        decideStart();
+}
+
+// Once no source is still opening: the recording goes on with the sources that opened (and
+// says which could not), or, when none did, it never began.
+void QRecordObject::decideStart()
+{
+    if (m_system->isStarting() || m_microphone->isStarting() || m_openFailures.isEmpty())
+        return;
+    const QVector<OpenFailure> failures = m_openFailures;
+    m_openFailures.clear();
+    if (!m_system->hasOpened() && !m_microphone->hasOpened()) {
+        // System audio's reason first: it is the source recorded by default.
+        QString reason = failures.constFirst().reason;
+        for (const OpenFailure& failure : failures) {
+            if (failure.source == m_system)
+                reason = failure.reason;
+        }
+        abandonFailedStart(reason);
+        return;
+    }
+    for (const OpenFailure& failure : failures)
+        warn(QStringLiteral("%1 is not recorded: %2")
+                 .arg(sourceName(failure.source), failure.reason));
+}
+
+void QRecordObject::warn(const QString& message)
+{
+    m_lastError = message;
     qWarning().noquote() << m_lastError;
     emit emitAudioRecordFail();
+}
+
+// No source could be opened: the recording never began. The empty file goes and nothing enters
+// the history.
+void QRecordObject::abandonFailedStart(const QString& reason)
+{
+    stopSources();
+    killTimers();
+    CloseRecorder(m_recorder);
+    QFile::remove(m_path);
+    m_recording = false;
+    m_lastError = reason;
+    emit emitAudioRecordFail();
+}
+
+// Audio that came too late for its place (a source that lagged for seconds) was dropped by the
+// recorder: say so once for every new loss.
+void QRecordObject::checkDroppedAudio()
+{
+    for (int input = 0; input < 2; ++input) {
+        const int64_t dropped = GetRecorderDroppedDuration(m_recorder, input);
+        if (dropped <= m_droppedUs[input])
+            continue;
+        m_droppedUs[input] = dropped;
+        const QRecordAudioObject* source =
+            input == 1 || (!m_mixing && !m_system->isCapturing()) ? m_microphone : m_system;
+        warn(QStringLiteral("%1 ms of %2 came too late for its place and was dropped")
+                 .arg(dropped / 1000)
+                 .arg(sourceName(source)));
+    }
 }
 
 void QRecordObject::timerEvent(QTimerEvent* event)
@@ -264,6 +325,7 @@ void QRecordObject::timerEvent(QTimerEvent* event)
             m_lastDurationUs = uint64_t(duration);
             emit emitRecordTime(m_lastDurationUs);
         }
+        checkDroppedAudio();
     } else if (event->timerId() == m_audioDataTimer) {
         const uint8_t* block = GetRecorderLevelBlock(m_recorder);
         if (!block)

@@ -3,10 +3,9 @@
 
 #include "parserxml.h"
 
-#include <QFileInfo>
-
 #include "xmlfileio.h"
-#include "xmlfilelock.h"
+
+using namespace XmlStore;
 
 namespace {
 
@@ -29,62 +28,28 @@ QDomElement findFormatElement(const QDomElement& root, const QString& formatId)
 // default so the file always shows what is in effect.
 QString screenshotValue(const QString& attribute, const QString& defaultValue)
 {
-    const QString path = ParserXML::screenshotFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (QFileInfo::exists(path)) {
-        if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-            return defaultValue;
-    } else {
-        document = emptyRootDocument();
-        QDomElement element = document.createElement(kScreenshotsTag);
-        element.setAttribute(attribute, defaultValue);
-        document.documentElement().appendChild(element);
-    }
-
-    QDomElement root = rootElement(document);
     QString result = defaultValue;
-    QDomElement found = root.firstChildElement(kScreenshotsTag);
-    if (found.isNull()) {
-        root.appendChild(document.createElement(kScreenshotsTag));
-    } else {
-        const QString value = found.attribute(attribute);
-        if (value.isEmpty())
-            found.setAttribute(attribute, defaultValue);
-        else
-            result = value;
-    }
-    writeXmlFile(document, path);
+    editXmlFile(ParserXML::screenshotFilePath(), IfMissing::StartEmpty,
+                [&](QDomDocument& document) {
+                    QDomElement root = rootElement(document);
+                    QDomElement found = root.firstChildElement(kScreenshotsTag);
+                    if (found.isNull()) {
+                        found = document.createElement(kScreenshotsTag);
+                        root.appendChild(found);
+                    }
+                    const QString value = found.attribute(attribute);
+                    if (value.isEmpty())
+                        found.setAttribute(attribute, defaultValue);
+                    else
+                        result = value;
+                    return true;
+                });
     return result;
 }
 
-}  // namespace
-
-namespace ParserXML {
-
-void saveCustomFormat(const QString& formatId, const CustomFormatSettings& settings)
+void fillCustomElement(QDomElement& custom, const CustomFormatSettings& settings)
 {
-    const QString path = formatFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (!QFileInfo::exists(path))
-        document = emptyRootDocument();
-    else if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-
-    QDomElement root = rootElement(document);
-    QDomElement format = findFormatElement(root, formatId);
-    if (format.isNull()) {
-        format = document.createElement(kFormatTag);
-        format.setAttribute(kFormatIdAttr, formatId);
-        root.appendChild(format);
-    }
-    QDomElement custom = format.firstChildElement();
-    if (custom.isNull()) {
-        custom = document.createElement(kCustomTag);
-        format.appendChild(custom);
-    }
-    custom.setAttribute(QStringLiteral("OnlyAudio"), boolText(settings.onlyAudio));
+    custom.setAttribute(QStringLiteral("OnlyAudio"), ParserXML::boolText(settings.onlyAudio));
     custom.setAttribute(QStringLiteral("V_Encoder"), settings.videoEncoder);
     custom.setAttribute(QStringLiteral("V_Resolution"), settings.videoResolution);
     custom.setAttribute(QStringLiteral("V_FrameRate"), settings.videoFrameRate);
@@ -94,22 +59,12 @@ void saveCustomFormat(const QString& formatId, const CustomFormatSettings& setti
     custom.setAttribute(QStringLiteral("A_Channel"), settings.audioChannels);
     custom.setAttribute(QStringLiteral("A_SampleRate"), settings.audioSampleRate);
     custom.setAttribute(QStringLiteral("A_BitRate"), settings.audioBitRate);
-    writeXmlFile(document, path);
 }
 
-CustomFormatSettings loadCustomFormat(const QString& formatId)
+CustomFormatSettings customFromElement(const QDomElement& custom)
 {
     CustomFormatSettings settings;
-    const QString path = formatFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return settings;
-    const QDomElement format = findFormatElement(rootElement(document), formatId);
-    const QDomElement custom = format.firstChildElement();
-    if (custom.isNull())
-        return settings;
-    settings.onlyAudio = isTrueText(custom.attribute(QStringLiteral("OnlyAudio")));
+    settings.onlyAudio = ParserXML::isTrueText(custom.attribute(QStringLiteral("OnlyAudio")));
     settings.videoEncoder = custom.attribute(QStringLiteral("V_Encoder"));
     settings.videoResolution = custom.attribute(QStringLiteral("V_Resolution"));
     settings.videoFrameRate = custom.attribute(QStringLiteral("V_FrameRate"));
@@ -122,29 +77,63 @@ CustomFormatSettings loadCustomFormat(const QString& formatId)
     return settings;
 }
 
-void setFormatAttribute(const QString& formatId, const QString& attribute, const QString& value)
+}  // namespace
+
+namespace ParserXML {
+
+bool saveCustomFormat(const QString& formatId, const CustomFormatSettings& settings)
 {
-    const QString path = formatFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-    QDomElement format = findFormatElement(rootElement(document), formatId);
-    if (format.isNull())
-        return;
-    format.setAttribute(attribute, value);
-    writeXmlFile(document, path);
+    return editXmlFile(formatFilePath(), IfMissing::StartEmpty, [&](QDomDocument& document) {
+        QDomElement root = rootElement(document);
+        QDomElement format = findFormatElement(root, formatId);
+        if (format.isNull()) {
+            format = document.createElement(kFormatTag);
+            format.setAttribute(kFormatIdAttr, formatId);
+            root.appendChild(format);
+        }
+        QDomElement custom = format.firstChildElement();
+        if (custom.isNull()) {
+            custom = document.createElement(kCustomTag);
+            format.appendChild(custom);
+        }
+        fillCustomElement(custom, settings);
+        return true;
+    });
+}
+
+CustomFormatSettings loadCustomFormat(const QString& formatId)
+{
+    CustomFormatSettings settings;
+    inspectXmlFile(formatFilePath(), [&](const QDomDocument& document) {
+        const QDomElement custom =
+            findFormatElement(document.documentElement(), formatId).firstChildElement();
+        if (!custom.isNull())
+            settings = customFromElement(custom);
+    });
+    return settings;
+}
+
+bool setFormatAttribute(const QString& formatId, const QString& attribute, const QString& value)
+{
+    bool found = false;
+    const bool written =
+        editXmlFile(formatFilePath(), IfMissing::Skip, [&](QDomDocument& document) {
+            QDomElement format = findFormatElement(rootElement(document), formatId);
+            found = !format.isNull();
+            if (found)
+                format.setAttribute(attribute, value);
+            return found;
+        });
+    return written && found;
 }
 
 QString getFormatAttribute(const QString& formatId, const QString& attribute,
                            const QString& defaultValue)
 {
-    const QString path = formatFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return defaultValue;
-    const QString value = findFormatElement(rootElement(document), formatId).attribute(attribute);
+    QString value;
+    inspectXmlFile(formatFilePath(), [&](const QDomDocument& document) {
+        value = findFormatElement(document.documentElement(), formatId).attribute(attribute);
+    });
     return value.isEmpty() ? defaultValue : value;
 }
 
@@ -153,9 +142,10 @@ QString getScreenshotSuffix()
     return screenshotValue(QStringLiteral("IMG_SUFFIX"), QStringLiteral("JPG"));
 }
 
-void setScreenshotSuffix(const QString& suffix)
+bool setScreenshotSuffix(const QString& suffix)
 {
-    setSettingValue(kScreenshotsTag, QStringLiteral("IMG_SUFFIX"), suffix, screenshotFilePath());
+    return setSettingValue(kScreenshotsTag, QStringLiteral("IMG_SUFFIX"), suffix,
+                           screenshotFilePath());
 }
 
 QString getScreenshotFolder()
@@ -164,9 +154,10 @@ QString getScreenshotFolder()
                            documentsFolder() + QStringLiteral("/Converted/Screenshots/"));
 }
 
-void setScreenshotFolder(const QString& folder)
+bool setScreenshotFolder(const QString& folder)
 {
-    setSettingValue(kScreenshotsTag, QStringLiteral("IMG_Folder"), folder, screenshotFilePath());
+    return setSettingValue(kScreenshotsTag, QStringLiteral("IMG_Folder"), folder,
+                           screenshotFilePath());
 }
 
 }  // namespace ParserXML

@@ -5,14 +5,12 @@
 
 #include "parserxml.h"
 
-#include <QFileInfo>
-
 #include "xmlfileio.h"
-#include "xmlfilelock.h"
+
+using namespace XmlStore;
 
 namespace {
 
-const QString kRootTag = QStringLiteral("ROOTITEM");
 const QString kPathItemTag = QStringLiteral("Path_item");
 const QString kPathAttr = QStringLiteral("Converted_path_");
 const QString kInfoTag = QStringLiteral("CONVERTED_INFO_");
@@ -25,11 +23,17 @@ QString normalised(QString path)
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
+// A requested path in the form stored paths read back in (see xmlStorableText), with '/'.
+QString comparable(const QString& path)
+{
+    return normalised(xmlStorableText(path));
+}
+
 // Index in root.children of the first Path_item whose stored path equals filePath once both
 // use '/'; -1 when there is none.
 int findPathItem(const XmlElement& root, const QString& filePath)
 {
-    const QString wanted = normalised(filePath);
+    const QString wanted = comparable(filePath);
     for (size_t i = 0; i < root.children.size(); ++i) {
         const XmlElement& e = root.children[i];
         if (e.tag == kPathItemTag && normalised(e.attribute(kPathAttr)) == wanted)
@@ -115,124 +119,95 @@ void syncListNames(XmlElement& item, const QStringList& names)
                             item.children.end());
 }
 
-// Reads the history for a change: a missing file starts an empty tree; false when the file
-// exists but cannot be read (then nothing may be written).
-bool readForUpdate(const QString& path, XmlElement& root)
-{
-    if (!QFileInfo::exists(path)) {
-        root = XmlElement(kRootTag);
-        return true;
-    }
-    return readXmlTreeFile(path, root) != XmlReadResult::Unreadable;
-}
-
 }  // namespace
 
 namespace ParserXML {
 
-void addOrUpdateHistory(const HistoryRecord* record)
+bool addOrUpdateHistory(const HistoryRecord* record)
 {
-    if (record)
-        addOrUpdateHistory(*record);
+    return record && addOrUpdateHistory(*record);
 }
 
-void addOrUpdateHistory(const HistoryRecord& record)
+bool addOrUpdateHistory(const HistoryRecord& record)
 {
-    const QString path = historyFilePath();
-    XmlFileLock lock(path);
-    XmlElement root;
-    if (!readForUpdate(path, root))
-        return;
-
     // Matched exactly as stored: a '\' form of a stored path is a different record here.
-    XmlElement* item = nullptr;
-    for (XmlElement& e : root.children) {
-        if (e.tag == kPathItemTag && e.attribute(kPathAttr) == record.filePath) {
-            item = &e;
-            break;
+    const QString storedPath = xmlStorableText(record.filePath);
+    return editXmlTreeFile(historyFilePath(), IfMissing::StartEmpty, [&](XmlElement& root) {
+        XmlElement* item = nullptr;
+        for (XmlElement& e : root.children) {
+            if (e.tag == kPathItemTag && e.attribute(kPathAttr) == storedPath) {
+                item = &e;
+                break;
+            }
         }
-    }
-    if (!item) {
-        root.children.emplace_back(kPathItemTag);
-        item = &root.children.back();
-        item->setAttribute(kPathAttr, record.filePath);
-    }
-    if (item->children.empty())
-        item->children.emplace_back(kInfoTag);
-    fillInfo(item->children.front(), record);
-    syncListNames(*item, record.listNames);
-    writeXmlTreeFile(root, path);
+        if (!item) {
+            root.children.emplace_back(kPathItemTag);
+            item = &root.children.back();
+            item->setAttribute(kPathAttr, record.filePath);
+        }
+        if (item->children.empty())
+            item->children.emplace_back(kInfoTag);
+        fillInfo(item->children.front(), record);
+        syncListNames(*item, record.listNames);
+        return true;
+    });
 }
 
 std::optional<HistoryRecord> findHistory(const QString& filePath)
 {
-    const QString path = historyFilePath();
-    XmlFileLock lock(path);
-    XmlElement root;
-    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
-        return std::nullopt;
-    const int index = findPathItem(root, filePath);
-    if (index < 0)
-        return std::nullopt;
-    return recordFromItem(root.children[static_cast<size_t>(index)], filePath);
+    std::optional<HistoryRecord> record;
+    inspectXmlTreeFile(historyFilePath(), [&](XmlElement& root) {
+        const int index = findPathItem(root, filePath);
+        if (index >= 0)
+            record = recordFromItem(root.children[static_cast<size_t>(index)], filePath);
+    });
+    return record;
 }
 
 QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo)
 {
     QVector<HistoryRecord> records;
-    const QString path = historyFilePath();
-    XmlFileLock lock(path);
-    XmlElement root;
-    const XmlReadResult read = readXmlTreeFile(path, root);
-    if (read == XmlReadResult::Unreadable)
-        return records;
-
-    bool changed = read == XmlReadResult::Repaired;
-    records.reserve(static_cast<int>(root.children.size()));
-    for (XmlElement& e : root.children) {
-        if (e.tag != kPathItemTag)
-            continue;
-        records.append(recordFromItem(e, normalised(e.attribute(kPathAttr))));
-        if (records.constLast().isNew) {
-            // New marks last until the next full load (normally the next start).
-            e.children.front().setAttribute(kNewAttr, QStringLiteral("N"));
-            changed = true;
+    editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {
+        bool changed = false;
+        records.reserve(static_cast<int>(root.children.size()));
+        for (XmlElement& e : root.children) {
+            if (e.tag != kPathItemTag)
+                continue;
+            records.append(recordFromItem(e, normalised(e.attribute(kPathAttr))));
+            if (records.constLast().isNew) {
+                // New marks last until the next full load (normally the next start).
+                e.children.front().setAttribute(kNewAttr, QStringLiteral("N"));
+                changed = true;
+            }
         }
-    }
+        // Rewriting an unchanged history would only cost time on every start.
+        return changed;
+    });
     if (appendTo)
         *appendTo += records;
-    // Rewriting an unchanged history would only cost time on every start.
-    if (changed)
-        writeXmlTreeFile(root, path);
     return records;
 }
 
 void removeHistory(const QString& filePath)
 {
-    const QString path = historyFilePath();
-    XmlFileLock lock(path);
-    XmlElement root;
-    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
-        return;
-    const int index = findPathItem(root, filePath);
-    if (index < 0)
-        return;
-    root.children.erase(root.children.begin() + index);
-    writeXmlTreeFile(root, path);
+    editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {
+        const int index = findPathItem(root, filePath);
+        if (index < 0)
+            return false;
+        root.children.erase(root.children.begin() + index);
+        return true;
+    });
 }
 
 void renameHistory(const QString& oldPath, const QString& newPath)
 {
-    const QString path = historyFilePath();
-    XmlFileLock lock(path);
-    XmlElement root;
-    if (readXmlTreeFile(path, root) == XmlReadResult::Unreadable)
-        return;
-    const int index = findPathItem(root, oldPath);
-    if (index < 0)
-        return;
-    root.children[static_cast<size_t>(index)].setAttribute(kPathAttr, newPath);
-    writeXmlTreeFile(root, path);
+    editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {
+        const int index = findPathItem(root, oldPath);
+        if (index < 0)
+            return false;
+        root.children[static_cast<size_t>(index)].setAttribute(kPathAttr, newPath);
+        return true;
+    });
 }
 
 QString getPreferencePath(const QString& filePath)

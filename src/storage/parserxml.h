@@ -6,13 +6,17 @@
 // exact "Y" reads as true; an empty attribute reads like a missing one (the caller's default).
 //
 // There is no cache: each call opens, parses and (for writers, and for settings reads) rewrites
-// the whole file. Writes replace the file atomically (temporary file + rename), so a process
-// killed at any moment leaves either the old or the new content. A file that does not parse is
-// kept beside itself as "<name>.corrupt" and replaced by an empty tree.
+// the whole file. Writes replace the file atomically (temporary file flushed to disk + rename),
+// so a process killed or a machine stopped at any moment leaves either the old or the new
+// content; temporary files of killed writers are removed the next time a process uses the
+// file. A file that does not parse is kept beside itself as "<name>.corrupt-<date-time>" (every
+// damaged version is kept) and replaced by an empty tree. Any text can be stored: characters
+// XML cannot carry (control characters, unpaired surrogates, U+FFFE/U+FFFF) read back as U+FFFD.
 //
-// Threading: every function may be called from any thread. Calls on the same file are
-// serialised by a per-file lock held for the whole read-modify-write; calls on different files
-// run in parallel. The lock is per process only.
+// Threading and processes: every function may be called from any thread of any process. Calls
+// on the same file are serialised for the whole read-modify-write by a per-file lock that holds
+// across processes (the GUI and the command-line tool both write the history); calls on
+// different files run in parallel.
 
 #include <QString>
 #include <QStringList>
@@ -52,14 +56,14 @@ QString playListFilePath();    // "CustomedLists.xml"
 
 // Loads filePath into document. False only when the file cannot be opened for reading (e.g. it
 // does not exist). A file that does not parse (an empty one included) is moved to
-// "<filePath>.corrupt" when it had content, replaced by an empty file, and document receives a
-// fresh "ROOTITEM" element; the result is then true.
+// "<filePath>.corrupt-<date-time>" when it had content, replaced by an empty file, and
+// document receives a fresh "ROOTITEM" element; the result is then true.
 bool readOperateXml(const QString& filePath, QDomDocument& document);
 
 // Writes document to filePath (UTF-8, 4-space indentation, no XML declaration), replacing the
-// file atomically. On failure logs "error::ParserXML->writeOperateXml->file.open\n" and leaves
-// the old file in place.
-void writeOperateXml(const QDomDocument& document, const QString& filePath);
+// file atomically. On failure logs "error::ParserXML->writeOperateXml->file.open\n", leaves
+// the old file in place and returns false.
+bool writeOperateXml(const QDomDocument& document, const QString& filePath);
 
 // The value of attribute `attribute` of the first child element named `element` of ROOTITEM, or
 // defaultValue when the element, the attribute or its value is missing/empty. An empty filePath
@@ -71,12 +75,13 @@ QString getSettingValue(const QString& element, const QString& attribute,
 
 // Stores one key. Only writes into an element that already exists (read the key first); when
 // the file cannot be opened nothing happens. The file is rewritten even when nothing changed.
-void setSettingValue(const QString& element, const QString& attribute, const QString& value,
+// True when the value is stored (the element existed and the file was written).
+bool setSettingValue(const QString& element, const QString& attribute, const QString& value,
                      const QString& filePath = QString());
 
 // Convenience readers over getSettingValue for the "Y"/"N" and decimal conventions.
 bool getSettingBool(const QString& element, const QString& attribute, bool defaultValue);
-void setSettingBool(const QString& element, const QString& attribute, bool value);
+bool setSettingBool(const QString& element, const QString& attribute, bool value);
 // Base-10; text that is not a number reads as 0.
 qint64 getSettingInt(const QString& element, const QString& attribute, qint64 defaultValue);
 quint64 getSettingUInt64(const QString& element, const QString& attribute, quint64 defaultValue);
@@ -94,13 +99,13 @@ inline bool isTrueText(const QString& text)
 // ---- Custom encoder settings ("AudioDefaultFormatSetting.xml") -------------------------------
 
 // Stores the ten Format_Custom values of one profile id, creating FORMAT_/Format_Custom when
-// missing (the file too).
-void saveCustomFormat(const QString& formatId, const CustomFormatSettings& settings);
+// missing (the file too). False when the file could not be read or written.
+bool saveCustomFormat(const QString& formatId, const CustomFormatSettings& settings);
 // Reads them back; empty strings (and onlyAudio false) where the id or an attribute is absent.
 CustomFormatSettings loadCustomFormat(const QString& formatId);
 // Sets one attribute on the FORMAT_ element of formatId (e.g. "QUALITY_VALUE"). Nothing happens
-// when the file cannot be read or no FORMAT_ element has that id.
-void setFormatAttribute(const QString& formatId, const QString& attribute, const QString& value);
+// when the file cannot be read or no FORMAT_ element has that id. True when stored.
+bool setFormatAttribute(const QString& formatId, const QString& attribute, const QString& value);
 // Reads one attribute of the FORMAT_ element of formatId; defaultValue when the file, the
 // element or the value is missing/empty. Never writes.
 QString getFormatAttribute(const QString& formatId, const QString& attribute,
@@ -111,22 +116,24 @@ QString getFormatAttribute(const QString& formatId, const QString& attribute,
 // IMG_SUFFIX, default "JPG". A missing file is created holding the default; an empty value is
 // replaced by the default in the file.
 QString getScreenshotSuffix();
-void setScreenshotSuffix(const QString& suffix);
+bool setScreenshotSuffix(const QString& suffix);
 // IMG_Folder, default documentsFolder() + "/Converted/Screenshots/". Same rules.
 QString getScreenshotFolder();
-void setScreenshotFolder(const QString& folder);
+bool setScreenshotFolder(const QString& folder);
 
 // ---- History ("History.xml") -----------------------------------------------------------------
 
 // Stores one record under its filePath (compared exactly as stored): updates the first
 // Path_item with that Converted_path_ or appends one; the List_name children are made equal to
-// record.listNames. A missing file is created; an unreadable one is left alone.
-void addOrUpdateHistory(const HistoryRecord& record);
+// record.listNames. A missing file is created; an unreadable one is left alone. True when
+// the record was written.
+bool addOrUpdateHistory(const HistoryRecord& record);
 // Same; a null record does nothing.
-void addOrUpdateHistory(const HistoryRecord* record);
+bool addOrUpdateHistory(const HistoryRecord* record);
 // The stored record for filePath. '\' and '/' are equal in the comparison (both sides are
-// normalised); otherwise exact and case-sensitive; the first match wins. The returned record's
-// filePath is the requested path as given.
+// normalised), and filePath is compared in the form stored texts read back in (see above);
+// otherwise exact and case-sensitive; the first match wins. The returned record's filePath is
+// the requested path as given.
 std::optional<HistoryRecord> findHistory(const QString& filePath);
 // Every stored record in file order (paths with '\' turned into '/'), also appended to
 // appendTo when given. Clears New_file in the file; the returned records keep isNew as stored.

@@ -3,10 +3,9 @@
 
 #include "parserxml.h"
 
-#include <QFileInfo>
-
 #include "xmlfileio.h"
-#include "xmlfilelock.h"
+
+using namespace XmlStore;
 
 namespace {
 
@@ -15,12 +14,24 @@ const QString kListAttr = QStringLiteral("ListName");
 
 QDomElement findList(const QDomElement& root, const QString& name)
 {
+    // Stored names read back in their storable form; compare the caller's name in that form.
+    const QString wanted = xmlStorableText(name);
     for (QDomElement e = root.firstChildElement(kListTag); !e.isNull();
          e = e.nextSiblingElement(kListTag)) {
-        if (e.attribute(kListAttr) == name)
+        if (e.attribute(kListAttr) == wanted)
             return e;
     }
     return QDomElement();
+}
+
+// Edits an existing playlist file; the file is rewritten even when nothing matched.
+void editPlayLists(const std::function<void(QDomDocument&, QDomElement&)>& change)
+{
+    editXmlFile(ParserXML::playListFilePath(), IfMissing::Skip, [&](QDomDocument& document) {
+        QDomElement root = rootElement(document);
+        change(document, root);
+        return true;
+    });
 }
 
 }  // namespace
@@ -29,71 +40,49 @@ namespace ParserXML {
 
 void addPlayList(const QString& name)
 {
-    const QString path = playListFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (!QFileInfo::exists(path))
-        document = emptyRootDocument();
-    else if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-    QDomElement element = document.createElement(kListTag);
-    element.setAttribute(kListAttr, name);
-    rootElement(document).appendChild(element);
-    writeXmlFile(document, path);
+    editXmlFile(playListFilePath(), IfMissing::StartEmpty, [&](QDomDocument& document) {
+        QDomElement element = document.createElement(kListTag);
+        element.setAttribute(kListAttr, name);
+        rootElement(document).appendChild(element);
+        return true;
+    });
 }
 
 void removePlayList(const QString& name)
 {
-    const QString path = playListFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-    QDomElement root = rootElement(document);
-    const QDomElement found = findList(root, name);
-    if (!found.isNull())
-        root.removeChild(found);
-    writeXmlFile(document, path);
+    editPlayLists([&](QDomDocument&, QDomElement& root) {
+        const QDomElement found = findList(root, name);
+        if (!found.isNull())
+            root.removeChild(found);
+    });
 }
 
 void removeAllPlayLists()
 {
-    const QString path = playListFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-    QDomElement root = rootElement(document);
-    while (root.hasChildNodes())
-        root.removeChild(root.firstChild());
-    writeXmlFile(document, path);
+    editPlayLists([](QDomDocument&, QDomElement& root) {
+        while (root.hasChildNodes())
+            root.removeChild(root.firstChild());
+    });
 }
 
 void renamePlayList(const QString& oldName, const QString& newName)
 {
-    const QString path = playListFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return;
-    QDomElement found = findList(rootElement(document), oldName);
-    if (!found.isNull())
-        found.setAttribute(kListAttr, newName);
-    writeXmlFile(document, path);
+    editPlayLists([&](QDomDocument&, QDomElement& root) {
+        QDomElement found = findList(root, oldName);
+        if (!found.isNull())
+            found.setAttribute(kListAttr, newName);
+    });
 }
 
 QStringList readPlayListNames()
 {
     QStringList names;
-    const QString path = playListFilePath();
-    XmlFileLock lock(path);
-    QDomDocument document;
-    if (readXmlFile(path, document) == XmlReadResult::Unreadable)
-        return names;
-    const QDomElement root = rootElement(document);
-    for (QDomElement e = root.firstChildElement(kListTag); !e.isNull();
-         e = e.nextSiblingElement(kListTag))
-        names.append(e.attribute(kListAttr));
+    inspectXmlFile(playListFilePath(), [&](const QDomDocument& document) {
+        const QDomElement root = document.documentElement();
+        for (QDomElement e = root.firstChildElement(kListTag); !e.isNull();
+             e = e.nextSiblingElement(kListTag))
+            names.append(e.attribute(kListAttr));
+    });
     return names;
 }
 

@@ -32,6 +32,7 @@ void QAudioFileChunk::fillFromHistoryRecord(const HistoryRecord& record)
     setIsVideo(record.isVideo);
     setIsNew(record.isNew);
     setListNames(record.listNames);
+    setPreferencePath(utf8(record.preferencePath));
 }
 
 HistoryRecord QAudioFileChunk::toHistoryRecord() const
@@ -52,5 +53,6 @@ HistoryRecord QAudioFileChunk::toHistoryRecord() const
     record.isVideo = isVideo();
     record.isNew = isNew();
     record.listNames = listNames();
+    record.preferencePath = fromUtf8(preferencePath());
     return record;
 }

@@ -17,10 +17,10 @@ public:
 
     // Copies a history record into the item: filePath; fileName (after the last '/'); duration;
     // name from title; artist; album; genre; imagePath; size; createTime; resolution;
-    // extension; format; isVideo; isNew; listNames.
+    // extension; format; isVideo; isNew; listNames; preferencePath.
     void fillFromHistoryRecord(const HistoryRecord& record);
-    // The record the item stands for (the reverse of fillFromHistoryRecord; preferencePath is
-    // left empty since the item does not carry it).
+    // The record the item stands for (the reverse of fillFromHistoryRecord), so that an update
+    // of the history through the item keeps every stored field.
     HistoryRecord toHistoryRecord() const;
 
     void setRowState(int32_t state) { m_rowState = state; }
@@ -31,6 +31,8 @@ public:
     std::string missingIconPath() const { return m_missingIconPath; }
     void setPlayingIconPath(std::string v) { m_playingIconPath = std::move(v); }
     std::string playingIconPath() const { return m_playingIconPath; }
+    void setPreferencePath(std::string v) { m_preferencePath = std::move(v); }
+    std::string preferencePath() const { return m_preferencePath; }
     void setListNames(const QStringList& names) { m_listNames = names; }
     const QStringList& listNames() const { return m_listNames; }
 
@@ -43,5 +45,6 @@ private:
     std::string m_recordingIconPath;
     std::string m_missingIconPath;
     std::string m_playingIconPath;
+    std::string m_preferencePath;  // the history record's preferencePath_
     QStringList m_listNames;
 };

@@ -2,7 +2,7 @@
 
 #include <QRegExp>
 
-#include "qbasedetailsmodel.h"
+#include "listroles.h"
 
 QNxBaseSortModel::QNxBaseSortModel(QObject* parent) : QSortFilterProxyModel(parent)
 {
@@ -19,10 +19,9 @@ void QNxBaseSortModel::setSearchText(const QString& text)
 
 IBaseChunk* QNxBaseSortModel::itemAt(const QModelIndex& proxyIndex) const
 {
-    const auto* model = qobject_cast<const QBaseDetailsModel*>(sourceModel());
-    if (!model || !proxyIndex.isValid())
+    if (!proxyIndex.isValid())
         return nullptr;
-    return model->itemAt(mapToSource(proxyIndex));
+    return proxyIndex.data(ListRoles::kItem).value<IBaseChunk*>();
 }
 
 bool QNxBaseSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

@@ -21,7 +21,7 @@ public:
 
     void setSearchText(const QString& text);
     QString searchText() const { return m_searchText; }
-    // The item behind a proxy index (null when the source is not a QBaseDetailsModel).
+    // The item behind a proxy index (null when the source model answers no ListRoles::kItem).
     IBaseChunk* itemAt(const QModelIndex& proxyIndex) const;
 
 protected:

@@ -4,7 +4,7 @@
 
 namespace tags {
 
-bool ApeFormat::parse(FileStream& file)
+bool ApeFormat::parse(const FileStream& file)
 {
     int64_t start = Id3v2Tag::sizeFromHeader(file.read(0, 10));
     if (start < 0)
@@ -15,6 +15,7 @@ bool ApeFormat::parse(FileStream& file)
     if (m_tail.start() < start + 4)
         return false;
     m_tail.ensureApe();
+    m_start = start;
     return true;
 }
 
@@ -28,7 +29,12 @@ std::vector<TagBlock*> ApeFormat::blocks()
 
 bool ApeFormat::save(FileStream& file)
 {
-    return (!m_tail.dirty() || m_tail.save(file)) && parse(file);
+    return (!m_tail.dirty() || m_tail.save(file));
+}
+
+bool ApeFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    return readRange(file, m_start, m_tail.start() - m_start, sink);
 }
 
 }  // namespace tags

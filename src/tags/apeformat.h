@@ -11,13 +11,15 @@ namespace tags {
 class ApeFormat : public ContainerFormat {
 public:
     int code() const override { return 6; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return m_tail.size(); }
     std::vector<TagBlock*> blocks() override;
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     TrailingTags m_tail;
+    int64_t m_start = 0;  // of "MAC ", after any ID3v2 tag
 };
 
 }  // namespace tags

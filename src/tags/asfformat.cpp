@@ -39,7 +39,7 @@ std::string object(const std::string& guid, const std::string& body)
 
 }  // namespace
 
-bool AsfFormat::parse(FileStream& file)
+bool AsfFormat::parse(const FileStream& file)
 {
     const std::string h = file.read(0, kHeaderFixed);
     if (h.size() < kHeaderFixed || h.compare(0, 16, asf::kHeader) != 0)
@@ -148,12 +148,11 @@ bool AsfFormat::save(FileStream& file)
         return true;
     const int64_t oldSize = int64_t(m_header.size());
     const int64_t bare = int64_t(renderHeader(0).size());
-    if (bare == oldSize || bare + int64_t(kObjectHeader) <= oldSize) {
-        if (!file.writeAt(0, renderHeader(oldSize - bare)))
-            return false;
-        return parse(file);
-    }
-    std::string header = renderHeader(kPadding);
+    if (bare == oldSize || bare + int64_t(kObjectHeader) <= oldSize)
+        return file.writeAt(0, renderHeader(oldSize - bare));
+    // The padding keeps the data object in line with the file system's blocks, so that a
+    // rewrite can clone it.
+    std::string header = renderHeader(file.clonePadding(bare, oldSize, kPadding));
     const int64_t newFileSize = file.size() - oldSize + int64_t(header.size());
     // The File Properties object records the file size.
     std::vector<Object> list;
@@ -165,7 +164,13 @@ bool AsfFormat::save(FileStream& file)
     const std::vector<FileStream::Segment> segments{
         FileStream::Segment::data(header),
         FileStream::Segment::range(oldSize, file.size() - oldSize)};
-    return file.rewrite(segments) && parse(file);
+    return file.rewrite(segments);
+}
+
+bool AsfFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    const int64_t header = int64_t(m_header.size());
+    return readRange(file, header, file.size() - header, sink);
 }
 
 }  // namespace tags

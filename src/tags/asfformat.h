@@ -15,10 +15,11 @@ namespace tags {
 class AsfFormat : public ContainerFormat {
 public:
     int code() const override { return 1; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return m_tagBytes; }
     std::vector<TagBlock*> blocks() override { return {m_tag.get()}; }
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     // The header object with the given amount of padding (0 = no Padding object).

@@ -12,6 +12,9 @@ namespace {
 
 enum Cdo { kTitle, kAuthor, kCopyright, kDescription, kRating };
 
+// The attribute names of the Content Description texts, used when a text is too long for it.
+const char* const kCdoNames[] = {"Title", "Author", "Copyright", "Description", "Rating"};
+
 const char* attributeOf(Field f)
 {
     switch (f) {
@@ -90,7 +93,8 @@ bool AsfTag::parseExtended(const std::string& b)
         if (pos + 2 > b.size())
             return false;
         const size_t nameLen = le16(b.data() + pos);
-        if (nameLen + 6 > b.size() - pos - 2)
+        // Name, then type and value length (two bytes each); the value may be empty.
+        if (nameLen + 4 > b.size() - pos - 2)
             return false;
         Attribute a;
         a.name = fromUtf16(b.substr(pos + 2, nameLen));
@@ -256,19 +260,33 @@ static std::string attributeText(const AsfTag::Attribute& a)
     }
 }
 
-std::string AsfTag::text(Field f) const
+// The Content Description's 16-bit lengths hold at most 65,535 bytes of UTF-16 (the NUL
+// included); a longer title, author or description goes to the Metadata Library under the
+// name the Windows Media format gives the field, where other readers find it too.
+int AsfTag::cdoIndex(Field f)
 {
     switch (f) {
         case Field::Title:
-            return m_cdo[kTitle];
+            return kTitle;
         case Field::Artist:
-            return m_cdo[kAuthor];
+            return kAuthor;
         case Field::Comment:
-            return m_cdo[kDescription];
-        case Field::Cover:
-            return {};
+            return kDescription;
         default:
-            break;
+            return -1;
+    }
+}
+
+std::string AsfTag::text(Field f) const
+{
+    if (f == Field::Cover)
+        return {};
+    const int cdo = cdoIndex(f);
+    if (cdo >= 0) {
+        if (!m_cdo[cdo].empty())
+            return m_cdo[cdo];
+        const Attribute* a = find(kCdoNames[cdo]);
+        return a ? attributeText(*a) : std::string();
     }
     const char* name = attributeOf(f);
     if (!name)
@@ -295,18 +313,14 @@ std::string AsfTag::text(Field f) const
 void AsfTag::setText(Field f, const std::string& utf8)
 {
     m_dirty = true;
-    switch (f) {
-        case Field::Title:
-            m_cdo[kTitle] = utf8;
-            return;
-        case Field::Artist:
-            m_cdo[kAuthor] = utf8;
-            return;
-        case Field::Comment:
-            m_cdo[kDescription] = utf8;
-            return;
-        default:
-            break;
+    const int cdo = cdoIndex(f);
+    if (cdo >= 0) {
+        remove(kCdoNames[cdo]);
+        const bool fits = utf16z(utf8).size() <= kMaxExtendedValue;
+        m_cdo[cdo] = fits ? utf8 : std::string();
+        if (!fits)
+            add(kCdoNames[cdo], 0, utf16z(utf8));
+        return;
     }
     const char* name = attributeOf(f);
     if (!name || f == Field::Cover)

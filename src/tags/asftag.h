@@ -4,7 +4,9 @@
 // Content Description, Metadata and Metadata Library objects ("WM/AlbumTitle", "WM/Picture",
 // ...). Attributes keep the object they came from; new ones go to the Extended Content
 // Description unless they are too large for its 16-bit lengths (pictures), which go to the
-// Metadata Library. Values of types we do not edit are kept as they are.
+// Metadata Library; so does a title, artist or comment too long for the Content Description
+// (as the attribute "Title", "Author" or "Description"). Values of types we do not edit are
+// kept as they are.
 
 #include "tagblock.h"
 
@@ -46,6 +48,8 @@ public:
     bool needsLibrary() const;
 
 private:
+    // Index into m_cdo of the fields the Content Description holds, -1 for the others.
+    static int cdoIndex(Field field);
     const Attribute* find(const std::string& name) const;
     void remove(const std::string& name);
     void add(const std::string& name, uint16_t type, const std::string& value);

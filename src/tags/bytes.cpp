@@ -69,7 +69,12 @@ static uint32_t nextUtf8(const std::string& s, size_t& i)
     const auto c = static_cast<unsigned char>(s[i++]);
     if (c < 0x80)
         return c;
-    int extra = c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+    // Lead bytes: C2-DF one continuation byte, E0-EF two, F0-F4 three. 80-C1 and F5-FF
+    // never start a character.
+    const int extra = c >= 0xC2 && c < 0xE0   ? 1
+                      : c >= 0xE0 && c < 0xF0 ? 2
+                      : c >= 0xF0 && c < 0xF5 ? 3
+                                              : -1;
     if (extra < 0)
         return 0xFFFD;
     uint32_t cp = c & (0x3F >> extra);
@@ -140,6 +145,11 @@ std::string utf8ToUtf16Le(const std::string& s)
     for (char16_t u : utf8ToUtf16(s))
         out += putLe16(u);
     return out;
+}
+
+std::string validUtf8(const std::string& s)
+{
+    return utf16ToUtf8(utf8ToUtf16(s));
 }
 
 std::string latin1ToUtf8(const char* p, size_t n)

@@ -59,6 +59,8 @@ std::string utf16ToUtf8(const std::u16string& s);
 std::string utf16BytesToUtf8(const char* p, size_t n, bool bigEndian);
 std::string utf8ToUtf16Le(const std::string& s);  // no BOM, no terminator
 std::string latin1ToUtf8(const char* p, size_t n);
+// s with every malformed sequence replaced by U+FFFD.
+std::string validUtf8(const std::string& s);
 // Latin-1 bytes for s, or false when s has a character beyond U+00FF.
 bool utf8ToLatin1(const std::string& s, std::string& out);
 

@@ -14,19 +14,24 @@ namespace tags {
 class FlacFormat : public ContainerFormat {
 public:
     int code() const override { return 7; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return m_tagBytes; }
     std::vector<TagBlock*> blocks() override { return {m_comment.get()}; }
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     struct Block {
         int type;
         std::string body;
     };
-    // Metadata blocks without padding; the last-block flag is set on the final one unless
-    // padding follows.
-    std::string renderBlocks(bool paddingFollows) const;
+    // Bytes of the metadata blocks (headers included) without padding.
+    int64_t blocksSize(const std::string& comment) const;
+    // The metadata blocks followed by a padding block of `padding` bytes (none when
+    // negative); the last-block flag is on the final block.
+    std::string renderBlocks(const std::string& comment, int64_t padding) const;
+    // False when a block is too large for the 24-bit block sizes.
+    bool blocksFit(const std::string& comment) const;
 
     std::unique_ptr<VorbisComment> m_comment;
     std::vector<Block> m_others;  // STREAMINFO first, then everything that is not a tag

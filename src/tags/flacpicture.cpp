@@ -4,18 +4,34 @@
 
 namespace tags {
 
-std::string renderFlacPicture(const Picture& p)
+size_t flacPictureSize(const Picture& p)
+{
+    const size_t mime = p.mime.empty() ? sniffImageMime(p.data).size() : p.mime.size();
+    return 32 + mime + p.description.size() + p.data.size();
+}
+
+void appendFlacPicture(std::string& out, const Picture& p)
 {
     const std::string mime = p.mime.empty() ? sniffImageMime(p.data) : p.mime;
-    std::string b = putBe32(uint32_t(p.type));
-    b += putBe32(uint32_t(mime.size())) + mime;
-    b += putBe32(uint32_t(p.description.size())) + p.description;
-    b += putBe32(0) + putBe32(0) + putBe32(0) + putBe32(0);  // size and depth unknown
-    b += putBe32(uint32_t(p.data.size())) + p.data;
+    out += putBe32(uint32_t(p.type));
+    out += putBe32(uint32_t(mime.size()));
+    out += mime;
+    out += putBe32(uint32_t(p.description.size()));
+    out += p.description;
+    out.append(16, '\0');  // size and depth unknown
+    out += putBe32(uint32_t(p.data.size()));
+    out += p.data;
+}
+
+std::string renderFlacPicture(const Picture& p)
+{
+    std::string b;
+    b.reserve(flacPictureSize(p));
+    appendFlacPicture(b, p);
     return b;
 }
 
-bool parseFlacPicture(const std::string& b, Picture& p)
+bool parseFlacPicture(std::string b, Picture& p)
 {
     size_t pos = 0;
     auto take32 = [&](uint32_t& v) {
@@ -33,15 +49,19 @@ bool parseFlacPicture(const std::string& b, Picture& p)
         pos += n;
         return true;
     };
-    uint32_t type = 0, skip = 0;
+    uint32_t type = 0, skip = 0, dataSize = 0;
     if (!take32(type) || !takeBytes(p.mime) || !takeBytes(p.description))
         return false;
     for (int i = 0; i < 4; ++i) {
         if (!take32(skip))
             return false;
     }
-    if (!takeBytes(p.data))
+    if (!take32(dataSize) || dataSize > b.size() - pos)
         return false;
+    // The image is the last and largest part: the block's own buffer becomes it.
+    b.erase(0, pos);
+    b.resize(dataSize);
+    p.data = std::move(b);
     p.type = int(type);
     if (p.mime.compare(0, 6, "image/") != 0)
         p.mime = sniffImageMime(p.data);

@@ -9,8 +9,11 @@
 namespace tags {
 
 std::string renderFlacPicture(const Picture& picture);
+// The same appended to out, and the number of bytes it takes.
+void appendFlacPicture(std::string& out, const Picture& picture);
+size_t flacPictureSize(const Picture& picture);
 // False when the body is truncated or its lengths point outside it.
-bool parseFlacPicture(const std::string& body, Picture& picture);
+bool parseFlacPicture(std::string body, Picture& picture);
 
 std::string base64Encode(const std::string& bytes);
 // Ignores whitespace; false on any other character outside the alphabet.

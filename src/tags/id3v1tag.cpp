@@ -7,15 +7,20 @@
 
 namespace tags {
 
-static std::string field(const std::string& b, size_t at, size_t n)
+namespace {
+
+// A fixed-width field: up to the first NUL, without the trailing spaces writers pad with.
+std::string fieldText(const std::string& b, size_t at, size_t n)
 {
-    const std::string raw = b.substr(at, n);
-    const size_t nul = raw.find('\0');
-    const std::string cut = raw.substr(0, nul);
-    return trimmed(latin1ToUtf8(cut.data(), cut.size()));
+    std::string raw = b.substr(at, n);
+    raw = raw.substr(0, raw.find('\0'));
+    while (!raw.empty() && raw.back() == ' ')
+        raw.pop_back();
+    return latin1ToUtf8(raw.data(), raw.size());
 }
 
-static std::string fixed(const std::string& utf8, size_t n)
+// Latin-1 bytes of a text, NUL-padded or cut to n bytes.
+std::string fixed(const std::string& utf8, size_t n)
 {
     std::string latin;
     if (!utf8ToLatin1(utf8, latin)) {
@@ -27,33 +32,39 @@ static std::string fixed(const std::string& utf8, size_t n)
     return latin;
 }
 
+}  // namespace
+
 bool Id3v1Tag::parse(const std::string& b)
 {
     if (b.size() != size_t(kSize) || b.compare(0, 3, "TAG") != 0)
         return false;
-    m_title = field(b, 3, 30);
-    m_artist = field(b, 33, 30);
-    m_album = field(b, 63, 30);
-    m_year = field(b, 93, 4);
-    if (b[125] == 0 && b[126] != 0) {
-        m_comment = field(b, 97, 28);
-        m_track = static_cast<unsigned char>(b[126]);
-    } else {
-        m_comment = field(b, 97, 30);
-        m_track = 0;
-    }
-    m_genre = static_cast<unsigned char>(b[127]);
+    m_bytes = b;
     return true;
 }
 
-std::string Id3v1Tag::render() const
+void Id3v1Tag::span(Field f, size_t& at, size_t& width) const
 {
-    std::string b = "TAG" + fixed(m_title, 30) + fixed(m_artist, 30) + fixed(m_album, 30) +
-                    fixed(m_year, 4) + fixed(m_comment, 28);
-    b += '\0';
-    b += char(m_track);
-    b += char(m_genre);
-    return b;
+    at = 0;
+    width = 0;
+    switch (f) {
+        case Field::Title:
+            at = 3, width = 30;
+            break;
+        case Field::Artist:
+            at = 33, width = 30;
+            break;
+        case Field::Album:
+            at = 63, width = 30;
+            break;
+        case Field::Year:
+            at = 93, width = 4;
+            break;
+        case Field::Comment:
+            at = 97, width = hasTrack() ? 28 : 30;
+            break;
+        default:
+            break;
+    }
 }
 
 bool Id3v1Tag::supports(Field f) const
@@ -64,24 +75,13 @@ bool Id3v1Tag::supports(Field f) const
 
 std::string Id3v1Tag::text(Field f) const
 {
-    switch (f) {
-        case Field::Title:
-            return m_title;
-        case Field::Artist:
-            return m_artist;
-        case Field::Album:
-            return m_album;
-        case Field::Year:
-            return m_year;
-        case Field::Comment:
-            return m_comment;
-        case Field::Track:
-            return m_track ? std::to_string(m_track) : std::string();
-        case Field::Genre:
-            return genreName(m_genre);
-        default:
-            return {};
-    }
+    if (f == Field::Track)
+        return hasTrack() ? std::to_string(static_cast<unsigned char>(m_bytes[126])) : "";
+    if (f == Field::Genre)
+        return genreName(static_cast<unsigned char>(m_bytes[127]));
+    size_t at = 0, width = 0;
+    span(f, at, width);
+    return width ? fieldText(m_bytes, at, width) : std::string();
 }
 
 void Id3v1Tag::setText(Field f, const std::string& utf8)
@@ -89,41 +89,34 @@ void Id3v1Tag::setText(Field f, const std::string& utf8)
     if (!supports(f))
         return;
     m_dirty = true;
-    switch (f) {
-        case Field::Title:
-            m_title = utf8;
-            break;
-        case Field::Artist:
-            m_artist = utf8;
-            break;
-        case Field::Album:
-            m_album = utf8;
-            break;
-        case Field::Year:
-            m_year = utf8;
-            break;
-        case Field::Comment:
-            m_comment = utf8;
-            break;
-        case Field::Track: {
-            const int n = std::atoi(utf8.c_str());
-            m_track = n > 0 && n < 256 ? n : 0;
-            break;
+    if (f == Field::Track) {
+        const int n = std::atoi(utf8.c_str());
+        if (n > 0 && n < 256) {
+            m_bytes[125] = '\0';  // the comment's last two bytes give way to the number
+            m_bytes[126] = char(n);
+        } else if (hasTrack()) {
+            m_bytes[126] = '\0';
         }
-        case Field::Genre: {
-            const int n = genreNumber(utf8);
-            m_genre = n >= 0 ? n : 255;
-            break;
-        }
-        default:
-            break;
+        return;
     }
+    if (f == Field::Genre) {
+        const int n = genreNumber(utf8);
+        m_bytes[127] = char(n >= 0 ? n : 255);
+        return;
+    }
+    size_t at = 0, width = 0;
+    span(f, at, width);
+    m_bytes.replace(at, width, fixed(utf8, width));
 }
 
 bool Id3v1Tag::isEmpty() const
 {
-    return m_title.empty() && m_artist.empty() && m_album.empty() && m_year.empty() &&
-           m_comment.empty() && m_track == 0 && m_genre == 255;
+    for (Field f : {Field::Title, Field::Artist, Field::Album, Field::Year, Field::Comment,
+                    Field::Track, Field::Genre}) {
+        if (!text(f).empty())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace tags

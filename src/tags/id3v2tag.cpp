@@ -68,7 +68,8 @@ std::string decode(const std::string& s, size_t from, size_t to, char encoding)
         case 2:
             return utf16BytesToUtf8(p, n, true);
         default:
-            return std::string(p, n);
+            // UTF-8 as stored may be malformed; what we hand out never is.
+            return validUtf8(std::string(p, n));
     }
 }
 
@@ -133,9 +134,12 @@ bool Id3v2Tag::parse(const std::string& bytes)
         return false;
     const int version = bytes[3];
     const char flags = bytes[5];
-    std::string body = bytes.substr(10, size_t(syncsafe(bytes.data() + 6)));
-    if (version < 4 && (flags & 0x80))
-        body = removeUnsync(body);
+    std::string_view body(bytes.data() + 10, size_t(syncsafe(bytes.data() + 6)));
+    std::string unsynced;
+    if (version < 4 && (flags & 0x80)) {
+        unsynced = removeUnsync(std::string(body));
+        body = unsynced;
+    }
     if (version == 2 && (flags & 0x40))
         return false;  // 2.2 compression was never defined
     if (version >= 3 && (flags & 0x40)) {
@@ -144,14 +148,14 @@ bool Id3v2Tag::parse(const std::string& bytes)
         const size_t ext = version == 3 ? be32(body.data()) + 4 : syncsafe(body.data());
         if (ext > body.size())
             return false;
-        body.erase(0, ext);
+        body.remove_prefix(ext);
     }
     m_frames.clear();
     m_version = version == 3 ? 3 : 4;
     return parseFrames(body, version);
 }
 
-bool Id3v2Tag::parseFrames(const std::string& body, int version)
+bool Id3v2Tag::parseFrames(std::string_view body, int version)
 {
     const size_t headerSize = version == 2 ? 6 : 10;
     size_t pos = 0;
@@ -173,7 +177,7 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
         if (pos + headerSize + size > body.size())
             break;
         Frame f;
-        f.data = body.substr(pos + headerSize, size);
+        f.data.assign(body.data() + pos + headerSize, size);
         pos += headerSize + size;
         if (version == 2) {
             bool mapped = false;
@@ -198,31 +202,43 @@ bool Id3v2Tag::parseFrames(const std::string& body, int version)
             f.flags = uint16_t(be16(h + 8));
         }
         f.id = id;
-        if (version == 3 && (f.flags & 0x00C0))
-            f.opaque = true;
-        if (version == 4) {
-            if (f.flags & 0x000C) {
-                f.opaque = true;
-            } else {
-                size_t skip = (f.flags & 0x0040) ? 1 : 0;
-                if (f.flags & 0x0001)
-                    skip += 4;
-                if (skip > f.data.size())
-                    continue;
-                // Keep the grouping byte but drop the length indicator we decode away.
-                std::string group = (f.flags & 0x0040) ? f.data.substr(0, 1) : std::string();
-                f.data = f.data.substr(skip);
-                if (f.flags & 0x0002)
-                    f.data = removeUnsync(f.data);
-                f.data = group + f.data;
-                f.flags &= uint16_t(~0x0003);
-                if (f.flags & 0x0040) {
-                    f.opaque = true;  // grouped frames are kept but not interpreted
-                }
-            }
-        }
+        if (version != 2 && !unwrapFrame(f, version))
+            continue;
         m_frames.push_back(std::move(f));
     }
+    return true;
+}
+
+bool Id3v2Tag::unwrapFrame(Frame& f, int version)
+{
+    if (version == 3) {
+        // Format flags: 0x80 compression, 0x40 encryption, 0x20 grouping.
+        if (f.flags & 0x00C0) {
+            f.opaque = true;
+        } else if (f.flags & 0x0020) {
+            if (f.data.empty())
+                return false;
+            f.group = f.data.substr(0, 1);
+            f.data.erase(0, 1);
+        }
+        return true;
+    }
+    // 2.4: 0x40 grouping, 0x08 compression, 0x04 encryption, 0x02 unsynchronisation, 0x01
+    // data length indicator; the extra bytes come in that order.
+    if (f.flags & 0x000C) {
+        f.opaque = true;
+        return true;
+    }
+    const size_t group = (f.flags & 0x0040) ? 1 : 0;
+    const size_t skip = group + ((f.flags & 0x0001) ? 4 : 0);
+    if (skip > f.data.size())
+        return false;
+    f.group = f.data.substr(0, group);
+    f.data.erase(0, skip);
+    if (f.flags & 0x0002)
+        f.data = removeUnsync(f.data);
+    // Both are undone here and not written back.
+    f.flags &= uint16_t(~0x0003);
     return true;
 }
 
@@ -276,19 +292,29 @@ const Id3v2Tag::Frame* Id3v2Tag::findFrame(const std::string& id) const
     return nullptr;
 }
 
-// COMM and USLT: enc, language, description, text. Prefers the frame without description
-// (the plain comment) over named ones such as iTunes' "iTunNORM".
+// COMM and USLT: enc, language, description, text. The description is empty also when a
+// UTF-16 one holds nothing but its byte-order mark, as many taggers write it.
+bool Id3v2Tag::hasEmptyDescription(const Frame& f)
+{
+    if (f.opaque || f.data.size() < 4)
+        return false;
+    const char enc = f.data[0];
+    const size_t end = findTerminator(f.data, 4, enc);
+    return end != std::string::npos && decode(f.data, 4, end, enc).empty();
+}
+
+// Prefers the frame without description (the plain comment) over named ones such as iTunes'
+// "iTunNORM".
 const Id3v2Tag::Frame* Id3v2Tag::findCommentLike(const std::string& id) const
 {
     const Frame* fallback = nullptr;
     for (const Frame& f : m_frames) {
         if (f.opaque || f.id != id || f.data.size() < 4)
             continue;
-        const char enc = f.data[0];
-        const size_t end = findTerminator(f.data, 4, enc);
-        if (end == 4)
+        if (hasEmptyDescription(f))
             return &f;
-        const std::string desc = decode(f.data, 4, end, enc);
+        const char enc = f.data[0];
+        const std::string desc = decode(f.data, 4, findTerminator(f.data, 4, enc), enc);
         if (!fallback && desc.compare(0, 4, "iTun") != 0)
             fallback = &f;
     }
@@ -346,11 +372,7 @@ void Id3v2Tag::removeFrames(const std::string& id, bool onlyEmptyDescription)
 {
     std::vector<Frame> kept;
     for (Frame& f : m_frames) {
-        bool drop = f.id == id;
-        if (drop && onlyEmptyDescription && !f.opaque && f.data.size() >= 4) {
-            const size_t end = findTerminator(f.data, 4, f.data[0]);
-            drop = end == 4;
-        }
+        const bool drop = f.id == id && (!onlyEmptyDescription || hasEmptyDescription(f));
         if (!drop)
             kept.push_back(std::move(f));
     }
@@ -427,23 +449,41 @@ void Id3v2Tag::setPicture(const Picture& picture)
     m_frames.push_back(std::move(f));
 }
 
+int64_t Id3v2Tag::renderedSize() const
+{
+    uint64_t total = 0;
+    for (const Frame& f : m_frames) {
+        const uint64_t size = f.group.size() + f.data.size();
+        if (m_version == 4 && size > kMaxSize)
+            return -1;
+        total += 10 + size;
+    }
+    return total > kMaxSize ? -1 : int64_t(10 + total);
+}
+
 std::string Id3v2Tag::render(size_t padding) const
 {
-    std::string body;
-    for (const Frame& f : m_frames) {
-        body += f.id;
-        body += m_version == 4 ? putSyncsafe(uint32_t(f.data.size()))
-                               : putBe32(uint32_t(f.data.size()));
-        body += putBe16(f.flags);
-        body += f.data;
-    }
-    body.append(padding, '\0');
-    std::string out = "ID3";
+    const int64_t bare = renderedSize();
+    if (bare < 0 || uint64_t(bare - 10) + padding > kMaxSize)
+        return {};
+    const uint64_t total = uint64_t(bare - 10) + padding;
+    std::string out;
+    out.reserve(size_t(10 + total));
+    out += "ID3";
     out += char(m_version);
     out += '\0';
     out += '\0';
-    out += putSyncsafe(uint32_t(body.size()));
-    return out + body;
+    out += putSyncsafe(uint32_t(total));
+    for (const Frame& f : m_frames) {
+        const uint32_t size = uint32_t(f.group.size() + f.data.size());
+        out += f.id;
+        out += m_version == 4 ? putSyncsafe(size) : putBe32(size);
+        out += putBe16(f.flags);
+        out += f.group;
+        out += f.data;
+    }
+    out.append(padding, '\0');
+    return out;
 }
 
 }  // namespace tags

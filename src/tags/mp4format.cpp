@@ -107,7 +107,7 @@ bool shiftChunkOffsets(std::string& s, size_t begin, size_t end, int64_t from, i
 
 }  // namespace
 
-bool Mp4Format::parse(FileStream& file)
+bool Mp4Format::parse(const FileStream& file)
 {
     const std::string first = file.read(0, 8);
     if (first.size() < 8 || first.compare(4, 4, "ftyp") != 0)
@@ -115,6 +115,7 @@ bool Mp4Format::parse(FileStream& file)
     int64_t pos = 0;
     int64_t moovOffset = -1, moovSize = 0;
     bool fragmented = false;
+    std::vector<std::pair<int64_t, int64_t>> others;
     while (pos + 8 <= file.size()) {
         const std::string h = file.read(pos, 16);
         uint64_t size = be32(h.data());
@@ -131,8 +132,9 @@ bool Mp4Format::parse(FileStream& file)
         if (type == "moov" && moovOffset < 0) {
             moovOffset = pos;
             moovSize = int64_t(size);
-        } else if (type == "moof") {
-            fragmented = true;
+        } else {
+            fragmented = fragmented || type == "moof";
+            others.emplace_back(pos, int64_t(size));
         }
         pos += int64_t(size);
     }
@@ -174,6 +176,7 @@ bool Mp4Format::parse(FileStream& file)
     m_moovSize = moovSize;
     m_moovLast = moovOffset + moovSize == file.size();
     m_fragmented = fragmented;
+    m_otherAtoms = std::move(others);
     m_tagBytes = tagBytes;
     return true;
 }
@@ -242,32 +245,39 @@ bool Mp4Format::save(FileStream& file)
         return true;
     const std::string bare = buildMoov(m_moov, 0);
     const int64_t spare = m_moovSize - int64_t(bare.size());
-    if (spare == 0 || spare >= 8) {
-        if (!file.writeAt(m_moovOffset, spare == 0 ? bare : buildMoov(m_moov, spare)))
-            return false;
-    } else if (m_moovLast) {
+    if (spare == 0 || spare >= 8)
+        return file.writeAt(m_moovOffset, spare == 0 ? bare : buildMoov(m_moov, spare));
+    if (m_moovLast) {
         // Nothing follows moov: it may grow or shrink at the end of the file.
         const std::string grown = buildMoov(m_moov, kPadding);
-        if (!file.writeAt(m_moovOffset, grown) ||
-            !file.truncate(m_moovOffset + int64_t(grown.size())))
-            return false;
-    } else {
-        if (m_fragmented)
-            return false;  // fragment offsets would need rewriting too
-        const int64_t delta = int64_t(buildMoov(m_moov, kPadding).size()) - m_moovSize;
-        // Only samples after moov move; offsets before it stay.
-        std::string shifted = m_moov;
-        if (!shiftChunkOffsets(shifted, 8, shifted.size(), m_moovOffset + m_moovSize, delta))
-            return false;
-        const std::string grown = buildMoov(shifted, kPadding);
-        const std::vector<FileStream::Segment> segments{
-            FileStream::Segment::range(0, m_moovOffset), FileStream::Segment::data(grown),
-            FileStream::Segment::range(m_moovOffset + m_moovSize,
-                                       file.size() - m_moovOffset - m_moovSize)};
-        if (!file.rewrite(segments))
+        return file.writeAt(m_moovOffset, grown) &&
+               file.truncate(m_moovOffset + int64_t(grown.size()));
+    }
+    if (m_fragmented)
+        return false;  // fragment offsets would need rewriting too
+    // The padding keeps the samples after moov in line with the file system's blocks, so that
+    // a rewrite can clone them.
+    const int64_t end = m_moovOffset + m_moovSize;
+    const int64_t padding = file.clonePadding(m_moovOffset + int64_t(bare.size()), end, kPadding);
+    const int64_t delta = int64_t(bare.size()) + padding - m_moovSize;
+    // Only samples after moov move; offsets before it stay.
+    std::string shifted = m_moov;
+    if (!shiftChunkOffsets(shifted, 8, shifted.size(), end, delta))
+        return false;
+    const std::vector<FileStream::Segment> segments{
+        FileStream::Segment::range(0, m_moovOffset),
+        FileStream::Segment::data(buildMoov(shifted, padding)),
+        FileStream::Segment::range(end, file.size() - end)};
+    return file.rewrite(segments);
+}
+
+bool Mp4Format::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    for (const auto& atom : m_otherAtoms) {
+        if (!readRange(file, atom.first, atom.second, sink))
             return false;
     }
-    return parse(file);
+    return true;
 }
 
 }  // namespace tags

@@ -15,10 +15,11 @@ namespace tags {
 class Mp4Format : public ContainerFormat {
 public:
     int code() const override { return 4; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return m_tagBytes; }
     std::vector<TagBlock*> blocks() override { return {m_tag.get()}; }
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     // moov with the new ilst followed by a free atom of `padding` bytes (0 = none).
@@ -28,6 +29,8 @@ private:
     int64_t m_moovOffset = 0;
     int64_t m_moovSize = 0;
     std::string m_moov;  // the whole moov atom as read
+    // Top-level atoms other than moov (offset, size): the samples and whatever else is there.
+    std::vector<std::pair<int64_t, int64_t>> m_otherAtoms;
     bool m_moovLast = false;
     bool m_fragmented = false;
     int64_t m_tagBytes = 0;

@@ -91,31 +91,35 @@ bool MpegFormat::findAudio(const FileStream& file, int64_t from, int64_t end) co
     return false;
 }
 
-bool MpegFormat::parse(FileStream& file)
+bool MpegFormat::parse(const FileStream& file)
 {
-    m_id3.reset();
-    m_id3Size = 0;
-    const int64_t headerSize = Id3v2Tag::sizeFromHeader(file.read(0, 10));
-    if (headerSize > 0) {
-        if (headerSize > file.size())
-            return false;
+    m_head.clear();
+    int64_t pos = 0;
+    constexpr int kMaxTags = 16;
+    for (int i = 0; i < kMaxTags; ++i) {
+        const int64_t size = Id3v2Tag::sizeFromHeader(file.read(pos, 10));
+        if (size <= 0)
+            break;
         auto tag = std::make_unique<Id3v2Tag>();
-        if (!tag->parse(file.read(0, headerSize)))
+        if (size > file.size() - pos || !tag->parse(file.read(pos, size)))
             return false;
-        m_id3 = std::move(tag);
-        m_id3Size = headerSize;
+        m_head.push_back({std::move(tag), pos, size});
+        pos += size;
     }
+    m_audioStart = pos;
     m_tail.parse(file, file.size());
-    if (m_tail.start() < m_id3Size || !findAudio(file, m_id3Size, m_tail.start()))
+    if (m_tail.start() < m_audioStart || !findAudio(file, m_audioStart, m_tail.start()))
         return false;
-    if (!m_id3)
-        m_id3 = std::make_unique<Id3v2Tag>(4);
+    if (m_head.empty())
+        m_head.push_back({std::make_unique<Id3v2Tag>(4), 0, 0});
     return true;
 }
 
 std::vector<TagBlock*> MpegFormat::blocks()
 {
-    std::vector<TagBlock*> list{m_id3.get()};
+    std::vector<TagBlock*> list;
+    for (const LeadingTag& t : m_head)
+        list.push_back(t.tag.get());
     if (m_tail.ape())
         list.push_back(m_tail.ape());
     if (m_tail.id3v1())
@@ -123,26 +127,70 @@ std::vector<TagBlock*> MpegFormat::blocks()
     return list;
 }
 
-bool MpegFormat::save(FileStream& file)
+bool MpegFormat::fitsInPlace() const
 {
-    const bool headDirty = m_id3->isDirty();
-    const std::string bare = headDirty ? m_id3->render(0) : std::string();
-    const bool fits = !headDirty || (m_id3Size > 0 && int64_t(bare.size()) <= m_id3Size);
-    if (fits) {
-        if (m_tail.dirty() && !m_tail.save(file))
-            return false;
-        if (headDirty && !file.writeAt(0, m_id3->render(size_t(m_id3Size - int64_t(bare.size())))))
-            return false;
-    } else {
-        const std::string head = m_id3->render(size_t(kPadding));
-        const std::vector<FileStream::Segment> segments{
-            FileStream::Segment::data(head),
-            FileStream::Segment::range(m_id3Size, m_tail.start() - m_id3Size),
-            FileStream::Segment::data(m_tail.render())};
-        if (!file.rewrite(segments))
+    for (const LeadingTag& t : m_head) {
+        if (!t.tag->isDirty())
+            continue;
+        const int64_t bare = t.tag->renderedSize();
+        if (bare < 0 || t.size == 0 || bare > t.size)
             return false;
     }
-    return parse(file);
+    return true;
+}
+
+bool MpegFormat::saveInPlace(FileStream& file)
+{
+    if (m_tail.dirty() && !m_tail.save(file))
+        return false;
+    for (const LeadingTag& t : m_head) {
+        if (!t.tag->isDirty())
+            continue;
+        const std::string bytes = t.tag->render(size_t(t.size - t.tag->renderedSize()));
+        if (bytes.empty() || !file.writeAt(t.offset, bytes))
+            return false;
+    }
+    return true;
+}
+
+bool MpegFormat::rewriteHead(FileStream& file)
+{
+    // The primary tag takes the padding; the others follow it as they now render.
+    std::string rest;
+    for (size_t i = 1; i < m_head.size(); ++i) {
+        const std::string bytes = m_head[i].tag->render(0);
+        if (bytes.empty())
+            return false;
+        rest += bytes;
+    }
+    const int64_t bare = m_head.front().tag->renderedSize();
+    if (bare < 0)
+        return false;
+    const int64_t padding = file.clonePadding(bare + int64_t(rest.size()), m_audioStart, kPadding);
+    std::string head = m_head.front().tag->render(size_t(padding));
+    if (head.empty())
+        return false;
+    head += rest;
+    const std::vector<FileStream::Segment> segments{
+        FileStream::Segment::data(std::move(head)),
+        FileStream::Segment::range(m_audioStart, m_tail.start() - m_audioStart),
+        FileStream::Segment::data(m_tail.render())};
+    return file.rewrite(segments);
+}
+
+bool MpegFormat::save(FileStream& file)
+{
+    bool headDirty = false;
+    for (const LeadingTag& t : m_head)
+        headDirty = headDirty || t.tag->isDirty();
+    if (!headDirty)
+        return !m_tail.dirty() || m_tail.save(file);
+    return fitsInPlace() ? saveInPlace(file) : rewriteHead(file);
+}
+
+bool MpegFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    return readRange(file, m_audioStart, m_tail.start() - m_audioStart, sink);
 }
 
 }  // namespace tags

@@ -4,7 +4,9 @@
 // no larger than the old one it is padded to the same size and written into the same pages
 // in place; otherwise the header pages are cut again and the file is rewritten, renumbering
 // the sequence numbers of the stream's later pages and recomputing their CRCs. Granule
-// positions of audio pages never change.
+// positions of audio pages never change. Audio packets that share the last header page (some
+// muxers put them there) are kept: in place they stay where they are, in a rewrite they move
+// to a page of their own right after the headers.
 
 #include "containerformat.h"
 #include "oggpage.h"
@@ -17,10 +19,11 @@ namespace tags {
 class OggFormat : public ContainerFormat {
 public:
     int code() const override { return 5; }
-    bool parse(FileStream& file) override;
+    bool parse(const FileStream& file) override;
     bool save(FileStream& file) override;
     int64_t tagSize() const override { return int64_t(m_commentPacketSize); }
     std::vector<TagBlock*> blocks() override { return {m_comment.get()}; }
+    bool readAudio(const FileStream& file, const AudioSink& sink) const override;
 
 private:
     std::string commentPacket(size_t padding) const;
@@ -33,6 +36,9 @@ private:
     // packet ends: [m_regionStart, m_regionEnd), m_regionPages of them, first sequence number
     // m_firstSequence.
     std::vector<OggPage> m_regionPageList;
+    // The lacing values and bytes after the last header packet on its page, as a page of
+    // their own (empty when the headers end their page).
+    OggPage m_leftover;
     int64_t m_regionStart = 0;
     int64_t m_regionEnd = 0;
     std::string m_setupPacket;  // Vorbis only

@@ -4,7 +4,7 @@
 
 namespace tags {
 
-bool RiffFormat::parse(FileStream& file)
+bool RiffFormat::parse(const FileStream& file)
 {
     const std::string h = file.read(0, 12);
     if (h.size() < 12)
@@ -25,22 +25,24 @@ bool RiffFormat::parse(FileStream& file)
     while (pos + 8 <= file.size()) {
         const std::string ch = file.read(pos, 12);
         const std::string id = ch.substr(0, 4);
+        const bool audio = id == "data" || id == "SSND";
         int64_t bodySize = m_aiff ? be32(ch.data() + 4) : le32(ch.data() + 4);
         bool cut = false;
-        if (bodySize > file.size() - pos - 8) {
-            // Writers that stopped early leave the last chunk's size too large; take what is
-            // there, but only for the audio chunk.
-            if (id != "data" && id != "SSND")
+        // Writers that stream (or stopped early) leave the audio chunk's size at 0 or
+        // 0xFFFFFFFF, or too large: its audio runs to the end of the file, as other readers
+        // take it too. Any other chunk that overruns the file makes it unusable.
+        if (bodySize > file.size() - pos - 8 || (audio && bodySize == 0)) {
+            if (!audio)
                 return false;
             bodySize = file.size() - pos - 8;
             cut = true;
         }
-        Chunk c{pos, 8 + bodySize + (bodySize & 1), false, cut, id};
+        Chunk c{pos, 8 + bodySize + (bodySize & 1), bodySize, false, cut, id};
         if (c.offset + c.size > file.size()) {
             c.size = file.size() - c.offset;  // the pad byte is missing
             c.cut = true;
         }
-        if (id == "data" || id == "SSND")
+        if (audio)
             sawAudio = true;
         if (!m_aiff && id == "LIST" && !info && ch.size() >= 12 && ch.compare(8, 4, "INFO") == 0) {
             info = std::make_unique<RiffInfoTag>();
@@ -69,7 +71,17 @@ bool RiffFormat::parse(FileStream& file)
     m_info = std::move(info);
     m_id3 = std::move(id3);
     m_chunks = std::move(chunks);
+    m_chunksEnd = pos;
     m_tagBytes = tagBytes;
+    return true;
+}
+
+bool RiffFormat::readAudio(const FileStream& file, const AudioSink& sink) const
+{
+    for (const Chunk& c : m_chunks) {
+        if (!c.tag && !readRange(file, c.offset + 8, c.body, sink))
+            return false;
+    }
     return true;
 }
 
@@ -85,72 +97,96 @@ std::vector<TagBlock*> RiffFormat::blocks()
 
 std::string RiffFormat::chunk(const std::string& id, const std::string& body) const
 {
-    std::string c =
-        id + (m_aiff ? putBe32(uint32_t(body.size())) : putLe32(uint32_t(body.size()))) + body;
+    std::string c = id + sizeField(int64_t(body.size())) + body;
     if (body.size() & 1)
         c += '\0';
     return c;
 }
 
-std::string RiffFormat::renderTags() const
+bool RiffFormat::renderTags(std::string& out) const
 {
-    std::string out;
+    out.clear();
     if (m_info && !m_info->isEmpty())
         out += m_info->render();  // already a complete, even-sized LIST chunk
-    if (m_id3 && !m_id3->isEmpty())
-        out += chunk(m_id3ChunkId, m_id3->render(0));
-    return out;
+    if (m_id3 && !m_id3->isEmpty()) {
+        const std::string id3 = m_id3->render(0);
+        if (id3.empty())
+            return false;
+        out += chunk(m_id3ChunkId, id3);
+    }
+    return true;
+}
+
+std::string RiffFormat::sizeField(int64_t size) const
+{
+    return m_aiff ? putBe32(uint32_t(size)) : putLe32(uint32_t(size));
 }
 
 bool RiffFormat::save(FileStream& file)
 {
     if (!anyDirty())
         return true;
-    const std::string tags = renderTags();
-    // Where the tag chunks can start if everything after that point is tags.
-    int64_t tailStart = file.size();
-    for (auto it = m_chunks.rbegin(); it != m_chunks.rend() && it->tag; ++it)
+    std::string tags;
+    if (!renderTags(tags))
+        return false;
+    // Where the tag chunks can start if everything after that point is tags. A few bytes
+    // after the last chunk that cannot even hold a chunk header are cut off: tags appended
+    // after them would be read as part of a broken chunk and never found.
+    int64_t tailStart = m_chunksEnd;
+    auto it = m_chunks.rbegin();
+    for (; it != m_chunks.rend() && it->tag; ++it)
         tailStart = it->offset;
-    // A cut audio chunk swallows whatever follows it, so tags may not simply be appended.
-    bool onlyTagsAfter = true;
-    for (const Chunk& c : m_chunks)
-        onlyTagsAfter = onlyTagsAfter && (!c.tag || c.offset >= tailStart) && !c.cut;
-    const std::string magic = file.read(0, 4);
-    const std::string form = file.read(8, 4);
-    if (onlyTagsAfter) {
-        const int64_t newSize = tailStart + int64_t(tags.size());
-        const uint32_t headerSize = uint32_t(newSize - 8);
-        if (!file.writeAt(tailStart, tags) || !file.truncate(newSize) ||
-            !file.writeAt(4, m_aiff ? putBe32(headerSize) : putLe32(headerSize)))
-            return false;
-        return parse(file);
+    const Chunk* last = it != m_chunks.rend() ? &*it : nullptr;  // the last chunk kept as is
+    // Tags can go to the end in place when no tag chunk sits before that point. A cut chunk
+    // swallows whatever follows it; only the last one can be repaired there.
+    bool inPlace = true;
+    int64_t total = 12 + int64_t(tags.size());
+    for (const Chunk& c : m_chunks) {
+        inPlace = inPlace && (!c.tag || c.offset >= tailStart) && (!c.cut || &c == last);
+        total += c.tag ? 0 : 8 + c.body + (c.body & 1);
     }
+    if (total - 8 > int64_t(0xFFFFFFFF))
+        return false;  // beyond what the 32-bit sizes can describe
+    return inPlace ? appendTags(file, tags, tailStart, last) : rewriteTagsLast(file, tags, total);
+}
+
+bool RiffFormat::appendTags(FileStream& file, std::string tags, int64_t tailStart,
+                            const Chunk* last)
+{
+    int64_t at = tailStart;
+    if (last && last->cut) {
+        // The cut chunk gets its true size and its pad byte; the tags follow.
+        if (!file.writeAt(last->offset + 4, sizeField(last->body)))
+            return false;
+        at = last->offset + 8 + last->body;
+        if (last->body & 1)
+            tags.insert(0, 1, '\0');
+    }
+    const int64_t newSize = at + int64_t(tags.size());
+    return file.writeAt(at, tags) && file.truncate(newSize) &&
+           file.writeAt(4, sizeField(newSize - 8));
+}
+
+bool RiffFormat::rewriteTagsLast(FileStream& file, const std::string& tags, int64_t total)
+{
     std::vector<FileStream::Segment> segments;
-    int64_t total = 12;
+    segments.push_back(
+        FileStream::Segment::data(file.read(0, 4) + sizeField(total - 8) + file.read(8, 4)));
     for (const Chunk& c : m_chunks) {
         if (c.tag)
             continue;
-        if (c.cut) {
-            // Repair the size so the chunk ends where its bytes end (its payload is kept).
-            const int64_t body = c.size - 8;
-            segments.push_back(FileStream::Segment::data(
-                c.id + (m_aiff ? putBe32(uint32_t(body)) : putLe32(uint32_t(body)))));
-            segments.push_back(FileStream::Segment::range(c.offset + 8, body));
-            if (body & 1)
-                segments.push_back(FileStream::Segment::data(std::string(1, '\0')));
-            total += 8 + body + (body & 1);
+        if (!c.cut) {
+            segments.push_back(FileStream::Segment::range(c.offset, c.size));
             continue;
         }
-        segments.push_back(FileStream::Segment::range(c.offset, c.size));
-        total += c.size;
+        // Repair the size so the chunk ends where its bytes end (its payload is kept).
+        segments.push_back(FileStream::Segment::data(c.id + sizeField(c.body)));
+        segments.push_back(FileStream::Segment::range(c.offset + 8, c.body));
+        if (c.body & 1)
+            segments.push_back(FileStream::Segment::data(std::string(1, '\0')));
     }
-    total += int64_t(tags.size());
     segments.push_back(FileStream::Segment::data(tags));
-    const uint32_t headerSize = uint32_t(total - 8);
-    segments.insert(segments.begin(),
-                    FileStream::Segment::data(
-                        magic + (m_aiff ? putBe32(headerSize) : putLe32(headerSize)) + form));
-    return file.rewrite(segments) && parse(file);
+    return file.rewrite(segments);
 }
 
 }  // namespace tags

@@ -32,9 +32,9 @@ const char* idOf(Field f)
     }
 }
 
-bool validUtf8(const std::string& s)
+bool isValidUtf8(const std::string& s)
 {
-    return utf16ToUtf8(utf8ToUtf16(s)) == s;
+    return validUtf8(s) == s;
 }
 
 }  // namespace
@@ -84,8 +84,9 @@ std::string RiffInfoTag::text(Field f) const
         return {};
     for (const auto& it : m_items) {
         if (it.first == id) {
-            const std::string v =
-                validUtf8(it.second) ? it.second : latin1ToUtf8(it.second.data(), it.second.size());
+            const std::string v = isValidUtf8(it.second)
+                                      ? it.second
+                                      : latin1ToUtf8(it.second.data(), it.second.size());
             return f == Field::Genre ? resolveGenre(v) : v;
         }
     }

@@ -42,7 +42,79 @@ std::unique_ptr<ContainerFormat> makeFormat(int code)
 // Order in which the other parsers are tried when the extension's own parser declines.
 const int kProbeOrder[] = {0, 1, 4, 5, 6, 7, 2, 3};
 
+// The format of a file: the extension's parser first, then the others in probe order.
+std::unique_ptr<ContainerFormat> detectFormat(const FileStream& file, int extensionCode)
+{
+    std::vector<int> order;
+    if (extensionCode >= 0)
+        order.push_back(extensionCode);
+    for (int code : kProbeOrder) {
+        if (code != extensionCode)
+            order.push_back(code);
+    }
+    for (int code : order) {
+        std::unique_ptr<ContainerFormat> format = makeFormat(code);
+        if (format && format->parse(file))
+            return format;
+    }
+    return nullptr;
+}
+
+// What a reader sees of a file's tags: each field from the first block that has it, and the
+// first cover.
+std::string fieldOf(ContainerFormat& format, Field field)
+{
+    for (TagBlock* b : format.blocks()) {
+        std::string v = b->text(field);
+        if (!v.empty())
+            return v;
+    }
+    return {};
+}
+
+Picture coverOf(ContainerFormat& format)
+{
+    for (TagBlock* b : format.blocks()) {
+        Picture p = b->picture();
+        if (!p.empty())
+            return p;
+    }
+    return {};
+}
+
+struct TagSnapshot {
+    std::vector<std::string> fields;
+    std::string coverData;
+    std::string coverMime;
+
+    explicit TagSnapshot(ContainerFormat& format)
+    {
+        for (int slot = 0; slot < kFieldCount; ++slot)
+            fields.push_back(fieldOf(format, Field(slot)));
+        Picture cover = coverOf(format);
+        coverData = std::move(cover.data);
+        coverMime = std::move(cover.mime);
+    }
+    bool operator==(const TagSnapshot& o) const
+    {
+        return fields == o.fields && coverData == o.coverData && coverMime == o.coverMime;
+    }
+};
+
 }  // namespace
+
+bool ContainerFormat::readRange(const FileStream& file, int64_t offset, int64_t length,
+                                const AudioSink& sink)
+{
+    constexpr int64_t kChunk = 1 << 20;
+    std::string buffer;
+    for (int64_t done = 0; done < length; done += kChunk) {
+        if (!file.readExact(offset + done, std::min(kChunk, length - done), buffer))
+            return false;
+        sink(buffer);
+    }
+    return true;
+}
 
 int formatCodeForExtension(const std::u16string& path)
 {
@@ -76,24 +148,12 @@ int TagFile::open(const std::u16string& path)
     auto file = std::make_unique<FileStream>();
     if (!file->open(utf16ToUtf8(path)))
         return -1;
+    m_extensionCode = formatCodeForExtension(path);
+    m_format = detectFormat(*file, m_extensionCode);
+    if (!m_format)
+        return -1;
     m_file = std::move(file);
-    const int byExtension = formatCodeForExtension(path);
-    std::vector<int> order;
-    if (byExtension >= 0)
-        order.push_back(byExtension);
-    for (int code : kProbeOrder) {
-        if (code != byExtension)
-            order.push_back(code);
-    }
-    for (int code : order) {
-        std::unique_ptr<ContainerFormat> format = makeFormat(code);
-        if (format && format->parse(*m_file)) {
-            m_format = std::move(format);
-            return 0;
-        }
-    }
-    close();
-    return -1;
+    return 0;
 }
 
 int TagFile::parse()
@@ -124,10 +184,30 @@ int TagFile::save()
         return -1;
     if (!m_format->anyDirty())
         return 0;
-    if (m_format->save(*m_file))
+    const TagSnapshot expected(*m_format);
+    const int code = m_format->code();
+    std::unique_ptr<ContainerFormat> reread;
+    // The file (or a rewrite's new file before it replaces the old one) must read back, the
+    // way open() reads it, as the same format with what was set.
+    auto readsBack = [&](const FileStream& file) {
+        std::unique_ptr<ContainerFormat> format = detectFormat(file, m_extensionCode);
+        if (!format || format->code() != code || !(TagSnapshot(*format) == expected))
+            return false;
+        reread = std::move(format);
+        return true;
+    };
+    m_file->beginSave();
+    m_file->setCandidateCheck(readsBack);
+    const bool ok = m_format->save(*m_file) && readsBack(*m_file);
+    m_file->setCandidateCheck(nullptr);
+    if (ok) {
+        m_file->commitSave();
+        m_format = std::move(reread);
         return 0;
-    // A failed write leaves the old tags in the file; drop the edits that did not make it
-    // and read the file as it now is, so the object stays usable.
+    }
+    m_file->rollbackSave();
+    // Drop the edits that did not make it and read the file as it now is, so the object
+    // stays usable.
     if (parse() != 0)
         close();
     return -1;
@@ -140,14 +220,7 @@ int64_t TagFile::totalTagSize() const
 
 std::string TagFile::fieldUtf8(Field field) const
 {
-    if (!m_format)
-        return {};
-    for (TagBlock* b : m_format->blocks()) {
-        const std::string v = b->text(field);
-        if (!v.empty())
-            return v;
-    }
-    return {};
+    return m_format ? fieldOf(*m_format, field) : std::string();
 }
 
 int TagFile::setFieldUtf8(Field field, const std::string& utf8)
@@ -184,14 +257,21 @@ std::string TagFile::blockKinds() const
 
 Picture TagFile::cover() const
 {
+    return m_format ? coverOf(*m_format) : Picture();
+}
+
+bool TagFile::audioChecksum(uint64_t& checksum) const
+{
     if (!m_format)
-        return {};
-    for (TagBlock* b : m_format->blocks()) {
-        Picture p = b->picture();
-        if (!p.empty())
-            return p;
-    }
-    return {};
+        return false;
+    // FNV-1a: enough to tell changed bytes apart in tests and fuzzing.
+    uint64_t hash = 1469598103934665603ull;
+    const bool ok = m_format->readAudio(*m_file, [&](const std::string& bytes) {
+        for (unsigned char c : bytes)
+            hash = (hash ^ c) * 1099511628211ull;
+    });
+    checksum = hash;
+    return ok;
 }
 
 int TagFile::setCover(const Picture& picture)

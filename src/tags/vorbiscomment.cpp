@@ -47,7 +47,10 @@ const char* keyOf(Field f)
     return nullptr;
 }
 
-// Keys read when the written one is absent, in order of preference.
+// Keys read when the written one is absent, in order of preference. They are fields of
+// their own to other programs (a performer is not the artist, a description not the
+// comment), so setting a value leaves them alone; clearing a field removes them too, so that
+// the field reads empty afterwards.
 std::vector<const char*> fallbackKeys(Field f)
 {
     switch (f) {
@@ -175,8 +178,11 @@ void VorbisComment::setText(Field f, const std::string& utf8)
         return;
     m_dirty = true;
     remove(keyOf(f));
-    for (const char* k : fallbackKeys(f))
-        remove(k);
+    if (utf8.empty()) {
+        for (const char* k : fallbackKeys(f))
+            remove(k);
+    }
+    // The totals belong to the number: "3/12" and "3" both replace them.
     if (f == Field::Track) {
         remove("TRACKTOTAL");
         remove("TOTALTRACKS");
@@ -200,7 +206,8 @@ Picture VorbisComment::picture() const
     for (const auto& kv : m_comments) {
         Picture p;
         std::string raw;
-        if (kv.first == kPictureKey && base64Decode(kv.second, raw) && parseFlacPicture(raw, p))
+        if (kv.first == kPictureKey && base64Decode(kv.second, raw) &&
+            parseFlacPicture(std::move(raw), p))
             consider(std::move(p));
         else if (kv.first == "COVERART" && base64Decode(kv.second, raw) && !raw.empty())
             consider(Picture{raw, sniffImageMime(raw), 3, {}});

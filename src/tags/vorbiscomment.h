@@ -24,7 +24,7 @@ public:
     std::string render() const;
 
     // FLAC: the pictures found in PICTURE blocks / the one to write as a block.
-    void addBlockPicture(const Picture& picture) { m_blockPictures.push_back(picture); }
+    void addBlockPicture(Picture picture) { m_blockPictures.push_back(std::move(picture)); }
     const std::vector<Picture>& blockPictures() const { return m_blockPictures; }
 
     std::string kind() const override { return "Vorbis comment"; }

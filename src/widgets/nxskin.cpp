@@ -91,4 +91,11 @@ QFont font(int pixelSize, bool bold)
     return f;
 }
 
+QFont lcdFont(int pixelSize)
+{
+    QFont f(QStringLiteral("LcdD"));
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
 }  // namespace NxSkin

@@ -26,6 +26,8 @@ QPixmap pixmap(const QString& path);
 int registerFonts();
 // "Tahoma" at the given pixel size.
 QFont font(int pixelSize, bool bold = false);
+// The seven-segment face of time displays ("LcdD", from the resource folder's LCDFont.ttf).
+QFont lcdFont(int pixelSize);
 
 // Theme colours.
 inline QColor panel()
@@ -79,6 +81,26 @@ inline QColor selection()
 inline QColor rowHover()
 {
     return QColor(30, 32, 40);
+}
+// Texts that report a failure.
+inline QColor warning()
+{
+    return QColor(238, 112, 96);
+}
+// The outline of pop-ups that float over other widgets (the volume pop-up).
+inline QColor popupEdge()
+{
+    return QColor(13, 13, 13);
+}
+// Peak markers of the level displays.
+inline QColor levelPeak()
+{
+    return QColor(14, 14, 14);
+}
+// The earlier lines a wave display keeps behind the newest one, dimmest first.
+inline QColor waveTrail(int index)
+{
+    return QColor(64 + index, 71, 85);
 }
 
 }  // namespace NxSkin

@@ -63,7 +63,7 @@ QSize QNxComboBox::minimumSizeHint() const
 
 QString QNxComboBox::displayText() const
 {
-    return currentText();
+    return currentIndex() < 0 ? placeholderText() : currentText();
 }
 
 void QNxComboBox::paintEvent(QPaintEvent*)

@@ -8,6 +8,8 @@
 
 namespace {
 constexpr int kIconColumn = 30;
+// The text starts this far from the row's left edge; sizes and drawing both use it.
+constexpr int kTextLeft = kIconColumn + 4;
 constexpr int kTextRight = 24;
 const QColor kMenuBackground(28, 30, 37);
 }  // namespace
@@ -44,7 +46,7 @@ QSize QNxMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     QString label = item->text;
     const int tab = label.indexOf(QLatin1Char('\t'));
     const QFontMetrics fm(item->font);
-    int width = kIconColumn + fm.horizontalAdvance(label.left(tab).remove(QLatin1Char('&')));
+    int width = kTextLeft + fm.horizontalAdvance(label.left(tab).remove(QLatin1Char('&')));
     if (tab >= 0)
         width += 24 + fm.horizontalAdvance(label.mid(tab + 1));
     return QSize(qMax(width + kTextRight, 140), kRowHeight);
@@ -112,7 +114,7 @@ void QNxMenuStyle::drawControl(ControlElement element, const QStyleOption* optio
     }
     painter->setFont(item->font);
     painter->setPen(textColor);
-    const QRect textRect = row.adjusted(kIconColumn + 4, 0, -kTextRight, 0);
+    const QRect textRect = row.adjusted(kTextLeft, 0, -kTextRight, 0);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextHideMnemonic, label);
     if (!shortcut.isEmpty()) {
         painter->setPen(enabled ? NxSkin::textDim() : NxSkin::textDisabled());

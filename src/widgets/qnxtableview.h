@@ -2,18 +2,15 @@
 
 #include <QTableView>
 
-#include "qnxbaserectimagedraw.h"
+#include "qnxitemviewbase.h"
 
 class QCheckHeaderView;
-class QDelegateStyleWidget;
 
-// The skinned table view: the skinned header (QCheckHeaderView, 26 pixels), 26-pixel rows,
-// no grid or frame, whole-row selection, skinned scroll bars (no horizontal one: the last
-// section stretches and texts elide),
-// pointer tracking (the hovered row is the view's "nxHoverRow" property and goes into the
-// model's QNxViewModelDrawAttribute) and an image drawn centred while the table is empty.
-// GUI thread only.
-class QNxTableView : public QTableView {
+// The skinned table view (see QNxItemViewBase): the skinned header (QCheckHeaderView, 26
+// pixels), 26-pixel rows, no grid, whole-row selection, no horizontal scroll bar (the last
+// section stretches and texts elide). emitCurrentChanged when the current item changes,
+// emitHoverRowChanged when the pointer moves to another row. GUI thread only.
+class QNxTableView : public QNxItemViewBase<QTableView> {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 26;
@@ -22,25 +19,15 @@ public:
     explicit QNxTableView(QWidget* parent = nullptr);
 
     QCheckHeaderView* checkHeader() const { return m_header; }
-    int hoverRow() const { return m_hoverRow; }
-    bool setEmptyImage(const QString& path);
-    QDelegateStyleWidget* delegateStyle() const { return m_delegateStyle; }
 
 signals:
     void emitCurrentChanged(const QModelIndex& index);
     void emitHoverRowChanged(int row);
 
 protected:
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void hoverRowChanged(int row) override { emit emitHoverRowChanged(row); }
+    void currentIndexChanged(const QModelIndex& index) override { emit emitCurrentChanged(index); }
 
 private:
-    void setHoverRow(int row);
-
     QCheckHeaderView* m_header = nullptr;
-    QDelegateStyleWidget* m_delegateStyle = nullptr;
-    QNxBaseRectImageDraw m_empty;
-    int m_hoverRow = -1;
 };

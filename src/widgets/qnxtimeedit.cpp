@@ -19,6 +19,8 @@ QNxTimeEdit::QNxTimeEdit(QWidget* parent) : QNxWidget(parent)
     m_down = new QNxBaseButton(QStringLiteral("/image/common/time_edit_arrow_down.png"), this);
     m_up->setFocusPolicy(Qt::NoFocus);
     m_down->setFocusPolicy(Qt::NoFocus);
+    m_up->setToolTip(tr("Step up"));
+    m_down->setToolTip(tr("Step down"));
     m_up->setAutoRepeat(true);
     m_down->setAutoRepeat(true);
     connect(m_up, &QAbstractButton::clicked, this, [this] { stepBy(1, currentSection()); });

@@ -35,6 +35,10 @@ private slots:
     void missingProfileLeavesDescriptorAlone();
     void encodeSettingsForProfile_data();
     void encodeSettingsForProfile();
+    void encodeSettingsForExtension_data();
+    void encodeSettingsForExtension();
+    void overridesThenCap_data();
+    void overridesThenCap();
 
 private:
     bool confirmAudio(const char* id, int index, const CustomFormatSettings* custom = nullptr)
@@ -200,6 +204,100 @@ void TestFormatSelection::encodeSettingsForProfile()
     QVERIFY(s.audioCodec != 0);
     QVERIFY(!FormatSelection::encodeSettingsForProfile(QStringLiteral("77"), level, &s, &error));
     QVERIFY(error.contains(QStringLiteral("77")));
+}
+
+void TestFormatSelection::encodeSettingsForExtension_data()
+{
+    // The command line's containers; codec ids come from the catalogue's "Codecs" table.
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("formatKey");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<int>("rateHz");  // 0: the engine's default
+    QTest::newRow("mp3") << "mp3"
+                         << "MP3"
+                         << "MP3" << 0;
+    QTest::newRow("m4a: the AAC profile comes first") << "m4a"
+                                                      << "M4A"
+                                                      << "AAC" << 0;
+    QTest::newRow("ogg") << "ogg"
+                         << "OGG"
+                         << "VORBIS" << 0;
+    QTest::newRow("opus: no 44100 Hz") << "opus"
+                                       << "OPUS"
+                                       << "OPUS" << 48000;
+    QTest::newRow("flac") << "flac"
+                          << "FLAC"
+                          << "FLAC" << 0;
+    QTest::newRow("wav") << "wav"
+                         << "WAV"
+                         << "PCM_S16LE" << 0;
+    QTest::newRow("wma") << "wma"
+                         << "WMA"
+                         << "WMAV2" << 0;
+    QTest::newRow("ac3") << "ac3"
+                         << "AC3"
+                         << "AC3" << 0;
+    QTest::newRow("aiff") << "aiff"
+                          << "AIFF"
+                          << "PCM_S16BE" << 0;
+}
+
+void TestFormatSelection::encodeSettingsForExtension()
+{
+    QFETCH(QString, extension);
+    QFETCH(QString, formatKey);
+    QFETCH(QString, codec);
+    QFETCH(int, rateHz);
+    EncodeSettings s;
+    QString error;
+    QVERIFY2(FormatSelection::encodeSettingsForExtension(extension, &s, &error), qPrintable(error));
+    QCOMPARE(s.formatKey, formatKey);
+    QCOMPARE(s.audioCodec, m_catalogue->codec(codec).id);
+    QVERIFY(s.audioCodec != 0);
+    QCOMPARE(s.sampleRateHz, rateHz);
+    QCOMPARE(s.audioBitRateKbps, 0);
+    QCOMPARE(s.channels, 0);
+
+    QVERIFY(!FormatSelection::encodeSettingsForExtension(QStringLiteral("xyz"), &s, &error));
+    QVERIFY(error.startsWith(QStringLiteral("unknown extension '.xyz'")));
+    QVERIFY(error.contains(QLatin1Char('.') + extension));
+}
+
+void TestFormatSelection::overridesThenCap_data()
+{
+    // Start (a profile or an extension), then --rate / --bitrate; the Ogg cap applies last.
+    QTest::addColumn<QString>("start");  // a profile id, or ".ext"
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("rateHz");
+    QTest::addColumn<int>("kbps");
+    QTest::addColumn<int>("expectedKbps");
+    const int high = QualityPreset::kHighQuality;
+    const int small = QualityPreset::kSmallSize;
+    QTest::newRow("ogg profile, rate lowered") << "5004" << high << 22050 << 0 << 160;
+    QTest::newRow("ogg profile at 22050 Hz, rate raised") << "5004" << small << 44100 << 320 << 320;
+    QTest::newRow("ogg profile at 22050 Hz, bit rate raised") << "5004" << small << 0 << 192 << 160;
+    QTest::newRow("ogg extension, bit rate only") << ".ogg" << high << 0 << 192 << 192;
+    QTest::newRow("ogg extension, low rate") << ".ogg" << high << 16000 << 256 << 160;
+    QTest::newRow("mp3 is not capped") << ".mp3" << high << 22050 << 192 << 192;
+}
+
+void TestFormatSelection::overridesThenCap()
+{
+    QFETCH(QString, start);
+    QFETCH(int, level);
+    QFETCH(int, rateHz);
+    QFETCH(int, kbps);
+    QFETCH(int, expectedKbps);
+    EncodeSettings s;
+    QString error;
+    const bool found = start.startsWith(QLatin1Char('.'))
+                           ? FormatSelection::encodeSettingsForExtension(start.mid(1), &s, &error)
+                           : FormatSelection::encodeSettingsForProfile(start, level, &s, &error);
+    QVERIFY2(found, qPrintable(error));
+    overrideAudioSettings(&s, rateHz, 0, kbps);
+    QCOMPARE(s.audioBitRateKbps, expectedKbps);
+    if (rateHz > 0)
+        QCOMPARE(s.sampleRateHz, rateHz);
 }
 
 QTEST_GUILESS_MAIN(TestFormatSelection)

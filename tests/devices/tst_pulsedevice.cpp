@@ -80,6 +80,7 @@ private slots:
     {
         m_library = std::make_unique<SoundDeviceLibrary>(testmedia::binDir() + "/libOlmet.so");
         QVERIFY2(dev(), qPrintable(m_library->errorString()));
+        QCOMPARE(dev()->WaitForDevices(10000), 1);
     }
 
     void cleanup()
@@ -165,22 +166,26 @@ private slots:
         const int second = indexOf(QStringLiteral("Second"));
         QVERIFY(second >= 0);
 
+        // Reported at once, done by the server soon after.
         dev()->SetDefaultRecorder(second, 0);
-        QCOMPARE(pactlOut({QStringLiteral("get-default-source")}),
-                 QStringLiteral("quillon_second"));
         int device = -1;
         int recorder = -1;
         QCOMPARE(dev()->GetDefaultRecorder(&device, &recorder), 0);
         QCOMPARE(device, second);
         QCOMPARE(recorder, 0);
+        QCOMPARE(SoundDeviceLibrary::text(dev()->GetNoDefaultRecorderReason()), QString());
+        QTRY_COMPARE(pactlOut({QStringLiteral("get-default-source")}),
+                     QStringLiteral("quillon_second"));
 
-        // A change made elsewhere is seen on the next call, without a refresh.
+        // A change made elsewhere comes with the server's event, without a refresh.
         testmedia::pactl({QStringLiteral("set-default-source"), kFixtureSource});
-        QCOMPARE(dev()->GetDefaultRecorder(&device, &recorder), 0);
-        QVERIFY(device != second);
-        // A monitor as the default is no recorder of the list.
+        QTRY_VERIFY(dev()->GetDefaultRecorder(&device, &recorder) == 0 && device != second);
+        // A monitor as the default is no recorder of the list, and the reason says so.
         testmedia::pactl({QStringLiteral("set-default-source"), kFixtureSink + ".monitor"});
-        QVERIFY(dev()->GetDefaultRecorder(&device, &recorder) != 0);
+        QTRY_VERIFY(dev()->GetDefaultRecorder(&device, &recorder) != 0);
+        QVERIFY2(SoundDeviceLibrary::text(dev()->GetNoDefaultRecorderReason())
+                     .contains(QLatin1String("monitor")),
+                 qPrintable(SoundDeviceLibrary::text(dev()->GetNoDefaultRecorderReason())));
     }
 
     void setsVolumeAndMute_data()
@@ -213,6 +218,9 @@ private slots:
         QVERIFY((playback ? dev()->GetDefaultPlayback(&device, &sub)
                           : dev()->GetDefaultRecorder(&device, &sub)) >= 0);
         testmedia::pactl({QStringLiteral("set-%1-mute").arg(kind), name, mute ? "0" : "1"});
+        QTRY_COMPARE(
+            playback ? dev()->GetPlaybackMute(device, sub) : dev()->GetRecorderMute(device, sub),
+            mute ? 0 : 1);
         if (playback) {
             dev()->SetPlaybackVolume(device, sub, volume);
             dev()->SetPlaybackMute(device, sub, mute);
@@ -220,14 +228,15 @@ private slots:
             dev()->SetRecorderVolume(device, sub, volume);
             dev()->SetRecorderMute(device, sub, mute);
         }
-        QCOMPARE(channelPercents(kind, name), QList<int>({expected, expected}));
-        QCOMPARE(pactlMuted(kind, name), mute == 1);
+        // Read back at once; done by the server soon after.
         QCOMPARE(playback ? dev()->GetPlaybackVolume(device, sub)
                           : dev()->GetRecorderVolume(device, sub),
                  expected);
         QCOMPARE(
             playback ? dev()->GetPlaybackMute(device, sub) : dev()->GetRecorderMute(device, sub),
             mute);
+        QTRY_COMPARE(channelPercents(kind, name), QList<int>({expected, expected}));
+        QTRY_COMPARE(pactlMuted(kind, name), mute == 1);
     }
 
     void volumeKeepsBalance()
@@ -236,9 +245,10 @@ private slots:
         int recorder = -1;
         QCOMPARE(dev()->GetDefaultRecorder(&device, &recorder), 0);
         testmedia::pactl({QStringLiteral("set-source-volume"), kFixtureSource, "80%", "40%"});
-        QCOMPARE(dev()->GetRecorderVolume(device, recorder), 80);
+        QTRY_COMPARE(dev()->GetRecorderVolume(device, recorder), 80);
         dev()->SetRecorderVolume(device, recorder, 40);
-        QCOMPARE(channelPercents(QStringLiteral("source"), kFixtureSource), QList<int>({40, 20}));
+        QTRY_COMPARE(channelPercents(QStringLiteral("source"), kFixtureSource),
+                     QList<int>({40, 20}));
     }
 
     void ignoresPairsOutsideList_data()

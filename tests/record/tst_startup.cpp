@@ -2,6 +2,7 @@
 // the first and exits 0, or 1 when the first does not answer).
 
 #include "displayscale.h"
+#include "smallfilesystem.h"
 #include "testmedia.h"
 
 #include <QDir>
@@ -16,6 +17,8 @@ class TestStartup : public QObject {
 private slots:
     void displayScaleIsSetOnce();
     void secondStartWakesTheFirst();
+    void unusableLockFileStartsAnyway_data();
+    void unusableLockFileStartsAnyway();
 
 private:
     static void startRecorder(QProcess& p, const QString& runtimeDir);
@@ -51,17 +54,15 @@ void TestStartup::secondStartWakesTheFirst()
 {
     QTemporaryDir runtime;
     QVERIFY(runtime.isValid());
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcess first;
     startRecorder(first, runtime.path());
     QVERIFY(first.waitForStarted());
-    // The first instance is ready once it holds its lock.
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path())
-                                  .entryList({QStringLiteral("*.lock")}, QDir::Files)
-                                  .isEmpty(),
-                             10000);
-    QTest::qWait(300);
+    // The second comes as soon as the first holds its lock, before it may listen: it must try
+    // again until the first answers.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(runtime.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty(), 10000);
 
     QProcess second;
     startRecorder(second, runtime.path());
@@ -88,6 +89,43 @@ void TestStartup::secondStartWakesTheFirst()
     QVERIFY(!next.waitForFinished(2000));
     next.terminate();
     QVERIFY(next.waitForFinished(5000));
+}
+
+void TestStartup::unusableLockFileStartsAnyway_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("read-only runtime folder") << QStringLiteral("read-only");
+    QTest::newRow("full runtime folder") << QStringLiteral("full");
+}
+
+// A lock file that cannot be made is no other instance: the program starts and says why. The
+// runtime folder is a small file system of its own, mounted read-only or filled up.
+void TestStartup::unusableLockFileStartsAnyway()
+{
+    QFETCH(QString, folder);
+    SmallFileSystem runtime("size=8k,mode=0700");
+    if (!runtime.mounted())
+        QSKIP("cannot mount a small tmpfs here");
+    if (folder == QLatin1String("full")) {
+        QFile filler(runtime.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    } else {
+        QVERIFY(runtime.makeReadOnly());
+    }
+    QProcess recorder;
+    recorder.setProcessChannelMode(QProcess::MergedChannels);
+    startRecorder(recorder, runtime.path());
+    QVERIFY(recorder.waitForStarted());
+    // An instance taken for a second start would give up on its wake-up message after 5 s.
+    const bool ended = recorder.waitForFinished(7000);
+    const QByteArray output = recorder.readAll();
+    recorder.kill();
+    recorder.waitForFinished(5000);
+    QVERIFY2(!ended, output.constData());
+    QVERIFY2(output.contains("cannot use the lock file"), output.constData());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -96,9 +96,9 @@ void TestStorageItems::audioFileChunkFromRecord()
 {
     // In declaration order: image, path, preference path, resolution, duration, size, created,
     // format, extension, title, artist, album, genre, extra, playlists, video, new. The item
-    // carries neither the preference path nor the extra text.
+    // carries every stored field (an update through it must not erase one), not the extra text.
     // clang-format off
-    const HistoryRecord r{"/c.jpg", "/music/sub.dir/Über song.mp3", "", "0*0", "00:01:00",
+    const HistoryRecord r{"/c.jpg", "/music/sub.dir/Über song.mp3", "/music/sub.dir", "0*0", "00:01:00",
                           "1.00 MB", "05-12-2026 10:00", "MP3", "mp3", "Über song", "Artist",
                           "Album", "Genre", "", QStringList() << "a" << "b", false, true};
     // clang-format on

@@ -5,6 +5,13 @@
   mutagen_tool.py write FILE JSON IMG  -> writes the fields of JSON and IMG as front cover
   mutagen_tool.py ape-dump FILE        -> JSON object of the APEv2 items (text ones)
   mutagen_tool.py ape-write FILE JSON  -> adds an APEv2 tag with the items of JSON
+  mutagen_tool.py id3-frames FILE      -> JSON list of the ID3 frames: id, desc, lang, text
+  mutagen_tool.py id3-write FILE JSON  -> replaces the ID3 tag with {"version": 3|4,
+                                          "frames": [{"id", "text", "desc", "lang",
+                                          "encoding"}]}
+  mutagen_tool.py vorbis-dump FILE     -> JSON object of every comment key (lower case) and
+                                          its values
+  mutagen_tool.py vorbis-write FILE JSON -> sets the keys of JSON (key -> list of values)
 """
 import base64
 import json
@@ -167,8 +174,58 @@ def ape_write(path, values):
     tag.save(path)
 
 
+def id3_frames(path):
+    out = []
+    for frame in ID3(path).values():
+        entry = {"id": frame.FrameID, "key": frame.HashKey}
+        for attr in ("desc", "lang"):
+            if hasattr(frame, attr):
+                entry[attr] = getattr(frame, attr)
+        text = getattr(frame, "text", None)
+        if text is not None:
+            entry["text"] = text if isinstance(text, str) else "/".join(str(t) for t in text)
+        out.append(entry)
+    return out
+
+
+def id3_write(path, layout):
+    import mutagen.id3 as id3
+    tags = ID3()
+    for f in layout["frames"]:
+        cls = getattr(id3, f["id"])
+        kwargs = {"encoding": f.get("encoding", 3), "text": f["text"]}
+        if f["id"] in ("COMM", "USLT"):
+            kwargs.update(lang=f.get("lang", "eng"), desc=f.get("desc", ""))
+        if f["id"] == "COMM" or f["id"].startswith("T"):
+            kwargs["text"] = [f["text"]]
+        tags.add(cls(**kwargs))
+    tags.save(path, v2_version=layout.get("version", 4))
+
+
+def vorbis_dump(path):
+    f = mutagen.File(path)
+    return {key.lower(): list(f.tags[key]) for key in f.tags.keys()}
+
+
+def vorbis_write(path, values):
+    f = mutagen.File(path)
+    if f.tags is None:
+        f.add_tags()
+    for key, value in values.items():
+        f.tags[key] = value
+    f.save()
+
+
 if __name__ == "__main__":
-    if sys.argv[1] == "ape-dump":
+    if sys.argv[1] == "id3-frames":
+        print(json.dumps(id3_frames(sys.argv[2])))
+    elif sys.argv[1] == "id3-write":
+        id3_write(sys.argv[2], json.loads(sys.argv[3]))
+    elif sys.argv[1] == "vorbis-dump":
+        print(json.dumps(vorbis_dump(sys.argv[2])))
+    elif sys.argv[1] == "vorbis-write":
+        vorbis_write(sys.argv[2], json.loads(sys.argv[3]))
+    elif sys.argv[1] == "ape-dump":
         print(json.dumps(ape_dump(sys.argv[2])))
     elif sys.argv[1] == "ape-write":
         ape_write(sys.argv[2], json.loads(sys.argv[3]))

@@ -1,5 +1,6 @@
 #include "tagtestkit.h"
 
+#include "tagfile.h"
 #include "testmedia.h"
 
 #include <QDir>
@@ -104,6 +105,24 @@ bool mutagenApeWrite(const QString& path, const QJsonObject& items)
     return testmedia::run(kPython, {toolPath(), QStringLiteral("ape-write"), path, json}).ok();
 }
 
+QJsonValue mutagenTool(const QStringList& args)
+{
+    const testmedia::ToolResult r = testmedia::run(kPython, QStringList{toolPath()} + args);
+    if (!r.ok()) {
+        qWarning("mutagen: %s", r.err.constData());
+        return QJsonValue();
+    }
+    if (r.out.trimmed().isEmpty())
+        return QJsonValue(true);
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out);
+    return doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
+}
+
+QString json(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 QJsonObject probeTags(const QString& path)
 {
     const QJsonObject all = testmedia::probe(path);
@@ -121,6 +140,26 @@ QJsonObject probeTags(const QString& path)
 std::u16string u16(const QString& s)
 {
     return s.toStdU16String();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QString readField(const QString& path, tags::Field field)
+{
+    tags::TagFile file;
+    if (file.open(u16(path)) != 0)
+        return QStringLiteral("<cannot open>");
+    return QString::fromStdString(file.fieldUtf8(field));
 }
 
 }  // namespace tagtest

@@ -4,9 +4,13 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <string>
+
+#include "tagfield.h"
 
 namespace tagtest {
 
@@ -25,8 +29,17 @@ bool mutagenWrite(const QString& path, const QJsonObject& values, const QString&
 // The APEv2 tag of a file as mutagen reads it / adds one with mutagen.
 QJsonObject mutagenApeDump(const QString& path);
 bool mutagenApeWrite(const QString& path, const QJsonObject& items);
+// Runs mutagen_tool.py with a command and its arguments; its JSON output (null on failure).
+QJsonValue mutagenTool(const QStringList& args);
+// Writes a JSON argument compactly.
+QString json(const QJsonObject& object);
 // ffprobe's format and stream tags merged, keys lower-cased.
 QJsonObject probeTags(const QString& path);
 std::u16string u16(const QString& s);
+// A whole file's bytes (empty when it cannot be read) / writes them, replacing the file.
+QByteArray readBytes(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);
+// One field as a fresh TagFile reads the file; "<cannot open>" when it does not open.
+QString readField(const QString& path, tags::Field field);
 
 }  // namespace tagtest

@@ -1,17 +1,21 @@
 // Shows the format dialog for checking it by eye (not a test, not shipped):
 //   quillon_formatdlg_demo [--category NAME] [--search TEXT] [--video] [--customize]
-//                          [--popup] [--quit-after MS]
+//                          [--popup] [--fail-save] [--quit-after MS]
+// --fail-save puts a folder where the format file goes and presses OK, to show the error.
 // Settings are read from and written to a private folder unless --keep-settings is given.
 #include "formatcatalogue.h"
 #include "formatselection.h"
 #include "nxskin.h"
+#include "parserxml.h"
 #include "qformatdlg.h"
 #include "qformatsettingdlg.h"
+#include "qnxbasebutton.h"
 #include "qnxcombobox.h"
 #include "qnxlineedit.h"
 #include "qnxlistview.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -52,6 +56,12 @@ int main(int argc, char** argv)
     if (args.contains(QStringLiteral("--popup"))) {
         QTimer::singleShot(300, &dialog, [&dialog] {
             dialog.findChild<QNxComboBox*>(QStringLiteral("m_cmbQuality"))->showPopup();
+        });
+    }
+    if (args.contains(QStringLiteral("--fail-save"))) {
+        QDir().mkpath(ParserXML::formatFilePath());
+        QTimer::singleShot(300, &dialog, [&dialog] {
+            dialog.findChild<QNxBaseButton*>(QStringLiteral("m_btnOk"))->click();
         });
     }
     QObject::connect(&dialog, &QDialog::finished, &app, &QApplication::quit);

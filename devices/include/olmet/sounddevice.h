@@ -17,11 +17,16 @@
 // Callers. The recorder's inputs panel creates one object for its lifetime, fills its microphone
 // list from the counts and names, polls IsDeviceListChanged, GetDefaultRecorder and the volume
 // getters every 200 ms, and calls the setters when the user picks an input or moves a slider.
-// `quillon devices` makes one object, reads everything once and destroys it.
+// `quillon devices` makes one object, waits for the devices (WaitForDevices), reads everything
+// once and destroys it.
 //
 // Threads. Every operation may be called from any one thread at a time (the GUI thread in the
-// recorder), never from two threads at once and never concurrently with DestroyDevice. Calls
-// that ask the sound server wait for its answer with a bounded time-out; none blocks forever.
+// recorder), never from two threads at once and never concurrently with DestroyDevice. No
+// operation but WaitForDevices waits for the sound server: the object keeps the server's state
+// from the server's events on its own thread (connecting, and reconnecting after the server
+// went away, by itself), getters read that state, and setters send their request without
+// waiting for the answer (what they change reads back at once). Right after CreateDevice the
+// state may not be known yet; IsDeviceListChanged becomes non-zero when it is.
 //
 // Units. Volumes are integers 0..100, percent of the server's normal (unamplified) volume; a
 // louder setting made elsewhere reads as 100. Mute values are 1 = muted, 0 = not muted.
@@ -56,8 +61,8 @@ public:
     // it is one of the snapshot's devices; returns -1 and leaves them alone otherwise (no
     // server, no default, a monitor as default, or a source added since the last refresh).
     virtual int GetDefaultRecorder(int* device, int* recorder) = 0;
-    // Makes the pair the server's default recording input and waits until the server has done
-    // it, so GetDefaultRecorder reports the pair right away. Unknown pairs are ignored.
+    // Makes the pair the server's default recording input; GetDefaultRecorder reports the pair
+    // right away. Unknown pairs are ignored.
     virtual void SetDefaultRecorder(int device, int recorder) = 0;
     // Current volume 0..100 of a playback output; negative when unknown or unreachable.
     virtual int GetPlaybackVolume(int device, int player) = 0;
@@ -67,20 +72,30 @@ public:
     virtual int GetPlaybackMute(int device, int player) = 0;
     // 1 when the recording input is muted, 0 when not, negative when unknown.
     virtual int GetRecorderMute(int device, int recorder) = 0;
-    // Sets the volume (clamped to 0..100) keeping the balance between channels; waits for the
-    // server.
+    // Sets the volume (clamped to 0..100) keeping the balance between channels.
     virtual void SetPlaybackVolume(int device, int player, int volume) = 0;
     virtual void SetRecorderVolume(int device, int recorder, int volume) = 0;
-    // Mutes (non-zero) or unmutes (0); waits for the server.
+    // Mutes (non-zero) or unmutes (0).
     virtual void SetPlaybackMute(int device, int player, int mute) = 0;
     virtual void SetRecorderMute(int device, int recorder, int mute) = 0;
-    // Non-zero when a capture device or playback output was added or removed, or the server
-    // connection was lost, since the last RefreshDeviceList. Set from the server's events on the
-    // plugin's own thread; cheap (no server round trip), meant for polling.
+    // Non-zero when a capture device or playback output was added or removed, the server
+    // connection was lost, or the server's devices became known (first connection, reconnection)
+    // since the last RefreshDeviceList. Cheap, meant for polling.
     virtual int IsDeviceListChanged() = 0;
-    // Takes a new snapshot of devices and outputs and clears the change flag. Reconnects first
-    // when the server was lost. Invalidates every name pointer handed out before.
+    // Takes a new snapshot of devices and outputs from the kept state and clears the change
+    // flag. Invalidates every name pointer handed out before.
     virtual void RefreshDeviceList() = 0;
+
+    // Added after the operations above.
+
+    // Waits up to timeoutMs until the server's devices are known, or the first attempt to reach
+    // the server has failed; 1 when they are known, then takes a snapshot (RefreshDeviceList).
+    // For callers without an event loop (the command line).
+    virtual int WaitForDevices(int timeoutMs) = 0;
+    // Why GetDefaultRecorder reports no default recorder, as a short NUL-terminated UTF-16 text
+    // ("the default input is the monitor of Built-in Audio"); empty when there is one. Valid
+    // until the next call of this operation or DestroyDevice.
+    virtual const char16_t* GetNoDefaultRecorderReason() = 0;
 
 protected:
     // Objects are freed only through DestroyDevice, which owns the matching allocator.

@@ -48,8 +48,8 @@ BRISCA_API const char* BriscaLastError(void);
 BRISCA_API int32_t CreateEncodeParams(void);
 BRISCA_API int32_t ReleaseEncodeParams(int32_t params);
 BRISCA_API int32_t SetAudioCodec(int32_t params, int32_t codecId);
-BRISCA_API int32_t SetAudioSampleRate(int32_t params, int32_t rateHz);   /* 0 means 44100 */
-BRISCA_API int32_t SetAudioChannels(int32_t params, int32_t channels);   /* 0 means 2 */
+BRISCA_API int32_t SetAudioSampleRate(int32_t params, int32_t rateHz); /* 0 means 44100 */
+BRISCA_API int32_t SetAudioChannels(int32_t params, int32_t channels); /* 0 means 2 */
 BRISCA_API int32_t SetAudioBitRate(int32_t params, int32_t bitsPerSecond);
 /* Picks an encoder by FFmpeg name ("aac", "libmp3lame") instead of the codec's default. */
 BRISCA_API int32_t SetAudioEncoderName(int32_t params, const char* name);
@@ -88,7 +88,8 @@ BRISCA_API int32_t SetStreamChannels(int32_t stream, int32_t channels);
 BRISCA_API int32_t SetStreamChannelLayout(int32_t stream, uint64_t channelMask);
 BRISCA_API int32_t SetStreamSampleFormat(int32_t stream, int32_t sampleFormat);
 BRISCA_API int32_t SetStreamBitsPerSample(int32_t stream, int32_t bits);
-BRISCA_API int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallback callback, void* user);
+BRISCA_API int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallback callback,
+                                         void* user);
 /* Copies the frame's samples into the stream; a frame's own format overrides the stream's. */
 BRISCA_API int32_t PushStreamFrame(int32_t stream, int32_t frame);
 /* Bytes pushed but not yet taken by a recorder. */
@@ -110,7 +111,8 @@ BRISCA_API int32_t DestroyRecorder(int32_t recorder);
 /* Opens the output file. format is the container key of the format catalogue, case-insensitive:
  * "MP3", "M4A" (AAC or ALAC), "MP4", "OGG" (Vorbis), "OPUS", "FLAC", "WAV", "WMA", "AC3",
  * "AIFF"; other FFmpeg muxer names are tried as they are. The parameters are copied. */
-BRISCA_API int32_t OpenRecorder(int32_t recorder, const char* path, const char* format, int32_t params);
+BRISCA_API int32_t OpenRecorder(int32_t recorder, const char* path, const char* format,
+                                int32_t params);
 /* Starts the encoding thread. Returns 1 when started. */
 BRISCA_API int32_t StartRecorder(int32_t recorder);
 BRISCA_API int32_t GetRecorderState(int32_t recorder);
@@ -150,6 +152,236 @@ BRISCA_API const char* GetRecorderError(int32_t recorder);
 enum { BRISCA_LEVEL_HEADER_BYTES = 44 };
 BRISCA_API const uint8_t* GetRecorderLevelBlock(int32_t recorder);
 BRISCA_API void ReleaseRecorderLevelBlock(int32_t recorder, const uint8_t* block);
+
+/* ---- Effects and conversion options (encode parameters) ------------------------------- */
+
+/*
+ * Effect levels in percent, 100 = unchanged (the default):
+ *   A  volume: gain A/100, 0..400.
+ *   B  stereo width: 0 = mono, 100 = unchanged, up to 300.
+ *   C  treble: a shelf above 3 kHz of (C - 100) / 10 dB, 0..300.
+ * The equalizer takes up to ten bands (centre in Hz, gain in dB, -20..+20); count 0 or all
+ * gains 0 is flat. Whenever the effects can raise the level, a limiter keeps peaks below
+ * -1 dBFS. The same values apply to players (SetPlayerEffectLevel*, SetPlayerEqualizer).
+ */
+BRISCA_API int32_t SetAudioEffectLevelA(int32_t params, int32_t percent);
+BRISCA_API int32_t SetAudioEffectLevelB(int32_t params, int32_t percent);
+BRISCA_API int32_t SetAudioEffectLevelC(int32_t params, int32_t percent);
+BRISCA_API int32_t SetEncodeEqualizer(int32_t params, const double* frequenciesHz,
+                                      const double* gainsDb, int32_t count);
+/* A tag of the converted file. The source's tags are carried over; a value set here replaces
+ * the source's, an empty value removes it. Keys as in GetMetadataEntry ("title", ...). */
+BRISCA_API int32_t SetEncodeMetadata(int32_t params, const char* key, const char* value);
+
+/* Stream copy of a conversion (SetEncodeStreamCopy). A copy moves the compressed frames
+ * without decoding; it needs neutral effects and the source's codec (MP3, AAC, ALAC, FLAC or
+ * PCM) in the target container. */
+enum {
+    BRISCA_COPY_NEVER = 0,    /* always decode and encode (the default) */
+    BRISCA_COPY_REQUIRED = 1, /* copy; OpenConverter fails when a copy is not possible */
+    BRISCA_COPY_AUTO = 2      /* copy when possible, else encode */
+};
+BRISCA_API int32_t SetEncodeStreamCopy(int32_t params, int32_t mode);
+/* Loudness normalisation to an integrated loudness (EBU R128, LUFS, -70..0); 0 turns it off.
+ * The converter then measures the range in a first pass and encodes with the matching gain in
+ * a second. Implies encoding. */
+BRISCA_API int32_t SetEncodeLoudness(int32_t params, double targetLufs);
+
+/* ---- Media information ---------------------------------------------------------------- */
+
+typedef struct BriscaEntry BriscaEntry; /* a metadata value owned by the media information */
+
+/* What GetMediaStreamInfo reports about one stream. */
+typedef struct BriscaStreamInfo {
+    int32_t kind;            /* 0 video, 1 audio, 3 subtitle, 2/4 data/attachment (AVMediaType) */
+    int32_t codecId;         /* AVCodecID */
+    char codecName[32];      /* "mp3", "aac", ... */
+    int32_t rateHz;          /* audio */
+    int32_t channels;        /* audio */
+    uint64_t channelMask;    /* audio, 0 when unknown */
+    int64_t bitRate;         /* bit/s, 0 when unknown */
+    int64_t durationUs;      /* 0 when unknown */
+    int32_t width, height;   /* pictures */
+    int32_t attachedPicture; /* 1: the stream is cover art */
+} BriscaStreamInfo;
+
+BRISCA_API int32_t CreateMediaInfo(int32_t mode); /* mode -1 */
+BRISCA_API int32_t DestroyMediaInfo(int32_t info);
+/* Opens a file and reads its streams, tags and chapters. Fails with a reason (not media,
+ * truncated beyond use, no stream at all). */
+BRISCA_API int32_t OpenMediaInfo(int32_t info, const char* path);
+/* Disc sources are not supported: fails. */
+BRISCA_API int32_t OpenMediaInfoDisc(int32_t info, const char* path);
+/* Title 0 is the opened file itself: 1 when a file is open, 0 otherwise. */
+BRISCA_API int32_t SelectDiscTitle(int32_t info, int32_t title);
+BRISCA_API int32_t CloseMediaInfo(int32_t info);
+/* Microseconds, 0 when unknown. */
+BRISCA_API int64_t GetMediaDuration(int32_t info);
+/* Overall bit rate in bit/s, 0 when unknown. */
+BRISCA_API int64_t GetMediaBitRate(int32_t info);
+BRISCA_API int32_t GetMediaStreamCount(int32_t info);
+BRISCA_API int32_t GetMediaStreamInfo(int32_t info, int32_t index, BriscaStreamInfo* out);
+/* The values a player is opened with: A the default audio track (0, or -1 without audio),
+ * B the default subtitle track (-1 when none). */
+BRISCA_API int32_t GetMediaInfoValueA(int32_t info);
+BRISCA_API int32_t GetMediaInfoValueB(int32_t info);
+/* 1 when the file has a picture stream that is not cover art (a video). */
+BRISCA_API int32_t HasVideoStream(int32_t info);
+/* Track indexes count within their kind; -1 means the default track. */
+BRISCA_API int32_t IsAudioTrackIndexValid(int32_t info, int32_t index);
+BRISCA_API int32_t IsSubtitleIndexValid(int32_t info, int32_t index);
+/* The subtitle track's language ("" when untagged), null for an invalid index. */
+BRISCA_API const char* GetSubtitleInfoValue(int32_t info, int32_t index);
+/*
+ * A metadata value by key (case-insensitive), null when absent. Keys: the file's tags
+ * ("title", "artist", "album_artist", "album", "date", "track", ... as FFmpeg names them,
+ * stream tags included), plus:
+ *   "cover_image"    the attached picture's bytes (JPEG, PNG, ...), not NUL-terminated;
+ *   "ffmpeg_format"  the demuxer's name ("mp3", "mov,mp4,m4a,3gp,3g2,mj2", ...);
+ *   "major_brand"    of MP4-family files.
+ * Text values are NUL-terminated UTF-8. Entries stay valid until the next open or close.
+ */
+BRISCA_API const BriscaEntry* GetMetadataEntry(int32_t info, const char* key);
+BRISCA_API const uint8_t* GetEntryData(const BriscaEntry* entry);
+BRISCA_API int32_t GetEntrySize(const BriscaEntry* entry); /* bytes, without the NUL */
+/* The key of the index-th tag of the file (format tags, then the audio stream's), null past
+ * the end; for listing all tags. */
+BRISCA_API const char* GetMetadataKeyAt(int32_t info, int32_t index);
+/*
+ * A frame of the picture stream (or, without one, the decoded cover art) at positionUs, as a
+ * complete BMP file in memory (24-bit, bottom-up). width/height 0 keep the picture's size.
+ * *outSize (optional) receives the byte count, also readable as the little-endian 32-bit value
+ * at byte 2. Null when there is no picture. Free with ReleaseVideoFrame.
+ */
+BRISCA_API const uint8_t* ExtractVideoFrame(int32_t info, int64_t positionUs, int32_t width,
+                                            int32_t height, int32_t* outWidth, int32_t* outHeight,
+                                            int32_t* outSize);
+BRISCA_API void ReleaseVideoFrame(int32_t info, const uint8_t* bmp);
+/* Chapters, in file order. A chapter's duration runs to its end mark; without a usable end
+ * (missing, not after its start) to the next chapter's start, or for the last to the end of
+ * the file; never past the end of the file. */
+BRISCA_API int32_t GetChapterCount(int32_t info);
+BRISCA_API int64_t GetChapterStart(int32_t info, int32_t index);
+BRISCA_API int64_t GetChapterDuration(int32_t info, int32_t index);
+/* The chapter's title, "" when it has none; null for an invalid index. */
+BRISCA_API const char* GetChapterValue(int32_t info, int32_t index);
+
+/* ---- Player --------------------------------------------------------------------------- */
+
+/*
+ * A player decodes one file on its own thread, applies the effects and plays the sound on the
+ * PulseAudio server's default sink. Positions are microseconds from the start of the file and
+ * follow what has been heard (the output's latency is taken off). All calls may come from any
+ * thread; the GUI polls position, state and level data with timers.
+ */
+enum {
+    BRISCA_PLAYER_CLOSED = 0,
+    BRISCA_PLAYER_STOPPED = 1, /* opened or stopped: at the start, silent */
+    BRISCA_PLAYER_PLAYING = 2,
+    BRISCA_PLAYER_PAUSED = 3,
+    BRISCA_PLAYER_FINISHED = 4, /* everything up to the end has been heard */
+    BRISCA_PLAYER_FAILED = 5    /* reading, decoding or the output failed; GetPlayerError */
+};
+
+BRISCA_API int32_t CreatePlayer(int32_t mode); /* -1; -3: no sound output, paced by a clock */
+BRISCA_API int32_t DestroyPlayer(int32_t player);
+/* window: no picture output, pass 0. audioTrack and subtitleTrack as GetMediaInfoValueA/B.
+ * Fails for a file without a sound stream. Leaves the player stopped at 0. */
+BRISCA_API int32_t OpenPlayerMedia(int32_t player, const char* path, int64_t window,
+                                   int32_t audioTrack, int32_t subtitleTrack);
+BRISCA_API int32_t ClosePlayerMedia(int32_t player);
+BRISCA_API int32_t GetPlayerState(int32_t player);
+BRISCA_API const char* GetPlayerError(int32_t player);
+/* Length of the level blocks (and the position's granularity), microseconds; default 50000. */
+BRISCA_API int32_t SetPlayerUpdateInterval(int32_t player, int32_t intervalUs);
+/* The picture-preview mode of the editor; recorded only, sound is not affected. */
+BRISCA_API int32_t SetPreviewRotateParam02(int32_t player, int32_t mode);
+BRISCA_API int32_t PlayerHasPictureStream(int32_t player);
+BRISCA_API int32_t PlayerHasSoundStream(int32_t player);
+BRISCA_API int32_t SetPlayerLevelData(int32_t player, int32_t enabled);
+BRISCA_API int32_t PlayerPlay(int32_t player);
+BRISCA_API int32_t PlayerPause(int32_t player);
+/* Stops and rewinds to 0. */
+BRISCA_API int32_t PlayerStop(int32_t player);
+BRISCA_API int32_t IsPlaybackFinished(int32_t player);
+/* Where playback ends: the sound stops exactly there and the player becomes finished, as at
+ * the end of the file. 0 = the end of the file. */
+BRISCA_API int32_t SetPlayerEndPosition(int32_t player, int64_t endUs);
+/* Lands on the exact sample; while playing, sound goes on from there. */
+BRISCA_API int32_t PlayerSeek(int32_t player, int64_t positionUs);
+/* Scrubbing: until EndPlayerAsyncSeek, PlayerSeek returns at once, only the latest target is
+ * served and it may land up to toleranceUs before the target (on a packet boundary).
+ * EndPlayerAsyncSeek lands exactly on the last target. */
+BRISCA_API int32_t BeginPlayerAsyncSeek(int32_t player, int64_t toleranceUs);
+BRISCA_API int32_t EndPlayerAsyncSeek(int32_t player);
+/* Steps of 40 ms for sound: pauses, moves by one step (+1 or -1) and marks the player as
+ * paused for stepping until it plays again. */
+BRISCA_API int32_t PlayerStepFrame(int32_t player, int32_t direction);
+BRISCA_API int32_t IsPlayerStepPaused(int32_t player);
+BRISCA_API int32_t ShowPlayerCurrentFrame(int32_t player);
+BRISCA_API int64_t GetPlayerFramePosition(int32_t player);
+BRISCA_API int32_t RefreshPlayerVideo(int32_t player); /* no picture output: 1 */
+BRISCA_API int64_t GetPlayerDuration(int32_t player);
+BRISCA_API int64_t GetPlayerPosition(int32_t player);
+/* Sound volume in percent (0..100), applied to the samples: effect level A. flags: 0. */
+BRISCA_API int32_t SetPlayerVolume(int32_t player, int32_t percent, int32_t flags);
+BRISCA_API int32_t SetPlayerEffectLevelB(int32_t player, int32_t percent);
+BRISCA_API int32_t SetPlayerEffectLevelC(int32_t player, int32_t percent);
+BRISCA_API int32_t SetPlayerEqualizer(int32_t player, const double* frequenciesHz,
+                                      const double* gainsDb, int32_t count);
+/* The volume of the player's stream on the sound server, percent (0..100). */
+BRISCA_API int32_t SetRendererVolume(int32_t player, int32_t percent);
+/* The level block (GetRecorderLevelBlock's layout) of the update interval that ends at the
+ * position heard now; null when level data is off, nothing new was heard, or count < 1.
+ * Free with ReleasePlayerAudioData. */
+BRISCA_API const uint8_t* GetPlayerAudioData(int32_t player, int32_t count);
+BRISCA_API void ReleasePlayerAudioData(int32_t player, const uint8_t* block);
+
+/* ---- Converter ------------------------------------------------------------------------ */
+
+/*
+ * A converter turns a range of a source file into a new file, with the effects of the encode
+ * parameters, on its own thread. The target appears only complete: the work goes to a
+ * temporary file in the target's folder, renamed at the end; failure or cancel removes it.
+ */
+enum {
+    BRISCA_CONVERTER_IDLE = 0,
+    BRISCA_CONVERTER_DONE = 1, /* finished; the target exists */
+    BRISCA_CONVERTER_OPENED = 2,
+    BRISCA_CONVERTER_RUNNING = 3,
+    BRISCA_CONVERTER_FAILED = 4, /* GetConverterError says why */
+    BRISCA_CONVERTER_CANCELLED = 5
+};
+
+BRISCA_API int32_t CreateAudioConverter(int32_t mode); /* -1 */
+BRISCA_API int32_t CreateConverter(int32_t mode);      /* -1; pictures are dropped */
+BRISCA_API int32_t DestroyConverter(int32_t converter);
+/* Checks the source and the target format now, so that bad input fails here with a reason.
+ * The parameters are copied. */
+BRISCA_API int32_t OpenConverter(int32_t converter, const char* source, const char* target,
+                                 const char* format, int32_t params);
+/* The range of the source to convert; length 0 runs to the end. */
+BRISCA_API int32_t SetConvertRange(int32_t converter, int64_t startUs, int64_t lengthUs);
+BRISCA_API int32_t StartConverter(int32_t converter);
+/* BRISCA_CONVERTER_*. */
+BRISCA_API int32_t GetConverterState(int32_t converter);
+/* Progress: the work done and the whole work, in microseconds of audio (a loudness pass
+ * counts the range twice). */
+BRISCA_API int64_t GetConverterTime(int32_t converter);
+BRISCA_API int64_t GetConverterDuration(int32_t converter);
+/* 1 once the run has ended (done, failed or cancelled), 0 while it runs. */
+BRISCA_API int32_t GetConverterResult(int32_t converter);
+BRISCA_API const char* GetConverterError(int32_t converter);
+/* 1 when the frames were copied without re-encoding. */
+BRISCA_API int32_t GetConverterCopied(int32_t converter);
+/* The measured loudness of the range and the loudness of the result (LUFS); 0 without
+ * SetEncodeLoudness or before the end. */
+BRISCA_API int32_t GetConverterLoudness(int32_t converter, double* measuredLufs, double* finalLufs);
+/* Asks the run to stop and waits for it; the target is not created. */
+BRISCA_API int32_t CancelConverter(int32_t converter);
+/* 1 makes a pending OpenConverter give up early; 0 allows opening again. */
+BRISCA_API int32_t SetConverterAbort(int32_t converter, int32_t abort);
+BRISCA_API int32_t CloseConverter(int32_t converter);
 
 #ifdef __cplusplus
 }

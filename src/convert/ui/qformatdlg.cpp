@@ -156,6 +156,10 @@ QFormatDlg::QFormatDlg(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
+    m_lblError = makeLabel(QString(), this, 12, NxSkin::warning());
+    m_lblError->setObjectName(QStringLiteral("m_lblError"));
+    m_lblError->hide();
+    buttons->addWidget(m_lblError, 1);
     buttons->addStretch(1);
     m_btnOk = makeButton(QStringLiteral("/image/common/btn_accent.png"), tr("OK"), this);
     m_btnOk->setObjectName(QStringLiteral("m_btnOk"));
@@ -211,6 +215,7 @@ void QFormatDlg::loadSavedChoice()
         ParserXML::getSettingValue(kFormatSet, QStringLiteral("Audio_Id"), QStringLiteral("5000"));
     qDebug().noquote() << (m_video ? "------------Video setting------------"
                                    : "------------Audio setting------------");
+    m_lblError->hide();
     m_editSearch->blockSignals(true);
     m_editSearch->clear();
     m_editSearch->blockSignals(false);
@@ -287,8 +292,8 @@ void QFormatDlg::OnChangeFormat(const std::string& idText)
     m_cmbQuality->setEnabled(profile.isValid());
     if (!profile.isValid())
         return;
-    // Each profile keeps its own preset.
-    const int level = FormatSelection::storedQualityLevel(id);
+    // Each profile keeps its own preset: the one recordings use with it.
+    const int level = FormatSelection::qualityLevelInEffect(id);
     setQualityIndex(QualityPreset::comboIndexFromLevel(level));
     OnQualityChange(m_cmbQuality->currentIndex());
 }
@@ -331,8 +336,14 @@ void QFormatDlg::OnBtnOk()
     const CustomFormatSettings custom = m_settingDlg->fields();
     const bool customized = index == QualityPreset::kCustomizedIndex;
     if (!FormatSelection::confirm(m_catalogue, m_video, m_category, m_id, index,
-                                  customized ? &custom : nullptr))
-        qDebug() << "format dialog: the chosen format could not be loaded";
+                                  customized ? &custom : nullptr)) {
+        // Nothing may look accepted that was not stored: the dialog stays open to try again
+        // or cancel.
+        m_lblError->setText(tr("The format could not be saved."));
+        m_lblError->show();
+        return;
+    }
+    m_lblError->hide();
     closeAnimated(QDialog::Accepted);
 }
 

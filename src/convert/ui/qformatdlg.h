@@ -4,11 +4,12 @@
 // "Small Size", "Customized") and the encoder fields of the chosen profile (QFormatSettingDlg).
 //
 // Opening (every show) reads the saved choice of the current descriptor's kind (video when
-// FormatDescriptor::current() is the video descriptor, else audio) and selects it. OK stores
-// the preset, the custom values when "Customized", and the choice, then reloads the
-// descriptors; Cancel stores nothing; the fields' "Reset" goes back to the default formats at
-// "Small Size" at once. Both OK and Cancel close with an animation of the "geometry" property
-// whose end hides the dialog and finishes it with the result.
+// FormatDescriptor::current() is the video descriptor, else audio) and selects it, showing
+// each profile at the preset recordings use with it. OK stores the preset, the custom values
+// when "Customized", and the choice, then reloads the descriptors; when storing fails it says
+// so and the dialog stays open. Cancel stores nothing; the fields' "Reset" goes back to the default
+// formats at "Small Size" at once. Both OK and Cancel close with an animation of the "geometry"
+// property whose end hides the dialog and finishes it with the result.
 //
 // Signals pair with slots: emitTypeChange -> changeCategories (category list),
 // emitChangeFormat -> OnChangeFormat (icon list), the fields' emitCustomized ->
@@ -105,6 +106,7 @@ private:
     QLabel* m_lblNoMatch = nullptr;
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblPreset = nullptr;
+    QLabel* m_lblError = nullptr;
     QNxComboBox* m_cmbQuality = nullptr;
     QFormatSettingDlg* m_settingDlg = nullptr;
     QNxBaseButton* m_btnOk = nullptr;

@@ -292,13 +292,29 @@ void SelectRecordInputWgt::fillDeviceList()
         }
     }
     m_cmbMicDevice->setCurrentIndex(current);
-
-    QRecordAreaInfo::instance().setValidSources(QRecordAreaInfo::SystemAudio |
-                                                (current >= 0 ? QRecordAreaInfo::Microphone : 0));
+    updateMicAvailability();
     const bool empty = m_cmbMicDevice->count() == 0;
     m_cmbMicDevice->setVisible(!empty);
     m_labNoMicDevice->setVisible(empty);
     refreshRecordVolume();
+}
+
+// The microphone is valid exactly while the list has a current entry, the default input. When
+// it has none, the list and the "No Mic Device" label say why.
+void SelectRecordInputWgt::updateMicAvailability()
+{
+    const bool available = m_cmbMicDevice->currentIndex() >= 0;
+    QRecordAreaInfo::instance().setValidSources(QRecordAreaInfo::SystemAudio |
+                                                (available ? QRecordAreaInfo::Microphone : 0));
+    QString reason;
+    if (!available) {
+        reason = m_device ? SoundDeviceLibrary::text(m_device->GetNoDefaultRecorderReason())
+                          : m_library->errorString();
+    }
+    const QString why = reason.isEmpty() ? QString() : QStringLiteral("No microphone: ") + reason;
+    m_cmbMicDevice->setPlaceholderText(why);
+    m_cmbMicDevice->setToolTip(available ? QStringLiteral("Microphone") : why);
+    m_labNoMicDevice->setToolTip(why.isEmpty() ? m_labNoMicDevice->text() : why);
 }
 
 void SelectRecordInputWgt::rebuildDeviceMenu()
@@ -351,7 +367,9 @@ void SelectRecordInputWgt::RefreshRecDevTimer()
     int device = -1;
     int recorder = -1;
     if (m_device->GetDefaultRecorder(&device, &recorder) != 0) {
+        // No listed input is the default (none, or a monitor): no microphone to record.
         m_cmbMicDevice->setCurrentIndex(-1);
+        updateMicAvailability();
         return;
     }
     if (m_cmbMicDevice->currentIndex() >= 0) {

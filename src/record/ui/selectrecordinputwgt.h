@@ -20,9 +20,12 @@ class QTimer;
 // what the session records from.
 //
 // The panel owns the sound-device plugin (libOlmet) and its device object for its lifetime and
-// polls it every 200 ms, so inputs plugged in or removed, and changes of the default input or
-// of volumes made by other programs, show up while it runs. Without the plugin or a sound
-// server it shows "No Mic Device" and only system audio can be recorded.
+// polls it every 200 ms, so inputs plugged in or removed, changes of the default input or of
+// volumes made by other programs, and a sound server that went away and came back show up
+// while it runs. The device object answers from the server's state it keeps by itself, so the
+// poll never waits for the server. Without the plugin or a sound server it shows "No Mic
+// Device" and only system audio can be recorded; when the default input is no microphone (a
+// monitor), the list says so and the microphone is not valid.
 //
 // GUI thread only. One panel per main window.
 class SelectRecordInputWgt : public QNxWidget, public Ui::SelectRecordInputWgt {
@@ -90,6 +93,7 @@ private:
     // Refills the input list from the device object, makes the default input current, sets
     // the valid bits, swaps list and "No Mic Device" label, then refreshes the volumes.
     void fillDeviceList();
+    void updateMicAvailability();
     void rebuildDeviceMenu();
     void updateToolTips();
     void updateDeviceButton();

@@ -18,6 +18,7 @@
 #include "qualitypreset.h"
 #include "testmedia.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -55,6 +56,8 @@ private slots:
     void smallSizeRoundTrip();
     void fieldChangeCustomizes();
     void cancelStoresNothing();
+    void customizedWithoutValuesShowsWhatRecordingsUse();
+    void okStaysOpenWhenSavingFails();
     void resetLandsOnSmallSize();
     void search_data();
     void search();
@@ -241,6 +244,42 @@ void TestFormatDlg::cancelStoresNothing()
     QTRY_VERIFY(!again->isVisible());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
+}
+
+void TestFormatDlg::customizedWithoutValuesShowsWhatRecordingsUse()
+{
+    // "Customized" stored, but no custom values: recordings use "High Quality", and so must
+    // the dialog, with that preset's values.
+    QVERIFY(ParserXML::saveCustomFormat(QStringLiteral("5000"), CustomFormatSettings()));
+    QVERIFY(ParserXML::setFormatAttribute(QStringLiteral("5000"), QStringLiteral("QUALITY_VALUE"),
+                                          QStringLiteral("2")));
+    QVERIFY(FormatSelection::loadSavedFormats(FormatCatalogue::instance()));
+    QCOMPARE(FormatDescriptor::audio()->audioBitRateKbps, 320);
+    auto dlg = open();
+    QCOMPARE(quality(dlg.get())->currentText(), QStringLiteral("High Quality"));
+    QCOMPARE(field(dlg.get(), "m_cmbAudioBitRate")->currentText(), QStringLiteral("320 kbps"));
+}
+
+void TestFormatDlg::okStaysOpenWhenSavingFails()
+{
+    // A folder where the format file should be: nothing can be stored.
+    QVERIFY(QDir().mkpath(ParserXML::formatFilePath()));
+    auto dlg = open();
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    quality(dlg.get())->setCurrentIndex(QualityPreset::kSmallSizeIndex);
+    QTest::mouseClick(dlg->findChild<QNxBaseButton*>(QStringLiteral("m_btnOk")), Qt::LeftButton);
+    // Not closing, not accepted, and saying why.
+    QVERIFY(!dlg->isClosing());
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(finished.count(), 0);
+    auto* error = dlg->findChild<QLabel*>(QStringLiteral("m_lblError"));
+    QVERIFY(error && error->isVisible());
+    QCOMPARE(error->text(), QStringLiteral("The format could not be saved."));
+
+    // Once the file can be written, OK stores the choice and closes.
+    QVERIFY(QDir(ParserXML::formatFilePath()).removeRecursively());
+    clickAndWaitClosed(dlg.get(), "m_btnOk", QDialog::Accepted);
+    QCOMPARE(storedQuality(QStringLiteral("5000")), QStringLiteral("1"));
 }
 
 void TestFormatDlg::resetLandsOnSmallSize()

@@ -4,11 +4,13 @@
 // volumes. Every test puts the server back as the fixture set it up.
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -16,7 +18,10 @@
 #include "inputspaneltestenv.h"
 #include "qnxmenu.h"
 #include "qrecordareainfo.h"
+#include "qrecordobject.h"
 #include "selectrecordinputwgt.h"
+
+#include <csignal>
 
 namespace {
 
@@ -92,16 +97,60 @@ private:
     QString m_module;
 };
 
+QString serverDir()
+{
+    return qEnvironmentVariable("QUILLON_PULSE_DIR");
+}
+
+bool runServerScript(const QString& command)
+{
+    return testmedia::run(testmedia::sourceDir() + QStringLiteral("/tests/harness/pulse-server.sh"),
+                          {command, serverDir()})
+        .ok();
+}
+
+pid_t serverPid()
+{
+    QFile file(serverDir() + QStringLiteral("/runtime/pid"));
+    return file.open(QIODevice::ReadOnly) ? pid_t(file.readAll().trimmed().toInt()) : 0;
+}
+
+bool microphoneValid()
+{
+    return QRecordAreaInfo::instance().validSources() & QRecordAreaInfo::Microphone;
+}
+
+// The longest time between two ticks of a 10 ms timer while `work` runs the event loop.
+template <class Work>
+qint64 longestTickGapMs(Work work)
+{
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longest = qMax(longest, sinceTick.restart()); });
+    sinceTick.start();
+    ticker.start(10);
+    work();
+    return qMax(longest, sinceTick.elapsed());
+}
+
 }  // namespace
 
 class TestSelectRecordInputWgt : public QObject {
     Q_OBJECT
 
 private:
+    // A shown panel that has learnt the server's devices (the plugin learns them in the
+    // background, the panel on its next refresh).
     std::unique_ptr<SelectRecordInputWgt> makePanel()
     {
         auto panel = std::make_unique<SelectRecordInputWgt>(nullptr, inputstest::pluginPath());
         panel->show();
+        if (!QTest::qWaitFor([&] { return panel->m_cmbMicDevice->currentIndex() >= 0; },
+                             kListTimeoutMs))
+            qWarning("the panel did not learn the server's devices");
         return panel;
     }
 
@@ -218,7 +267,7 @@ private slots:
         const int index = list->findText(kAddedDescription, Qt::MatchContains);
         changes.clear();
         emit list->activated(index);
-        QCOMPARE(defaultSource(), kAddedSource);
+        QTRY_COMPARE(defaultSource(), kAddedSource);
         QCOMPARE(changes.count(), 1);
         QVERIFY(list->currentText().contains(kAddedDescription));
         QVERIFY(QRecordAreaInfo::instance().validSources() & kMic);
@@ -282,7 +331,7 @@ private slots:
         QVERIFY(!panel->m_sliderVolume->isHidden());
         QCOMPARE(panel->m_btnDevice->imagePath(), QStringLiteral("/image/btn_device_mic.png"));
         QCOMPARE(panel->m_btnSystemAudio->toolTip(), QStringLiteral("System Audio Off"));
-        QCOMPARE(defaultSource(), kAddedSource);
+        QTRY_COMPARE(defaultSource(), kAddedSource);
         QVERIFY(list->currentText().contains(kAddedDescription));
         QVERIFY(changes.count() >= 1);
 
@@ -330,8 +379,8 @@ private slots:
         testmedia::pactl({QStringLiteral("set-%1-mute").arg(kind), name, "1"});
         QNxBaseSlider* slider = system ? panel->m_sliderSysVolume : panel->m_sliderVolume;
         emit slider->sendProgressValue(ratio);
-        QCOMPARE(volumePercent(kind, name), percent);
-        QVERIFY(!muted(kind, name));
+        QTRY_COMPARE(volumePercent(kind, name), percent);
+        QTRY_VERIFY(!muted(kind, name));
         // The other endpoint is left alone.
         const QString otherKind = system ? QStringLiteral("source") : QStringLiteral("sink");
         QCOMPARE(volumePercent(otherKind, system ? kFixtureSource : kFixtureSink), 100);
@@ -362,8 +411,8 @@ private slots:
         if (clickMic)
             panel->OnBtnMicAudio();
         panel->OnRecorderVolumeChange(0.4);
-        QCOMPARE(volumePercent(QStringLiteral("sink"), kFixtureSink), sinkPercent);
-        QCOMPARE(volumePercent(QStringLiteral("source"), kFixtureSource), sourcePercent);
+        QTRY_COMPARE(volumePercent(QStringLiteral("sink"), kFixtureSink), sinkPercent);
+        QTRY_COMPARE(volumePercent(QStringLiteral("source"), kFixtureSource), sourcePercent);
     }
 
     void volumesChangedElsewhereAreShown()
@@ -404,6 +453,92 @@ private slots:
         QVERIFY(panel->m_sliderVolume->isEnabled());
         QVERIFY(panel->m_sliderSysVolume->isEnabled());
         QVERIFY(panel->m_btnDevice->isEnabled());
+    }
+
+    // The sound server goes away and comes back: the panel shows "No Mic Device" meanwhile, and
+    // the list and the valid microphone come back by themselves.
+    void serverRestartBringsTheMicrophoneBack()
+    {
+        removeSettings();
+        auto panel = makePanel();
+        QVERIFY(microphoneValid());
+        const auto restart = qScopeGuard([] {
+            if (!testmedia::pulseAvailable())
+                runServerScript(QStringLiteral("start"));
+        });
+        QVERIFY(runServerScript(QStringLiteral("stop")));
+        QTRY_VERIFY_WITH_TIMEOUT(panel->m_labNoMicDevice->isVisible(), kListTimeoutMs);
+        QVERIFY(!microphoneValid());
+        QVERIFY(runServerScript(QStringLiteral("start")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            panel->m_cmbMicDevice->isVisible() && panel->m_cmbMicDevice->currentIndex() >= 0,
+            kListTimeoutMs);
+        QVERIFY(microphoneValid());
+        QVERIFY(!panel->m_labNoMicDevice->isVisible());
+    }
+
+    // A monitor made the default input is no microphone: the microphone stops being valid and
+    // the list says why; it is valid again once a microphone is the default.
+    void monitorAsDefaultInputIsNoMicrophone()
+    {
+        removeSettings();
+        auto panel = makePanel();
+        QVERIFY(microphoneValid());
+        testmedia::pactl({QStringLiteral("set-default-source"), kFixtureSink + ".monitor"});
+        QTRY_VERIFY_WITH_TIMEOUT(!microphoneValid(), kListTimeoutMs);
+        QCOMPARE(panel->m_cmbMicDevice->currentIndex(), -1);
+        QVERIFY2(panel->m_cmbMicDevice->placeholderText().contains(QLatin1String("monitor")),
+                 qPrintable(panel->m_cmbMicDevice->placeholderText()));
+        QCOMPARE(panel->m_cmbMicDevice->toolTip(), panel->m_cmbMicDevice->placeholderText());
+        testmedia::pactl({QStringLiteral("set-default-source"), kFixtureSource});
+        QTRY_VERIFY_WITH_TIMEOUT(microphoneValid(), kListTimeoutMs);
+        QVERIFY(panel->m_cmbMicDevice->currentIndex() >= 0);
+    }
+
+    // A server that stopped answering (SIGSTOP) holds nothing up: the panel's refreshes and
+    // choices keep the event loop turning, and a recording started meanwhile fails with the
+    // reason. Waiting on the server would stall the loop for its time-out (seconds); a busy
+    // machine delays a tick by far less than the bound of one second.
+    void frozenServerDoesNotStopTheWindow()
+    {
+        removeSettings();
+        auto panel = makePanel();
+        QRecordAreaInfo::instance().setSelectedSources(kSystem);
+        QRecordObject session;
+        EncodeSettings wav;
+        wav.formatKey = QStringLiteral("WAV");
+        wav.audioCodec = 0x10000;
+        session.setEncodeSettings(wav);
+        QSignalSpy failed(&session, &QRecordObject::emitAudioRecordFail);
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("frozen.wav"));
+
+        const pid_t server = serverPid();
+        QVERIFY(server > 0);
+        QVERIFY(::kill(server, SIGSTOP) == 0);
+        const auto thaw = qScopeGuard([server] { ::kill(server, SIGCONT); });
+        bool started = false;
+        const qint64 longest = longestTickGapMs([&] {
+            QTest::qWait(500);
+            panel->RefreshRecDevTimer();
+            panel->OnBtnMicAudio();
+            panel->OnRecorderVolumeChange(0.5);
+            emit panel->m_cmbMicDevice->activated(0);
+            started = session.start(path);
+            failed.wait(10000);
+        });
+        qInfo("longest gap between ticks: %lld ms", longest);
+        QVERIFY(started);
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!session.isRecording());
+        QVERIFY2(session.lastError().contains(QLatin1String("does not answer")),
+                 qPrintable(session.lastError()));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
+
+        ::kill(server, SIGCONT);
+        QVERIFY(testmedia::pulseAvailable());
+        QTRY_VERIFY_WITH_TIMEOUT(panel->m_cmbMicDevice->currentIndex() >= 0, kListTimeoutMs);
     }
 
 private:

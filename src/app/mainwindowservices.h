@@ -1,0 +1,27 @@
+#pragma once
+// What the main window takes from its surroundings. main() passes the defaults; tests pass a
+// clock they drive, a sleep inhibitor, a tray that exists or not, the device plugin of the
+// build tree and a recordings sink.
+
+#include <functional>
+#include <memory>
+
+#include <QString>
+
+#include "sleepinhibitor.h"
+#include "wallclock.h"
+
+class IRecordingSink;
+
+struct MainWindowServices {
+    // "Now" for the schedule and the silence watch.
+    const WallClock* clock = &WallClock::system();
+    // Held while a recording runs; null: the desktop's (logind, or none without a system bus).
+    std::unique_ptr<SleepInhibitor> sleepInhibitor;
+    // Where finished recordings go; null until the recordings list exists.
+    IRecordingSink* recordingSink = nullptr;
+    // The sound-device plugin; empty: the one beside the executable.
+    QString devicePluginPath;
+    // Whether a tray exists; empty: ask Qt.
+    std::function<bool()> trayAvailable;
+};

@@ -1,0 +1,82 @@
+#pragma once
+// The recording side of the main window, without widgets: it owns the recording session
+// (created on the first start, kept until the controller goes), names each new file in the
+// output folder, holds the sleep lock while a run of recordings lasts, applies the split rules
+// to pieces ended at a silence, and hands every finished file to the recordings sink.
+//
+// A "run" is what the user sees as one recording: from Start to Stop, through any number of
+// cuts and splits (each a new file). The window drives it with startFile / stopFile /
+// splitAtSilence / endRun and shows what these report. GUI thread only.
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+#include "irecordingsink.h"
+
+class QRecordObject;
+class SleepInhibitor;
+class WallClock;
+
+class RecorderController : public QObject {
+    Q_OBJECT
+public:
+    enum class SplitOutcome {
+        NotRecording,  // nothing to split
+        Kept,          // the piece was finished and listed; a new file records
+        Discarded,     // the piece was thrown away; its path records again
+        Failed,        // the next piece could not start: the run ended (see lastError)
+    };
+
+    RecorderController(const WallClock& clock, SleepInhibitor* inhibitor,
+                       QObject* parent = nullptr);
+    ~RecorderController() override;
+
+    // Where finished recordings go; null (the default) lists nothing.
+    void setSink(IRecordingSink* sink) { m_sink = sink; }
+    // The session, or null before the first start.
+    QRecordObject* session() const { return m_session; }
+    bool isRecording() const;
+    QString currentPath() const { return m_path; }
+    // Why the last start failed or the last recording ended by itself.
+    QString lastError() const { return m_lastError; }
+    bool sleepInhibited() const;
+
+    // Starts a new file in the output folder (the sleep lock is taken with the first file of a
+    // run). False: nothing records, lastError() says why.
+    bool startFile();
+    // Finishes the current file and hands it to the sink; nothing when none records.
+    void stopFile();
+    // Ends the current piece at a silence and goes on (see SplitOutcome).
+    SplitOutcome splitAtSilence();
+    // The run is over: the sleep lock is released.
+    void endRun();
+    // The recording that runs now made its first loud block.
+    void recordingBecameLoud();
+
+signals:
+    // Session reports, passed on.
+    void emitRecordTime(uint64_t time);
+    void emitAudioData(unsigned char* data, int sps);
+    // The recording ended by itself (disk full, sound server gone); what was written is kept
+    // and listed. The reason is also in lastError(). Connect it queued: it can come from inside
+    // a call that stops the session.
+    void recordingEndedByFailure(const QString& reason);
+
+private:
+    void ensureSession();
+    bool startAt(const QString& path);
+    void handOver(const QString& failure = QString());
+    void onSessionFailed();
+
+    const WallClock& m_clock;
+    SleepInhibitor* m_inhibitor = nullptr;
+    IRecordingSink* m_sink = nullptr;
+    QRecordObject* m_session = nullptr;
+    QString m_path;
+    QString m_finishedPath;
+    QString m_lastError;
+    bool m_silentThroughout = true;
+    bool m_handlingFailure = false;
+};

@@ -1,0 +1,53 @@
+#include "recordertray.h"
+
+#include <QAction>
+
+#include <utility>
+
+#include "nxskin.h"
+#include "qnxmenu.h"
+
+RecorderTray::RecorderTray(std::function<bool()> available, QObject* parent)
+    : QObject(parent), m_available(std::move(available))
+{
+    m_icon = new QSystemTrayIcon(this);
+    m_icon->setIcon(QIcon(NxSkin::pixmap(QStringLiteral("/image/common/no_title_logo.png"))));
+    m_icon->setToolTip(QStringLiteral("Quillon Audio Recorder"));
+
+    // Menus have no parent widget; the tray deletes them.
+    m_normalMenu = new QNxMenu;
+    m_actHide = m_normalMenu->addAction(QStringLiteral("Hidden (&H)"));
+    m_actShow = m_normalMenu->addAction(QStringLiteral("Show Window (&S)"));
+    m_normalMenu->addSeparator();
+    m_actQuit = m_normalMenu->addAction(QStringLiteral("Quit (&Q)"));
+
+    m_recordingMenu = new QNxMenu;
+    m_actShowWindow = m_recordingMenu->addAction(QStringLiteral("Show Window"));
+    m_actStop = m_recordingMenu->addAction(QStringLiteral("Stop"));
+    m_actCancelSchedule = m_recordingMenu->addAction(QStringLiteral("Cancel Schedule"));
+
+    m_icon->setContextMenu(m_normalMenu);
+}
+
+RecorderTray::~RecorderTray()
+{
+    m_icon->setContextMenu(nullptr);
+    delete m_normalMenu;
+    delete m_recordingMenu;
+}
+
+bool RecorderTray::isAvailable() const
+{
+    return m_available ? m_available() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void RecorderTray::show()
+{
+    m_icon->show();
+}
+
+void RecorderTray::setRecording(bool recording)
+{
+    m_recording = recording;
+    m_icon->setContextMenu(recording ? m_recordingMenu : m_normalMenu);
+}

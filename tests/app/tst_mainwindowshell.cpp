@@ -1,0 +1,333 @@
+// The main window's shell without recording: the close question and both close behaviours,
+// the tray and a desktop without one, the schedule countdown and its tip on a clock the test
+// moves, the title bar's double click, the main menu, and an accessible name on every control.
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "mainwindowtestkit.h"
+#include "qaudioschedulesettingdlg.h"
+#include "qnxbasebutton.h"
+#include "qnxcheckbox.h"
+#include "qnxmenu.h"
+#include "qnxradiobutton.h"
+#include "qnxwidget.h"
+#include "qrecordareainfo.h"
+#include "qscheduletipwidget.h"
+#include "qshowclosedlg.h"
+#include "qtimeoptions.h"
+#include "recordertray.h"
+#include "schedulecountdown.h"
+#include "scheduletime.h"
+#include "selectrecordinputwgt.h"
+#include "timeoptions.h"
+
+using namespace windowtest;
+
+namespace {
+
+constexpr uint64_t kS = ScheduleTime::kUsPerSecond;
+
+QString setting(const QString& element, const QString& attribute)
+{
+    return ParserXML::getSettingValue(element, attribute, QStringLiteral("<none>"));
+}
+
+// Answers the close question once it is shown.
+void answerCloseDialog(const QString& choice, bool dontAskAgain, bool ok)
+{
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QShowCloseDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        (choice == QLatin1String("exit") ? dialog->exitButton() : dialog->minimizeButton())
+            ->setChecked(true);
+        dialog->noteBox()->setChecked(dontAskAgain);
+        QTest::mouseClick(ok ? dialog->okButton() : dialog->cancelButton(), Qt::LeftButton);
+    });
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Controls without a name, among the visible buttons, sliders, lists and fields of `root`.
+QStringList unnamedControls(QWidget* root)
+{
+    QStringList unnamed;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QSlider*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w);
+        if (control && w->isVisibleTo(root) && accessibleName(w).isEmpty())
+            unnamed.append(QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                           w->objectName());
+    }
+    return unnamed;
+}
+
+}  // namespace
+
+class TestMainWindowShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void closeQuestion_data();
+    void closeQuestion();
+    void closeWithoutQuestion_data();
+    void closeWithoutQuestion();
+    void withoutTrayNeverHidden();
+    void trayBringsTheWindowBack();
+    void countdownTip();
+    void scheduleWithoutTimesArmsNothing();
+    void titleBarDoubleClick();
+    void mainMenu();
+    void everyControlHasAName();
+
+private:
+    QTemporaryDir m_root;
+    Fixture m_fixture;
+};
+
+void TestMainWindowShell::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    setUpProcess(m_root.path());
+}
+
+void TestMainWindowShell::init()
+{
+    resetStorage(m_root.filePath(QStringLiteral("out")));
+    m_fixture.tray = true;
+}
+
+void TestMainWindowShell::cleanup()
+{
+    m_fixture.window.reset();
+}
+
+void TestMainWindowShell::closeQuestion_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<bool>("dontAskAgain");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("remind");
+    QTest::addColumn<QString>("closeSetting");
+    QTest::addColumn<QString>("outcome");
+    // "<none>": never stored; the question keeps coming.
+    QTest::newRow("exit") << "exit" << false << true << "<none>"
+                          << "Y"
+                          << "quit";
+    QTest::newRow("minimize to tray") << "minimize" << false << true << "<none>"
+                                      << "N"
+                                      << "hidden";
+    QTest::newRow("cancel") << "exit" << true << false << "<none>"
+                            << "<none>"
+                            << "shown";
+    QTest::newRow("exit, don't ask again") << "exit" << true << true << "N"
+                                           << "Y"
+                                           << "quit";
+}
+
+void TestMainWindowShell::closeQuestion()
+{
+    QFETCH(QString, choice);
+    QFETCH(bool, dontAskAgain);
+    QFETCH(bool, ok);
+    QFETCH(QString, outcome);
+    MainWindow* w = m_fixture.open();
+    QSignalSpy quit(w, &MainWindow::emitQuit);
+    answerCloseDialog(choice, dontAskAgain, ok);
+    w->OnClose();
+    QTEST(setting(QStringLiteral("REMIND_ITEM"), QStringLiteral("isShowRemind")), "remind");
+    QTEST(setting(QStringLiteral("CLOSE_ITEM"), QStringLiteral("bIsCloseDlg")), "closeSetting");
+    if (outcome == QLatin1String("quit")) {
+        QVERIFY(w->isClosing());
+        // The window fades out before it closes.
+        QVERIFY(w->isVisible());
+        QVERIFY(quit.wait(5000));
+        QVERIFY(!w->isVisible());
+    } else {
+        QCOMPARE(w->isVisible(), outcome == QLatin1String("shown"));
+        QVERIFY(!w->isClosing());
+        QCOMPARE(quit.count(), 0);
+    }
+}
+
+void TestMainWindowShell::closeWithoutQuestion_data()
+{
+    QTest::addColumn<QString>("closeSetting");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("hide to the tray") << "N" << false;
+    QTest::newRow("exit") << "Y" << true;
+}
+
+void TestMainWindowShell::closeWithoutQuestion()
+{
+    QFETCH(QString, closeSetting);
+    QFETCH(bool, quits);
+    setSetting(QStringLiteral("REMIND_ITEM"), QStringLiteral("isShowRemind"), QStringLiteral("N"));
+    setSetting(QStringLiteral("CLOSE_ITEM"), QStringLiteral("bIsCloseDlg"), closeSetting);
+    MainWindow* w = m_fixture.open();
+    QSignalSpy quit(w, &MainWindow::emitQuit);
+    // The window manager's close asks the window the same way as its close button.
+    w->close();
+    QVERIFY(!QApplication::activeModalWidget());
+    if (quits) {
+        QVERIFY(quit.wait(5000));
+    } else {
+        QVERIFY(!w->isVisible());
+        QCOMPARE(quit.count(), 0);
+    }
+}
+
+void TestMainWindowShell::withoutTrayNeverHidden()
+{
+    m_fixture.tray = false;
+    setSetting(QStringLiteral("REMIND_ITEM"), QStringLiteral("isShowRemind"), QStringLiteral("N"));
+    setSetting(QStringLiteral("CLOSE_ITEM"), QStringLiteral("bIsCloseDlg"), QStringLiteral("N"));
+    MainWindow* w = m_fixture.open();
+    w->OnClose();
+    QVERIFY(w->isVisible());
+    w->HideRecorerDlg();
+    QVERIFY(w->isVisible());
+    // Nor when the close question is answered with "Minimize to Tray".
+    setSetting(QStringLiteral("REMIND_ITEM"), QStringLiteral("isShowRemind"), QStringLiteral("Y"));
+    answerCloseDialog(QStringLiteral("minimize"), false, true);
+    w->OnClose();
+    QVERIFY(w->isVisible());
+}
+
+void TestMainWindowShell::trayBringsTheWindowBack()
+{
+    MainWindow* w = m_fixture.open();
+    RecorderTray* tray = w->tray();
+    QCOMPARE(tray->icon()->contextMenu(), tray->normalMenu());
+    QStringList texts;
+    for (QAction* action : tray->normalMenu()->actions())
+        texts.append(action->text());
+    QCOMPARE(texts, (QStringList{QStringLiteral("Hidden (&H)"), QStringLiteral("Show Window (&S)"),
+                                 QString(), QStringLiteral("Quit (&Q)")}));
+    tray->hideAction()->trigger();
+    QVERIFY(!w->isVisible());
+    w->OnIconActivated(QSystemTrayIcon::Context);
+    QVERIFY(!w->isVisible());
+    w->OnIconActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(w->isVisible());
+    tray->hideAction()->trigger();
+    w->OnIconActivated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(w->isVisible());
+    QSignalSpy quit(w, &MainWindow::emitQuit);
+    tray->quitAction()->trigger();
+    QCOMPARE(quit.count(), 1);
+}
+
+void TestMainWindowShell::countdownTip()
+{
+    MainWindow* w = m_fixture.open();
+    TimeOptions::confirmSchedule(true, (12 * 3600 + 45) * kS, 12 * 3600 * kS + 1800 * kS);
+    w->OnSetSchedule();
+    QScheduleTipWidget* tip = w->countdownTip();
+    w->OnTimer();
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->text(), QStringLiteral("45s later, Quillon will start recording."));
+    m_fixture.clock.advanceMs(1000);
+    w->OnTimer();
+    QCOMPARE(tip->text(), QStringLiteral("44s later, Quillon will start recording."));
+    QTest::mouseClick(tip->closeButton(), Qt::LeftButton);
+    QVERIFY(!tip->isVisible());
+    m_fixture.clock.advanceMs(1000);
+    w->OnTimer();
+    QVERIFY(!tip->isVisible());
+    QVERIFY(!w->isRecording());
+
+    button(w, QStringLiteral("Cancel Schedule"))->click();
+    QVERIFY(!w->isScheduleActive());
+    QVERIFY(!w->countdown().isArmed());
+    QVERIFY(!QRecordAreaInfo::instance().scheduled());
+    QCOMPARE(setting(QStringLiteral("RECORD_SCHEDULE_INFO"), QStringLiteral("Bool_Schedule")),
+             QStringLiteral("N"));
+    QVERIFY(!button(w, QStringLiteral("Cancel Schedule"))->isVisible());
+}
+
+void TestMainWindowShell::scheduleWithoutTimesArmsNothing()
+{
+    MainWindow* w = m_fixture.open();
+    // OK with the schedule unticked, or with equal times, arms no start at midnight.
+    TimeOptions::confirmSchedule(true, 5 * kS, 5 * kS);
+    w->OnSetSchedule();
+    QVERIFY(!w->isScheduleActive());
+    QVERIFY(!w->countdown().isArmed());
+    // The first opening of the dialog forgets a stored schedule.
+    TimeOptions::confirmSchedule(true, 3600 * kS, 7200 * kS);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QAudioScheduleSettingDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(!dialog->timeOptions()->scheduleTicked());
+        dialog->reject();
+    });
+    w->OnShowScheduleDlg();
+    QCOMPARE(setting(QStringLiteral("RECORD_SCHEDULE_INFO"), QStringLiteral("Schedule_Start_Time")),
+             QStringLiteral("0"));
+}
+
+void TestMainWindowShell::titleBarDoubleClick()
+{
+    MainWindow* w = m_fixture.open();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QWidget* bar = w->titleBar();
+    const QPoint inside(w->width() / 2, 20);
+    QTest::mouseDClick(bar, Qt::RightButton, Qt::NoModifier, inside);
+    QVERIFY(!w->isMaximized());
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(4, 20));
+    QVERIFY(!w->isMaximized());
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, 38));
+    QVERIFY(!w->isMaximized());
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, inside);
+    QTRY_VERIFY(w->isMaximized());
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, inside);
+    QTRY_VERIFY(!w->isMaximized());
+}
+
+void TestMainWindowShell::mainMenu()
+{
+    MainWindow* w = m_fixture.open();
+    QStringList texts;
+    for (QAction* action : w->mainMenu()->actions())
+        texts.append(action->text());
+    QCOMPARE(texts, (QStringList{QStringLiteral("Preferences"), QStringLiteral("Help")}));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quillon Audio Recorder"));
+}
+
+void TestMainWindowShell::everyControlHasAName()
+{
+    MainWindow* w = m_fixture.open();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(unnamedControls(w), QStringList());
+    for (const char* name : {"Start Recording", "Cut Recording", "Format", "Schedule", "Menu",
+                             "Minimize", "Maximize", "Close"}) {
+        QAbstractButton* b = button(w, QString::fromLatin1(name));
+        QVERIFY2(b, name);
+        QCOMPARE(accessibleName(b), QString::fromLatin1(name));
+    }
+    SelectRecordInputWgt* inputs = w->inputsPanel();
+    QCOMPARE(accessibleName(inputs->m_btnSystemAudio), QStringLiteral("System Audio"));
+    QCOMPARE(accessibleName(inputs->m_btnMicDevice), QStringLiteral("Microphone"));
+    // Recording shows the stop button and the display's volume button.
+    w->OnChangeBottomWgt(false);
+    QCOMPARE(unnamedControls(w), QStringList());
+
+    QShowCloseDlg closeDialog(w);
+    QCOMPARE(unnamedControls(&closeDialog), QStringList());
+    QAudioScheduleSettingDlg scheduleDialog(w);
+    QCOMPARE(unnamedControls(&scheduleDialog), QStringList());
+}
+
+QTEST_MAIN(TestMainWindowShell)
+#include "tst_mainwindowshell.moc"

@@ -1,0 +1,72 @@
+// Shows the main window in one of its states for checking it by eye (not a test, not shipped):
+//   quillon_mainwindow_demo [--record] [--schedule-dialog] [--countdown SECONDS]
+//                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
+// --record starts a recording (play something into the default sink to see the wave),
+// --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
+// menu (the recording one with --record) where a tray icon would. Settings live in a private
+// folder; recordings go to its documents folder.
+#include "mainwindow.h"
+#include "nxskin.h"
+#include "qaudioschedulesettingdlg.h"
+#include "qnxmenu.h"
+#include "qrecordareainfo.h"
+#include "qrecordingwidget.h"
+#include "recordertray.h"
+#include "scheduletime.h"
+#include "timeoptions.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+void armSchedule(MainWindow& window, int secondsAhead)
+{
+    const uint64_t start = ScheduleTime::microseconds(QTime::currentTime().addSecs(secondsAhead));
+    TimeOptions::confirmSchedule(true, start, start + 3600 * ScheduleTime::kUsPerSecond);
+    window.OnSetSchedule();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    qputenv("HOME", data.path().toUtf8());
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    auto value = [&](const char* name) {
+        const int at = args.indexOf(QLatin1String(name));
+        return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+    };
+    NxSkin::registerFonts();
+    QApplication::setFont(NxSkin::font(12));
+
+    MainWindow window;
+    window.move(40, 30);
+    window.show();
+    if (args.contains(QStringLiteral("--record")))
+        QTimer::singleShot(300, &window, &MainWindow::OnBtnStart);
+    if (!value("--countdown").isEmpty())
+        armSchedule(window, value("--countdown").toInt());
+    if (args.contains(QStringLiteral("--schedule-dialog")))
+        QTimer::singleShot(300, &window, &MainWindow::OnShowScheduleDlg);
+    if (args.contains(QStringLiteral("--close-dialog")))
+        QTimer::singleShot(300, &window, &MainWindow::OnClose);
+    if (args.contains(QStringLiteral("--volume")))
+        QTimer::singleShot(1500, window.recordingDisplay(), &QRecordingWidget::OnBtnVolume);
+    if (args.contains(QStringLiteral("--tray-menu"))) {
+        QTimer::singleShot(1200, &window, [&window] {
+            RecorderTray* tray = window.tray();
+            QMenu* menu = tray->isRecording() ? tray->recordingMenu() : tray->normalMenu();
+            const QRect screen = window.screen()->availableGeometry();
+            menu->popup(screen.bottomRight() - QPoint(220, 120));
+        });
+    }
+    if (!value("--quit-after").isEmpty())
+        QTimer::singleShot(value("--quit-after").toInt(), &app, &QApplication::quit);
+    return QApplication::exec();
+}
