@@ -1,7 +1,6 @@
 #include "levelmeter.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,48 +14,50 @@ void LevelMeter::reset(int rateHz, int channels)
     std::lock_guard<std::mutex> lock(m_mutex);
     m_rate = rateHz > 0 ? rateHz : 44100;
     m_channels = channels > 0 ? channels : 1;
-    m_ring.assign(size_t(m_rate / 20), 0);
-    m_next = m_filled = 0;
+    m_window = size_t(m_rate / 20);
+    // A little more than the longest burst the recorder writes (its input latency bound).
+    m_keep = size_t(m_rate) * 4;
+    m_levels.clear();
+    m_levels.reserve(m_window * 4);
+    m_unseen = 0;
     m_endPosition = 0;
-    m_fresh = false;
 }
 
 void LevelMeter::feed(const float* samples, int count, int64_t position)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const size_t size = m_ring.size();
-    if (size == 0 || count <= 0)
+    if (count <= 0)
         return;
-    // Only the newest `size` samples can stay in the ring.
-    const size_t skip = size_t(count) > size ? size_t(count) - size : 0;
-    size_t at = (m_next + m_filled) % size;
-    for (size_t i = skip; i < size_t(count); ++i) {
-        m_ring[at] = levelOf(samples + i * size_t(m_channels), m_channels);
-        if (++at == size)
-            at = 0;
+    for (int i = 0; i < count; ++i)
+        m_levels.push_back(levelOf(samples + size_t(i) * size_t(m_channels), m_channels));
+    m_unseen += size_t(count);
+    // Trimmed in steps of m_keep, so that the front is moved seldom.
+    if (m_levels.size() > 2 * m_keep) {
+        m_levels.erase(m_levels.begin(), m_levels.end() - std::ptrdiff_t(m_keep));
+        m_unseen = std::min(m_unseen, m_keep);
     }
-    const size_t added = size_t(count) - skip;
-    m_filled = std::min(size, m_filled + added);
-    m_next = (at + size - m_filled) % size;
     m_endPosition = position + count;
-    m_fresh = true;
 }
 
 uint8_t* LevelMeter::takeBlock()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_fresh || m_filled == 0)
+    if (m_unseen == 0)
         return nullptr;
-    m_fresh = false;
-    const int64_t firstUs = (m_endPosition - int64_t(m_filled)) * 1000000 / m_rate;
-    uint8_t* block = allocLevelBlock(m_rate, m_channels, firstUs, m_filled);
-    if (!block)
-        return nullptr;
-    // The ring from its oldest level on, in at most two runs.
-    uint8_t* levels = block + BRISCA_LEVEL_HEADER_BYTES;
-    const size_t first = std::min(m_filled, m_ring.size() - m_next);
-    std::memcpy(levels, m_ring.data() + m_next, first * 2);
-    std::memcpy(levels + first * 2, m_ring.data(), (m_filled - first) * 2);
+    const size_t count = std::min(m_levels.size(), std::max(m_unseen, m_window));
+    const uint16_t* first = m_levels.data() + (m_levels.size() - count);
+    const int64_t firstUs = (m_endPosition - int64_t(count)) * 1000000 / m_rate;
+    // A backlog longer than a block is condensed to groups of `step` levels, each its loudest.
+    const size_t step = (count + kMaxBlockLevels - 1) / kMaxBlockLevels;
+    const size_t out = (count + step - 1) / step;
+    uint8_t* block = makeLevelBlock(m_rate / int(step), m_channels, firstUs, out, [&](size_t i) {
+        const uint16_t* group = first + i * step;
+        return *std::max_element(group, group + std::min(step, count - i * step));
+    });
+    m_unseen = 0;
+    // Only the newest window stays for the next block.
+    if (m_levels.size() > m_window)
+        m_levels.erase(m_levels.begin(), m_levels.end() - std::ptrdiff_t(m_window));
     return block;
 }
 

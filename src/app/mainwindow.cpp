@@ -198,6 +198,8 @@ void MainWindow::connectControls()
             &MainWindow::OnRecordTimeOperate);
     connect(m_recorder, &RecorderController::recordingEndedByFailure, this,
             &MainWindow::onRecordingEndedByFailure, Qt::QueuedConnection);
+    connect(m_recorder, &RecorderController::recordingFailedToStart, this,
+            &MainWindow::onRecordingFailedToStart, Qt::QueuedConnection);
     connect(m_recordingWidget, &QRecordingWidget::emitSplitSilence, this,
             &MainWindow::OnSplitSilence);
     connect(m_recordingWidget, &QRecordingWidget::emitIsRecordingAlwaysSilence, m_recorder,

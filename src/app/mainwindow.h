@@ -120,6 +120,7 @@ private:
 
     // Recording (mainwindow_record.cpp).
     void onRecordingEndedByFailure(const QString& reason);
+    void onRecordingFailedToStart(const QString& reason);
 
     // Schedule (mainwindow_schedule.cpp).
     void resetScheduleIndicator();

@@ -97,6 +97,14 @@ void MainWindow::onRecordingEndedByFailure(const QString& reason)
         QStringLiteral("Recording stopped: %1\nWhat was recorded until then is kept.").arg(reason));
 }
 
+// The session gave up before it wrote anything: the start failed after all.
+void MainWindow::onRecordingFailedToStart(const QString& reason)
+{
+    if (m_bRecording)
+        OnBtnStop(false);
+    showMessage(reason.isEmpty() ? kRecordingFailed : kRecordingFailed + u'\n' + reason);
+}
+
 void MainWindow::OnRecordTimeOperate(uint64_t time)
 {
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();

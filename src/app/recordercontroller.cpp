@@ -81,6 +81,7 @@ bool RecorderController::startAt(const QString& path)
     m_path = path;
     m_lastError.clear();
     m_silentThroughout = true;
+    m_awaitingFile = true;
     if (m_inhibitor && !m_inhibitor->isHeld() && !m_inhibitor->acquire(kInhibitReason))
         qInfo().noquote() << "the machine may sleep while recording:" << m_inhibitor->errorString();
     if (m_sink)
@@ -99,8 +100,14 @@ void RecorderController::stopFile()
 // The finished file, as the history holds it, goes to the sink once.
 void RecorderController::handOver(const QString& failure)
 {
-    if (m_finishedPath.isEmpty())
+    if (m_finishedPath.isEmpty()) {
+        // A session that failed before writing a file leaves nothing to list.
+        if (m_awaitingFile && m_session && !m_session->isRecording() && m_sink)
+            m_sink->recordingFailed(m_path, failure.isEmpty() ? m_lastError : failure);
+        m_awaitingFile = m_awaitingFile && m_session && m_session->isRecording();
         return;
+    }
+    m_awaitingFile = false;
     FinishedRecording done;
     const std::optional<HistoryRecord> stored = ParserXML::findHistory(m_finishedPath);
     done.durationUs = m_session->lastRecordedDurationUs();
@@ -174,8 +181,13 @@ void RecorderController::onSessionFailed()
         m_handlingFailure = false;
     }
     m_lastError = m_session->lastError();
-    if (m_finishedPath.isEmpty())
-        return;  // the file was already handed over
+    if (m_finishedPath.isEmpty()) {
+        if (!m_awaitingFile)
+            return;  // the file was already handed over
+        handOver(m_lastError);
+        emit recordingFailedToStart(m_lastError);
+        return;
+    }
     handOver(m_lastError);
     emit recordingEndedByFailure(m_lastError);
 }

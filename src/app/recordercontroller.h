@@ -63,6 +63,9 @@ signals:
     // and listed. The reason is also in lastError(). Connect it queued: it can come from inside
     // a call that stops the session.
     void recordingEndedByFailure(const QString& reason);
+    // The recording failed before it wrote a file (the sound server was gone): nothing is kept.
+    // Connect it queued, like recordingEndedByFailure.
+    void recordingFailedToStart(const QString& reason);
 
 private:
     void ensureSession();
@@ -79,4 +82,5 @@ private:
     QString m_lastError;
     bool m_silentThroughout = true;
     bool m_handlingFailure = false;
+    bool m_awaitingFile = false;  // started, not yet handed to the sink
 };

@@ -6,7 +6,7 @@
 // - Every call comes on the GUI thread, from the main window, in this order per file:
 //     recordingStarted(path)
 //     recordingIsSilent(false)          at most once, on the first loud level block
-//     recordingFinished(recording)      or recordingDiscarded(path)
+//     recordingFinished(recording)      or recordingDiscarded(path) or recordingFailed(path)
 // - recordingStarted: the session is writing a new file at `path` (it may not have any audio
 //   yet). The list shows it as the row being recorded.
 // - recordingIsSilent(false): the recording that runs now is no longer silent throughout. A
@@ -21,6 +21,9 @@
 // - recordingDiscarded: the piece at `path` was thrown away by the split rules; the next piece
 //   is recorded to the same path at once and replaces it, without another recordingStarted.
 //   The row being recorded stays.
+// - recordingFailed: the recording at `path` failed before its file was written (the sound
+//   server was gone, the device could not be opened); there is no file and no history entry, and
+//   the row being recorded goes. `reason` says why.
 // - Implementations must not call back into the window or the session from these calls.
 
 #include "historyrecord.h"
@@ -44,4 +47,5 @@ public:
     virtual void recordingIsSilent(bool silent) = 0;
     virtual void recordingFinished(const FinishedRecording& recording) = 0;
     virtual void recordingDiscarded(const QString& path) = 0;
+    virtual void recordingFailed(const QString& path, const QString& reason) = 0;
 };

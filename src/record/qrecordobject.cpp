@@ -14,6 +14,7 @@
 #include <QMetaMethod>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -82,6 +83,7 @@ void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
     m_system->setSink(m_recorder);
     m_microphone->setSink(mixing ? 0 : m_recorder);
     const int64_t now = sessionClockUs();
+    m_startClockUs = now;
     for (QRecordAudioObject* source : {m_microphone, m_system}) {
         if (source == m_system ? !useSystem : !useMic)
             continue;
@@ -321,10 +323,14 @@ void QRecordObject::timerEvent(QTimerEvent* event)
             return;
         }
         const int64_t duration = GetRecordedDuration(m_recorder);
-        if (duration > 0) {
+        if (duration > 0)
             m_lastDurationUs = uint64_t(duration);
-            emit emitRecordTime(m_lastDurationUs);
-        }
+        // The file holds the session's time up to the stop, filled with silence where a source
+        // delivered nothing, while what is written can lag behind by the mixer's latency bound
+        // (an idle sink's monitor sends nothing). The time shown is what the file will hold.
+        const int64_t elapsed = std::max<int64_t>(sessionClockUs() - m_startClockUs, duration);
+        if (elapsed > 0)
+            emit emitRecordTime(uint64_t(elapsed));
         checkDroppedAudio();
     } else if (event->timerId() == m_audioDataTimer) {
         const uint8_t* block = GetRecorderLevelBlock(m_recorder);

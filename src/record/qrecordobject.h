@@ -93,6 +93,7 @@ private:
     QString m_path;
     QString m_lastError;
     uint64_t m_lastDurationUs = 0;
+    int64_t m_startClockUs = 0;  // session clock at the start of the file
     int64_t m_droppedUs[2] = {0, 0};  // reported so far, per recorder input
     bool m_mixing = false;
     // Sources of the current recording that could not be opened, with the reason.

@@ -33,11 +33,13 @@ public:
         finished.append(recording);
     }
     void recordingDiscarded(const QString& path) override { discarded.append(path); }
+    void recordingFailed(const QString& path, const QString&) override { failed.append(path); }
 
     QStringList started;
     QList<bool> silentCalls;
     QList<FinishedRecording> finished;
     QStringList discarded;
+    QStringList failed;
 };
 
 struct Fixture {

@@ -12,6 +12,7 @@
 #include "pulsefixture.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
+#include "qrecordobject.h"
 #include "recordercontroller.h"
 #include "recordertray.h"
 #include "schedulecountdown.h"
@@ -201,9 +202,15 @@ void TestMainWindowRecord::failedStart()
     MainWindow* w = m_fixture.open();
     std::unique_ptr<DeadSoundServer> dead(deadServer ? new DeadSoundServer : nullptr);
     click(w, QStringLiteral("Start Recording"));
-    QVERIFY(idle(w));
+    // A session finds out that the server is gone after it has started: the window goes back
+    // to idle when it does.
+    QTRY_VERIFY_WITH_TIMEOUT(idle(w), 10000);
     QVERIFY(!m_fixture.inhibitor->isHeld());
-    QVERIFY(m_fixture.sink.started.isEmpty());
+    QVERIFY(m_fixture.sink.finished.isEmpty());
+    // A row that was started is taken back, and no file is left.
+    QCOMPARE(m_fixture.sink.failed, m_fixture.sink.started);
+    for (const QString& path : qAsConst(m_fixture.sink.started))
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
     const QStringList shown = messages(w);
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown.first().startsWith(QLatin1String("Recording failed!")) &&
@@ -273,9 +280,13 @@ void TestMainWindowRecord::splitRules()
     if (loud) {
         const QString tone = m_root.filePath(QStringLiteral("tone.wav"));
         QVERIFY(testmedia::makeTone(tone, 440.0, 0.5));
+        // The capture stream opens after the start returns; what plays before is not recorded.
+        QTRY_VERIFY_WITH_TIMEOUT(w->recorder()->session()->capturingSources() > 0, 10000);
         auto player = testmedia::playInto(QStringLiteral("quillon_out"), tone);
         QTRY_VERIFY_WITH_TIMEOUT(!m_fixture.sink.silentCalls.isEmpty(), 10000);
-        QVERIFY(player->waitForFinished(10000));
+        // The wait above turns the event loop, which may already have seen the player end.
+        QVERIFY(player->state() == QProcess::NotRunning || player->waitForFinished(10000));
+        QCOMPARE(player->exitCode(), 0);
     } else {
         QTest::qWait(1200);
     }

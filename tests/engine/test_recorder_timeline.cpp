@@ -266,7 +266,8 @@ void TestRecorderTimeline::levelBlockLayout()
     const quint32 seventh = qFromLittleEndian<quint32>(block + 24);
     const quint32 bytes = qFromLittleEndian<quint32>(block + 40);
     QCOMPARE(seventh, bytes);
-    QCOMPARE(bytes, quint32(44100 / 20 * 2));
+    // At least the newest 50 ms, and everything since the start condensed to a block at most.
+    QVERIFY2(bytes >= 44100 / 20 * 2 && bytes <= 16000 * 2, qPrintable(QString::number(bytes)));
     quint16 peak = 0;
     for (quint32 i = 0; i < bytes / 2; ++i)
         peak = qMax(peak, qFromLittleEndian<quint16>(block + BRISCA_LEVEL_HEADER_BYTES + 2 * i));

@@ -135,9 +135,12 @@ BRISCA_API int64_t GetRecorderDroppedDuration(int32_t recorder, int32_t input);
 BRISCA_API const char* GetRecorderError(int32_t recorder);
 
 /*
- * Level block: the most recent encoded audio (about 50 ms), as unsigned 16-bit levels of the
- * mono mix (|sample| scaled to 0..65535). Null when no new audio was encoded since the last
- * call. The block is the caller's until ReleaseRecorderLevelBlock.
+ * Level block: the audio encoded since the previous block, and at least the most recent
+ * (about 50 ms), as unsigned 16-bit levels of the mono mix (|sample| scaled to 0..65535). A
+ * backlog of more than 16000 levels (the file is written in bursts while an input lags) is
+ * condensed to at most 16000, each the loudest of its group; the block's rate says how many
+ * levels a second it then holds. Null when no new audio was encoded since the last call. The
+ * block is the caller's until ReleaseRecorderLevelBlock.
  *
  *   offset  0  uint32  magic 'BLVL'
  *   offset  4  uint32  sample rate of the levels (Hz)
