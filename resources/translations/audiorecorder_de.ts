@@ -160,6 +160,131 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme stoppen</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>Aufnahme teilen</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Zeitplan abbrechen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>Es ist kein Programm zum Öffnen von %1 eingerichtet.</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+Version %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>Die Formatliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>Aufnahme fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>Aufnahme bei Stille geteilt</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>Die Aufnahme geht in einer neuen Datei weiter: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>Aufnahme gestoppt: %1
+Das bis dahin Aufgenommene bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>Aufnahme gestoppt</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>Geplante Aufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>Geplante Aufnahme: %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1, %2–%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolderRule</name>
     <message>
         <source>Choose a folder for the output files.</source>
@@ -180,6 +305,21 @@
     <message>
         <source>No file can be written into the folder &quot;%1&quot;.</source>
         <translation>In den Ordner „%1“ kann keine Datei geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -222,6 +362,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>Das Format konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -373,6 +517,17 @@
     </message>
 </context>
 <context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Verringern</translation>
+    </message>
+</context>
+<context>
     <name>QPreferencesDlg</name>
     <message>
         <source>Preferences</source>
@@ -396,6 +551,146 @@
     </message>
 </context>
 <context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Aufnahmepegel</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>Aufnahme beenden nach</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>Aufnahme planen</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>Ausblenden (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>Fenster anzeigen (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>Beenden (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Zeitplan abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>In %1 s beginnt Quillon mit der Aufnahme.</translation>
+    </message>
+</context>
+<context>
     <name>SelectRecordInputWgt</name>
     <message>
         <source>System Audio</source>
@@ -408,6 +703,83 @@
     <message>
         <source>No Mic Device</source>
         <translation>Kein Mikrofon</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>Pegel des Systemtons</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>Mikrofonpegel</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>Aufnahmegerät</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>Systemlautstärke</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>Mikrofonlautstärke</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>Systemton an</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>Systemton aus</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>Mikrofon an</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>Mikrofon aus</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>Unbenanntes Gerät</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>Unbenannter Eingang</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>Kein Mikrofon: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder ist auf dem neuesten Stand (Version %1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>Version %1 ist verfügbar.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>der Update-Feed ist kein gültiges XML: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>der Update-Feed nennt keine Version</translation>
     </message>
 </context>
 </TS>

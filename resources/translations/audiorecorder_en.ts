@@ -160,6 +160,131 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>Cut Recording</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Cancel Schedule</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>No program is set up to open %1.</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+Version %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>The format list cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>Recording failed!</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>Recording split at a silence</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>Recording goes on in a new file: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>Recording stopped: %1
+What was recorded until then is kept.</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>Recording stopped</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>Scheduled recording finished</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Saved as %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>Scheduled recording: %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1, %2-%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>&quot;%1&quot; is not a folder.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>The folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>The folder &quot;%1&quot; is not writable.</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolderRule</name>
     <message>
         <source>Choose a folder for the output files.</source>
@@ -180,6 +305,21 @@
     <message>
         <source>No file can be written into the folder &quot;%1&quot;.</source>
         <translation>No file can be written into the folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>Record time options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -222,6 +362,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>The format could not be saved.</translation>
     </message>
 </context>
 <context>
@@ -373,6 +517,17 @@
     </message>
 </context>
 <context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Step up</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Step down</translation>
+    </message>
+</context>
+<context>
     <name>QPreferencesDlg</name>
     <message>
         <source>Preferences</source>
@@ -396,6 +551,146 @@
     </message>
 </context>
 <context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>Recording time</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Recording level</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimize to Tray</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Don&apos;t show this message again</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>Stop recording after</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>Schedule recording</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>Hidden (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>Show Window (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>Quit (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Show Window</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Cancel Schedule</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1s later, Quillon will start recording.</translation>
+    </message>
+</context>
+<context>
     <name>SelectRecordInputWgt</name>
     <message>
         <source>System Audio</source>
@@ -408,6 +703,83 @@
     <message>
         <source>No Mic Device</source>
         <translation>No Mic Device</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>System volume level</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>Microphone volume level</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>Recording device</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>System volume</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>Microphone volume</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>System Audio On</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>System Audio Off</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>Microphone Audio On</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>Microphone Audio Off</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>Noname Device</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>Noname Recorder</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>No microphone: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder is up to date (version %1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>Version %1 is available.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>Cannot check for updates: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>the update feed is not valid XML: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>the update feed lists no release</translation>
     </message>
 </context>
 </TS>

@@ -160,6 +160,131 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>録音開始</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録音停止</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>録音を分割</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>スケジュールを取消</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>%1 を開くプログラムが設定されていません。</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+バージョン %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>形式の一覧を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>録音に失敗しました！</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>無音部分で録音を分割しました</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>新しいファイルで録音を続けます: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>録音が停止しました: %1
+それまでに録音された内容は保存されています。</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>録音が停止しました</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>スケジュール録音が終了しました</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>%1 として保存しました</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>スケジュール録音: %1～%2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1、%2～%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>「%1」はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>フォルダー「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>フォルダー「%1」に書き込めません。</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolderRule</name>
     <message>
         <source>Choose a folder for the output files.</source>
@@ -180,6 +305,21 @@
     <message>
         <source>No file can be written into the folder &quot;%1&quot;.</source>
         <translation>フォルダー「%1」にファイルを書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>録音時間の設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -222,6 +362,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>形式を保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -373,6 +517,17 @@
     </message>
 </context>
 <context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>増やす</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>減らす</translation>
+    </message>
+</context>
+<context>
     <name>QPreferencesDlg</name>
     <message>
         <source>Preferences</source>
@@ -396,6 +551,146 @@
     </message>
 </context>
 <context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>録音時間</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>録音レベル</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>今後このメッセージを表示しない</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>指定時間後に録音を停止</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>録音をスケジュール</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>終了時刻</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>非表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>ウィンドウを表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>スケジュールを取消</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1 秒後に Quillon が録音を開始します。</translation>
+    </message>
+</context>
+<context>
     <name>SelectRecordInputWgt</name>
     <message>
         <source>System Audio</source>
@@ -408,6 +703,83 @@
     <message>
         <source>No Mic Device</source>
         <translation>マイクがありません</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>システムオーディオのレベル</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>マイクのレベル</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>録音デバイス</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>システム音量</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>マイク音量</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>システムオーディオ: オン</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>システムオーディオ: オフ</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>マイク: オン</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>マイク: オフ</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>名前のないデバイス</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>名前のない入力</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>マイクがありません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder は最新です（バージョン %1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>バージョン %1 が利用可能です。
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>アップデートを確認できません: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>更新フィードが正しい XML ではありません: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>更新フィードにリリースがありません</translation>
     </message>
 </context>
 </TS>

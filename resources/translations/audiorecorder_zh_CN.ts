@@ -160,6 +160,131 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>开始录音</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录音</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>分割录音</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>取消计划</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>没有可打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+版本 %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>无法读取格式列表：%1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>录音失败！</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>录音已在静音处分割</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>录音在新文件中继续：%1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>录音已停止：%1
+此前录制的内容已保留。</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>录音已停止</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>计划录音已完成</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已保存为 %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>计划录音：%1 至 %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1，%2-%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>“%1”不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>无法创建文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>文件夹“%1”不可写入。</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolderRule</name>
     <message>
         <source>Choose a folder for the output files.</source>
@@ -180,6 +305,21 @@
     <message>
         <source>No file can be written into the folder &quot;%1&quot;.</source>
         <translation>无法在文件夹“%1”中写入文件。</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>录音时间选项</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -222,6 +362,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>无法保存格式。</translation>
     </message>
 </context>
 <context>
@@ -373,6 +517,17 @@
     </message>
 </context>
 <context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>减少</translation>
+    </message>
+</context>
+<context>
     <name>QPreferencesDlg</name>
     <message>
         <source>Preferences</source>
@@ -396,6 +551,146 @@
     </message>
 </context>
 <context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>录音时间</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>录音电平</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>不再显示此消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>录音时长达到后停止</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>计划录音</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>时</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>隐藏(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>显示窗口(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>取消计划</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1 秒后，Quillon 将开始录音。</translation>
+    </message>
+</context>
+<context>
     <name>SelectRecordInputWgt</name>
     <message>
         <source>System Audio</source>
@@ -408,6 +703,83 @@
     <message>
         <source>No Mic Device</source>
         <translation>无麦克风设备</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>系统声音电平</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>麦克风电平</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>录音设备</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>系统音量</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>系统声音：开</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>系统声音：关</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>麦克风：开</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>麦克风：关</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>未命名设备</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>未命名输入</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>没有麦克风：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder 已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>新版本 %1 可用。
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>无法检查更新：%1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>更新源不是有效的 XML：%1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>更新源中没有任何版本</translation>
     </message>
 </context>
 </TS>
