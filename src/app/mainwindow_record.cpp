@@ -134,8 +134,10 @@ void MainWindow::OnRecordTimeOperate(uint64_t time)
 
 void MainWindow::notifyUnlessFocused(const QString& summary, const QString& body)
 {
-    // A user who looks at the program sees what happened there already.
-    if (QApplication::activeWindow())
+    // A user who looks at the program sees what happened there already. A window hidden in
+    // the tray may still count as active for Qt, but nobody sees it.
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible())
         return;
     if (!m_services.notifier->notify(summary, body))
         qInfo().noquote() << "no desktop notification:" << m_services.notifier->errorString();

@@ -2,6 +2,7 @@
 // double of org.freedesktop.Notifications that keeps what it receives), a bus without any
 // notification server, and no bus at all.
 
+#include "fakenotificationserver.h"
 #include "freedesktopnotifier.h"
 #include "nulldesktopnotifier.h"
 #include "privatebus.h"
@@ -10,30 +11,6 @@
 #include <QDBusMetaType>
 #include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-class FakeNotificationServer : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-public:
-    QVariantList last;
-
-signals:
-    void received();
-
-public slots:
-    uint Notify(const QString& appName, uint replacesId, const QString& icon,
-                const QString& summary, const QString& body, const QStringList& actions,
-                const QVariantMap& hints, int timeout)
-    {
-        last = {appName, replacesId, icon, summary, body, actions, hints, timeout};
-        emit received();
-        return 7;
-    }
-};
-
-}  // namespace
 
 class TestFreedesktopNotifier : public QObject {
     Q_OBJECT
@@ -54,7 +31,7 @@ private slots:
                                      "Quillon Audio Recorder", "com.quillonfennick.AudioRecorder");
         QVERIFY(notifier.notify("Recording stopped", "The disk is full."));
         QVERIFY(received.wait(10000));
-        const QVariantList& call = server.last;
+        const QVariantList call = server.last();
         QCOMPARE(call.value(0).toString(), QStringLiteral("Quillon Audio Recorder"));
         QCOMPARE(call.value(1).toUInt(), 0u);
         QCOMPARE(call.value(2).toString(), QStringLiteral("com.quillonfennick.AudioRecorder"));
