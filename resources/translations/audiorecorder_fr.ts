@@ -167,15 +167,15 @@
     </message>
     <message>
         <source>Start Recording</source>
-        <translation>Démarrer l&apos;enregistrement</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation>Arrêter l&apos;enregistrement</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Cut Recording</source>
-        <translation>Couper l&apos;enregistrement</translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Format</source>

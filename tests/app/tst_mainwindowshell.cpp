@@ -372,7 +372,7 @@ void TestMainWindowShell::languageChangesAtOnce_data()
                             << "Aufnahme starten"
                             << "Einstellungen";
     QTest::newRow("French") << "French"
-                            << "Démarrer l'enregistrement"
+                            << "Enregistrer"
                             << "Préférences";
     QTest::newRow("Japanese") << "Japanese"
                               << "録音開始"
