@@ -43,10 +43,11 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
     // The window may hide to the tray; the program ends when the user chooses to leave it.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The icon theme has it once installed; the build tree has the copy in the resource folder.
+    // The icon theme has it once installed; where it has not (the build tree), the skin's logo,
+    // which the tray shows too.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QString::fromLatin1(DesktopServices::kDesktopEntry),
-                         QIcon(NxSkin::resourceDir() + QStringLiteral("/image/app_icon.png"))));
+                         QIcon(NxSkin::pixmap(QStringLiteral("/image/common/no_title_logo.png")))));
     // Before the window is built, so that it is built in the chosen language.
     LanguageSwitcher::instance().applyStored();
 
