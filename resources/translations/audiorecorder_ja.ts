@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>Schedule</source>
-        <translation>スケジュール</translation>
+        <translation>予約</translation>
     </message>
     <message>
         <source>Cancel Schedule</source>
-        <translation>スケジュールを取消</translation>
+        <translation>予約を取消</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -247,7 +247,7 @@ What was recorded until then is kept.</source>
     </message>
     <message>
         <source>Scheduled recording finished</source>
-        <translation>スケジュール録音が終了しました</translation>
+        <translation>予約録音が終了しました</translation>
     </message>
     <message>
         <source>Saved as %1</source>
@@ -255,7 +255,7 @@ What was recorded until then is kept.</source>
     </message>
     <message>
         <source>Scheduled recording: %1 to %2</source>
-        <translation>スケジュール録音: %1～%2</translation>
+        <translation>予約録音: %1～%2</translation>
     </message>
 </context>
 <context>
@@ -603,7 +603,7 @@ What was recorded until then is kept.</source>
     </message>
     <message>
         <source>Schedule recording</source>
-        <translation>録音をスケジュール</translation>
+        <translation>予約録音</translation>
     </message>
     <message>
         <source>Hours</source>
@@ -680,7 +680,7 @@ What was recorded until then is kept.</source>
     </message>
     <message>
         <source>Cancel Schedule</source>
-        <translation>スケジュールを取消</translation>
+        <translation>予約を取消</translation>
     </message>
 </context>
 <context>
