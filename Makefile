@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 PACKAGES  := $(shell grep -v '^\s*\#' tools/debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test fuzz soak bench clean
+.PHONY: all deps configure build run test deb fuzz soak bench clean
 
 all: build
 
@@ -32,6 +32,15 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600
 
+# The Debian package, from a Release tree of its own installed under /usr: ./quillon_*.deb,
+# ready for `apt-get install ./quillon_<version>_<arch>.deb`.
+deb: deps
+	cmake -S . -B $(BUILD)-deb -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS)
+	cmake --build $(BUILD)-deb -j$$(nproc)
+	cd $(BUILD)-deb && cpack -G DEB
+	cp $(BUILD)-deb/quillon_*.deb .
+
 # Fuzzers build in their own tree with clang; FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 120
 fuzz: deps
@@ -46,4 +55,4 @@ bench: build
 	for b in bench/*.sh; do echo "== $$b"; BUILD=$(BUILD) bash $$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-deb quillon_*.deb

@@ -2,23 +2,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
-
-#include "commandregistry.h"
-
-static int usage(FILE* out)
-{
-    std::vector<cli::Command> sorted = cli::commands();
-    std::sort(sorted.begin(), sorted.end(), [](const cli::Command& a, const cli::Command& b) {
-        return std::strcmp(a.name, b.name) < 0;
-    });
-    std::fprintf(out, "usage:\n");
-    for (const cli::Command& c : sorted)
-        std::fprintf(out, "  quillon %s %s\n", c.name, c.usage);
-    return out == stderr ? 2 : 0;
-}
+#include "commandline.h"
 
 int main(int argc, char** argv)
 {
@@ -28,16 +12,6 @@ int main(int argc, char** argv)
         qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon"));
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return usage(stderr);
-    const QString name = args.takeFirst();
-    if (name == QLatin1String("-h") || name == QLatin1String("--help"))
-        return usage(stdout);
-    for (const cli::Command& c : cli::commands()) {
-        if (name == QLatin1String(c.name))
-            return c.run(args);
-    }
-    std::fprintf(stderr, "quillon: unknown command '%s'\n", name.toLocal8Bit().constData());
-    return usage(stderr);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    return cli::dispatch(app.arguments().mid(1));
 }

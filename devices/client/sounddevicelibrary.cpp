@@ -1,6 +1,6 @@
 #include "sounddevicelibrary.h"
 
-#include <QCoreApplication>
+#include "installlayout.h"
 
 SoundDeviceLibrary::SoundDeviceLibrary(const QString& path) : m_library(path)
 {
@@ -32,7 +32,7 @@ SoundDeviceLibrary::~SoundDeviceLibrary()
 
 QString SoundDeviceLibrary::pluginPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/libOlmet.so");
+    return InstallLayout::devicePluginPath();
 }
 
 QString SoundDeviceLibrary::text(const char16_t* name)

@@ -21,7 +21,7 @@ public:
     SoundDeviceLibrary(const SoundDeviceLibrary&) = delete;
     SoundDeviceLibrary& operator=(const SoundDeviceLibrary&) = delete;
 
-    // The plugin beside the running executable.
+    // The plugin beside the running executable, or the installed one (InstallLayout).
     static QString pluginPath();
     // Copies a name handed out by the device object (null gives an empty string).
     static QString text(const char16_t* name);

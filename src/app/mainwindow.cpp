@@ -30,10 +30,10 @@ constexpr int kTitleBandMargin = 8;
 constexpr int kTitleBandBottom = 37;
 constexpr int kPlaylistWidth = 220;
 
-QNxBaseButton* labelledButton(const QString& image, const QString& text)
+// A button with an image and a text (set by retranslateUi).
+QNxBaseButton* labelledButton(const QString& image)
 {
     auto* button = new QNxBaseButton(image);
-    button->setText(text);
     button->setTextMargins(QMargins(QNxBaseButton::kIconTextMargin, 0, 8, 0));
     button->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     button->setFixedSize(button->drawer().frameSize());
@@ -58,6 +58,8 @@ MainWindow::MainWindow(QWidget* parent, MainWindowServices services)
         m_services.clock = &WallClock::system();
     if (!m_services.sleepInhibitor)
         m_services.sleepInhibitor = DesktopServices::createSleepInhibitor();
+    if (!m_services.notifier)
+        m_services.notifier = DesktopServices::createNotifier();
     setWindowTitle(kTitle);
     OutputFolder::initFromSettings();
     OnResetFormat();
@@ -75,6 +77,7 @@ MainWindow::MainWindow(QWidget* parent, MainWindowServices services)
     connectControls();
     buildMainMenu();
     buildTray();
+    retranslateUi();
     OnSetAutoUpdate(UpdateChecker::automaticChecksEnabled());
     resize(1000, 680);
 }
@@ -93,26 +96,15 @@ MainWindow::~MainWindow()
 void MainWindow::buildControls()
 {
     m_btnMenu = new QNxBaseButton(QStringLiteral("/image/btn_menu.png"));
-    m_btnMenu->setToolTip(QStringLiteral("Menu"));
     addTitleBarButton(m_btnMenu);
 
-    m_btnStartRecord = labelledButton(QStringLiteral("/image/btn_start_record.png"),
-                                      QStringLiteral("Start Recording"));
-    m_btnStopRecord = labelledButton(QStringLiteral("/image/btn_stop_record.png"),
-                                     QStringLiteral("Stop Recording"));
-    m_btnCut =
-        labelledButton(QStringLiteral("/image/btn_cut.png"), QStringLiteral("Cut Recording"));
-    m_btnFormat = labelledButton(QStringLiteral("/image/btn_format.png"), QStringLiteral("Format"));
-    m_btnSchedule =
-        labelledButton(QStringLiteral("/image/btn_schedule_off.png"), QStringLiteral("Schedule"));
+    m_btnStartRecord = labelledButton(QStringLiteral("/image/btn_start_record.png"));
+    m_btnStopRecord = labelledButton(QStringLiteral("/image/btn_stop_record.png"));
+    m_btnCut = labelledButton(QStringLiteral("/image/btn_cut.png"));
+    m_btnFormat = labelledButton(QStringLiteral("/image/btn_format.png"));
+    m_btnSchedule = labelledButton(QStringLiteral("/image/btn_schedule_off.png"));
     m_btnCancelSchedule = new QNxBaseButton(QStringLiteral("/image/btn_schedule_cancel.png"));
-    m_btnCancelSchedule->setToolTip(QStringLiteral("Cancel Schedule"));
     m_btnCancelSchedule->setFixedSize(m_btnCancelSchedule->drawer().frameSize());
-    m_btnStartRecord->setToolTip(QStringLiteral("Start Recording"));
-    m_btnStopRecord->setToolTip(QStringLiteral("Stop Recording"));
-    m_btnCut->setToolTip(QStringLiteral("Cut Recording"));
-    m_btnFormat->setToolTip(QStringLiteral("Format"));
-    m_btnSchedule->setToolTip(QStringLiteral("Schedule"));
     m_btnSchedule->installEventFilter(this);
 
     m_inputs = m_services.devicePluginPath.isEmpty()
@@ -217,13 +209,11 @@ void MainWindow::connectControls()
 void MainWindow::buildMainMenu()
 {
     m_mainMenu = new QNxMenu(this);
-    m_actPreferences = m_mainMenu->addAction(QStringLiteral("Preferences"));
-    m_actHelp = m_mainMenu->addAction(QStringLiteral("Help"));
-    // The preferences dialog is not part of the program yet; its entry stays visible but off.
-    m_actPreferences->setEnabled(false);
-    m_actHome = new QAction(QStringLiteral("Home"), this);
-    m_actAbout = new QAction(QStringLiteral("About"), this);
-    m_actUpdates = new QAction(QStringLiteral("Check for Updates"), this);
+    m_actPreferences = m_mainMenu->addAction(QString());
+    m_actHelp = m_mainMenu->addAction(QString());
+    m_actHome = new QAction(this);
+    m_actAbout = new QAction(this);
+    m_actUpdates = new QAction(this);
     connect(m_actPreferences, &QAction::triggered, this, &MainWindow::ActOnPreferDlg);
     connect(m_actHelp, &QAction::triggered, this, &MainWindow::ActOnHelp);
     connect(m_actHome, &QAction::triggered, this, &MainWindow::ActOnHome);
@@ -243,6 +233,36 @@ void MainWindow::buildTray()
             &MainWindow::OnBtnCancelSchedule);
     connect(m_tray->icon(), &QSystemTrayIcon::activated, this, &MainWindow::OnIconActivated);
     m_tray->show();
+}
+
+// Every text of the window and its menus, in the language in place.
+void MainWindow::retranslateUi()
+{
+    m_btnMenu->setToolTip(tr("Menu"));
+    const std::pair<QNxBaseButton*, QString> labelled[] = {
+        {m_btnStartRecord, tr("Start Recording")},
+        {m_btnStopRecord, tr("Stop Recording")},
+        {m_btnCut, tr("Cut Recording")},
+        {m_btnFormat, tr("Format")},
+        {m_btnSchedule, tr("Schedule")}};
+    for (const auto& [button, text] : labelled) {
+        button->setText(text);
+        button->setToolTip(text);
+    }
+    m_btnCancelSchedule->setToolTip(tr("Cancel Schedule"));
+    m_actPreferences->setText(tr("Preferences"));
+    m_actHelp->setText(tr("Help"));
+    m_actHome->setText(tr("Home"));
+    m_actAbout->setText(tr("About"));
+    m_actUpdates->setText(tr("Check for Updates"));
+    m_tray->retranslate();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QNxMainWindow::changeEvent(event);
 }
 
 void MainWindow::setRecordControlsIdle(bool idle)
@@ -296,7 +316,7 @@ void MainWindow::OnIconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void MainWindow::showMessage(const QString& text)
 {
-    auto* box = new QNxMessageBox(kTitle, text, QMessageBox::Ok, this);
+    auto* box = new QNxMessageBox(windowTitle(), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("quillonMessage"));
     box->open();

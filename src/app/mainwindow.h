@@ -97,6 +97,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Construction (mainwindow.cpp).
@@ -106,6 +107,7 @@ private:
     void buildTray();
     void connectControls();
     void setRecordControlsIdle(bool idle);
+    void retranslateUi();
     bool titleBarDoubleClick(QEvent* event);
     // Messages that do not block the window (the recording goes on behind them).
     void showMessage(const QString& text);
@@ -121,6 +123,8 @@ private:
     // Recording (mainwindow_record.cpp).
     void onRecordingEndedByFailure(const QString& reason);
     void onRecordingFailedToStart(const QString& reason);
+    // A desktop notification, unless a window of the program has the focus.
+    void notifyUnlessFocused(const QString& summary, const QString& body);
 
     // Schedule (mainwindow_schedule.cpp).
     void resetScheduleIndicator();

@@ -16,6 +16,7 @@
 #include "outputfolder.h"
 #include "qformatdlg.h"
 #include "qnxmenu.h"
+#include "qpreferencesdlg.h"
 #include "updatechecker.h"
 
 namespace {
@@ -37,7 +38,7 @@ void MainWindow::OnMenu()
 void MainWindow::openPage(const QUrl& url)
 {
     if (!QDesktopServices::openUrl(url))
-        showMessage(QStringLiteral("No program is set up to open %1.").arg(url.toString()));
+        showMessage(tr("No program is set up to open %1.").arg(url.toString()));
 }
 
 void MainWindow::ActOnHome()
@@ -57,15 +58,23 @@ void MainWindow::ActOnHelp()
 
 void MainWindow::ActOnAbout()
 {
-    showMessage(
-        QStringLiteral("%1\nVersion %2").arg(windowTitle(), UpdateChecker::currentVersion()));
+    showMessage(tr("%1\nVersion %2").arg(windowTitle(), UpdateChecker::currentVersion()));
 }
 
-// The preferences dialog plugs in here; what follows it (storing the output folder through
-// its setter) already runs.
+// The dialog stores what the user confirms; the window takes over the output folder and the
+// automatic update checks at once. A language chosen there is already in place.
 void MainWindow::ActOnPreferDlg()
 {
-    OutputFolder::set(OutputFolder::current());
+    QPreferencesDlg dialog(this);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint,
+                         windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    connect(&dialog, &QPreferencesDlg::emitAutoUpdate, this, &MainWindow::OnSetAutoUpdate);
+    connect(&dialog, &QPreferencesDlg::emitOutputFolderChanged, this, [this](const QString& path) {
+        QString problem;
+        if (!OutputFolder::set(path, &problem))
+            showMessage(problem);
+    });
+    dialog.exec();
 }
 
 void MainWindow::ActOnUpdates()
@@ -117,8 +126,7 @@ void MainWindow::OnFormatDlg()
         QFormatDlg dialog(this);
         dialog.exec();
     } catch (const std::exception& e) {
-        showMessage(
-            QStringLiteral("The format list cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        showMessage(tr("The format list cannot be read: %1").arg(QString::fromUtf8(e.what())));
         return;
     }
     emit emitFormatChange(false);

@@ -1,7 +1,11 @@
-// Recording from the main window: start, stop, cut and the split at silence, and what the
-// window shows when a recording fails.
+// Recording from the main window: start, stop, cut and the split at silence, what the window
+// shows when a recording fails, and the desktop notification when one ends by itself.
 
 #include "mainwindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFileInfo>
 
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
@@ -12,7 +16,11 @@
 
 namespace {
 
-const QString kRecordingFailed = QStringLiteral("Recording failed!");
+QString failedText(const QString& reason)
+{
+    const QString lead = MainWindow::tr("Recording failed!");
+    return reason.isEmpty() ? lead : lead + u'\n' + reason;
+}
 
 }  // namespace
 
@@ -46,7 +54,8 @@ void MainWindow::OnStartRecord()
     if (!m_recorder->startFile()) {
         const QString reason = m_recorder->lastError();
         OnBtnStop(false);
-        showMessage(reason.isEmpty() ? kRecordingFailed : kRecordingFailed + u'\n' + reason);
+        notifyUnlessFocused(tr("Recording failed!"), reason);
+        showMessage(failedText(reason));
         return;
     }
     m_recordingWidget->beginRecording();
@@ -78,11 +87,15 @@ void MainWindow::OnSplitSilence()
             return;
         case RecorderController::SplitOutcome::Kept:
             m_recordingWidget->beginPiece();
+            notifyUnlessFocused(tr("Recording split at a silence"),
+                                tr("Recording goes on in a new file: %1")
+                                    .arg(QFileInfo(m_recorder->currentPath()).fileName()));
             return;
         case RecorderController::SplitOutcome::Failed: {
             const QString reason = m_recorder->lastError();
             OnBtnStop(false);
-            showMessage(kRecordingFailed + u'\n' + reason);
+            showMessage(failedText(reason));
+            notifyUnlessFocused(tr("Recording failed!"), reason);
             return;
         }
     }
@@ -93,8 +106,9 @@ void MainWindow::onRecordingEndedByFailure(const QString& reason)
 {
     if (m_bRecording)
         OnBtnStop(false);
-    showMessage(
-        QStringLiteral("Recording stopped: %1\nWhat was recorded until then is kept.").arg(reason));
+    const QString text = tr("Recording stopped: %1\nWhat was recorded until then is kept.");
+    notifyUnlessFocused(tr("Recording stopped"), text.arg(reason));
+    showMessage(text.arg(reason));
 }
 
 // The session gave up before it wrote anything: the start failed after all.
@@ -102,7 +116,8 @@ void MainWindow::onRecordingFailedToStart(const QString& reason)
 {
     if (m_bRecording)
         OnBtnStop(false);
-    showMessage(reason.isEmpty() ? kRecordingFailed : kRecordingFailed + u'\n' + reason);
+    notifyUnlessFocused(tr("Recording failed!"), reason);
+    showMessage(failedText(reason));
 }
 
 void MainWindow::OnRecordTimeOperate(uint64_t time)
@@ -110,6 +125,20 @@ void MainWindow::OnRecordTimeOperate(uint64_t time)
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
     if (!m_bRecording || !area.scheduled())
         return;
-    if (ScheduleTime::spanExceeded(area.scheduleStartUs(), area.scheduleEndUs(), time))
-        OnBtnStop(true);
+    if (!ScheduleTime::spanExceeded(area.scheduleStartUs(), area.scheduleEndUs(), time))
+        return;
+    const QString file = QFileInfo(m_recorder->currentPath()).fileName();
+    OnBtnStop(true);
+    notifyUnlessFocused(tr("Scheduled recording finished"), tr("Saved as %1").arg(file));
+}
+
+void MainWindow::notifyUnlessFocused(const QString& summary, const QString& body)
+{
+    // A user who looks at the program sees what happened there already. A window hidden in
+    // the tray may still count as active for Qt, but nobody sees it.
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return;
+    if (!m_services.notifier->notify(summary, body))
+        qInfo().noquote() << "no desktop notification:" << m_services.notifier->errorString();
 }

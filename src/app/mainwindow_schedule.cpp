@@ -98,7 +98,7 @@ void MainWindow::showScheduleHoverTip(bool show)
     }
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
     const QString format = QStringLiteral("hh:mm:ss");
-    m_hoverTip->setText(QStringLiteral("Scheduled recording: %1 to %2")
+    m_hoverTip->setText(tr("Scheduled recording: %1 to %2")
                             .arg(ScheduleTime::timeOfDay(area.scheduleStartUs()).toString(format),
                                  ScheduleTime::timeOfDay(area.scheduleEndUs()).toString(format)));
     m_hoverTip->move(m_btnSchedule->mapToGlobal(QPoint(0, m_btnSchedule->height() + kHoverTipGap)));

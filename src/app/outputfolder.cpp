@@ -2,6 +2,7 @@
 
 #include "parserxml.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -63,11 +64,13 @@ QString unwritableReason(const QString& path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isDir())
-        return QStringLiteral("\"%1\" is not a folder.").arg(path);
+        return QCoreApplication::translate("OutputFolder", "\"%1\" is not a folder.").arg(path);
     if (!info.exists() && !QDir().mkpath(path))
-        return QStringLiteral("The folder \"%1\" cannot be created.").arg(path);
+        return QCoreApplication::translate("OutputFolder", "The folder \"%1\" cannot be created.")
+            .arg(path);
     if (!QFileInfo(path).isWritable())
-        return QStringLiteral("The folder \"%1\" is not writable.").arg(path);
+        return QCoreApplication::translate("OutputFolder", "The folder \"%1\" is not writable.")
+            .arg(path);
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #include "qscheduletipwidget.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -27,7 +28,6 @@ QScheduleTipWidget::QScheduleTipWidget(bool closable, QWidget* parent)
     row->addWidget(m_text, 1);
     if (closable) {
         m_btnClose = new QNxBaseButton(QStringLiteral("/image/btn_close.png"), this);
-        m_btnClose->setToolTip(QStringLiteral("Close"));
         m_btnClose->setFixedSize(m_btnClose->drawer().frameSize());
         row->addWidget(m_btnClose);
         connect(m_btnClose, &QAbstractButton::clicked, this, [this] {
@@ -35,6 +35,20 @@ QScheduleTipWidget::QScheduleTipWidget(bool closable, QWidget* parent)
             emit emitClose(0);
         });
     }
+    retranslateUi();
+}
+
+void QScheduleTipWidget::retranslateUi()
+{
+    if (m_btnClose)
+        m_btnClose->setToolTip(tr("Close"));
+}
+
+void QScheduleTipWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void QScheduleTipWidget::setText(const QString& text)

@@ -25,9 +25,12 @@ signals:
     void emitClose(int n);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void retranslateUi();
+
     QLabel* m_text = nullptr;
     QNxBaseButton* m_btnClose = nullptr;
 };

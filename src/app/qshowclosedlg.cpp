@@ -28,16 +28,14 @@ QShowCloseDlg::QShowCloseDlg(QWidget* parent) : QNxDialog(parent)
     setCloseButtonImage(QStringLiteral("/image/btn_close.png"));
     setFixedSize(kWidth, kHeight);
 
-    m_radMinimize = new QNxRadioButton(QStringLiteral("Minimize to Tray"), this);
-    m_radExit = new QNxRadioButton(QStringLiteral("Exit"), this);
-    m_chkNote = new QNxCheckBox(QStringLiteral("Don't show this message again"), this);
+    m_radMinimize = new QNxRadioButton(tr("Minimize to Tray"), this);
+    m_radExit = new QNxRadioButton(tr("Exit"), this);
+    m_chkNote = new QNxCheckBox(tr("Don't show this message again"), this);
     const bool exit = ParserXML::isTrueText(ParserXML::getSettingValue(
         QStringLiteral("CLOSE_ITEM"), QStringLiteral("bIsCloseDlg"), QStringLiteral("Y")));
     (exit ? m_radExit : m_radMinimize)->setChecked(true);
-    m_btnOk =
-        makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"), this);
-    m_btnCancel =
-        makeButton(QStringLiteral("/image/common/btn_common.png"), QStringLiteral("Cancel"), this);
+    m_btnOk = makeButton(QStringLiteral("/image/common/btn_accent.png"), tr("OK"), this);
+    m_btnCancel = makeButton(QStringLiteral("/image/common/btn_common.png"), tr("Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);

@@ -16,17 +16,28 @@ RecorderTray::RecorderTray(std::function<bool()> available, QObject* parent)
 
     // Menus have no parent widget; the tray deletes them.
     m_normalMenu = new QNxMenu;
-    m_actHide = m_normalMenu->addAction(QStringLiteral("Hidden (&H)"));
-    m_actShow = m_normalMenu->addAction(QStringLiteral("Show Window (&S)"));
+    m_actHide = m_normalMenu->addAction(QString());
+    m_actShow = m_normalMenu->addAction(QString());
     m_normalMenu->addSeparator();
-    m_actQuit = m_normalMenu->addAction(QStringLiteral("Quit (&Q)"));
+    m_actQuit = m_normalMenu->addAction(QString());
 
     m_recordingMenu = new QNxMenu;
-    m_actShowWindow = m_recordingMenu->addAction(QStringLiteral("Show Window"));
-    m_actStop = m_recordingMenu->addAction(QStringLiteral("Stop"));
-    m_actCancelSchedule = m_recordingMenu->addAction(QStringLiteral("Cancel Schedule"));
+    m_actShowWindow = m_recordingMenu->addAction(QString());
+    m_actStop = m_recordingMenu->addAction(QString());
+    m_actCancelSchedule = m_recordingMenu->addAction(QString());
 
     m_icon->setContextMenu(m_normalMenu);
+    retranslate();
+}
+
+void RecorderTray::retranslate()
+{
+    m_actHide->setText(tr("Hidden (&H)"));
+    m_actShow->setText(tr("Show Window (&S)"));
+    m_actQuit->setText(tr("Quit (&Q)"));
+    m_actShowWindow->setText(tr("Show Window"));
+    m_actStop->setText(tr("Stop"));
+    m_actCancelSchedule->setText(tr("Cancel Schedule"));
 }
 
 RecorderTray::~RecorderTray()

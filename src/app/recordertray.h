@@ -24,6 +24,9 @@ public:
     void show();
     // Switches between the normal menu and the recording menu.
     void setRecording(bool recording);
+    // Sets the menus' texts again in the language in place (the window calls it when the
+    // language changes: actions get no LanguageChange event of their own).
+    void retranslate();
     bool isRecording() const { return m_recording; }
 
     QSystemTrayIcon* icon() const { return m_icon; }

@@ -32,15 +32,15 @@ QString UpdateCheckResult::message() const
 {
     switch (status) {
         case UpToDate:
-            return QStringLiteral("Quillon Audio Recorder is up to date (version %1).")
+            return UpdateChecker::tr("Quillon Audio Recorder is up to date (version %1).")
                 .arg(UpdateChecker::currentVersion());
         case UpdateAvailable:
-            return QStringLiteral("Version %1 is available.\n%2")
+            return UpdateChecker::tr("Version %1 is available.\n%2")
                 .arg(latestVersion, downloadUrl.toString());
         case Failed:
             break;
     }
-    return QStringLiteral("Cannot check for updates: %1").arg(error);
+    return UpdateChecker::tr("Cannot check for updates: %1").arg(error);
 }
 
 UpdateChecker::UpdateChecker(QObject* parent)
@@ -93,10 +93,9 @@ QVector<AppcastRelease> UpdateChecker::parseAppcast(const QByteArray& xml, QStri
         }
     }
     if (error)
-        *error =
-            reader.hasError()
-                ? QStringLiteral("the update feed is not valid XML: %1").arg(reader.errorString())
-                : QString();
+        *error = reader.hasError()
+                     ? tr("the update feed is not valid XML: %1").arg(reader.errorString())
+                     : QString();
     return releases;
 }
 
@@ -113,7 +112,7 @@ UpdateCheckResult UpdateChecker::evaluate(const QByteArray& xml, const QString& 
     QString error;
     const QVector<AppcastRelease> releases = parseAppcast(xml, &error);
     if (!error.isEmpty() || releases.isEmpty()) {
-        result.error = error.isEmpty() ? QStringLiteral("the update feed lists no release") : error;
+        result.error = error.isEmpty() ? tr("the update feed lists no release") : error;
         return result;
     }
     AppcastRelease newest = releases.first();

@@ -5,17 +5,34 @@
 // without a session or system bus (a container, a minimal window manager) runs the same code.
 // GUI thread only.
 
+#include <functional>
 #include <memory>
 
+#include "desktopnotifier.h"
+#include "remoteplayerservice.h"
 #include "sleepinhibitor.h"
+
+class MediaPlayerControl;
 
 namespace DesktopServices {
 
 // The name the program gives itself towards desktop services.
 inline constexpr const char* kApplicationName = "Quillon Audio Recorder";
+// The program's id: its .desktop file without the suffix, its AppStream id and its icon name.
+inline constexpr const char* kDesktopEntry = "com.quillonfennick.AudioRecorder";
 
 // The login manager's sleep lock on the system bus, or a null inhibitor when there is no
 // system bus.
 std::unique_ptr<SleepInhibitor> createSleepInhibitor();
+
+// Notification bubbles on the session bus, or the null notifier when there is no session bus.
+std::unique_ptr<DesktopNotifier> createNotifier();
+
+// Publishes `control` as the MPRIS player on the session bus (the null service without one).
+// `raise` brings the window up when the desktop asks; `quit` ends the program. The control must
+// outlive the returned service.
+std::unique_ptr<RemotePlayerService> publishPlayer(MediaPlayerControl& control,
+                                                   std::function<void()> raise,
+                                                   std::function<void()> quit);
 
 }  // namespace DesktopServices

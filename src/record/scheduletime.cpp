@@ -1,5 +1,6 @@
 #include "scheduletime.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace ScheduleTime {
@@ -48,7 +49,8 @@ bool spanExceeded(uint64_t startUs, uint64_t endUs, uint64_t recordedUs)
 
 QString countdownText(qint64 secondsLeft)
 {
-    return QStringLiteral("%1s later, Quillon will start recording.").arg(secondsLeft);
+    return QCoreApplication::translate("ScheduleTime", "%1s later, Quillon will start recording.")
+        .arg(secondsLeft);
 }
 
 }  // namespace ScheduleTime

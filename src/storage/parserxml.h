@@ -41,8 +41,8 @@ QString appDataFolder();
 QString documentsFolder();
 // <temporary location>/Quillon Fennick/Quillon Audio Recorder, same creation rule.
 QString tempFolder();
-// <folder of the executable>/audiorecorder_res. The executable folder is looked up once per
-// process. Never created.
+// The read-only resource folder "audiorecorder_res": beside the executable in the build tree,
+// under share/ once installed (InstallLayout). Looked up once per process. Never created.
 QString resourceFolder();
 
 // Full paths of the writable files, in the settings folder.

@@ -3,9 +3,9 @@
 
 #include "parserxml.h"
 
-#include <QCoreApplication>
+#include "installlayout.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -62,12 +62,8 @@ QString tempFolder()
 
 QString resourceFolder()
 {
-    static const QString executableFolder = [] {
-        if (QCoreApplication::instance())
-            return QCoreApplication::applicationDirPath();
-        return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    }();
-    return withSlashes(executableFolder) + QStringLiteral("/audiorecorder_res");
+    static const QString folder = withSlashes(InstallLayout::resourceFolder());
+    return folder;
 }
 
 QString settingsFilePath()

@@ -1,6 +1,7 @@
 #include "nxskin.h"
 
-#include <QCoreApplication>
+#include "installlayout.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -21,7 +22,7 @@ QString resourceDir()
 {
     if (!overrideDir().isEmpty())
         return overrideDir();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/audiorecorder_res");
+    return InstallLayout::resourceFolder();
 }
 
 void setResourceDir(const QString& dir)

@@ -6,8 +6,9 @@
 #include <QString>
 
 // Where the skinned widgets find their images and fonts, and the colours of the dark theme.
-// The resource folder is "audiorecorder_res" beside the executable; tests and tools may point
-// it elsewhere. GUI thread only (pixmaps).
+// The resource folder is InstallLayout::resourceFolder() (beside the executable in the build
+// tree, under share/ once installed); tests and tools may point it elsewhere. GUI thread only
+// (pixmaps).
 namespace NxSkin {
 
 // The resource folder without a trailing slash.

@@ -133,5 +133,7 @@ void QNxDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowTitleChange)
         update();
+    else if (event->type() == QEvent::LanguageChange)
+        m_btnClose->setToolTip(tr("Close"));
     QDialog::changeEvent(event);
 }

@@ -44,10 +44,7 @@ QNxMainWindow::QNxMainWindow(QWidget* parent) : QMainWindow(parent)
     m_btnMax = new QNxBaseButton(QStringLiteral("/image/btn_max.png"), m_titleBar);
     m_btnRestore = new QNxBaseButton(QStringLiteral("/image/btn_restore.png"), m_titleBar);
     m_btnClose = new QNxBaseButton(QStringLiteral("/image/btn_close.png"), m_titleBar);
-    m_btnMin->setToolTip(tr("Minimize"));
-    m_btnMax->setToolTip(tr("Maximize"));
-    m_btnRestore->setToolTip(tr("Restore"));
-    m_btnClose->setToolTip(tr("Close"));
+    retranslateTitleBar();
     for (QNxBaseButton* button : {m_btnMin, m_btnMax, m_btnRestore, m_btnClose}) {
         button->setFocusPolicy(Qt::NoFocus);
         m_titleLayout->addWidget(button);
@@ -142,10 +139,20 @@ bool QNxMainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void QNxMainWindow::retranslateTitleBar()
+{
+    m_btnMin->setToolTip(tr("Minimize"));
+    m_btnMax->setToolTip(tr("Maximize"));
+    m_btnRestore->setToolTip(tr("Restore"));
+    m_btnClose->setToolTip(tr("Close"));
+}
+
 void QNxMainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange)
         updateMaxRestore();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslateTitleBar();
     QMainWindow::changeEvent(event);
 }
 

@@ -42,6 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void retranslateTitleBar();
     void updateMaxRestore();
 
     QNxWidget* m_titleBar = nullptr;

@@ -16,6 +16,7 @@
 #include "irecordingsink.h"
 #include "mainwindow.h"
 #include "manualclock.h"
+#include "nulldesktopnotifier.h"
 #include "nullsleepinhibitor.h"
 #include "parserxml.h"
 #include "plistdocument.h"
@@ -50,12 +51,15 @@ struct Fixture {
     std::unique_ptr<MainWindow> window;
 
     // Builds the window (shown) and makes recordings plain WAV, whose length ffprobe reads
-    // exactly.
-    MainWindow* open(std::unique_ptr<SleepInhibitor> lock = nullptr)
+    // exactly. Without a notifier nothing reaches the session bus of the test's environment.
+    MainWindow* open(std::unique_ptr<SleepInhibitor> lock = nullptr,
+                     std::unique_ptr<DesktopNotifier> notifier = nullptr)
     {
         MainWindowServices services;
         services.clock = &clock;
         services.sleepInhibitor = lock ? std::move(lock) : std::make_unique<NullSleepInhibitor>();
+        services.notifier =
+            notifier ? std::move(notifier) : std::make_unique<NullDesktopNotifier>();
         inhibitor = services.sleepInhibitor.get();
         services.recordingSink = &sink;
         services.devicePluginPath = inputstest::pluginPath();

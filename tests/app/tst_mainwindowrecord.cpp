@@ -1,12 +1,17 @@
 // Recording from the main window against the private sound server: start and stop write a file
 // of the recorded length into the output folder and the history; cut and split make new files;
-// the split rules discard or keep pieces; a schedule starts and stops by itself; failures leave
-// the window idle with a message and lose nothing.
+// the split rules discard or keep pieces; a schedule starts and stops by itself, and a user who
+// is not at the window hears of it through a desktop notification; failures leave the window
+// idle with a message and lose nothing.
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include "../desktop/fakenotificationserver.h"
+#include "../desktop/privatebus.h"
+#include "desktopservices.h"
+#include "freedesktopnotifier.h"
 #include "logindsleepinhibitor.h"
 #include "mainwindowtestkit.h"
 #include "pulsefixture.h"
@@ -69,6 +74,8 @@ private slots:
     void splitRules_data();
     void splitRules();
     void scheduleStartsAndStops();
+    void scheduleEndNotifiesWhenAway_data();
+    void scheduleEndNotifiesWhenAway();
     void exitWhileRecordingFinishesTheFile();
     void sleepLockFailureStillRecords();
     void diskFull();
@@ -350,6 +357,62 @@ void TestMainWindowRecord::scheduleStartsAndStops()
     QCOMPARE(ParserXML::getSettingValue(QStringLiteral("RECORD_SCHEDULE_INFO"),
                                         QStringLiteral("Bool_Schedule"), QString()),
              QStringLiteral("N"));
+}
+
+void TestMainWindowRecord::scheduleEndNotifiesWhenAway_data()
+{
+    QTest::addColumn<bool>("away");
+    QTest::newRow("window hidden in the tray") << true;
+    QTest::newRow("window has the focus") << false;
+}
+
+// The notification goes through the session bus (a private one) to a notification server.
+void TestMainWindowRecord::scheduleEndNotifiesWhenAway()
+{
+    QFETCH(bool, away);
+    PrivateBus bus;
+    QVERIFY2(bus.start(), qPrintable(bus.error()));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address(), QStringLiteral("srv"));
+    FakeNotificationServer server;
+    QVERIFY(service.registerService(QString::fromLatin1(FreedesktopNotifier::kService)));
+    QVERIFY(service.registerObject(QString::fromLatin1(FreedesktopNotifier::kPath), &server,
+                                   QDBusConnection::ExportAllSlots));
+    auto notifier = std::make_unique<FreedesktopNotifier>(
+        QDBusConnection::connectToBus(bus.address(), QStringLiteral("window")),
+        QString::fromLatin1(DesktopServices::kApplicationName),
+        QString::fromLatin1(DesktopServices::kDesktopEntry));
+    FreedesktopNotifier* sender = notifier.get();
+    MainWindow* w = m_fixture.open(nullptr, std::move(notifier));
+    if (away) {
+        w->HideRecorerDlg();
+        QVERIFY(!w->isVisible());
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    TimeOptions::confirmSchedule(true, 12 * 3600 * kS + 1 * kS, 12 * 3600 * kS + 2 * kS);
+    w->OnSetSchedule();
+    m_fixture.clock.advanceMs(1000);
+    w->OnTimer();
+    QVERIFY(w->isRecording());
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isRecording(), 15000);
+    QCOMPARE(m_fixture.sink.finished.size(), 1);
+
+    // Calls of one connection arrive in order: once this marker is there, so is anything the
+    // window sent before it.
+    QVERIFY(sender->notify(QStringLiteral("marker"), QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(server.summaries().contains(QStringLiteral("marker")), 10000);
+    if (away) {
+        QCOMPARE(server.summaries(), (QStringList{QStringLiteral("Scheduled recording finished"),
+                                                  QStringLiteral("marker")}));
+        const QString file = QFileInfo(m_fixture.sink.finished.first().record.filePath).fileName();
+        QCOMPARE(server.calls.first().value(4).toString(), QStringLiteral("Saved as ") + file);
+    } else {
+        QCOMPARE(server.summaries(), QStringList{QStringLiteral("marker")});
+    }
+    m_fixture.window.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("window"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
 }
 
 void TestMainWindowRecord::exitWhileRecordingFinishesTheFile()

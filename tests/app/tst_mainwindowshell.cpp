@@ -1,6 +1,7 @@
 // The main window's shell without recording: the close question and both close behaviours,
 // the tray and a desktop without one, the schedule countdown and its tip on a clock the test
-// moves, the title bar's double click, the main menu, and an accessible name on every control.
+// moves, the title bar's double click, the main menu and the preferences it opens, the
+// interface language changing at once, and an accessible name on every control.
 
 #include <QAccessible>
 #include <QComboBox>
@@ -9,13 +10,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "convertwidget.h"
+#include "languageswitcher.h"
 #include "mainwindowtestkit.h"
+#include "outputfolder.h"
 #include "qaudioschedulesettingdlg.h"
 #include "qnxbasebutton.h"
 #include "qnxcheckbox.h"
 #include "qnxmenu.h"
 #include "qnxradiobutton.h"
 #include "qnxwidget.h"
+#include "qpreferencesdlg.h"
 #include "qrecordareainfo.h"
 #include "qscheduletipwidget.h"
 #include "qshowclosedlg.h"
@@ -70,6 +75,27 @@ QStringList unnamedControls(QWidget* root)
     return unnamed;
 }
 
+// Texts of the window, its title bar, menus, tray and inputs panel that
+// differ from English in every other language.
+QStringList windowTexts(MainWindow* w)
+{
+    QStringList texts;
+    for (const char* name : {"Start Recording", "Stop Recording", "Cut Recording"}) {
+        QAbstractButton* b = button(w, QCoreApplication::translate("MainWindow", name));
+        texts << (b ? b->text() : QStringLiteral("<no %1>").arg(QLatin1String(name)));
+    }
+    for (QAction* action : w->mainMenu()->actions())
+        texts << action->text();
+    for (QAction* action : w->tray()->normalMenu()->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    texts << w->tray()->stopAction()->text() << w->inputsPanel()->m_btnDevice->toolTip()
+          << w->inputsPanel()->m_labNoMicDevice->text() << w->minButton()->toolTip()
+          << w->closeButton()->toolTip();
+    return texts;
+}
+
 }  // namespace
 
 class TestMainWindowShell : public QObject {
@@ -89,6 +115,9 @@ private slots:
     void titleBarDoubleClick();
     void mainMenu();
     void everyControlHasAName();
+    void languageChangesAtOnce_data();
+    void languageChangesAtOnce();
+    void preferencesFromTheMenu();
 
 private:
     QTemporaryDir m_root;
@@ -327,6 +356,78 @@ void TestMainWindowShell::everyControlHasAName()
     QCOMPARE(unnamedControls(&closeDialog), QStringList());
     QAudioScheduleSettingDlg scheduleDialog(w);
     QCOMPARE(unnamedControls(&scheduleDialog), QStringList());
+    QPreferencesDlg preferences(w);
+    QCOMPARE(unnamedControls(&preferences), QStringList());
+}
+
+void TestMainWindowShell::languageChangesAtOnce_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("startRecording");
+    QTest::addColumn<QString>("preferences");
+    QTest::newRow("Chinese") << "Chinese"
+                             << "开始录音"
+                             << "首选项";
+    QTest::newRow("German") << "German"
+                            << "Aufnahme starten"
+                            << "Einstellungen";
+    QTest::newRow("French") << "French"
+                            << "Enregistrer"
+                            << "Préférences";
+    QTest::newRow("Japanese") << "Japanese"
+                              << "録音開始"
+                              << "環境設定";
+}
+
+// The window is built in English; a switch changes its texts without rebuilding it, and
+// switching back gives every English text back.
+void TestMainWindowShell::languageChangesAtOnce()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, startRecording);
+    QFETCH(QString, preferences);
+    LanguageSwitcher languages(testmedia::binDir() + QStringLiteral("/audiorecorder_res/Language"));
+    QVERIFY(languages.switchTo(QStringLiteral("English")));
+    MainWindow* w = m_fixture.open();
+    const QStringList english = windowTexts(w);
+    QVERIFY(english.contains(QStringLiteral("Start Recording")));
+
+    QVERIFY2(languages.switchTo(language), qPrintable(languages.lastWarning()));
+    // Qt posts the change to every window; the next turn of the event loop delivers it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QStringList translated = windowTexts(w);
+    QCOMPARE(translated.size(), english.size());
+    for (int i = 0; i < english.size(); ++i)
+        QVERIFY2(translated.at(i) != english.at(i), qPrintable(english.at(i)));
+    QCOMPARE(translated.first(), startRecording);
+    QCOMPARE(w->mainMenu()->actions().first()->text(), preferences);
+    QCOMPARE(button(w, startRecording)->toolTip(), startRecording);
+
+    QVERIFY(languages.switchTo(QStringLiteral("English")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(windowTexts(w), english);
+}
+
+// The menu's first entry opens the preferences; a folder confirmed there is where the next
+// recording goes.
+void TestMainWindowShell::preferencesFromTheMenu()
+{
+    MainWindow* w = m_fixture.open();
+    const QString chosen = m_root.filePath(QStringLiteral("chosen"));
+    QVERIFY(QDir().mkpath(chosen));
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPreferencesDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        opened = true;
+        dialog->convertPage()->setFolderChooser(
+            [&](QWidget*, const QString&, const QString&) { return chosen; });
+        dialog->findChild<QAbstractButton*>(QStringLiteral("m_btnChange"))->click();
+        dialog->findChild<QAbstractButton*>(QStringLiteral("m_btnOk"))->click();
+    });
+    w->mainMenu()->actions().first()->trigger();
+    QVERIFY(opened);
+    QCOMPARE(QDir(OutputFolder::current()).canonicalPath(), QDir(chosen).canonicalPath());
 }
 
 QTEST_MAIN(TestMainWindowShell)

@@ -15,17 +15,29 @@ QVolumeWidget::QVolumeWidget(QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setFixedSize(kWidth, kHeight);
-    setAccessibleName(QStringLiteral("Volume"));
     m_slider = new QNxBaseSlider(Qt::Vertical, this);
     m_slider->setImages(QStringLiteral("/image/slider_bottom.png"),
                         QStringLiteral("/image/slider_top.png"),
                         QStringLiteral("/image/slider_btn.png"));
     m_slider->setRange(0, kMaxVolume);
     m_slider->setPageStep(10);
-    m_slider->setToolTip(QStringLiteral("Volume"));
     m_slider->setGeometry(0, 0, kWidth, kHeight - kBottomMargin);
     connect(m_slider, &QNxBaseSlider::sendProgressValue, this, &QVolumeWidget::emitVolumeChange);
     installEventFilter(this);
+    retranslateUi();
+}
+
+void QVolumeWidget::retranslateUi()
+{
+    setAccessibleName(tr("Volume"));
+    m_slider->setToolTip(tr("Volume"));
+}
+
+void QVolumeWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 double QVolumeWidget::ratio() const

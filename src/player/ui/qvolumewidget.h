@@ -29,9 +29,11 @@ public slots:
     void OnSetVolume(int value);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void retranslateUi();
     QNxBaseSlider* m_slider = nullptr;
 };

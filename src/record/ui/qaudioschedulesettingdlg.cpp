@@ -22,14 +22,11 @@ QNxBaseButton* makeButton(const QString& image, const QString& text, QWidget* pa
 
 QAudioScheduleSettingDlg::QAudioScheduleSettingDlg(QWidget* parent) : QNxDialog(parent)
 {
-    setTitle(QStringLiteral("Record time options"));
+    setTitle(tr("Record time options"));
     setCloseButtonImage(QStringLiteral("/image/btn_close.png"));
-    setFixedSize(kWidth, kHeight);
     m_options = new QTimeOptions(this);
-    m_btnOk =
-        makeButton(QStringLiteral("/image/common/btn_accent.png"), QStringLiteral("OK"), this);
-    m_btnCancel =
-        makeButton(QStringLiteral("/image/common/btn_common.png"), QStringLiteral("Cancel"), this);
+    m_btnOk = makeButton(QStringLiteral("/image/common/btn_accent.png"), tr("OK"), this);
+    m_btnCancel = makeButton(QStringLiteral("/image/common/btn_common.png"), tr("Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(20, 0, 20, 14);
@@ -42,6 +39,8 @@ QAudioScheduleSettingDlg::QAudioScheduleSettingDlg(QWidget* parent) : QNxDialog(
     column->setSpacing(0);
     column->addWidget(m_options, 1);
     column->addLayout(buttons);
+    // Wider than its usual size where a language needs it, so no text is cut.
+    setFixedSize(qMax(kWidth, sizeHint().width()), kHeight);
 
     connect(m_btnOk, &QAbstractButton::clicked, this, &QAudioScheduleSettingDlg::OnBtnOk);
     connect(m_btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "qrecordingwidget.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -35,15 +36,12 @@ QRecordingWidget::QRecordingWidget(QWidget* parent, const WallClock& clock)
     QPalette pal = m_lblRecordTime->palette();
     pal.setColor(QPalette::WindowText, NxSkin::accent());
     m_lblRecordTime->setPalette(pal);
-    m_lblRecordTime->setAccessibleName(QStringLiteral("Recording time"));
 
     m_wave = new QAudioWaveWidget(QAudioWaveWidget::waveStyle(), this);
     m_wave->setFixedHeight(kWaveHeight);
     m_wave->setBackgroundColor(NxSkin::panel());
-    m_wave->setAccessibleName(QStringLiteral("Recording level"));
 
     m_btnVolume = new QNxBaseButton(this);
-    m_btnVolume->setToolTip(QStringLiteral("Volume"));
     m_volumePopup = new QVolumeWidget(this);
     m_volumePopup->hide();
     setVolumeIcon(0.5);
@@ -64,6 +62,21 @@ QRecordingWidget::QRecordingWidget(QWidget* parent, const WallClock& clock)
 
     m_lblRecordTime->hide();
     m_wave->hide();
+    retranslateUi();
+}
+
+void QRecordingWidget::retranslateUi()
+{
+    m_lblRecordTime->setAccessibleName(tr("Recording time"));
+    m_wave->setAccessibleName(tr("Recording level"));
+    m_btnVolume->setToolTip(tr("Volume"));
+}
+
+void QRecordingWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QNxWidget::changeEvent(event);
 }
 
 QString QRecordingWidget::timeText(uint64_t elapsedUs)

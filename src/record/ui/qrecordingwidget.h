@@ -68,7 +68,11 @@ public slots:
     void OnBtnVolume();
     void OnVolumeChange(double dVal);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void setVolumeIcon(double volume);
 
     SilenceWatch m_watch;

@@ -57,18 +57,18 @@ QTimeOptions::QTimeOptions(QWidget* parent) : QNxWidget(parent)
 
 void QTimeOptions::buildForm()
 {
-    m_chkManually = new QNxCheckBox(QStringLiteral("Stop recording after"), this);
-    m_chkSchedule = new QNxCheckBox(QStringLiteral("Schedule recording"), this);
-    m_editHours = makeField(QStringLiteral("Hours"), this);
-    m_editMinutes = makeField(QStringLiteral("Minutes"), this);
-    m_editSeconds = makeField(QStringLiteral("Seconds"), this);
+    m_chkManually = new QNxCheckBox(tr("Stop recording after"), this);
+    m_chkSchedule = new QNxCheckBox(tr("Schedule recording"), this);
+    m_editHours = makeField(tr("Hours"), this);
+    m_editMinutes = makeField(tr("Minutes"), this);
+    m_editSeconds = makeField(tr("Seconds"), this);
     m_startTime = new QNxTimeEdit(this);
     m_endTime = new QNxTimeEdit(this);
     // The field inside each editor is what a screen reader reaches.
-    m_startTime->setToolTip(QStringLiteral("Start time"));
-    m_startTime->lineEdit()->setToolTip(QStringLiteral("Start time"));
-    m_endTime->setToolTip(QStringLiteral("End time"));
-    m_endTime->lineEdit()->setToolTip(QStringLiteral("End time"));
+    m_startTime->setToolTip(tr("Start time"));
+    m_startTime->lineEdit()->setToolTip(tr("Start time"));
+    m_endTime->setToolTip(tr("End time"));
+    m_endTime->lineEdit()->setToolTip(tr("End time"));
 
     // One line per option: "Stop recording after [hh] h [mm] m [ss] s", then the schedule box
     // with its start and end below it.
@@ -76,7 +76,8 @@ void QTimeOptions::buildForm()
     stopAfter->setSpacing(4);
     stopAfter->addWidget(m_chkManually);
     stopAfter->addSpacing(6);
-    const QString units[] = {QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
+    const QString units[] = {tr("h", "unit of hours"), tr("m", "unit of minutes"),
+                             tr("s", "unit of seconds")};
     QNxLineEdit* fields[] = {m_editHours, m_editMinutes, m_editSeconds};
     for (int i = 0; i < 3; ++i) {
         stopAfter->addWidget(fields[i]);
@@ -87,10 +88,10 @@ void QTimeOptions::buildForm()
     auto* span = new QHBoxLayout;
     span->setContentsMargins(24, 0, 0, 0);
     span->setSpacing(8);
-    span->addWidget(makeLabel(QStringLiteral("Start"), this));
+    span->addWidget(makeLabel(tr("Start"), this));
     span->addWidget(m_startTime);
     span->addSpacing(10);
-    span->addWidget(makeLabel(QStringLiteral("End"), this));
+    span->addWidget(makeLabel(tr("End"), this));
     span->addWidget(m_endTime);
     span->addStretch(1);
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QTimer>
 
 #include <cmath>
@@ -71,7 +72,27 @@ SelectRecordInputWgt::SelectRecordInputWgt(QWidget* parent, const QString& plugi
     m_refreshTimer = new QTimer(this);
     connect(m_refreshTimer, &QTimer::timeout, this, &SelectRecordInputWgt::RefreshRecDevTimer);
     m_refreshTimer->start(kRefreshIntervalMs);
+    retranslateTexts();
+}
+
+// The texts set in code, in the language in place; the form's own texts are the generated
+// retranslateUi's.
+void SelectRecordInputWgt::retranslateTexts()
+{
+    m_btnDevice->setToolTip(tr("Recording device"));
+    m_sliderSysVolume->setToolTip(tr("System volume"));
+    m_sliderVolume->setToolTip(tr("Microphone volume"));
     updateToolTips();
+    updateMicAvailability();
+}
+
+void SelectRecordInputWgt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        retranslateTexts();
+    }
+    QNxWidget::changeEvent(event);
 }
 
 SelectRecordInputWgt::~SelectRecordInputWgt()
@@ -117,7 +138,6 @@ void SelectRecordInputWgt::setUpWidgets()
     m_gridInputs->setAlignment(m_MicVolumePro, Qt::AlignCenter);
     m_gridInputs->setAlignment(m_btnDevice, Qt::AlignCenter);
     m_cmbMicDevice->setMinimumWidth(200);
-    m_btnDevice->setToolTip(QStringLiteral("Recording device"));
     updateDeviceButton();
 
     m_menuDevice = new QNxMenu(this);
@@ -130,8 +150,6 @@ void SelectRecordInputWgt::setUpVolumes()
         slider->setPageStep(10);
         slider->setMinimumWidth(160);
     }
-    m_sliderSysVolume->setToolTip(QStringLiteral("System volume"));
-    m_sliderVolume->setToolTip(QStringLiteral("Microphone volume"));
     for (QNxBaseProgress* level : {m_SystemVolumePro, m_MicVolumePro}) {
         level->setRange(0, 100);
         level->setValue(0);
@@ -198,12 +216,10 @@ void SelectRecordInputWgt::saveSelection()
 
 void SelectRecordInputWgt::updateToolTips()
 {
-    m_btnSystemAudio->setToolTip(selected(QRecordAreaInfo::SystemAudio)
-                                     ? QStringLiteral("System Audio On")
-                                     : QStringLiteral("System Audio Off"));
-    m_btnMicDevice->setToolTip(selected(QRecordAreaInfo::Microphone)
-                                   ? QStringLiteral("Microphone Audio On")
-                                   : QStringLiteral("Microphone Audio Off"));
+    m_btnSystemAudio->setToolTip(selected(QRecordAreaInfo::SystemAudio) ? tr("System Audio On")
+                                                                        : tr("System Audio Off"));
+    m_btnMicDevice->setToolTip(selected(QRecordAreaInfo::Microphone) ? tr("Microphone Audio On")
+                                                                     : tr("Microphone Audio Off"));
 }
 
 void SelectRecordInputWgt::updateDeviceButton()
@@ -264,12 +280,12 @@ QVector<SelectRecordInputWgt::Input> SelectRecordInputWgt::inputs() const
     for (int d = 0; d < devices; ++d) {
         QString deviceName = SoundDeviceLibrary::text(m_device->GetDeviceName(d));
         if (deviceName.isEmpty())
-            deviceName = QStringLiteral("Noname Device");
+            deviceName = tr("Noname Device");
         const int recorders = m_device->GetRecorderCount(d);
         for (int r = 0; r < recorders; ++r) {
             QString recorderName = SoundDeviceLibrary::text(m_device->GetRecorderName(d, r));
             if (recorderName.isEmpty())
-                recorderName = QStringLiteral("Noname Recorder");
+                recorderName = tr("Noname Recorder");
             result.append({recorderName + QStringLiteral(" (") + deviceName + QLatin1Char(')'),
                            pairData(d, r)});
         }
@@ -311,9 +327,9 @@ void SelectRecordInputWgt::updateMicAvailability()
         reason = m_device ? SoundDeviceLibrary::text(m_device->GetNoDefaultRecorderReason())
                           : m_library->errorString();
     }
-    const QString why = reason.isEmpty() ? QString() : QStringLiteral("No microphone: ") + reason;
+    const QString why = reason.isEmpty() ? QString() : tr("No microphone: %1").arg(reason);
     m_cmbMicDevice->setPlaceholderText(why);
-    m_cmbMicDevice->setToolTip(available ? QStringLiteral("Microphone") : why);
+    m_cmbMicDevice->setToolTip(available ? tr("Microphone") : why);
     m_labNoMicDevice->setToolTip(why.isEmpty() ? m_labNoMicDevice->text() : why);
 }
 
@@ -328,7 +344,7 @@ void SelectRecordInputWgt::rebuildDeviceMenu()
         m_cmbMicDevice->currentIndex() >= 0 ? m_cmbMicDevice->currentData().toInt() : -2;
 
     QAction* system = m_menuDevice->addSkinAction(QStringLiteral("/image/icon_device_system.png"),
-                                                  QStringLiteral("System Audio"), -1);
+                                                  tr("System Audio"), -1);
     system->setCheckable(true);
     system->setChecked(systemOnly);
     connect(system, &QAction::triggered, this, &SelectRecordInputWgt::OnActDeviceChange);

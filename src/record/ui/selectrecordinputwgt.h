@@ -77,6 +77,9 @@ public slots:
     // Rebuilds the device menu and pops it up near the pointer.
     void OnShowDeviceMenu();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // One recording input: its text ("<recorder> (<device>)") and (device << 16) | recorder.
     struct Input {
@@ -96,6 +99,7 @@ private:
     void updateMicAvailability();
     void rebuildDeviceMenu();
     void updateToolTips();
+    void retranslateTexts();
     void updateDeviceButton();
     // Reads one volume into a slider and level bar; the shown volume, or -1 when unreadable.
     int showVolume(QNxBaseSlider* slider, QNxBaseProgress* level, bool hasEndpoint, int mute,

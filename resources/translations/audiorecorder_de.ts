@@ -1,0 +1,785 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>Speicherort der Ausgabedateien</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>Ordner für Bildschirmfotos:</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>Ordner für Bildschirmfotos</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>Aufnahmen automatisch löschen</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>Die Dauer ist kürzer als</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>Die Dauer ist kürzer als (Sekunden)</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>Die Aufnahme ist still</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>Aufnahmen einzeln aufteilen</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>Die Stille dauert länger als</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>Die Stille dauert länger als (Millisekunden)</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>Bei Titeln aufteilen:</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>Bei Titeln aufteilen</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>Wenn ein neuer Titel beginnt</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>Wenn ein neuer Titel beginnt oder wiederholt wird</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>Ausgabetitel ablegen nach</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>Interpret/Album</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>Wenn alle Aufträge fertig sind</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>Computer in den Ruhezustand versetzen</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>Computer herunterfahren</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>„%1“ braucht eine ganze Zahl ab 1.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>Automatische Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>Automatisch auf die neueste Version aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>Automatische Aktualisierungen ausschalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Beim Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme stoppen</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>Aufnahme teilen</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Zeitplan abbrechen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>Es ist kein Programm zum Öffnen von %1 eingerichtet.</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+Version %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>Die Formatliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>Aufnahme fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>Aufnahme bei Stille geteilt</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>Die Aufnahme geht in einer neuen Datei weiter: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>Aufnahme gestoppt: %1
+Das bis dahin Aufgenommene bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>Aufnahme gestoppt</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>Geplante Aufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>Geplante Aufnahme: %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1, %2–%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>Wählen Sie einen Ordner für die Ausgabedateien.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>„%1“ ist kein vollständiger Pfad. Geben Sie einen Pfad ein, der mit „/“ beginnt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>„%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>In den Ordner „%1“ kann keine Datei geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>Formateinstellung</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>Formate suchen</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>Kein Format passt zur Suche.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>Das Format konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>Zurück zu MP3 mit „Small Size“</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanal:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>Ja, alle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alle speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>Nein, keine</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Verringern</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Aufnahmepegel</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>Aufnahme beenden nach</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>Aufnahme planen</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>Ausblenden (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>Fenster anzeigen (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>Beenden (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Zeitplan abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>In %1 s beginnt Quillon mit der Aufnahme.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>Eingabegerät</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>Kein Mikrofon</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>Pegel des Systemtons</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>Mikrofonpegel</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>Aufnahmegerät</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>Systemlautstärke</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>Mikrofonlautstärke</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>Systemton an</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>Systemton aus</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>Mikrofon an</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>Mikrofon aus</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>Unbenanntes Gerät</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>Unbenannter Eingang</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>Kein Mikrofon: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder ist auf dem neuesten Stand (Version %1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>Version %1 ist verfügbar.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>der Update-Feed ist kein gültiges XML: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>der Update-Feed nennt keine Version</translation>
+    </message>
+</context>
+</TS>

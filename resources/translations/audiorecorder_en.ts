@@ -1,0 +1,785 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>Location of Output Files</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Output folder:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Output folder</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>Screenshot folder:</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>Screenshot folder</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>Delete Recordings Automatically</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>The duration is less than</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>The duration is less than (seconds)</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>The recording is silent</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>Split Recordings Individually</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>The silence is more than</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>The silence is more than (milliseconds)</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milliseconds</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>Split at tracks:</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>Split at tracks</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>When a new track begins</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>When a new track begins or replays</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>Archive output tracks by</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>Artist/Album</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Conversion Completed</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>When all job finished</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Do Nothing</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>Put Computer to Sleep</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>Shut Down My Computer</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>&quot;%1&quot; needs a whole number of 1 or more.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>Automatic updates</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>Automatically update to the newest version</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>Close automatic updates</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimize to Tray</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>Cut Recording</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Cancel Schedule</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>No program is set up to open %1.</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+Version %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>The format list cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>Recording failed!</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>Recording split at a silence</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>Recording goes on in a new file: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>Recording stopped: %1
+What was recorded until then is kept.</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>Recording stopped</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>Scheduled recording finished</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Saved as %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>Scheduled recording: %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1, %2-%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>&quot;%1&quot; is not a folder.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>The folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>The folder &quot;%1&quot; is not writable.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>Choose a folder for the output files.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>&quot;%1&quot; is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>The folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>No file can be written into the folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>Record time options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>Format Setting</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>Search formats</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>No format matches the search.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Preset:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>The format could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>Back to MP3 at &quot;Small Size&quot;</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bit Rate:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Sample Rate:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Frame Rate:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Quality:</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>Yes to All</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restore Defaults</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>No to All</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Step up</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Step down</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>Recording time</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Recording level</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimize to Tray</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Don&apos;t show this message again</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>Stop recording after</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>Schedule recording</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>Hidden (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>Show Window (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>Quit (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Show Window</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Cancel Schedule</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1s later, Quillon will start recording.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>System Audio</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>Input Device</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>No Mic Device</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>System volume level</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>Microphone volume level</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>Recording device</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>System volume</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>Microphone volume</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>System Audio On</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>System Audio Off</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>Microphone Audio On</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>Microphone Audio Off</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>Noname Device</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>Noname Recorder</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>No microphone: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder is up to date (version %1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>Version %1 is available.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>Cannot check for updates: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>the update feed is not valid XML: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>the update feed lists no release</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,785 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>Emplacement des fichiers de sortie</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>Dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>Dossier des captures d&apos;écran :</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>Dossier des captures d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>Supprimer les enregistrements automatiquement</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>La durée est inférieure à</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>La durée est inférieure à (secondes)</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>L&apos;enregistrement est silencieux</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>Diviser les enregistrements</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>Le silence dure plus de</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>Le silence dure plus de (millisecondes)</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>Diviser aux pistes :</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>Diviser aux pistes</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>Quand une nouvelle piste commence</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>Quand une nouvelle piste commence ou est rejouée</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>Classer les pistes par</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>Artiste/Album</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>Quand toutes les tâches sont terminées</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>Mettre l&apos;ordinateur en veille</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>Éteindre l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>« %1 » demande un nombre entier d&apos;au moins 1.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>Mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>Mettre à jour automatiquement vers la dernière version</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>Désactiver les mises à jour automatiques</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>À la fermeture</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planifier</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Annuler la planification</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+Version %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>Impossible de lire la liste des formats : %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>Échec de l&apos;enregistrement !</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>Enregistrement coupé à un silence</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>L&apos;enregistrement continue dans un nouveau fichier : %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>Enregistrement arrêté : %1
+Ce qui a été enregistré jusque-là est conservé.</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>Enregistrement arrêté</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>Enregistrement planifié terminé</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>Enregistrement planifié : de %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1, %2-%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuel</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>« %1 » n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>Le dossier « %1 » n&apos;est pas accessible en écriture.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>Choisissez un dossier pour les fichiers de sortie.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>« %1 » n&apos;est pas un chemin complet. Saisissez un chemin qui commence par « / ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>« %1 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>Aucun fichier ne peut être écrit dans le dossier « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>Réglage du format</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>Rechercher des formats</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>Aucun format ne correspond à la recherche.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>Le format n&apos;a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>Revenir au MP3 en « Small Size »</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec :</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Fréquence d&apos;échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canal :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fréquence d&apos;images :</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>Oui pour tout</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurer les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>Non pour tout</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>Niveau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Ne plus afficher ce message</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>Arrêter l&apos;enregistrement après</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>Planifier l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>Masquer (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>Afficher la fenêtre (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>Quitter (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>Annuler la planification</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>Quillon commencera l&apos;enregistrement dans %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>Son du système</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>Périphérique d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>Aucun microphone</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>Niveau du son du système</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>Niveau du microphone</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>Périphérique d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>Volume du système</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>Volume du microphone</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>Son du système activé</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>Son du système désactivé</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>Microphone activé</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>Microphone désactivé</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>Périphérique sans nom</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>Entrée sans nom</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>Pas de microphone : %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder est à jour (version %1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>La version %1 est disponible.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>Impossible de rechercher des mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>le flux de mises à jour n&apos;est pas un XML valide : %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>le flux de mises à jour ne contient aucune version</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,785 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>出力ファイルの保存先</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>出力フォルダー：</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力フォルダー</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>スクリーンショットフォルダー：</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>スクリーンショットフォルダー</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>録音を自動的に削除</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>長さが次の値未満</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>長さが次の値未満（秒）</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>録音が無音</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>録音を個別に分割</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>無音が次の値を超える</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>無音が次の値を超える（ミリ秒）</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>トラックで分割：</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>トラックで分割</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>新しいトラックが始まったとき</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>新しいトラックが始まるか繰り返されたとき</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>出力トラックの整理方法</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>アーティスト/アルバム</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>変換完了</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>すべてのジョブが完了したとき</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>何もしない</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>コンピューターをスリープ</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>コンピューターをシャットダウン</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>「%1」には 1 以上の整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>自動更新</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>最新バージョンに自動的に更新する</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>自動更新をオフにする</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じるとき</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>録音開始</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録音停止</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>録音を分割</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>予約</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>予約を取消</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>%1 を開くプログラムが設定されていません。</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+バージョン %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>形式の一覧を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>録音に失敗しました！</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>無音部分で録音を分割しました</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>新しいファイルで録音を続けます: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>録音が停止しました: %1
+それまでに録音された内容は保存されています。</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>録音が停止しました</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>予約録音が終了しました</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>%1 として保存しました</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>予約録音: %1～%2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1、%2～%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>「%1」はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>フォルダー「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>フォルダー「%1」に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>出力ファイルのフォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>「%1」は完全なパスではありません。「/」で始まるパスを入力してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>「%1」はフォルダーではなくファイルです。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>フォルダー「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>フォルダー「%1」にファイルを書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>録音時間の設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>形式の設定</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリー</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>形式を検索</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>検索に一致する形式はありません。</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>プリセット：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>形式を保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>MP3（「Small Size」）に戻す</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>コーデック：</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>ビットレート：</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>サンプルレート：</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>チャンネル：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解像度：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>フレームレート：</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>品質：</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>すべてはい</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>すべて保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>無視</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>すべていいえ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>増やす</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>減らす</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>録音時間</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>録音レベル</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>トレイに最小化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>今後このメッセージを表示しない</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>指定時間後に録音を停止</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>予約録音</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>終了時刻</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>非表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>ウィンドウを表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>予約を取消</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1 秒後に Quillon が録音を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>システムオーディオ</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>入力デバイス</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>マイクがありません</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>システムオーディオのレベル</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>マイクのレベル</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>録音デバイス</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>システム音量</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>マイク音量</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>システムオーディオ: オン</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>システムオーディオ: オフ</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>マイク: オン</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>マイク: オフ</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>名前のないデバイス</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>名前のない入力</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>マイクがありません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder は最新です（バージョン %1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>バージョン %1 が利用可能です。
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>アップデートを確認できません: %1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>更新フィードが正しい XML ではありません: %1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>更新フィードにリリースがありません</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,785 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ConvertWidget</name>
+    <message>
+        <source>Location of Output Files</source>
+        <translation>输出文件位置</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Screenshot folder:</source>
+        <translation>截图文件夹：</translation>
+    </message>
+    <message>
+        <source>Screenshot folder</source>
+        <translation>截图文件夹</translation>
+    </message>
+    <message>
+        <source>Delete Recordings Automatically</source>
+        <translation>自动删除录音</translation>
+    </message>
+    <message>
+        <source>The duration is less than</source>
+        <translation>时长少于</translation>
+    </message>
+    <message>
+        <source>The duration is less than (seconds)</source>
+        <translation>时长少于（秒）</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>The recording is silent</source>
+        <translation>录音无声</translation>
+    </message>
+    <message>
+        <source>Split Recordings Individually</source>
+        <translation>自动分割录音</translation>
+    </message>
+    <message>
+        <source>The silence is more than</source>
+        <translation>静音超过</translation>
+    </message>
+    <message>
+        <source>The silence is more than (milliseconds)</source>
+        <translation>静音超过（毫秒）</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Split at tracks:</source>
+        <translation>按曲目分割：</translation>
+    </message>
+    <message>
+        <source>Split at tracks</source>
+        <translation>按曲目分割</translation>
+    </message>
+    <message>
+        <source>When a new track begins</source>
+        <translation>新曲目开始时</translation>
+    </message>
+    <message>
+        <source>When a new track begins or replays</source>
+        <translation>新曲目开始或重播时</translation>
+    </message>
+    <message>
+        <source>Archive output tracks by</source>
+        <translation>输出曲目归档方式</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <source>Artist/Album</source>
+        <translation>艺术家/专辑</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>转换完成</translation>
+    </message>
+    <message>
+        <source>When all job finished</source>
+        <translation>所有任务完成后</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>不执行任何操作</translation>
+    </message>
+    <message>
+        <source>Put Computer to Sleep</source>
+        <translation>使计算机睡眠</translation>
+    </message>
+    <message>
+        <source>Shut Down My Computer</source>
+        <translation>关闭计算机</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存到</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number of 1 or more.</source>
+        <translation>“%1”需要一个大于或等于 1 的整数。</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralWidget</name>
+    <message>
+        <source>Automatic updates</source>
+        <translation>自动更新</translation>
+    </message>
+    <message>
+        <source>Automatically update to the newest version</source>
+        <translation>自动更新到最新版本</translation>
+    </message>
+    <message>
+        <source>Close automatic updates</source>
+        <translation>关闭自动更新</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭窗口时</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>开始录音</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录音</translation>
+    </message>
+    <message>
+        <source>Cut Recording</source>
+        <translation>分割录音</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>取消计划</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>没有可打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2</source>
+        <translation>%1
+版本 %2</translation>
+    </message>
+    <message>
+        <source>The format list cannot be read: %1</source>
+        <translation>无法读取格式列表：%1</translation>
+    </message>
+    <message>
+        <source>Recording failed!</source>
+        <translation>录音失败！</translation>
+    </message>
+    <message>
+        <source>Recording split at a silence</source>
+        <translation>录音已在静音处分割</translation>
+    </message>
+    <message>
+        <source>Recording goes on in a new file: %1</source>
+        <translation>录音在新文件中继续：%1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1
+What was recorded until then is kept.</source>
+        <translation>录音已停止：%1
+此前录制的内容已保留。</translation>
+    </message>
+    <message>
+        <source>Recording stopped</source>
+        <translation>录音已停止</translation>
+    </message>
+    <message>
+        <source>Scheduled recording finished</source>
+        <translation>计划录音已完成</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已保存为 %1</translation>
+    </message>
+    <message>
+        <source>Scheduled recording: %1 to %2</source>
+        <translation>计划录音：%1 至 %2</translation>
+    </message>
+</context>
+<context>
+    <name>NxInfoManager</name>
+    <message>
+        <source>%1, %2-%3</source>
+        <translation>%1，%2-%3</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>“%1”不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>无法创建文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not writable.</source>
+        <translation>文件夹“%1”不可写入。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderRule</name>
+    <message>
+        <source>Choose a folder for the output files.</source>
+        <translation>请为输出文件选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path. Enter a path that starts with &quot;/&quot;.</source>
+        <translation>“%1”不是完整路径。请输入以“/”开头的路径。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>“%1”是文件，不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>无法创建文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>No file can be written into the folder &quot;%1&quot;.</source>
+        <translation>无法在文件夹“%1”中写入文件。</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioScheduleSettingDlg</name>
+    <message>
+        <source>Record time options</source>
+        <translation>录音时间选项</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QCheckboxCombobox</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDlg</name>
+    <message>
+        <source>Format Setting</source>
+        <translation>格式设置</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Search formats</source>
+        <translation>搜索格式</translation>
+    </message>
+    <message>
+        <source>No format matches the search.</source>
+        <translation>没有与搜索匹配的格式。</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>预设：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The format could not be saved.</source>
+        <translation>无法保存格式。</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatSettingDlg</name>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Back to MP3 at &quot;Small Size&quot;</source>
+        <translation>恢复为 MP3（“Small Size”）</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>编解码器：</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>比特率：</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>声道：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>质量：</translation>
+    </message>
+</context>
+<context>
+    <name>QNxDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMainWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QNxMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation>全部是</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>全部保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation>全部否</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QNxTimeEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>减少</translation>
+    </message>
+</context>
+<context>
+    <name>QPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QRecordingWidget</name>
+    <message>
+        <source>Recording time</source>
+        <translation>录音时间</translation>
+    </message>
+    <message>
+        <source>Recording level</source>
+        <translation>录音电平</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>QScheduleTipWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>不再显示此消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QTimeOptions</name>
+    <message>
+        <source>Stop recording after</source>
+        <translation>录音时长达到后停止</translation>
+    </message>
+    <message>
+        <source>Schedule recording</source>
+        <translation>计划录音</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>unit of hours</comment>
+        <translation>时</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>unit of minutes</comment>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>unit of seconds</comment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+</context>
+<context>
+    <name>QVolumeWidget</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderTray</name>
+    <message>
+        <source>Hidden (&amp;H)</source>
+        <translation>隐藏(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show Window (&amp;S)</source>
+        <translation>显示窗口(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quit (&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Cancel Schedule</source>
+        <translation>取消计划</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleTime</name>
+    <message>
+        <source>%1s later, Quillon will start recording.</source>
+        <translation>%1 秒后，Quillon 将开始录音。</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRecordInputWgt</name>
+    <message>
+        <source>System Audio</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>Input Device</source>
+        <translation>输入设备</translation>
+    </message>
+    <message>
+        <source>No Mic Device</source>
+        <translation>无麦克风设备</translation>
+    </message>
+    <message>
+        <source>System volume level</source>
+        <translation>系统声音电平</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Microphone volume level</source>
+        <translation>麦克风电平</translation>
+    </message>
+    <message>
+        <source>Recording device</source>
+        <translation>录音设备</translation>
+    </message>
+    <message>
+        <source>System volume</source>
+        <translation>系统音量</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>System Audio On</source>
+        <translation>系统声音：开</translation>
+    </message>
+    <message>
+        <source>System Audio Off</source>
+        <translation>系统声音：关</translation>
+    </message>
+    <message>
+        <source>Microphone Audio On</source>
+        <translation>麦克风：开</translation>
+    </message>
+    <message>
+        <source>Microphone Audio Off</source>
+        <translation>麦克风：关</translation>
+    </message>
+    <message>
+        <source>Noname Device</source>
+        <translation>未命名设备</translation>
+    </message>
+    <message>
+        <source>Noname Recorder</source>
+        <translation>未命名输入</translation>
+    </message>
+    <message>
+        <source>No microphone: %1</source>
+        <translation>没有麦克风：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Quillon Audio Recorder is up to date (version %1).</source>
+        <translation>Quillon Audio Recorder 已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.
+%2</source>
+        <translation>新版本 %1 可用。
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot check for updates: %1</source>
+        <translation>无法检查更新：%1</translation>
+    </message>
+    <message>
+        <source>the update feed is not valid XML: %1</source>
+        <translation>更新源不是有效的 XML：%1</translation>
+    </message>
+    <message>
+        <source>the update feed lists no release</source>
+        <translation>更新源中没有任何版本</translation>
+    </message>
+</context>
+</TS>
