@@ -257,6 +257,10 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
         <source>Scheduled recording: %1 to %2</source>
         <translation>Geplante Aufnahme: %1 bis %2</translation>
     </message>
+    <message>
+        <source>Recording reached its set length</source>
+        <translation>Aufnahme hat die eingestellte Länge erreicht</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -257,6 +257,10 @@ What was recorded until then is kept.</translation>
         <source>Scheduled recording: %1 to %2</source>
         <translation>Scheduled recording: %1 to %2</translation>
     </message>
+    <message>
+        <source>Recording reached its set length</source>
+        <translation>Recording reached its set length</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -257,6 +257,10 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
         <source>Scheduled recording: %1 to %2</source>
         <translation>Enregistrement planifié : de %1 à %2</translation>
     </message>
+    <message>
+        <source>Recording reached its set length</source>
+        <translation>L’enregistrement a atteint la durée choisie</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -257,6 +257,10 @@ What was recorded until then is kept.</source>
         <source>Scheduled recording: %1 to %2</source>
         <translation>予約録音: %1～%2</translation>
     </message>
+    <message>
+        <source>Recording reached its set length</source>
+        <translation>録音が設定した長さに達しました</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -257,6 +257,10 @@ What was recorded until then is kept.</source>
         <source>Scheduled recording: %1 to %2</source>
         <translation>计划录音：%1 至 %2</translation>
     </message>
+    <message>
+        <source>Recording reached its set length</source>
+        <translation>录音已达到设定的时长</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

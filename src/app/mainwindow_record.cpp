@@ -123,13 +123,22 @@ void MainWindow::onRecordingFailedToStart(const QString& reason)
 void MainWindow::OnRecordTimeOperate(uint64_t time)
 {
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
-    if (!m_bRecording || !area.scheduled())
+    if (!m_bRecording)
         return;
-    if (!ScheduleTime::spanExceeded(area.scheduleStartUs(), area.scheduleEndUs(), time))
+    const bool spanEnded =
+        area.scheduled() &&
+        ScheduleTime::spanExceeded(area.scheduleStartUs(), area.scheduleEndUs(), time);
+    // The stop-after length of the time options ends a recording too: a user who ticks it
+    // expects the recording to stop there.
+    const bool lengthReached =
+        area.stopAfter() && area.stopAfterUs() > 0 && time > area.stopAfterUs();
+    if (!spanEnded && !lengthReached)
         return;
     const QString file = QFileInfo(m_recorder->currentPath()).fileName();
     OnBtnStop(true);
-    notifyUnlessFocused(tr("Scheduled recording finished"), tr("Saved as %1").arg(file));
+    notifyUnlessFocused(
+        spanEnded ? tr("Scheduled recording finished") : tr("Recording reached its set length"),
+        tr("Saved as %1").arg(file));
 }
 
 void MainWindow::notifyUnlessFocused(const QString& summary, const QString& body)

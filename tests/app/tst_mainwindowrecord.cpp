@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "../desktop/fakenotificationserver.h"
@@ -76,6 +77,7 @@ private slots:
     void scheduleStartsAndStops();
     void scheduleEndNotifiesWhenAway_data();
     void scheduleEndNotifiesWhenAway();
+    void stopAfterLengthEndsTheRecording();
     void exitWhileRecordingFinishesTheFile();
     void sleepLockFailureStillRecords();
     void diskFull();
@@ -413,6 +415,24 @@ void TestMainWindowRecord::scheduleEndNotifiesWhenAway()
     m_fixture.window.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("window"));
     QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
+}
+
+void TestMainWindowRecord::stopAfterLengthEndsTheRecording()
+{
+    QRecordAreaInfo& area = QRecordAreaInfo::instance();
+    area.setStopAfter(true);
+    area.setStopAfterUs(kS);
+    const auto reset = qScopeGuard([&area] {
+        area.setStopAfter(false);
+        area.setStopAfterUs(0);
+    });
+    MainWindow* w = m_fixture.open();
+    click(w, QStringLiteral("Start Recording"));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isRecording(), 15000);
+    QVERIFY(idle(w));
+    QCOMPARE(m_fixture.sink.finished.size(), 1);
+    const double duration = testmedia::durationSeconds(m_fixture.sink.started.first());
+    QVERIFY2(duration >= 1.0 && duration < 3.0, qPrintable(QString::number(duration)));
 }
 
 void TestMainWindowRecord::exitWhileRecordingFinishesTheFile()
