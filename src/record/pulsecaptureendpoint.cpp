@@ -4,8 +4,6 @@
 
 #include <pulse/pulseaudio.h>
 
-#include <chrono>
-
 namespace {
 
 // The main loop is polled in slices this long, so a cancelled open() ends soon.
@@ -409,12 +407,9 @@ bool PulseCaptureEndpoint::captureTimeUs(int64_t* us)
     const int64_t queuedFrames = (info->write_index - info->read_index) / m_blockAlign;
     const int64_t queuedUs = queuedFrames * 1000000 / int64_t(spec->rate);
     // The snapshot's time is on the wall clock (gettimeofday); the session clock is monotonic.
-    const int64_t wallNowUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                                  std::chrono::system_clock::now().time_since_epoch())
-                                  .count();
     const int64_t snapshotWallUs =
         int64_t(info->timestamp.tv_sec) * 1000000 + int64_t(info->timestamp.tv_usec);
-    const int64_t snapshotUs = sessionClockUs() - (wallNowUs - snapshotWallUs);
+    const int64_t snapshotUs = sessionClockAtWallUs(snapshotWallUs);
     *us = snapshotUs - int64_t(info->source_usec) - queuedUs;
     return true;
 }

@@ -18,6 +18,10 @@ QNxBaseButton::QNxBaseButton(const QString& imagePath, QWidget* parent) : QNxBas
 
 bool QNxBaseButton::setImage(const QString& path)
 {
+    // Callers refresh icons from periodic state (the volume icon follows the inputs panel);
+    // the same image again must not lay the window out anew.
+    if (!path.isEmpty() && path == m_imagePath)
+        return true;
     if (!m_draw.setImage(path))
         return false;
     m_imagePath = path;
