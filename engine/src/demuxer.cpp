@@ -1,6 +1,7 @@
 #include "demuxer.h"
 
 #include "avlog.h"
+#include "riffguard.h"
 
 namespace brisca {
 
@@ -20,6 +21,11 @@ bool Demuxer::open(const std::string& path, std::string* error)
 {
     close();
     m_path = path;
+    std::string damage;
+    if (!riffInfoFits(path, &damage)) {
+        *error = "open '" + path + "': " + damage;
+        return false;
+    }
     AVFormatContext* format = avformat_alloc_context();
     if (!format) {
         *error = "out of memory";

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 #include <brisca/brisca.h>
 
 #include "mediainfo.h"
@@ -32,6 +34,17 @@ private:
     QTemporaryDir m_dir;
     QString m_cover;  // a small PNG
 };
+
+namespace {
+
+long peakResidentMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+}  // namespace
 
 void TestMediaInfo::initTestCase()
 {
@@ -252,6 +265,13 @@ void TestMediaInfo::badInput_data()
         noise[i] = char((i * 7919 + 13) % 251);
     QTest::newRow("noise") << noise << "noise.wav";
     QTest::newRow("missing") << QByteArray("<missing>") << "missing.flac";
+    // 100 bytes whose INFO list swallows the data chunk, which then claims 2 GB: read as it
+    // stands, the WAV reader allocates and clears those 2 GB.
+    QTest::newRow("INFO entry claiming 2 GB")
+        << QByteArray::fromBase64(
+               "UklGRvYEAABXQVZFZm10IBAAAAABAAEAQB8AAEAfAAABAAgATElTVBoAAPRJTkZP"
+               "SVNGVA4AAABMYXZmMTIuMjcuMTAwAGRhdGGwdXl+hI6Lhnp1cXBwcnV6")
+        << "damaged.wav";
     // MP4 keeps its index at the end: cut off, nothing can be read.
     QTest::newRow("truncated m4a") << QByteArray("<truncated>") << "truncated.m4a";
 }
@@ -274,6 +294,8 @@ void TestMediaInfo::badInput()
     QCOMPARE(OpenMediaInfo(info, path.toUtf8().constData()), 0);
     const QByteArray reason = BriscaLastError();
     QVERIFY2(reason.contains(name.toUtf8()), reason.constData());
+    // Refusing a small file never costs more than a little memory.
+    QVERIFY2(peakResidentMb() < 512, qPrintable(QString::number(peakResidentMb())));
     // A failed open leaves nothing half-open.
     QCOMPARE(GetMediaDuration(info), int64_t(0));
     QCOMPARE(SelectDiscTitle(info, 0), 0);
