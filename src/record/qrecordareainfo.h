@@ -1,7 +1,10 @@
 #pragma once
 // The process-wide recording options: which sources the user switched on, which of them can be
-// recorded now, the stop-after length and the one-shot schedule. Created on first use, lives
-// until the process ends. Read and written on the GUI thread only.
+// recorded now, the application system audio is limited to, the stop-after length and the one-shot
+// schedule. Created on first use, lives until the process ends. Read and written on the GUI thread
+// only.
+
+#include <QString>
 
 #include <cstdint>
 
@@ -27,6 +30,11 @@ public:
     // Both sources used: the microphone is mixed into system audio.
     bool mixing() const { return uses(SystemAudio) && uses(Microphone); }
 
+    // The application system audio is limited to (its key, as the device plugin lists it);
+    // empty = all system audio.
+    QString application() const { return m_application; }
+    void setApplication(const QString& key) { m_application = key; }
+
     bool stopAfter() const { return m_stopAfter; }
     void setStopAfter(bool on) { m_stopAfter = on; }
     uint64_t stopAfterUs() const { return m_stopAfterUs; }
@@ -43,6 +51,7 @@ private:
 
     int32_t m_selected = SystemAudio;
     int32_t m_valid = SystemAudio;
+    QString m_application;
     bool m_stopAfter = false;
     uint64_t m_stopAfterUs = 0;
     bool m_scheduled = false;
