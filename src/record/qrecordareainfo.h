@@ -1,8 +1,10 @@
 #pragma once
 // The process-wide recording options: which sources the user switched on, which of them can be
-// recorded now, the application system audio is limited to, the stop-after length and the one-shot
-// schedule. Created on first use, lives until the process ends. Read and written on the GUI thread
-// only.
+// recorded now, the application system audio is limited to, the stop-after length and the
+// schedule (once or repeating). Created on first use, lives until the process ends. Read and
+// written on the GUI thread only.
+
+#include "schedulerepeat.h"
 
 #include <QString>
 
@@ -45,6 +47,8 @@ public:
     void setScheduleStartUs(uint64_t us) { m_scheduleStartUs = us; }
     uint64_t scheduleEndUs() const { return m_scheduleEndUs; }
     void setScheduleEndUs(uint64_t us) { m_scheduleEndUs = us; }
+    const ScheduleRepeat& scheduleRepeat() const { return m_scheduleRepeat; }
+    void setScheduleRepeat(const ScheduleRepeat& repeat) { m_scheduleRepeat = repeat; }
 
 private:
     QRecordAreaInfo() = default;
@@ -57,4 +61,5 @@ private:
     bool m_scheduled = false;
     uint64_t m_scheduleStartUs = 0;
     uint64_t m_scheduleEndUs = 0;
+    ScheduleRepeat m_scheduleRepeat;
 };

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QIcon>
 
+#include "nxskin.h"
 #include "parserxml.h"
 #include "qrecordareainfo.h"
 #include "sounddevicelibrary.h"
@@ -15,9 +16,11 @@ namespace {
 const QString kSettingsElement = QStringLiteral("XML_AUDIO_RECORD_TYPE");
 const QString kApplicationSetting = QStringLiteral("SYSTEM_AUDIO_APPLICATION_");
 
+// The icon the application's streams name, from the desktop's icon theme; the skin's when the
+// theme has none.
 QIcon applicationIcon(const QString& iconName)
 {
-    static const QIcon fallback = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    const QIcon fallback(NxSkin::pixmap(QStringLiteral("/image/icon_application.png")));
     return iconName.isEmpty() ? fallback : QIcon::fromTheme(iconName, fallback);
 }
 
@@ -59,7 +62,8 @@ void SystemSourceList::refill()
 {
     const QString chosen = chosenKey();
     m_combo->clear();
-    m_combo->addItem(QIcon(), tr("All system audio"), QString());
+    m_combo->addItem(QIcon(NxSkin::pixmap(QStringLiteral("/image/icon_device_system.png"))),
+                     tr("All system audio"), QString());
     int current = 0;
     const int count = m_device ? m_device->GetApplicationCount() : 0;
     for (int i = 0; i < count; ++i) {
