@@ -177,16 +177,9 @@ void TestApplicationCapture::followsStreamsThatComeAndGo()
 
     const QByteArray pcm = testmedia::decodeS16(path);
     const qsizetype frames = pcm.size() / 4;
-    QVERIFY2(frames >= span.minFrames(44100, 20000) && frames <= span.maxFrames(44100, 20000),
-             qPrintable(QStringLiteral("%1 s of file for %2 s")
-                            .arg(frames / 44100.0)
-                            .arg((span.beforeStop - span.afterStart) / 1e6)));
-    const qsizetype onset = firstLoud(pcm, 1000);
-    QVERIFY2(onset >= span.earliestFrame(playedAt, 44100) - 882 &&
-                 onset <= span.latestFrame(playedAt, 44100) + 44100 / 2,
-             qPrintable(QStringLiteral("tone at %1 s, played at %2 s")
-                            .arg(onset / 44100.0)
-                            .arg((playedAt - span.afterStart) / 1e6)));
+    QString why;
+    const qsizetype onset = checkLengthAndOnset(pcm, span, playedAt, &why);
+    QVERIFY2(onset >= 0, qPrintable(why));
     // Before the tone and from a little after its end: nothing at all (the other application's
     // tone included).
     QCOMPARE(testmedia::rms(pcm, 2, 0, 0, std::max<qsizetype>(0, onset - 50)), 0.0);
