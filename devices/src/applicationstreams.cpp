@@ -17,6 +17,17 @@ std::string property(const pa_proplist* list, const char* key)
     return value ? std::string(value) : std::string();
 }
 
+// Whether a list shows the same: the same applications with the same names and icons.
+bool sameShown(const std::vector<ApplicationStreams::Application>& a,
+               const std::vector<ApplicationStreams::Application>& b)
+{
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](const ApplicationStreams::Application& x, const ApplicationStreams::Application& y) {
+            return x.key == y.key && x.name == y.name && x.iconName == y.iconName;
+        });
+}
+
 }  // namespace
 
 ApplicationStreams::ApplicationStreams(uint32_t ownProcessId)
@@ -46,22 +57,17 @@ bool ApplicationStreams::update(const pa_sink_input_info& info)
                     m_streams.end());
     if (!own && !stream.key.empty())
         m_streams.push_back(std::move(stream));
-    const std::vector<Application> after = group();
-    return before.size() != after.size() ||
-           !std::equal(before.begin(), before.end(), after.begin(),
-                       [](const Application& a, const Application& b) {
-                           return a.key == b.key && a.iconName == b.iconName;
-                       });
+    return !sameShown(before, group());
 }
 
 bool ApplicationStreams::remove(uint32_t index)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const size_t applications = group().size();
+    const std::vector<Application> before = group();
     m_streams.erase(std::remove_if(m_streams.begin(), m_streams.end(),
                                    [&](const Stream& s) { return s.index == index; }),
                     m_streams.end());
-    return group().size() != applications;
+    return !sameShown(before, group());
 }
 
 std::vector<ApplicationStreams::Application> ApplicationStreams::applications() const
