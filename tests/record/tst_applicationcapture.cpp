@@ -53,6 +53,7 @@ private slots:
     void belongsToByNameOrBinary();
     void recordsOnlyTheChosenApplication();
     void followsStreamsThatComeAndGo();
+    void mixesTheApplicationsStreams();
 
 private:
     QString tone(const QString& name, double hz, double seconds);
@@ -188,6 +189,40 @@ void TestApplicationCapture::followsStreamsThatComeAndGo()
     QCOMPARE(testmedia::rms(pcm, 2, 0, after, frames - after), 0.0);
     const QByteArray toneSpan = pcm.mid(onset * 4, 44100 / 2 * 4);
     QVERIFY(testmedia::toneLevel(toneSpan, 2, 0, 44100, 440.0) > 0.2);
+}
+
+// One application plays two streams at once (a browser with two tabs): both are in the file.
+void TestApplicationCapture::mixesTheApplicationsStreams()
+{
+    useSources(QRecordAreaInfo::SystemAudio);
+    const QString low = tone(QStringLiteral("pair-low"), 440.0, 1.5);
+    const QString high = tone(QStringLiteral("pair-high"), 1000.0, 1.5);
+    QVERIFY(!low.isEmpty() && !high.isEmpty());
+    QRecordAreaInfo::instance().setApplication(QStringLiteral("quillon_pair"));
+    QRecordObject session;
+    session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
+    const QString path = m_dir.filePath(QStringLiteral("pair-recorded.wav"));
+    QVERIFY2(session.start(path), qPrintable(session.lastError()));
+    QTRY_VERIFY_WITH_TIMEOUT(session.capturingSources() > 0, 5000);
+    QTest::qWait(kIdleRenderAheadMs);
+    auto first = playAs(QStringLiteral("quillon_pair"), low);
+    auto second = playAs(QStringLiteral("quillon_pair"), high);
+    QVERIFY(first->waitForFinished(10000) && second->waitForFinished(10000));
+    QTest::qWait(300);
+    session.stop();
+
+    const QByteArray pcm = testmedia::decodeS16(path);
+    const qsizetype onset = firstLoud(pcm, 1000);
+    // Half a second well inside both tones: whole cycles of each.
+    const qsizetype from = onset + 44100 / 4;
+    QVERIFY2(onset >= 0 && (from + 22050) * 4 <= pcm.size(),
+             qPrintable(QStringLiteral("tone at frame %1 of %2").arg(onset).arg(pcm.size() / 4)));
+    const QByteArray half = pcm.mid(from * 4, 22050 * 4);
+    const double lowLevel = testmedia::toneLevel(half, 2, 0, 44100, 440.0);
+    const double highLevel = testmedia::toneLevel(half, 2, 0, 44100, 1000.0);
+    QVERIFY2(
+        lowLevel > 0.2 && lowLevel < 0.4 && highLevel > 0.2 && highLevel < 0.4,
+        qPrintable(QStringLiteral("440 Hz at %1, 1000 Hz at %2").arg(lowLevel).arg(highLevel)));
 }
 
 QTEST_GUILESS_MAIN(TestApplicationCapture)
