@@ -7,6 +7,11 @@
 //   default playback: 0.0 [volume 100] [muted no]
 //
 // "none" stands for a missing default, "?" for a volume or mute state the server did not give.
+//
+// quillon devices --apps: the applications playing now, one a line, the key that
+// `quillon record --app` takes first:
+//
+//   app <key>: <name> [icon firefox]
 
 #include <QString>
 #include <QTextStream>
@@ -31,10 +36,29 @@ QString pairText(int device, int sub)
     return QStringLiteral("%1.%2").arg(device).arg(sub);
 }
 
+int listApplications(olmet::SoundDevice* dev)
+{
+    QTextStream out(stdout);
+    dev->RefreshApplicationList();
+    const int count = dev->GetApplicationCount();
+    if (count == 0)
+        out << "no applications playing\n";
+    for (int i = 0; i < count; ++i) {
+        out << "app " << SoundDeviceLibrary::text(dev->GetApplicationKey(i)) << ": "
+            << SoundDeviceLibrary::text(dev->GetApplicationName(i));
+        const QString icon = SoundDeviceLibrary::text(dev->GetApplicationIconName(i));
+        if (!icon.isEmpty())
+            out << " [icon " << icon << ']';
+        out << '\n';
+    }
+    return 0;
+}
+
 int run(const QStringList& args)
 {
-    if (!args.isEmpty())
-        return cli::fail(QStringLiteral("devices takes no arguments"));
+    const bool apps = args == QStringList{QStringLiteral("--apps")};
+    if (!args.isEmpty() && !apps)
+        return cli::fail(QStringLiteral("devices takes no arguments but --apps"));
     SoundDeviceLibrary library;
     olmet::SoundDevice* dev = library.device();
     if (!dev)
@@ -42,6 +66,8 @@ int run(const QStringList& args)
 
     // The plugin learns the server's devices in the background; a command has time to wait.
     dev->WaitForDevices(kServerWaitMs);
+    if (apps)
+        return listApplications(dev);
     QTextStream out(stdout);
     int defaultDevice = -1;
     int defaultRecorder = -1;
@@ -84,6 +110,6 @@ int run(const QStringList& args)
     return 0;
 }
 
-const cli::CommandRegistration reg{{"devices", "", &run}};
+const cli::CommandRegistration reg{{"devices", "[--apps]", &run}};
 
 }  // namespace

@@ -1,6 +1,7 @@
 // quillon record: records system audio, the microphone or both into one file through the same
 // recording session the GUI uses, until N seconds have passed or SIGINT/SIGTERM arrives. The
-// file is finished either way.
+// file is finished either way. With --app, system audio is only what that application plays
+// (its name or binary, as `quillon devices --apps` lists it).
 
 #include "commandregistry.h"
 
@@ -32,7 +33,8 @@ struct Options {
     int bitRateKbps = 0;
     int rateHz = 0;
     int channels = 0;
-    QString profileId;  // a catalogue profile instead of the extension's defaults
+    QString application;  // empty = all system audio
+    QString profileId;    // a catalogue profile instead of the extension's defaults
     int qualityLevel = QualityPreset::kHighQuality;
 };
 
@@ -65,6 +67,10 @@ QString parseArguments(const QStringList& args, Options* options)
                 options->sources = QRecordAreaInfo::SystemAudio | QRecordAreaInfo::Microphone;
             else
                 return QStringLiteral("--source takes system, mic or both, not '%1'").arg(value);
+        } else if (arg == QLatin1String("--app")) {
+            if (value.isEmpty())
+                return QStringLiteral("--app needs the name of an application");
+            options->application = value;
         } else if (arg == QLatin1String("--seconds")) {
             ok = number(value, &options->seconds);
         } else if (arg == QLatin1String("--bitrate")) {
@@ -90,6 +96,10 @@ QString parseArguments(const QStringList& args, Options* options)
     }
     if (options->output.isEmpty())
         return QStringLiteral("no output file given");
+    if (!options->application.isEmpty() && !(options->sources & QRecordAreaInfo::SystemAudio))
+        return QStringLiteral(
+            "--app records what an application plays: it needs --source "
+            "system or both");
     return {};
 }
 
@@ -131,6 +141,7 @@ QString chooseSources(const Options& options)
     }
     area.setSelectedSources(options.sources);
     area.setValidSources(valid);
+    area.setApplication(options.application);
     return {};
 }
 
@@ -299,7 +310,8 @@ int record(const QStringList& args)
 
 cli::CommandRegistration reg{
     {"record",
-     "OUTPUT [--source system|mic|both] [--seconds N] [--bitrate KBPS] [--rate HZ] "
+     "OUTPUT [--source system|mic|both] [--app NAME] [--seconds N] [--bitrate KBPS] "
+     "[--rate HZ] "
      "[--channels N] [--profile ID [--quality high|small]]",
      &record}};
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <thread>
 
+#include <unistd.h>
+
 #include "utf16.h"
 
 namespace olmet {
@@ -15,7 +17,8 @@ namespace olmet {
 namespace {
 
 constexpr auto kWatchedEvents = static_cast<pa_subscription_mask_t>(
-    PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
+    PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER |
+    PA_SUBSCRIPTION_MASK_SINK_INPUT);
 const char16_t kEmptyName[] = u"";
 
 int toPercent(const pa_cvolume& volume)
@@ -40,10 +43,13 @@ void release(pa_operation* op)
 }  // namespace
 
 PulseSoundDevice::PulseSoundDevice()
-    : m_pulse([this](pa_context* context) { onReady(context); },
+    : m_streams(uint32_t(getpid())),
+      m_pulse([this](pa_context* context) { onReady(context); },
               [this] {
                   m_state.clear();
+                  m_streams.clear();
                   m_changed = true;
+                  m_applicationsChanged = true;
               })
 {
     m_pulse.start();
@@ -56,7 +62,9 @@ PulseSoundDevice::~PulseSoundDevice() = default;
 void PulseSoundDevice::onReady(pa_context* context)
 {
     m_state.clear();
-    m_initialAnswers = 3;
+    m_streams.clear();
+    m_applicationsChanged = true;
+    m_initialAnswers = 4;
     pa_context_set_subscribe_callback(
         context,
         [](pa_context* c, pa_subscription_event_type_t type, uint32_t index, void* self) {
@@ -67,6 +75,33 @@ void PulseSoundDevice::onReady(pa_context* context)
     requestServerInfo(context, true);
     release(pa_context_get_source_info_list(context, &onInitialDevice<pa_source_info>, this));
     release(pa_context_get_sink_info_list(context, &onInitialDevice<pa_sink_info>, this));
+    release(pa_context_get_sink_input_info_list(context, &onInitialStream, this));
+}
+
+void PulseSoundDevice::onInitialStream(pa_context* context, const pa_sink_input_info* info, int eol,
+                                       void* self)
+{
+    onStreamInfo(context, info, eol, self);
+    if (eol)
+        static_cast<PulseSoundDevice*>(self)->initialAnswerCame();
+}
+
+void PulseSoundDevice::onStreamInfo(pa_context*, const pa_sink_input_info* info, int, void* self)
+{
+    auto* device = static_cast<PulseSoundDevice*>(self);
+    if (info && device->m_streams.update(*info))
+        device->m_applicationsChanged = true;
+}
+
+void PulseSoundDevice::onApplicationEvent(pa_context* context, pa_subscription_event_type_t what,
+                                          uint32_t index)
+{
+    if (what == PA_SUBSCRIPTION_EVENT_REMOVE) {
+        if (m_streams.remove(index))
+            m_applicationsChanged = true;
+        return;
+    }
+    release(pa_context_get_sink_input_info(context, index, &onStreamInfo, this));
 }
 
 template <class Info>
@@ -130,6 +165,10 @@ void PulseSoundDevice::onEvent(pa_context* context, pa_subscription_event_type_t
     const auto what = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
     if (facility == PA_SUBSCRIPTION_EVENT_SERVER) {
         requestServerInfo(context, false);
+        return;
+    }
+    if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT) {
+        onApplicationEvent(context, pa_subscription_event_type_t(what), index);
         return;
     }
     const Kind kind = facility == PA_SUBSCRIPTION_EVENT_SOURCE ? Kind::Source : Kind::Sink;
@@ -376,6 +415,48 @@ const char16_t* PulseSoundDevice::GetNoDefaultRecorderReason()
     else if (source.monitor)
         m_reason = u"the default input is a monitor (" + source.description + u")";
     return m_reason.c_str();
+}
+
+int PulseSoundDevice::IsApplicationListChanged()
+{
+    return m_applicationsChanged ? 1 : 0;
+}
+
+void PulseSoundDevice::RefreshApplicationList()
+{
+    // Cleared before reading, so a change that comes meanwhile raises it again.
+    m_applicationsChanged = false;
+    m_applications = m_streams.applications();
+}
+
+int PulseSoundDevice::GetApplicationCount()
+{
+    return static_cast<int>(m_applications.size());
+}
+
+const ApplicationStreams::Application* PulseSoundDevice::application(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= m_applications.size())
+        return nullptr;
+    return &m_applications[static_cast<size_t>(index)];
+}
+
+const char16_t* PulseSoundDevice::GetApplicationKey(int index)
+{
+    const ApplicationStreams::Application* app = application(index);
+    return app ? app->key.c_str() : kEmptyName;
+}
+
+const char16_t* PulseSoundDevice::GetApplicationName(int index)
+{
+    const ApplicationStreams::Application* app = application(index);
+    return app ? app->name.c_str() : kEmptyName;
+}
+
+const char16_t* PulseSoundDevice::GetApplicationIconName(int index)
+{
+    const ApplicationStreams::Application* app = application(index);
+    return app ? app->iconName.c_str() : kEmptyName;
 }
 
 }  // namespace olmet

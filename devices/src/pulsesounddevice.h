@@ -6,9 +6,9 @@
 // server's state as kept by ServerState, by the name the snapshot holds.
 //
 // The state is kept by subscription: when the connection becomes ready the object asks for the
-// server's defaults, sources and sinks, and then follows the server's events. The change flag is
-// raised on the connection's thread when a source or sink appears or disappears, when the state
-// becomes known, and when the server is lost.
+// server's defaults, sources, sinks and playback streams, and then follows the server's events. The
+// change flag is raised on the connection's thread when a source or sink appears or disappears,
+// when the state becomes known, and when the server is lost.
 //
 // Threading and units as documented on olmet::SoundDevice.
 
@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "applicationstreams.h"
 #include "pulseconnection.h"
 #include "serverstate.h"
 
@@ -51,6 +52,12 @@ public:
     void RefreshDeviceList() override;
     int WaitForDevices(int timeoutMs) override;
     const char16_t* GetNoDefaultRecorderReason() override;
+    int IsApplicationListChanged() override;
+    void RefreshApplicationList() override;
+    int GetApplicationCount() override;
+    const char16_t* GetApplicationKey(int application) override;
+    const char16_t* GetApplicationName(int application) override;
+    const char16_t* GetApplicationIconName(int application) override;
 
 private:
     using Kind = ServerState::Kind;
@@ -78,6 +85,12 @@ private:
     // Asks for one device; its answer goes into the state, and one the state did not hold yet
     // raises the change flag.
     void requestDevice(pa_context* context, Kind kind, uint32_t index);
+    void onApplicationEvent(pa_context* context, pa_subscription_event_type_t what, uint32_t index);
+    static void onStreamInfo(pa_context* context, const pa_sink_input_info* info, int eol,
+                             void* self);
+    static void onInitialStream(pa_context* context, const pa_sink_input_info* info, int eol,
+                                void* self);
+    const ApplicationStreams::Application* application(int index) const;
     // One device of the lists asked for when the connection became ready.
     template <class Info>
     static void onInitialDevice(pa_context* context, const Info* info, int eol, void* self);
@@ -88,11 +101,14 @@ private:
     void initialAnswerCame();
 
     std::atomic<bool> m_changed{false};
+    std::atomic<bool> m_applicationsChanged{false};
     std::atomic<int> m_initialAnswers{0};  // still to come since the connection became ready
     std::vector<Endpoint> m_sources;
     std::vector<Endpoint> m_sinks;
     std::u16string m_reason;
     ServerState m_state;
+    ApplicationStreams m_streams;
+    std::vector<ApplicationStreams::Application> m_applications;  // the snapshot
     PulseConnection m_pulse;  // last: its thread stops before the members above go away
 };
 

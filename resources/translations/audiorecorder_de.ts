@@ -261,6 +261,10 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
         <source>Recording reached its set length</source>
         <translation>Aufnahme hat die eingestellte Länge erreicht</translation>
     </message>
+    <message>
+        <source>Next scheduled recording: %1 %2 to %3</source>
+        <translation>Nächste geplante Aufnahme: %1 %2 bis %3</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -688,6 +692,29 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleRepeatEdit</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Chosen days</source>
+        <translation>Gewählte Tage</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleTime</name>
     <message>
         <source>%1s later, Quillon will start recording.</source>
@@ -759,6 +786,29 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>No microphone: %1</source>
         <translation>Kein Mikrofon: %1</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>Was der Systemton aufnimmt</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Nur %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSourceList</name>
+    <message>
+        <source>All system audio</source>
+        <translation>Gesamter Systemton</translation>
+    </message>
+    <message>
+        <source>%1 (not playing)</source>
+        <translation>%1 (spielt nicht)</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>Was der Systemton aufnimmt</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ What was recorded until then is kept.</translation>
         <source>Recording reached its set length</source>
         <translation>Recording reached its set length</translation>
     </message>
+    <message>
+        <source>Next scheduled recording: %1 %2 to %3</source>
+        <translation>Next scheduled recording: %1 %2 to %3</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -688,6 +692,29 @@ What was recorded until then is kept.</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleRepeatEdit</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Every day</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Weekdays</translation>
+    </message>
+    <message>
+        <source>Chosen days</source>
+        <translation>Chosen days</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleTime</name>
     <message>
         <source>%1s later, Quillon will start recording.</source>
@@ -759,6 +786,29 @@ What was recorded until then is kept.</translation>
     <message>
         <source>No microphone: %1</source>
         <translation>No microphone: %1</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>What system audio records</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Only %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSourceList</name>
+    <message>
+        <source>All system audio</source>
+        <translation>All system audio</translation>
+    </message>
+    <message>
+        <source>%1 (not playing)</source>
+        <translation>%1 (not playing)</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>What system audio records</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
         <source>Recording reached its set length</source>
         <translation>L’enregistrement a atteint la durée choisie</translation>
     </message>
+    <message>
+        <source>Next scheduled recording: %1 %2 to %3</source>
+        <translation>Prochain enregistrement programmé : %1 %2 à %3</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -688,6 +692,29 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleRepeatEdit</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Chosen days</source>
+        <translation>Jours choisis</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleTime</name>
     <message>
         <source>%1s later, Quillon will start recording.</source>
@@ -759,6 +786,29 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     <message>
         <source>No microphone: %1</source>
         <translation>Pas de microphone : %1</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>Ce que le son système enregistre</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Seulement %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSourceList</name>
+    <message>
+        <source>All system audio</source>
+        <translation>Tout le son système</translation>
+    </message>
+    <message>
+        <source>%1 (not playing)</source>
+        <translation>%1 (ne joue pas)</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>Ce que le son système enregistre</translation>
     </message>
 </context>
 <context>

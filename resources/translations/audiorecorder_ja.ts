@@ -261,6 +261,10 @@ What was recorded until then is kept.</source>
         <source>Recording reached its set length</source>
         <translation>録音が設定した長さに達しました</translation>
     </message>
+    <message>
+        <source>Next scheduled recording: %1 %2 to %3</source>
+        <translation>次の予約録音：%1 %2～%3</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -688,6 +692,29 @@ What was recorded until then is kept.</source>
     </message>
 </context>
 <context>
+    <name>ScheduleRepeatEdit</name>
+    <message>
+        <source>Repeat</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>1回のみ</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>平日</translation>
+    </message>
+    <message>
+        <source>Chosen days</source>
+        <translation>指定した曜日</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleTime</name>
     <message>
         <source>%1s later, Quillon will start recording.</source>
@@ -759,6 +786,29 @@ What was recorded until then is kept.</source>
     <message>
         <source>No microphone: %1</source>
         <translation>マイクがありません: %1</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>システム音声の録音対象</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>%1 のみ</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSourceList</name>
+    <message>
+        <source>All system audio</source>
+        <translation>すべてのシステム音声</translation>
+    </message>
+    <message>
+        <source>%1 (not playing)</source>
+        <translation>%1（再生していません）</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>システム音声の録音対象</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ What was recorded until then is kept.</source>
         <source>Recording reached its set length</source>
         <translation>录音已达到设定的时长</translation>
     </message>
+    <message>
+        <source>Next scheduled recording: %1 %2 to %3</source>
+        <translation>下一次计划录音：%1 %2 至 %3</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -688,6 +692,29 @@ What was recorded until then is kept.</source>
     </message>
 </context>
 <context>
+    <name>ScheduleRepeatEdit</name>
+    <message>
+        <source>Repeat</source>
+        <translation>重复</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>一次</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>工作日</translation>
+    </message>
+    <message>
+        <source>Chosen days</source>
+        <translation>选定的日期</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleTime</name>
     <message>
         <source>%1s later, Quillon will start recording.</source>
@@ -759,6 +786,29 @@ What was recorded until then is kept.</source>
     <message>
         <source>No microphone: %1</source>
         <translation>没有麦克风：%1</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>系统声音录制的内容</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>仅 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSourceList</name>
+    <message>
+        <source>All system audio</source>
+        <translation>全部系统声音</translation>
+    </message>
+    <message>
+        <source>%1 (not playing)</source>
+        <translation>%1（未在播放）</translation>
+    </message>
+    <message>
+        <source>What system audio records</source>
+        <translation>系统声音录制的内容</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "recordertray.h"
 #include "schedulecountdown.h"
 #include "selectrecordinputwgt.h"
+#include "timeoptions.h"
 #include "updatechecker.h"
 
 namespace {
@@ -80,6 +81,9 @@ MainWindow::MainWindow(QWidget* parent, MainWindowServices services)
     retranslateUi();
     OnSetAutoUpdate(UpdateChecker::automaticChecksEnabled());
     resize(1000, 680);
+    // A repeating schedule survives a restart; the starts missed meanwhile are not made up.
+    if (TimeOptions::restoreRepeating())
+        OnSetSchedule();
 }
 
 MainWindow::~MainWindow()

@@ -125,11 +125,16 @@ private:
     void onRecordingFailedToStart(const QString& reason);
     // A desktop notification, unless a window of the program has the focus.
     void notifyUnlessFocused(const QString& summary, const QString& body);
+    // Stops the recording that a rule ended (schedule, set length) and tells the user.
+    void stopByRule(const QString& summary);
 
     // Schedule (mainwindow_schedule.cpp).
     void resetScheduleIndicator();
     void switchScheduleOff();
     void showScheduleHoverTip(bool show);
+    // A repeating schedule: what the tip and the tray say about its next start.
+    QString nextStartText() const;
+    void showNextStart();
 
     MainWindowServices m_services;
     RecorderController* m_recorder = nullptr;

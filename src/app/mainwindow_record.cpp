@@ -11,6 +11,7 @@
 #include "qrecordingwidget.h"
 #include "recordercontroller.h"
 #include "recordertray.h"
+#include "schedulecountdown.h"
 #include "scheduletime.h"
 #include "selectrecordinputwgt.h"
 
@@ -29,7 +30,8 @@ void MainWindow::OnBtnStart()
     if (m_bRecording)
         return;
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
-    if (area.scheduled() && area.scheduleStartUs() != area.scheduleEndUs())
+    if (area.scheduled() && area.scheduleStartUs() != area.scheduleEndUs() &&
+        !m_countdown->repeats())
         resetScheduleIndicator();
     setRecordControlsIdle(false);
     m_inputs->OnSetCtrlEnabled(false);
@@ -125,8 +127,9 @@ void MainWindow::OnRecordTimeOperate(uint64_t time)
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
     if (!m_bRecording)
         return;
+    // A repeating schedule ends its recording at its end time on the clock (OnTimer).
     const bool spanEnded =
-        area.scheduled() &&
+        area.scheduled() && !m_countdown->repeats() &&
         ScheduleTime::spanExceeded(area.scheduleStartUs(), area.scheduleEndUs(), time);
     // The stop-after length of the time options ends a recording too: a user who ticks it
     // expects the recording to stop there.
@@ -134,11 +137,15 @@ void MainWindow::OnRecordTimeOperate(uint64_t time)
         area.stopAfter() && area.stopAfterUs() > 0 && time > area.stopAfterUs();
     if (!spanEnded && !lengthReached)
         return;
+    stopByRule(spanEnded ? tr("Scheduled recording finished")
+                         : tr("Recording reached its set length"));
+}
+
+void MainWindow::stopByRule(const QString& summary)
+{
     const QString file = QFileInfo(m_recorder->currentPath()).fileName();
     OnBtnStop(true);
-    notifyUnlessFocused(
-        spanEnded ? tr("Scheduled recording finished") : tr("Recording reached its set length"),
-        tr("Saved as %1").arg(file));
+    notifyUnlessFocused(summary, tr("Saved as %1").arg(file));
 }
 
 void MainWindow::notifyUnlessFocused(const QString& summary, const QString& body)

@@ -3,12 +3,15 @@
 
 #include "mainwindow.h"
 
+#include <QDebug>
+#include <QLocale>
 #include <QTimer>
 
 #include "qaudioschedulesettingdlg.h"
 #include "qnxbasebutton.h"
 #include "qrecordareainfo.h"
 #include "qscheduletipwidget.h"
+#include "recordertray.h"
 #include "schedulecountdown.h"
 #include "scheduletime.h"
 #include "timeoptions.h"
@@ -42,21 +45,41 @@ void MainWindow::OnSetSchedule()
     }
     m_btnSchedule->setImage(QStringLiteral("/image/btn_schedule_on.png"));
     m_btnCancelSchedule->show();
-    m_countdown->arm(area.scheduleStartUs());
+    m_countdown->arm(area.scheduleStartUs(), area.scheduleEndUs(), area.scheduleRepeat());
     m_bScheduleActive = true;
     m_countdownTimer->start();
+    showNextStart();
 }
 
 void MainWindow::OnTimer()
 {
-    const ScheduleCountdown::Tick tick = m_countdown->tick();
+    const QDateTime start = m_countdown->target();
+    const ScheduleCountdown::Tick tick = m_countdown->tick(m_bRecording);
     if (tick.showTip) {
         m_countdownTip->setText(tick.tipText);
         m_countdownTip->placeAtScreenCorner(this);
         m_countdownTip->show();
     }
+    if (tick.waitStarted) {
+        qInfo().noquote() << QStringLiteral(
+                                 "schedule: a recording runs at the scheduled start "
+                                 "%1; the scheduled recording waits until it ends")
+                                 .arg(start.toString(Qt::ISODate));
+    }
+    if (tick.skipped) {
+        qInfo().noquote() << QStringLiteral(
+                                 "schedule: the start %1 passed with nothing left of "
+                                 "its time to record; next start %2")
+                                 .arg(start.toString(Qt::ISODate),
+                                      m_countdown->target().toString(Qt::ISODate));
+        showNextStart();
+    }
+    if (tick.stopNow)
+        stopByRule(tr("Scheduled recording finished"));
     if (tick.startNow) {
-        m_countdownTimer->stop();
+        // A repeating schedule stays armed while its recording runs.
+        if (!m_countdown->isArmed())
+            m_countdownTimer->stop();
         OnBtnStart();
         m_countdownTip->hide();
     }
@@ -83,11 +106,39 @@ void MainWindow::resetScheduleIndicator()
     m_countdownTip->hide();
     m_countdown->disarm();
     m_bScheduleActive = false;
+    m_tray->setNextStart(QString());
 }
 
+// After every recording: a one-time schedule is used up, a repeating one goes on to its next
+// start.
 void MainWindow::switchScheduleOff()
 {
+    if (m_countdown->repeats()) {
+        m_countdown->recordingEnded();
+        showNextStart();
+        return;
+    }
     TimeOptions::switchScheduleOff();
+}
+
+QString MainWindow::nextStartText() const
+{
+    const QDateTime start = m_countdown->target();
+    const QString day = QLocale().dayName(start.date().dayOfWeek(), QLocale::ShortFormat);
+    return tr("Next scheduled recording: %1 %2 to %3")
+        .arg(day, start.time().toString(QStringLiteral("hh:mm:ss")),
+             m_countdown->end().time().toString(QStringLiteral("hh:mm:ss")));
+}
+
+void MainWindow::showNextStart()
+{
+    if (!m_countdown->repeats()) {
+        m_tray->setNextStart(QString());
+        return;
+    }
+    m_tray->setNextStart(nextStartText());
+    qInfo().noquote() << QStringLiteral("schedule: next start %1")
+                             .arg(m_countdown->target().toString(Qt::ISODate));
 }
 
 void MainWindow::showScheduleHoverTip(bool show)
@@ -98,9 +149,13 @@ void MainWindow::showScheduleHoverTip(bool show)
     }
     const QRecordAreaInfo& area = QRecordAreaInfo::instance();
     const QString format = QStringLiteral("hh:mm:ss");
-    m_hoverTip->setText(tr("Scheduled recording: %1 to %2")
-                            .arg(ScheduleTime::timeOfDay(area.scheduleStartUs()).toString(format),
-                                 ScheduleTime::timeOfDay(area.scheduleEndUs()).toString(format)));
+    if (m_countdown->repeats())
+        m_hoverTip->setText(nextStartText());
+    else
+        m_hoverTip->setText(
+            tr("Scheduled recording: %1 to %2")
+                .arg(ScheduleTime::timeOfDay(area.scheduleStartUs()).toString(format),
+                     ScheduleTime::timeOfDay(area.scheduleEndUs()).toString(format)));
     m_hoverTip->move(m_btnSchedule->mapToGlobal(QPoint(0, m_btnSchedule->height() + kHoverTipGap)));
     m_hoverTip->show();
 }

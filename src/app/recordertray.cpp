@@ -15,6 +15,8 @@ RecorderTray::RecorderTray(std::function<bool()> available, QObject* parent)
     m_icon->setToolTip(QStringLiteral("Quillon Audio Recorder"));
 
     // Menus have no parent widget; the tray deletes them.
+    m_actNextStart = new QAction(this);
+    m_actNextStart->setEnabled(false);
     m_normalMenu = new QNxMenu;
     m_actHide = m_normalMenu->addAction(QString());
     m_actShow = m_normalMenu->addAction(QString());
@@ -55,6 +57,19 @@ bool RecorderTray::isAvailable() const
 void RecorderTray::show()
 {
     m_icon->show();
+}
+
+// The line is in the menus only while there is a next start.
+void RecorderTray::setNextStart(const QString& text)
+{
+    m_actNextStart->setText(text);
+    for (QNxMenu* menu : {m_normalMenu, m_recordingMenu}) {
+        const bool shown = menu->actions().contains(m_actNextStart);
+        if (text.isEmpty() && shown)
+            menu->removeAction(m_actNextStart);
+        else if (!text.isEmpty() && !shown)
+            menu->insertAction(menu->actions().value(0), m_actNextStart);
+    }
 }
 
 void RecorderTray::setRecording(bool recording)

@@ -1,9 +1,10 @@
 #pragma once
 // The tray icon of the recorder and its two context menus: the normal one ("Hidden (&H)",
 // "Show Window (&S)", "Quit (&Q)") and the one used while recording ("Show Window", "Stop",
-// "Cancel Schedule"). The main window connects the actions. Qt shows the icon through the
-// desktop's StatusNotifierItem host or the X tray; where there is neither, the icon is not
-// shown and isAvailable() is false, and the window never hides itself. GUI thread only.
+// "Cancel Schedule"), both headed by the next start of an armed schedule. The main window connects
+// the actions. Qt shows the icon through the desktop's StatusNotifierItem host or the X tray; where
+// there is neither, the icon is not shown and isAvailable() is false, and the window never hides
+// itself. GUI thread only.
 
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -24,6 +25,10 @@ public:
     void show();
     // Switches between the normal menu and the recording menu.
     void setRecording(bool recording);
+    // The next start of an armed schedule, shown (not clickable) at the top of both menus;
+    // empty hides it.
+    void setNextStart(const QString& text);
+    QAction* nextStartAction() const { return m_actNextStart; }
     // Sets the menus' texts again in the language in place (the window calls it when the
     // language changes: actions get no LanguageChange event of their own).
     void retranslate();
@@ -50,5 +55,6 @@ private:
     QAction* m_actShowWindow = nullptr;
     QAction* m_actStop = nullptr;
     QAction* m_actCancelSchedule = nullptr;
+    QAction* m_actNextStart = nullptr;
     bool m_recording = false;
 };

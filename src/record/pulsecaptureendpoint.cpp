@@ -1,5 +1,6 @@
 #include "pulsecaptureendpoint.h"
 
+#include "pulsestreamtiming.h"
 #include "sessionclock.h"
 
 #include <pulse/pulseaudio.h>
@@ -386,32 +387,13 @@ void PulseCaptureEndpoint::refreshTiming()
         pa_operation_unref(op);
 }
 
-// The capture time of the next frame to read, from the server's own account: at the moment of
-// the snapshot it had written up to write_index into the stream, and the last of those bytes was
-// captured source_usec before (the data still in the device); the frames from read_index on came
-// before it. (libpulse's interpolated latency also subtracts, for a monitor, the output's
-// latency at the snapshot, which swings with the output's block position and shifts a monitor
-// against other sources by milliseconds from run to run.)
+// The capture time of the next frame to read, from the server's own account of the stream.
 bool PulseCaptureEndpoint::captureTimeUs(int64_t* us)
 {
     if (m_dead || !m_stream)
         return false;
     dispatchPending();
-    if (!m_timingFresh)
-        return false;
-    const pa_timing_info* info = pa_stream_get_timing_info(m_stream.get());
-    if (!info || info->read_index_corrupt || info->write_index_corrupt)
-        return false;
-    // Negative when frames written after the snapshot have been read since: they came later.
-    const pa_sample_spec* spec = pa_stream_get_sample_spec(m_stream.get());
-    const int64_t queuedFrames = (info->write_index - info->read_index) / m_blockAlign;
-    const int64_t queuedUs = queuedFrames * 1000000 / int64_t(spec->rate);
-    // The snapshot's time is on the wall clock (gettimeofday); the session clock is monotonic.
-    const int64_t snapshotWallUs =
-        int64_t(info->timestamp.tv_sec) * 1000000 + int64_t(info->timestamp.tv_usec);
-    const int64_t snapshotUs = sessionClockAtWallUs(snapshotWallUs);
-    *us = snapshotUs - int64_t(info->source_usec) - queuedUs;
-    return true;
+    return m_timingFresh && pulseNextFrameTimeUs(m_stream.get(), us);
 }
 
 void PulseCaptureEndpoint::close()

@@ -1,5 +1,6 @@
 #include "qrecordaudioobject.h"
 
+#include "pulseapplicationendpoint.h"
 #include "pulsecaptureendpoint.h"
 #include "qaudioframebuffer.h"
 #include "sessionclock.h"
@@ -129,8 +130,13 @@ bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
 
 bool QRecordAudioObject::capture()
 {
-    std::unique_ptr<CaptureEndpoint> endpoint =
-        m_factory ? m_factory() : std::make_unique<PulseCaptureEndpoint>();
+    std::unique_ptr<CaptureEndpoint> endpoint;
+    if (m_factory)
+        endpoint = m_factory();
+    else if (m_mode == CaptureEndpoint::SystemAudio && !m_application.isEmpty())
+        endpoint = std::make_unique<PulseApplicationEndpoint>(m_application);
+    else
+        endpoint = std::make_unique<PulseCaptureEndpoint>();
     if (!setUp(endpoint.get()))
         return false;
     m_capturing = true;

@@ -42,6 +42,10 @@ public:
     // The endpoint made at each thread start; the sound server's when none is set. Only while
     // stopped.
     void setEndpointFactory(CaptureEndpointFactory factory);
+    // System audio only: records what this application plays rather than everything (the
+    // sound server's endpoint; no effect with a factory set); empty = everything. Only while
+    // stopped.
+    void setApplication(const QString& application) { m_application = application; }
 
     // Recorder handle that receives this source's frames; 0 = none (frames go to stream()).
     void setSink(int32_t recorder) { m_sink = recorder; }
@@ -111,6 +115,7 @@ private:
 
     const int m_mode;
     CaptureEndpointFactory m_factory;
+    QString m_application;
 
     std::atomic<int32_t> m_sink{0};
     int32_t m_stream = 0;

@@ -81,6 +81,7 @@ int32_t QRecordObject::makeEncodeParams(bool mixing) const
 void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
 {
     m_system->setSink(m_recorder);
+    m_system->setApplication(QRecordAreaInfo::instance().application());
     m_microphone->setSink(mixing ? 0 : m_recorder);
     const int64_t now = sessionClockUs();
     m_startClockUs = now;

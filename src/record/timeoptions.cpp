@@ -14,6 +14,8 @@ const QString kScheduleElement = QStringLiteral("RECORD_SCHEDULE_INFO");
 const QString kSchedule = QStringLiteral("Bool_Schedule");
 const QString kStart = QStringLiteral("Schedule_Start_Time");
 const QString kEnd = QStringLiteral("Schedule_End_Time");
+const QString kRepeat = QStringLiteral("Schedule_Repeat");
+const QString kDays = QStringLiteral("Schedule_Days");
 
 QString read(const QString& element, const QString& attribute, const QString& fallback)
 {
@@ -32,6 +34,12 @@ void writeBool(const QString& element, const QString& attribute, bool on)
     write(element, attribute, ParserXML::boolText(on));
 }
 
+ScheduleRepeat readRepeat()
+{
+    return ScheduleRepeat::fromText(read(kScheduleElement, kRepeat, QStringLiteral("once")),
+                                    read(kScheduleElement, kDays, QString()));
+}
+
 }  // namespace
 
 State load()
@@ -41,6 +49,7 @@ State load()
     s.stopAfterUs = read(kTimeElement, kStopLength, QStringLiteral("0")).toULongLong();
     s.startUs = read(kScheduleElement, kStart, QStringLiteral("0")).toULongLong();
     s.endUs = read(kScheduleElement, kEnd, QStringLiteral("0")).toULongLong();
+    s.repeat = readRepeat();
     if (!s.stopAfter && s.startUs != s.endUs) {
         s.schedule = ParserXML::isTrueText(read(kScheduleElement, kSchedule, QStringLiteral("N")));
     } else {
@@ -51,6 +60,7 @@ State load()
     area.setStopAfterUs(s.stopAfterUs);
     area.setScheduleStartUs(s.startUs);
     area.setScheduleEndUs(s.endUs);
+    area.setScheduleRepeat(s.repeat);
     area.setScheduled(false);
     return s;
 }
@@ -106,17 +116,44 @@ void setScheduleEnd(uint64_t us)
     QRecordAreaInfo::instance().setScheduleEndUs(us);
 }
 
-bool confirmSchedule(bool scheduleTicked, uint64_t startUs, uint64_t endUs)
+bool confirmSchedule(bool scheduleTicked, uint64_t startUs, uint64_t endUs,
+                     const ScheduleRepeat& repeat)
 {
     setScheduleStart(startUs);
     setScheduleEnd(endUs);
-    const bool on = scheduleTicked && startUs != endUs;
-    QRecordAreaInfo::instance().setScheduled(on);
+    write(kScheduleElement, kRepeat, repeat.modeText());
+    write(kScheduleElement, kDays, repeat.daysText());
+    QRecordAreaInfo& area = QRecordAreaInfo::instance();
+    area.setScheduleRepeat(repeat);
+    const bool on = scheduleTicked && startUs != endUs && !repeat.isEmpty();
+    area.setScheduled(on);
     return on;
+}
+
+// Touches the run-time copy only when there is a schedule to restore: the rest of it may hold
+// what the user set since start-up.
+bool restoreRepeating()
+{
+    const ScheduleRepeat repeat = readRepeat();
+    const uint64_t startUs = read(kScheduleElement, kStart, QStringLiteral("0")).toULongLong();
+    const uint64_t endUs = read(kScheduleElement, kEnd, QStringLiteral("0")).toULongLong();
+    const bool on = repeat.repeats() && !repeat.isEmpty() && startUs != endUs &&
+                    ParserXML::isTrueText(read(kScheduleElement, kSchedule, QStringLiteral("N"))) &&
+                    !ParserXML::isTrueText(read(kTimeElement, kStopAfter, QStringLiteral("N")));
+    if (!on)
+        return false;
+    QRecordAreaInfo& area = QRecordAreaInfo::instance();
+    area.setScheduleStartUs(startUs);
+    area.setScheduleEndUs(endUs);
+    area.setScheduleRepeat(repeat);
+    area.setScheduled(true);
+    return true;
 }
 
 void resetStored()
 {
+    if (readRepeat().repeats())
+        return;
     writeBool(kTimeElement, kStopAfter, false);
     writeBool(kScheduleElement, kSchedule, false);
     write(kScheduleElement, kStart, QStringLiteral("0"));

@@ -6,7 +6,10 @@
 //
 // Settings: "RECORD_TIME_INFO" / "Bool_Stop_After_Time", "Stop_time_lenght" (microseconds);
 // "RECORD_SCHEDULE_INFO" / "Bool_Schedule", "Schedule_Start_Time", "Schedule_End_Time"
-// (microseconds since midnight). GUI thread only.
+// (microseconds since midnight), "Schedule_Repeat", "Schedule_Days" (see ScheduleRepeat).
+// GUI thread only.
+
+#include "schedulerepeat.h"
 
 #include <QString>
 
@@ -20,6 +23,7 @@ struct State {
     bool schedule = false;
     uint64_t startUs = 0;
     uint64_t endUs = 0;
+    ScheduleRepeat repeat;
 };
 
 // What the dialog shows when it opens. The schedule box is ticked only when it was stored
@@ -44,10 +48,16 @@ void setScheduleStart(uint64_t us);
 void setScheduleEnd(uint64_t us);
 // OK in the dialog: stores both times; the run-time schedule flag is set when the schedule box
 // is ticked and the times differ, cleared otherwise. Returns that flag.
-bool confirmSchedule(bool scheduleTicked, uint64_t startUs, uint64_t endUs);
+// The repeat choice is stored and copied too.
+bool confirmSchedule(bool scheduleTicked, uint64_t startUs, uint64_t endUs,
+                     const ScheduleRepeat& repeat = {});
 
-// The first opening of the dialog after start-up: a schedule does not survive a restart.
+// The first opening of the dialog after start-up: a one-time schedule does not survive a
+// restart; a repeating one does.
 void resetStored();
+// At start-up: a stored repeating schedule that is switched on comes back into the run-time
+// copy (times, repeat, schedule flag). True when there is one to arm.
+bool restoreRepeating();
 // After a recording and on cancel: the schedule is off, stored and at run time.
 void switchScheduleOff();
 

@@ -16,12 +16,14 @@
 #include "logindsleepinhibitor.h"
 #include "mainwindowtestkit.h"
 #include "pulsefixture.h"
+#include "qnxmenu.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
 #include "qrecordobject.h"
 #include "recordercontroller.h"
 #include "recordertray.h"
 #include "schedulecountdown.h"
+#include "schedulerepeat.h"
 #include "scheduletime.h"
 #include "silencewatch.h"
 #include "smallfilesystem.h"
@@ -75,6 +77,7 @@ private slots:
     void splitRules_data();
     void splitRules();
     void scheduleStartsAndStops();
+    void repeatingScheduleComesBack();
     void scheduleEndNotifiesWhenAway_data();
     void scheduleEndNotifiesWhenAway();
     void stopAfterLengthEndsTheRecording();
@@ -359,6 +362,48 @@ void TestMainWindowRecord::scheduleStartsAndStops()
     QCOMPARE(ParserXML::getSettingValue(QStringLiteral("RECORD_SCHEDULE_INFO"),
                                         QStringLiteral("Bool_Schedule"), QString()),
              QStringLiteral("N"));
+}
+
+// Every day at 12:00:02 for a second: the recording starts and ends on the clock, the schedule
+// stays armed for the next day (the tray says when), and a restart of the window brings it back.
+void TestMainWindowRecord::repeatingScheduleComesBack()
+{
+    MainWindow* w = m_fixture.open();
+    ScheduleRepeat daily;
+    daily.mode = ScheduleRepeat::Mode::Daily;
+    TimeOptions::setSchedule(true);
+    TimeOptions::confirmSchedule(true, 12 * 3600 * kS + 2 * kS, 12 * 3600 * kS + 3 * kS, daily);
+    w->OnSetSchedule();
+    const QString nextToday = w->tray()->nextStartAction()->text();
+    QVERIFY2(nextToday.contains(QLatin1String("12:00:02")), qPrintable(nextToday));
+    QCOMPARE(w->tray()->normalMenu()->actions().first(), w->tray()->nextStartAction());
+    m_fixture.clock.advanceMs(2000);
+    w->OnTimer();
+    QVERIFY(w->isRecording());
+    QVERIFY(w->isScheduleActive());
+    // The end comes from the clock; the recording has run meanwhile.
+    QTRY_VERIFY_WITH_TIMEOUT(w->recorder()->session()->lastRecordedDurationUs() > 500000, 15000);
+    m_fixture.clock.advanceMs(1000);
+    w->OnTimer();
+    QVERIFY(idle(w));
+    QCOMPARE(m_fixture.sink.finished.size(), 1);
+    QVERIFY(w->isScheduleActive());
+    QCOMPARE(w->countdown().target(), kNoon.addDays(1).addSecs(2));
+    QVERIFY(w->tray()->nextStartAction()->text() != nextToday);
+    QCOMPARE(ParserXML::getSettingValue(QStringLiteral("RECORD_SCHEDULE_INFO"),
+                                        QStringLiteral("Bool_Schedule"), QString()),
+             QStringLiteral("Y"));
+
+    // Restarted a minute later: armed again for tomorrow, the start missed today is not made up.
+    m_fixture.window.reset();
+    QRecordAreaInfo::instance().setScheduled(false);
+    m_fixture.clock.advanceMs(60000);
+    w = m_fixture.open();
+    QVERIFY(w->isScheduleActive());
+    QCOMPARE(w->countdown().target(), kNoon.addDays(1).addSecs(2));
+    w->OnBtnCancelSchedule();
+    QVERIFY(!w->isScheduleActive());
+    QVERIFY(!w->tray()->normalMenu()->actions().contains(w->tray()->nextStartAction()));
 }
 
 void TestMainWindowRecord::scheduleEndNotifiesWhenAway_data()

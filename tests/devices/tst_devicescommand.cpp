@@ -25,6 +25,35 @@ private slots:
         QCOMPARE(lines[3], QStringLiteral("default playback: 0.0 [volume 100] [muted no]"));
     }
 
+    // The applications playing now, by the key `record --app` takes.
+    void listsApplications()
+    {
+        QProcess player;
+        player.start(QStringLiteral("pacat"),
+                     {QStringLiteral("--playback"), QStringLiteral("--raw"),
+                      QStringLiteral("--property=application.name=Quillon Test Player"),
+                      QStringLiteral("--property=application.icon_name=audio-card"),
+                      QStringLiteral("/dev/zero")});
+        QVERIFY(player.waitForStarted(5000));
+        const QString expected =
+            QStringLiteral("app Quillon Test Player: Quillon Test Player [icon audio-card]\n");
+        QString out;
+        // The stream reaches the server a moment after the player starts.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (out = QString::fromUtf8(
+                 testmedia::run(testmedia::binDir() + "/quillon",
+                                {QStringLiteral("devices"), QStringLiteral("--apps")})
+                     .out)) == expected,
+            10000);
+        player.kill();
+        player.waitForFinished();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QString::fromUtf8(testmedia::run(testmedia::binDir() + "/quillon",
+                                             {QStringLiteral("devices"), QStringLiteral("--apps")})
+                                  .out),
+            QStringLiteral("no applications playing\n"), 10000);
+    }
+
     void reportsNoServer()
     {
         QProcess process;

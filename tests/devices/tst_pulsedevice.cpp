@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -282,7 +283,60 @@ private slots:
         QVERIFY(SoundDeviceLibrary::text(dev()->GetRecorderName(device, sub)).isEmpty());
     }
 
+    // An application is listed once however many streams it plays, with the icon its streams
+    // name; it leaves the list when its last stream ends, and the list says it changed.
+    void followsApplicationsThatComeAndGo()
+    {
+        auto first = playSilence(QStringLiteral("quillon_app_a"), QStringLiteral("audio-card"));
+        auto second = playSilence(QStringLiteral("quillon_app_a"), QString());
+        auto other = playSilence(QStringLiteral("quillon_app_b"), QString());
+        const QStringList both{QStringLiteral("quillon_app_a quillon_app_a audio-card"),
+                               QStringLiteral("quillon_app_b quillon_app_b ")};
+        QTRY_COMPARE(applications(), both);
+        // With the stream that named the icon gone, the application is still there.
+        first->kill();
+        first->waitForFinished();
+        QTRY_COMPARE(applications(), (QStringList{QStringLiteral("quillon_app_a quillon_app_a "),
+                                                  QStringLiteral("quillon_app_b quillon_app_b ")}));
+        second->kill();
+        second->waitForFinished();
+        QTRY_COMPARE(applications(), QStringList{QStringLiteral("quillon_app_b quillon_app_b ")});
+        other->kill();
+        other->waitForFinished();
+        QTRY_COMPARE(applications(), QStringList());
+        QVERIFY(SoundDeviceLibrary::text(dev()->GetApplicationKey(0)).isEmpty());
+    }
+
 private:
+    // Plays silence for as long as the process runs, as application `name`.
+    static std::unique_ptr<QProcess> playSilence(const QString& name, const QString& icon)
+    {
+        auto player = std::make_unique<QProcess>();
+        QStringList args{QStringLiteral("--playback"), QStringLiteral("--raw"),
+                         QStringLiteral("--device=") + kFixtureSink,
+                         QStringLiteral("--property=application.name=") + name};
+        if (!icon.isEmpty())
+            args << QStringLiteral("--property=application.icon_name=") + icon;
+        player->start(QStringLiteral("pacat"), args << QStringLiteral("/dev/zero"));
+        player->waitForStarted(5000);
+        return player;
+    }
+
+    // "key name icon" of every listed application, the list refreshed when it changed.
+    QStringList applications() const
+    {
+        if (dev()->IsApplicationListChanged())
+            dev()->RefreshApplicationList();
+        QStringList result;
+        for (int i = 0; i < dev()->GetApplicationCount(); ++i) {
+            result << QStringLiteral("%1 %2 %3")
+                          .arg(SoundDeviceLibrary::text(dev()->GetApplicationKey(i)),
+                               SoundDeviceLibrary::text(dev()->GetApplicationName(i)),
+                               SoundDeviceLibrary::text(dev()->GetApplicationIconName(i)));
+        }
+        return result;
+    }
+
     std::unique_ptr<SoundDeviceLibrary> m_library;
     QStringList m_modules;
 };

@@ -141,6 +141,31 @@ inline QVector<qsizetype> clickOffsets(const QByteArray& s16)
     return offsets;
 }
 
+// A recording of `span` into which a tone was played at `playedAt` (session clock): the file
+// lasts as long as the recording (within 20 ms), and the tone starts not before it was played
+// and at most half a second after (the player's start-up and the server's latency). The first
+// loud frame, or -1 with *why.
+inline qsizetype checkLengthAndOnset(const QByteArray& pcm, const sessiontest::Span& span,
+                                     int64_t playedAt, QString* why)
+{
+    const qsizetype frames = pcm.size() / 4;
+    if (frames < span.minFrames(44100, 20000) || frames > span.maxFrames(44100, 20000)) {
+        *why = QStringLiteral("%1 s of file for %2 s")
+                   .arg(frames / 44100.0)
+                   .arg((span.beforeStop - span.afterStart) / 1e6);
+        return -1;
+    }
+    const qsizetype onset = firstLoud(pcm, 1000);
+    if (onset < span.earliestFrame(playedAt, 44100) - 882 ||
+        onset > span.latestFrame(playedAt, 44100) + 44100 / 2) {
+        *why = QStringLiteral("tone at %1 s, played at %2 s")
+                   .arg(onset / 44100.0)
+                   .arg((playedAt - span.afterStart) / 1e6);
+        return -1;
+    }
+    return onset;
+}
+
 // The latency the sink is configured for now (`pactl list sinks`), in frames at 44.1 kHz.
 inline qsizetype configuredSinkLatencyFrames(const QString& sink)
 {

@@ -19,7 +19,10 @@ struct Run {
     QByteArray err;
 };
 
-QString quillon() { return testmedia::binDir() + QStringLiteral("/quillon"); }
+QString quillon()
+{
+    return testmedia::binDir() + QStringLiteral("/quillon");
+}
 
 Run runRecord(const QStringList& args, const QByteArray& pulseServer = {})
 {
@@ -75,15 +78,21 @@ void TestCmdRecord::failsWithOneLine_data()
     QTest::newRow("unknown extension")
         << QStringList{m_dir.filePath(QStringLiteral("x.xyz"))} << QByteArray()
         << QStringLiteral("unknown extension '.xyz'");
-    QTest::newRow("folder missing")
-        << QStringList{m_dir.filePath(QStringLiteral("missing/x.wav"))} << QByteArray()
-        << QStringLiteral("cannot write");
-    QTest::newRow("unknown source") << QStringList{wav, QStringLiteral("--source"),
-                                                   QStringLiteral("tv")}
-                                    << QByteArray() << QStringLiteral("--source");
-    QTest::newRow("seconds not a number") << QStringList{wav, QStringLiteral("--seconds"),
-                                                         QStringLiteral("ten")}
-                                          << QByteArray() << QStringLiteral("--seconds");
+    QTest::newRow("folder missing") << QStringList{m_dir.filePath(QStringLiteral("missing/x.wav"))}
+                                    << QByteArray() << QStringLiteral("cannot write");
+    QTest::newRow("unknown source")
+        << QStringList{wav, QStringLiteral("--source"), QStringLiteral("tv")} << QByteArray()
+        << QStringLiteral("--source");
+    QTest::newRow("seconds not a number")
+        << QStringList{wav, QStringLiteral("--seconds"), QStringLiteral("ten")} << QByteArray()
+        << QStringLiteral("--seconds");
+    QTest::newRow("application without system audio")
+        << QStringList{wav, QStringLiteral("--source"), QStringLiteral("mic"),
+                       QStringLiteral("--app"), QStringLiteral("firefox")}
+        << QByteArray() << QStringLiteral("--app");
+    QTest::newRow("application without a name")
+        << QStringList{wav, QStringLiteral("--app"), QString()} << QByteArray()
+        << QStringLiteral("--app");
     QTest::newRow("no output") << QStringList{QStringLiteral("--seconds"), QStringLiteral("1")}
                                << QByteArray() << QStringLiteral("no output file");
     QTest::newRow("no sound server")
@@ -142,8 +151,8 @@ void TestCmdRecord::containers()
     QFETCH(int, channels);
     QFETCH(int, bitRate);
     const QString path = m_dir.filePath(QStringLiteral("out.") + extension);
-    const Run r = runRecord(QStringList{path, QStringLiteral("--seconds"), QStringLiteral("1")}
-                            + options);
+    const Run r =
+        runRecord(QStringList{path, QStringLiteral("--seconds"), QStringLiteral("1")} + options);
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY2(r.err.contains("00:00:0"), r.err.constData());
     const QJsonObject stream = testmedia::audioStream(path);

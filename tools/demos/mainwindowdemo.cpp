@@ -1,18 +1,25 @@
 // Shows the main window in one of its states for checking it by eye (not a test, not shipped):
 //   quillon_mainwindow_demo [--record] [--schedule-dialog] [--countdown SECONDS]
 //                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
+//                           [--repeat] [--repeat-days] [--sources-menu]
 // --record starts a recording (play something into the default sink to see the wave),
 // --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
 // menu (the recording one with --record) where a tray icon would. Settings live in a private
-// folder; recordings go to its documents folder.
+// folder; recordings go to its documents folder. --repeat makes the --countdown schedule a daily
+// one; --repeat-days picks "Chosen days" in the schedule dialog; --sources-menu opens the list of
+// what system audio records (play something to see applications in it).
 #include "mainwindow.h"
 #include "nxskin.h"
 #include "qaudioschedulesettingdlg.h"
+#include "qnxcheckbox.h"
 #include "qnxmenu.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
+#include "qtimeoptions.h"
 #include "recordertray.h"
+#include "schedulerepeatedit.h"
 #include "scheduletime.h"
+#include "selectrecordinputwgt.h"
 #include "timeoptions.h"
 
 #include <QApplication>
@@ -22,11 +29,27 @@
 
 namespace {
 
-void armSchedule(MainWindow& window, int secondsAhead)
+void armSchedule(MainWindow& window, int secondsAhead, bool daily)
 {
     const uint64_t start = ScheduleTime::microseconds(QTime::currentTime().addSecs(secondsAhead));
-    TimeOptions::confirmSchedule(true, start, start + 3600 * ScheduleTime::kUsPerSecond);
+    ScheduleRepeat repeat;
+    repeat.mode = daily ? ScheduleRepeat::Mode::Daily : ScheduleRepeat::Mode::Once;
+    TimeOptions::confirmSchedule(true, start, start + 3600 * ScheduleTime::kUsPerSecond, repeat);
     window.OnSetSchedule();
+}
+
+// Picks "Chosen days" and two days in the open schedule dialog.
+void chooseDays()
+{
+    auto* dialog = qobject_cast<QAudioScheduleSettingDlg*>(QApplication::activeModalWidget());
+    if (!dialog)
+        return;
+    ScheduleRepeatEdit* edit = dialog->timeOptions()->repeatEdit();
+    dialog->timeOptions()->scheduleBox()->click();
+    ScheduleRepeat repeat;
+    repeat.mode = ScheduleRepeat::Mode::Days;
+    repeat.days = 0x15;  // Monday, Wednesday, Friday
+    edit->setRepeat(repeat);
 }
 
 }  // namespace
@@ -51,7 +74,13 @@ int main(int argc, char** argv)
     if (args.contains(QStringLiteral("--record")))
         QTimer::singleShot(300, &window, &MainWindow::OnBtnStart);
     if (!value("--countdown").isEmpty())
-        armSchedule(window, value("--countdown").toInt());
+        armSchedule(window, value("--countdown").toInt(),
+                    args.contains(QStringLiteral("--repeat")));
+    if (args.contains(QStringLiteral("--repeat-days")))
+        QTimer::singleShot(900, &window, &chooseDays);
+    if (args.contains(QStringLiteral("--sources-menu")))
+        QTimer::singleShot(1500, window.inputsPanel(),
+                           [&window] { window.inputsPanel()->m_cmbSystemSource->showPopup(); });
     if (args.contains(QStringLiteral("--schedule-dialog")))
         QTimer::singleShot(300, &window, &MainWindow::OnShowScheduleDlg);
     if (args.contains(QStringLiteral("--close-dialog")))

@@ -97,6 +97,24 @@ public:
     // until the next call of this operation or DestroyDevice.
     virtual const char16_t* GetNoDefaultRecorderReason() = 0;
 
+    // Applications playing now: the programs with a playback stream on the server (the calling
+    // process's own streams left out), from a snapshot taken by RefreshApplicationList, indexed
+    // from 0 in the order of their names. An application is known by its key: its streams'
+    // "application.name", or "application.process.binary" when they have no name.
+
+    // Non-zero when an application started or stopped playing, or the server was lost, since
+    // the last RefreshApplicationList. Cheap, meant for polling.
+    virtual int IsApplicationListChanged() = 0;
+    // Takes a new snapshot of the applications and clears the change flag. Invalidates every
+    // application text handed out before.
+    virtual void RefreshApplicationList() = 0;
+    virtual int GetApplicationCount() = 0;
+    // The key (what a recording of one application follows), the name shown to the user and a
+    // freedesktop icon name (may be empty); empty for an index outside the snapshot.
+    virtual const char16_t* GetApplicationKey(int application) = 0;
+    virtual const char16_t* GetApplicationName(int application) = 0;
+    virtual const char16_t* GetApplicationIconName(int application) = 0;
+
 protected:
     // Objects are freed only through DestroyDevice, which owns the matching allocator.
     ~SoundDevice() = default;

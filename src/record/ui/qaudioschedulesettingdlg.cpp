@@ -6,6 +6,7 @@
 #include "qnxbasebutton.h"
 #include "qnxtimeedit.h"
 #include "qtimeoptions.h"
+#include "schedulerepeatedit.h"
 #include "scheduletime.h"
 #include "timeoptions.h"
 
@@ -40,7 +41,7 @@ QAudioScheduleSettingDlg::QAudioScheduleSettingDlg(QWidget* parent) : QNxDialog(
     column->addWidget(m_options, 1);
     column->addLayout(buttons);
     // Wider than its usual size where a language needs it, so no text is cut.
-    setFixedSize(qMax(kWidth, sizeHint().width()), kHeight);
+    setFixedSize(qMax(kWidth, sizeHint().width()), qMax(kHeight, sizeHint().height()));
 
     connect(m_btnOk, &QAbstractButton::clicked, this, &QAudioScheduleSettingDlg::OnBtnOk);
     connect(m_btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
@@ -50,7 +51,8 @@ void QAudioScheduleSettingDlg::OnBtnOk()
 {
     const uint64_t start = ScheduleTime::parseText(m_options->startEdit()->text());
     const uint64_t end = ScheduleTime::parseText(m_options->endEdit()->text());
-    TimeOptions::confirmSchedule(m_options->scheduleTicked(), start, end);
+    TimeOptions::confirmSchedule(m_options->scheduleTicked(), start, end,
+                                 m_options->repeatEdit()->repeat());
     emit emitSetSchedule();
     accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog "Record time options": the QTimeOptions form with OK and Cancel. OK stores the
-// schedule's times, sets the run-time schedule flag when the schedule is ticked and its times
-// differ, tells the main window (emitSetSchedule) and closes. GUI thread only.
+// schedule's times and repeat, sets the run-time schedule flag when the schedule is ticked and its
+// times differ, tells the main window (emitSetSchedule) and closes. GUI thread only.
 
 #include "qnxdialog.h"
 

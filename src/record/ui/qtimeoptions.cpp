@@ -9,6 +9,7 @@
 #include "qnxcheckbox.h"
 #include "qnxlineedit.h"
 #include "qnxtimeedit.h"
+#include "schedulerepeatedit.h"
 #include "scheduletime.h"
 #include "timeoptions.h"
 
@@ -64,6 +65,8 @@ void QTimeOptions::buildForm()
     m_editSeconds = makeField(tr("Seconds"), this);
     m_startTime = new QNxTimeEdit(this);
     m_endTime = new QNxTimeEdit(this);
+    m_repeat = new ScheduleRepeatEdit(this);
+    m_repeat->setContentsMargins(24, 0, 0, 0);
     // The field inside each editor is what a screen reader reaches.
     m_startTime->setToolTip(tr("Start time"));
     m_startTime->lineEdit()->setToolTip(tr("Start time"));
@@ -101,6 +104,7 @@ void QTimeOptions::buildForm()
     column->addLayout(stopAfter);
     column->addWidget(m_chkSchedule);
     column->addLayout(span);
+    column->addWidget(m_repeat);
     column->addStretch(1);
     for (QNxTimeEdit* edit : {m_startTime, m_endTime})
         edit->setFixedSize(edit->sizeHint());
@@ -117,6 +121,7 @@ void QTimeOptions::loadState()
     m_editSeconds->setText(twoDigits(seconds % 60));
     m_startTime->setTime(ScheduleTime::timeOfDay(state.startUs));
     m_endTime->setTime(ScheduleTime::timeOfDay(state.endUs));
+    m_repeat->setRepeat(state.repeat);
     enableStopAfterEdits(state.stopAfter);
     enableScheduleEdits(state.schedule);
 }
@@ -141,6 +146,7 @@ void QTimeOptions::enableScheduleEdits(bool on)
 {
     m_startTime->setEnabled(on);
     m_endTime->setEnabled(on);
+    m_repeat->setEnabled(on);
 }
 
 void QTimeOptions::OnChkManually()

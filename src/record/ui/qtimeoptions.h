@@ -1,7 +1,7 @@
 #pragma once
 // The form of the schedule dialog: "stop after" a length typed as hours, minutes and seconds,
-// or a one-shot schedule between a start and an end time of day. The two options exclude each
-// other. Every change is stored at once through TimeOptions (settings file and run-time copy);
+// or a schedule between a start and an end time of day, once or repeated. The two options exclude
+// each other. Every change is stored at once through TimeOptions (settings file and run-time copy);
 // the dialog's OK confirms the schedule. GUI thread only.
 
 #include "qnxwidget.h"
@@ -9,6 +9,7 @@
 class QNxCheckBox;
 class QNxLineEdit;
 class QNxTimeEdit;
+class ScheduleRepeatEdit;
 
 class QTimeOptions : public QNxWidget {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     QNxLineEdit* secondsEdit() const { return m_editSeconds; }
     QNxTimeEdit* startEdit() const { return m_startTime; }
     QNxTimeEdit* endEdit() const { return m_endTime; }
+    ScheduleRepeatEdit* repeatEdit() const { return m_repeat; }
 
 public slots:
     void OnChkManually();
@@ -47,4 +49,5 @@ private:
     QNxLineEdit* m_editSeconds = nullptr;
     QNxTimeEdit* m_startTime = nullptr;
     QNxTimeEdit* m_endTime = nullptr;
+    ScheduleRepeatEdit* m_repeat = nullptr;
 };

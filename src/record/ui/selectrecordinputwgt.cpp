@@ -11,6 +11,7 @@
 #include "parserxml.h"
 #include "qnxmenu.h"
 #include "qrecordareainfo.h"
+#include "systemsourcelist.h"
 
 namespace {
 
@@ -66,6 +67,9 @@ SelectRecordInputWgt::SelectRecordInputWgt(QWidget* parent, const QString& plugi
     m_device = m_library->device();
     if (!m_device)
         qDebug("inputs panel: no sound devices: %s", qPrintable(m_library->errorString()));
+    m_systemSources = new SystemSourceList(m_cmbSystemSource, m_device, this);
+    connect(m_systemSources, &SystemSourceList::emitChoiceChanged, this,
+            &SelectRecordInputWgt::onSystemSourceChosen);
     fillDeviceList();
     rebuildDeviceMenu();
 
@@ -138,6 +142,7 @@ void SelectRecordInputWgt::setUpWidgets()
     m_gridInputs->setAlignment(m_MicVolumePro, Qt::AlignCenter);
     m_gridInputs->setAlignment(m_btnDevice, Qt::AlignCenter);
     m_cmbMicDevice->setMinimumWidth(200);
+    m_cmbSystemSource->setMinimumWidth(200);
     updateDeviceButton();
 
     m_menuDevice = new QNxMenu(this);
@@ -216,8 +221,12 @@ void SelectRecordInputWgt::saveSelection()
 
 void SelectRecordInputWgt::updateToolTips()
 {
-    m_btnSystemAudio->setToolTip(selected(QRecordAreaInfo::SystemAudio) ? tr("System Audio On")
-                                                                        : tr("System Audio Off"));
+    QString system =
+        selected(QRecordAreaInfo::SystemAudio) ? tr("System Audio On") : tr("System Audio Off");
+    const QString application = m_systemSources ? m_systemSources->chosenName() : QString();
+    if (!application.isEmpty())
+        system += QLatin1Char('\n') + tr("Only %1").arg(application);
+    m_btnSystemAudio->setToolTip(system);
     m_btnMicDevice->setToolTip(selected(QRecordAreaInfo::Microphone) ? tr("Microphone Audio On")
                                                                      : tr("Microphone Audio Off"));
 }
@@ -368,10 +377,19 @@ void SelectRecordInputWgt::MicDeviceChange(int index)
     emit emitMicDeviceChange();
 }
 
+// Picking an application switches system audio on: the choice says what to record.
+void SelectRecordInputWgt::onSystemSourceChosen()
+{
+    if (!m_systemSources->chosenKey().isEmpty() && !selected(QRecordAreaInfo::SystemAudio))
+        OnBtnSystemAudio();
+    updateToolTips();
+}
+
 void SelectRecordInputWgt::RefreshRecDevTimer()
 {
     if (!m_device)
         return;
+    m_systemSources->poll();
     if (m_device->IsDeviceListChanged()) {
         m_device->RefreshDeviceList();
         fillDeviceList();
@@ -481,6 +499,7 @@ void SelectRecordInputWgt::OnSetCtrlEnabled(bool bEnabled)
 {
     m_ctrlEnabled = bEnabled;
     m_cmbMicDevice->setEnabled(bEnabled);
+    m_cmbSystemSource->setEnabled(bEnabled);
     m_sliderVolume->setEnabled(bEnabled);
     m_sliderSysVolume->setEnabled(bEnabled);
     m_btnDevice->setEnabled(bEnabled);

@@ -11,6 +11,7 @@
 
 class QNxMenu;
 class QTimer;
+class SystemSourceList;
 
 // The inputs panel of the main window: the user switches system audio and the microphone on
 // and off, picks the microphone, and sets the volume of the playback output and of the
@@ -39,6 +40,8 @@ public:
 
     // The device pop-up menu (rebuilt each time it is shown and on device changes).
     QNxMenu* deviceMenu() const { return m_menuDevice; }
+    // The system-audio list: all system audio or one application.
+    SystemSourceList* systemSourceList() const { return m_systemSources; }
     // Volume for a slider ratio: the integer part of ratio * 100 + 0.5, within 0..100.
     static int volumeFromRatio(double ratio);
 
@@ -101,6 +104,7 @@ private:
     void updateToolTips();
     void retranslateTexts();
     void updateDeviceButton();
+    void onSystemSourceChosen();
     // Reads one volume into a slider and level bar; the shown volume, or -1 when unreadable.
     int showVolume(QNxBaseSlider* slider, QNxBaseProgress* level, bool hasEndpoint, int mute,
                    int volume);
@@ -110,6 +114,7 @@ private:
     std::unique_ptr<SoundDeviceLibrary> m_library;
     olmet::SoundDevice* m_device = nullptr;
     QNxMenu* m_menuDevice = nullptr;
+    SystemSourceList* m_systemSources = nullptr;
     QTimer* m_refreshTimer = nullptr;
     // Data of the last device-menu choice; -1 = system audio.
     int m_lastDeviceData = -1;

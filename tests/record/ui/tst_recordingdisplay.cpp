@@ -2,6 +2,7 @@
 // the volume icon, the silence watch's signals on a clock the test moves, and the schedule
 // form storing what the user types.
 
+#include <QComboBox>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "qrecordingwidget.h"
 #include "qtimeoptions.h"
 #include "qvolumewidget.h"
+#include "schedulerepeatedit.h"
 
 namespace {
 
@@ -214,7 +216,9 @@ void TestRecordingDisplay::stopAfterFieldsAreClampedAndStored()
 void TestRecordingDisplay::scheduleFormAndOk()
 {
     QAudioScheduleSettingDlg dialog;
-    QCOMPARE(dialog.size(), QSize(330, 220));
+    // At least 330 x 220, grown where the repeat line's days need room.
+    QVERIFY(dialog.width() >= 330 && dialog.height() >= 220);
+    QCOMPARE(dialog.size(), dialog.sizeHint().expandedTo(QSize(330, 220)));
     QCOMPARE(dialog.title(), QStringLiteral("Record time options"));
     QTimeOptions* form = dialog.timeOptions();
     QVERIFY(!form->startEdit()->isEnabled());
@@ -224,6 +228,14 @@ void TestRecordingDisplay::scheduleFormAndOk()
     QVERIFY(!form->stopAfterTicked());
     form->startEdit()->setTime(QTime(23, 0, 0));
     form->endEdit()->setTime(QTime(1, 0, 0));
+    // Repeat on Tuesdays and Saturdays: the day boxes show only for chosen days.
+    ScheduleRepeatEdit* repeat = form->repeatEdit();
+    QVERIFY(repeat->isEnabled());
+    QVERIFY(!repeat->dayBox(2)->isVisible());
+    repeat->modeBox()->setCurrentIndex(repeat->modeBox()->findText(QStringLiteral("Chosen days")));
+    QVERIFY(repeat->dayBox(2)->isVisible());
+    QTest::mouseClick(repeat->dayBox(2), Qt::LeftButton);
+    QTest::mouseClick(repeat->dayBox(6), Qt::LeftButton);
     QSignalSpy confirmed(&dialog, &QAudioScheduleSettingDlg::emitSetSchedule);
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     QCOMPARE(confirmed.count(), 1);
@@ -236,12 +248,18 @@ void TestRecordingDisplay::scheduleFormAndOk()
              QString::number(quint64(23 * 3600) * 1000000));
     QCOMPARE(stored(QStringLiteral("RECORD_SCHEDULE_INFO"), QStringLiteral("Bool_Schedule")),
              QStringLiteral("Y"));
+    QCOMPARE(stored(QStringLiteral("RECORD_SCHEDULE_INFO"), QStringLiteral("Schedule_Repeat")),
+             QStringLiteral("days"));
+    QCOMPARE(stored(QStringLiteral("RECORD_SCHEDULE_INFO"), QStringLiteral("Schedule_Days")),
+             QStringLiteral("2,6"));
+    QVERIFY(area.scheduleRepeat().fallsOn(6) && !area.scheduleRepeat().fallsOn(7));
 
     // Reopened, the dialog shows what is stored.
     QAudioScheduleSettingDlg again;
     QVERIFY(again.timeOptions()->scheduleTicked());
     QCOMPARE(again.timeOptions()->startEdit()->time(), QTime(23, 0, 0));
     QCOMPARE(again.timeOptions()->endEdit()->time(), QTime(1, 0, 0));
+    QVERIFY(again.timeOptions()->repeatEdit()->repeat() == area.scheduleRepeat());
 }
 
 QTEST_MAIN(TestRecordingDisplay)

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -237,6 +238,51 @@ private slots:
         QCOMPARE(rebuilt->m_btnMicDevice->imagePath(),
                  expected & kMic ? QStringLiteral("/image/btn_mic_on.png")
                                  : QStringLiteral("/image/btn_mic_off.png"));
+    }
+
+    // The system-audio list follows the applications that play; the one picked is what system
+    // audio records, stays picked while it is silent, is named in the tile's tip and is stored.
+    void systemAudioOfOneApplication()
+    {
+        removeSettings();
+        QRecordAreaInfo::instance().setSelectedSources(kMic);
+        auto panel = makePanel();
+        QComboBox* list = panel->m_cmbSystemSource;
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->itemText(0), QStringLiteral("All system audio"));
+        QProcess player;
+        player.start(QStringLiteral("pacat"),
+                     {QStringLiteral("--playback"), QStringLiteral("--raw"),
+                      QStringLiteral("--property=application.name=Quillon Panel Player"),
+                      QStringLiteral("/dev/zero")});
+        QVERIFY(player.waitForStarted(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, kListTimeoutMs);
+        QCOMPARE(list->itemText(1), QStringLiteral("Quillon Panel Player"));
+
+        list->setCurrentIndex(1);
+        emit list->activated(1);
+        QCOMPARE(QRecordAreaInfo::instance().application(), QStringLiteral("Quillon Panel Player"));
+        // Picking an application switches system audio on.
+        QVERIFY(QRecordAreaInfo::instance().selectedSources() & kSystem);
+        QCOMPARE(panel->m_btnSystemAudio->toolTip(),
+                 QStringLiteral("System Audio On\nOnly Quillon Panel Player"));
+
+        player.kill();
+        player.waitForFinished();
+        QTRY_COMPARE_WITH_TIMEOUT(list->currentText(),
+                                  QStringLiteral("Quillon Panel Player (not playing)"),
+                                  kListTimeoutMs);
+        QCOMPARE(QRecordAreaInfo::instance().application(), QStringLiteral("Quillon Panel Player"));
+        panel.reset();
+
+        QRecordAreaInfo::instance().setApplication(QString());
+        auto rebuilt = makePanel();
+        QCOMPARE(QRecordAreaInfo::instance().application(), QStringLiteral("Quillon Panel Player"));
+        rebuilt->m_cmbSystemSource->setCurrentIndex(0);
+        emit rebuilt->m_cmbSystemSource->activated(0);
+        QCOMPARE(QRecordAreaInfo::instance().application(), QString());
+        QCOMPARE(rebuilt->m_btnSystemAudio->toolTip(), QStringLiteral("System Audio On"));
+        QCOMPARE(rebuilt->m_cmbSystemSource->count(), 1);
     }
 
     void addedInputIsListedAndBecomesDefault()
