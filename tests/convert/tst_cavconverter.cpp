@@ -11,6 +11,7 @@
 
 #include "audiotagwriter.h"
 #include "cavconverter.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 namespace {
@@ -110,9 +111,8 @@ void TestCAVConverter::progressPercent()
 void TestCAVConverter::convertsWithTags()
 {
     const QString cover = file("cover.png");
-    QVERIFY(testmedia::run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                      "color=c=green:s=40x30:d=1", "-frames:v", "1", cover})
-                .ok());
+    QVERIFY(testmedia::ffmpeg(
+        {"-f", "lavfi", "-i", "color=c=green:s=40x30:d=1", "-frames:v", "1", cover}));
     for (bool async : {false, true}) {
         OutputSettings s;
         s.formatKey = "M4A";
@@ -178,10 +178,7 @@ void TestCAVConverter::stopLeavesNoTarget()
 
 void TestCAVConverter::failures()
 {
-    QFile text(file("words.mp3"));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write(QByteArray("not sound at all\n").repeated(50));
-    text.close();
+    QVERIFY(testfiles::writeFile(file("words.mp3"), QByteArray("not sound at all\n").repeated(50)));
     OutputSettings s;
     s.formatKey = "MP3";
     s.audioCodec = 0x15001;

@@ -213,33 +213,20 @@ void TestFormatSelection::encodeSettingsForExtension_data()
     QTest::addColumn<QString>("formatKey");
     QTest::addColumn<QString>("codec");
     QTest::addColumn<int>("rateHz");  // 0: the engine's default
-    QTest::newRow("mp3") << "mp3"
-                         << "MP3"
-                         << "MP3" << 0;
-    QTest::newRow("m4a: the AAC profile comes first") << "m4a"
-                                                      << "M4A"
-                                                      << "AAC" << 0;
-    QTest::newRow("ogg") << "ogg"
-                         << "OGG"
-                         << "VORBIS" << 0;
-    QTest::newRow("opus: no 44100 Hz") << "opus"
-                                       << "OPUS"
-                                       << "OPUS" << 48000;
-    QTest::newRow("flac") << "flac"
-                          << "FLAC"
-                          << "FLAC" << 0;
-    QTest::newRow("wav") << "wav"
-                         << "WAV"
-                         << "PCM_S16LE" << 0;
-    QTest::newRow("wma") << "wma"
-                         << "WMA"
-                         << "WMAV2" << 0;
-    QTest::newRow("ac3") << "ac3"
-                         << "AC3"
-                         << "AC3" << 0;
-    QTest::newRow("aiff") << "aiff"
-                          << "AIFF"
-                          << "PCM_S16BE" << 0;
+    const auto row = [](const char* extension, const char* formatKey, const char* codec,
+                        int rateHz) {
+        QTest::newRow(extension) << QString(extension) << QString(formatKey) << QString(codec)
+                                 << rateHz;
+    };
+    row("mp3", "MP3", "MP3", 0);
+    row("m4a", "M4A", "AAC", 0);  // the AAC profile comes first
+    row("ogg", "OGG", "VORBIS", 0);
+    row("opus", "OPUS", "OPUS", 48000);  // no 44100 Hz
+    row("flac", "FLAC", "FLAC", 0);
+    row("wav", "WAV", "PCM_S16LE", 0);
+    row("wma", "WMA", "WMAV2", 0);
+    row("ac3", "AC3", "AC3", 0);
+    row("aiff", "AIFF", "PCM_S16BE", 0);
 }
 
 void TestFormatSelection::encodeSettingsForExtension()

@@ -4,6 +4,7 @@
 #include "plist.h"
 #include "plistdocument.h"
 #include "plistxmlreader.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include <QFile>
@@ -102,10 +103,7 @@ void TestPlist::initTestCase()
 
 QByteArray TestPlist::fixture(const QString& name) const
 {
-    QFile f(m_dir.filePath(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return testfiles::readFile(m_dir.filePath(name));
 }
 
 void TestPlist::xmlAndBinaryReadToEqualTrees_data()
@@ -318,10 +316,9 @@ void TestPlist::readFileFailures()
     const std::string missing = m_dir.filePath(QStringLiteral("missing.plist")).toStdString();
     QCOMPARE(thrown([&] { Plist::readFile(missing, out); }),
              QString::fromStdString("Can't open file: " + missing));
-    QFile empty(m_dir.filePath(QStringLiteral("empty.plist")));
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    QCOMPARE(thrown([&] { Plist::readFile(empty.fileName().toStdString(), out); }),
+    const QString empty = m_dir.filePath(QStringLiteral("empty.plist"));
+    QVERIFY(testfiles::writeFile(empty, QByteArray()));
+    QCOMPARE(thrown([&] { Plist::readFile(empty.toStdString(), out); }),
              QStringLiteral("Can't read zero length data"));
     QCOMPARE(readError(QByteArray()), QStringLiteral("Plist: Empty plist data"));
 

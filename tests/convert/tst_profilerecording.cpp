@@ -3,24 +3,17 @@
 // settings of that preset, and ffprobe checks codec, rate, channels and bit rate of the file.
 
 #include "encodesettings.h"
+#include "enginetestutil.h"
 #include "formatcatalogue.h"
 #include "plist.h"
 #include "qualitypreset.h"
 #include "testmedia.h"
 
-#include <brisca/brisca.h>
-
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
-#include <vector>
-
 namespace {
-
-constexpr int kSourceRateHz = 44100;
-constexpr int kBlockSamples = 441;  // 10 ms, as a capture thread hands them over
 // Customized with "Auto" for rate, channels and bit rate: all left to the encoder.
 constexpr int kAllAuto = -1;
 
@@ -34,52 +27,26 @@ FormatCatalogue shippedCatalogue()
     return FormatCatalogue(boost::any_cast<PlistDict>(root));
 }
 
-// Records one second of a 440 Hz stereo tone; returns an empty text or the failure.
+// Records one second of a 440 Hz stereo tone at 44.1 kHz in 10 ms blocks, as capture does;
+// an empty text or the failure.
 QString recordSecond(const EncodeSettings& s, const QString& path)
 {
-    const int32_t params = CreateEncodeParams();
-    SetAudioCodec(params, s.audioCodec);
-    SetAudioSampleRate(params, s.sampleRateHz);
-    SetAudioChannels(params, s.channels);
-    SetAudioBitRate(params, s.audioBitRateKbps * 1000);
-    if (s.audioCodec == 0x15002)
-        SetAudioEncoderName(params, "aac");
-    SetVideoCodec(params, s.videoCodec);
-
-    const int32_t recorder = CreateRecorder(-1);
-    QString failure;
-    if (!OpenRecorder(recorder, path.toUtf8().constData(), s.formatKey.toUtf8().constData(),
-                      params)) {
-        failure = QStringLiteral("open: ") + QString::fromUtf8(BriscaLastError());
-    } else if (StartRecorder(recorder) != 1) {
-        failure = QStringLiteral("start: ") + QString::fromUtf8(BriscaLastError());
-    } else {
-        std::vector<int16_t> block(kBlockSamples * 2);
-        for (int b = 0; b < kSourceRateHz / kBlockSamples && failure.isEmpty(); ++b) {
-            for (int i = 0; i < kBlockSamples; ++i) {
-                const double t = double(b * kBlockSamples + i) / kSourceRateHz;
-                const auto v = static_cast<int16_t>(12000 * std::sin(2 * M_PI * 440 * t));
-                block[2 * i] = v;
-                block[2 * i + 1] = v;
-            }
-            const int32_t frame = CreateFrame();
-            SetFrameSampleFormat(frame, 1);
-            SetFrameSampleRate(frame, kSourceRateHz);
-            SetFrameChannels(frame, 2);
-            SetFrameChannelLayout(frame, 3);
-            SetFrameSamples(frame, block.data(), kBlockSamples);
-            SetFrameTimestamp(frame, int64_t(b) * kBlockSamples * 1000000 / kSourceRateHz);
-            if (!WriteAudioFrame(recorder, frame))
-                failure = QStringLiteral("write: ") + QString::fromUtf8(BriscaLastError());
-            ReleaseFrame(frame);
-        }
-        if (GetRecorderState(recorder) == BRISCA_RECORDER_WRITING && !StopRecorder(recorder) &&
-            failure.isEmpty())
-            failure = QStringLiteral("stop: ") + QString::fromUtf8(BriscaLastError());
-    }
-    CloseRecorder(recorder);
-    DestroyRecorder(recorder);
-    ReleaseEncodeParams(params);
+    const QByteArray key = s.formatKey.toUtf8();
+    enginetest::Params p;
+    p.key = key.constData();
+    p.codec = s.audioCodec;
+    p.rateHz = s.sampleRateHz;
+    p.channels = s.channels;
+    p.bitRate = s.audioBitRateKbps * 1000;
+    p.encoderName = s.audioCodec == 0x15002 ? "aac" : nullptr;
+    const int32_t recorder = enginetest::openRecorder(path, p);
+    if (!recorder)
+        return QStringLiteral("open: ") + QString::fromUtf8(BriscaLastError());
+    const bool written =
+        StartRecorder(recorder) == 1 && enginetest::writeTone(recorder, 440.0, 0.37, 1.0);
+    const QString failure = written ? QString() : QString::fromUtf8(BriscaLastError());
+    if (!enginetest::finishRecorder(recorder) && failure.isEmpty())
+        return QStringLiteral("stop: ") + QString::fromUtf8(BriscaLastError());
     return failure;
 }
 

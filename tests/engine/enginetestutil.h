@@ -31,7 +31,8 @@ struct Params {
     int rateHz = 44100;
     int channels = 2;
     int bitRate = 0;
-    int32_t stream = 0;  // second input
+    int32_t stream = 0;                 // second input
+    const char* encoderName = nullptr;  // FFmpeg's encoder, when the codec has several
 };
 
 // Opens a recorder on path; 0 on failure.
@@ -44,6 +45,8 @@ inline int32_t openRecorder(const QString& path, const Params& p)
     SetAudioChannels(params, p.channels);
     if (p.bitRate)
         SetAudioBitRate(params, p.bitRate);
+    if (p.encoderName)
+        SetAudioEncoderName(params, p.encoderName);
     if (p.stream) {
         SetEncodeAudioEnabled(params, 1);
         SetEncodeAudioDevice(params, p.stream);

@@ -26,14 +26,9 @@ inline QString chirp(double seconds, int rateHz = 44100)
 inline bool make(const QString& path, const QString& lavfiSource, const QStringList& codecArgs,
                  const QStringList& inputs = {})
 {
-    QStringList args{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                     QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                     lavfiSource};
-    args << inputs << codecArgs << path;
-    const testmedia::ToolResult r = testmedia::run(QStringLiteral("ffmpeg"), args, 120000);
-    if (!r.ok())
-        qWarning("ffmpeg: %s", r.err.constData());
-    return r.ok();
+    return testmedia::ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"),
+                                         QStringLiteral("-i"), lavfiSource} +
+                             inputs + codecArgs + QStringList{path});
 }
 
 inline double sampleAt(const QByteArray& s16, qsizetype i)

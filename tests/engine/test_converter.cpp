@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "mediatestutil.h"
+#include "testfiles.h"
 
 using namespace mediatest;
 
@@ -182,20 +183,18 @@ void TestConverter::cuts_data()
     QTest::addColumn<int>("startSlack");
     // How far the length may be off, in samples (a frame of encoder padding).
     QTest::addColumn<int>("lengthSlack");
-    QTest::newRow("mp3 encoded") << "mp3"
-                                 << "MP3" << 0x15001 << 0 << 0 << 0;
-    QTest::newRow("m4a encoded") << "m4a"
-                                 << "M4A" << 0x15002 << 0 << 0 << 1024;
-    QTest::newRow("flac encoded") << "flac"
-                                  << "FLAC" << 0x1500C << 0 << 0 << 0;
-    QTest::newRow("wav to ogg") << "wav"
-                                << "OGG" << 0x15005 << 0 << 0 << 0;
-    QTest::newRow("mp3 copied") << "mp3"
-                                << "MP3" << 0x15001 << 1 << 0 << 0;
-    QTest::newRow("m4a copied") << "m4a"
-                                << "M4A" << 0x15002 << 1 << 0 << 1024;
-    QTest::newRow("flac copied") << "flac"
-                                 << "FLAC" << 0x1500C << 1 << -1 << -1;
+    const auto row = [](const char* name, const char* source, const char* key, int codec, int copy,
+                        int startSlack, int lengthSlack) {
+        QTest::newRow(name) << QString(source) << QString(key) << codec << copy << startSlack
+                            << lengthSlack;
+    };
+    row("mp3 encoded", "mp3", "MP3", 0x15001, 0, 0, 0);
+    row("m4a encoded", "m4a", "M4A", 0x15002, 0, 0, 1024);
+    row("flac encoded", "flac", "FLAC", 0x1500C, 0, 0, 0);
+    row("wav to ogg", "wav", "OGG", 0x15005, 0, 0, 0);
+    row("mp3 copied", "mp3", "MP3", 0x15001, 1, 0, 0);
+    row("m4a copied", "m4a", "M4A", 0x15002, 1, 0, 1024);
+    row("flac copied", "flac", "FLAC", 0x1500C, 1, -1, -1);
 }
 
 void TestConverter::cuts()
@@ -341,9 +340,7 @@ void TestConverter::boostNeverClips()
 {
     // A plain chain with the same +10 dB band clips (the ffmpeg CLI, for comparison)...
     const QString plain = file(QStringLiteral("plain-eq.wav"));
-    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", m_tones, "-af",
-                                                      "equalizer=f=1000:t=o:w=1:g=10", plain})
-                .ok());
+    QVERIFY(testmedia::ffmpeg({"-i", m_tones, "-af", "equalizer=f=1000:t=o:w=1:g=10", plain}));
     QVERIFY(peak(testmedia::decodeS16(plain, kRate, 2)) > 0.999);
     // ...ours keeps the peaks below 0 dBFS, in a lossless and in a lossy target.
     for (const char* key : {"WAV", "MP3"}) {
@@ -427,27 +424,18 @@ void TestConverter::refusals_data()
     QTest::addColumn<qint64>("startUs");
     QTest::addColumn<bool>("withEffect");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("not media") << "tones.txt"
-                               << "x.wav"
-                               << "WAV" << 0 << 0LL << false << "tones.txt";
-    QTest::newRow("onto itself") << "source.wav"
-                                 << "source.wav"
-                                 << "WAV" << 0 << 0LL << false << "is the source";
-    QTest::newRow("unknown container") << "source.wav"
-                                       << "x.nope"
-                                       << "NOPE" << 0 << 0LL << false << "NOPE";
-    QTest::newRow("no folder") << "source.wav"
-                               << "missing/x.wav"
-                               << "WAV" << 0 << 0LL << false << "missing";
-    QTest::newRow("starts after the end") << "source.wav"
-                                          << "x.wav"
-                                          << "WAV" << 0 << 20000000LL << false << "outside";
-    QTest::newRow("copy with an effect") << "source.mp3"
-                                         << "x.mp3"
-                                         << "MP3" << 1 << 0LL << true << "effects";
-    QTest::newRow("copy across codecs") << "source.mp3"
-                                        << "x.flac"
-                                        << "FLAC" << 1 << 0LL << false << "not the source";
+    const auto row = [](const char* name, const char* source, const char* target, const char* key,
+                        int copy, qint64 startUs, bool withEffect, const char* reason) {
+        QTest::newRow(name) << QString(source) << QString(target) << QString(key) << copy << startUs
+                            << withEffect << QString(reason);
+    };
+    row("not media", "tones.txt", "x.wav", "WAV", 0, 0, false, "tones.txt");
+    row("onto itself", "source.wav", "source.wav", "WAV", 0, 0, false, "is the source");
+    row("unknown container", "source.wav", "x.nope", "NOPE", 0, 0, false, "NOPE");
+    row("no folder", "source.wav", "missing/x.wav", "WAV", 0, 0, false, "missing");
+    row("starts after the end", "source.wav", "x.wav", "WAV", 0, 20000000, false, "outside");
+    row("copy with an effect", "source.mp3", "x.mp3", "MP3", 1, 0, true, "effects");
+    row("copy across codecs", "source.mp3", "x.flac", "FLAC", 1, 0, false, "not the source");
 }
 
 void TestConverter::refusals()
@@ -459,10 +447,7 @@ void TestConverter::refusals()
     QFETCH(qint64, startUs);
     QFETCH(bool, withEffect);
     QFETCH(QString, reason);
-    QFile text(file(QStringLiteral("tones.txt")));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("100 Hz, 1 kHz and 8 kHz\n");
-    text.close();
+    QVERIFY(testfiles::writeFile(file(QStringLiteral("tones.txt")), "100 Hz, 1 kHz and 8 kHz\n"));
     const QByteArray keyBytes = key.toLatin1();
     Job job;
     job.source = file(source);

@@ -13,6 +13,7 @@
 
 #include "mediainfo.h"
 #include "mediatestutil.h"
+#include "testfiles.h"
 
 class TestMediaInfo : public QObject {
     Q_OBJECT
@@ -158,12 +159,10 @@ void TestMediaInfo::chaptersOfFile()
     // Chapters of 0-1 s and 1-2.5 s, the second without an end mark in the metadata file
     // (FFmpeg then gives it none), in a 3 s file.
     const QString meta = file(QStringLiteral("chapters.txt"));
-    QFile f(meta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(
+    QVERIFY(testfiles::writeFile(
+        meta,
         ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Intro\n"
-        "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2500\ntitle=Main\n");
-    f.close();
+        "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2500\ntitle=Main\n"));
     const QString path = file(QStringLiteral("chapters.m4a"));
     QVERIFY(mediatest::make(path, mediatest::chirp(3),
                             {"-map_metadata", "1", "-map_chapters", "1", "-c:a", "aac"},
@@ -286,9 +285,7 @@ void TestMediaInfo::badInput()
         QFile f(path);
         QVERIFY(f.resize(f.size() / 2));
     } else if (content != "<missing>") {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        QVERIFY(testfiles::writeFile(path, content));
     }
     const int32_t info = CreateMediaInfo(-1);
     QCOMPARE(OpenMediaInfo(info, path.toUtf8().constData()), 0);

@@ -13,8 +13,10 @@
 #include "mediatestutil.h"
 #include "nullplaybacksink.h"
 #include "player.h"
+#include "testfiles.h"
 
 using namespace mediatest;
+using testmedia::waitUntil;
 
 namespace {
 
@@ -24,18 +26,6 @@ constexpr int kRate = 44100;
 const char* kTonesAt =
     "aevalsrc=0.5*(lt(t\\,1)*sin(2*PI*440*t)+between(t\\,1.5\\,2.5)*sin(2*PI*880*t)"
     "+between(t\\,3\\,4)*sin(2*PI*1320*t)):s=44100:d=4.5";
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 std::shared_ptr<brisca::Player> nullPlayer(brisca::NullSinkFaults faults = {})
 {
@@ -57,18 +47,16 @@ public:
     // True once the monitor delivers (it records silence while nothing plays).
     bool waitUntilRecording()
     {
-        return waitFor([&] { return QFileInfo(m_file).size() >= 4410; }, 10000);
+        return waitUntil([&] { return QFileInfo(m_file).size() >= 4410; }, 10000);
     }
     // Stops once the monitor has delivered `tailMs` more audio, and returns all of it.
     QByteArray stop(int tailMs = 400)
     {
         const qint64 want = QFileInfo(m_file).size() + qint64(tailMs) * 88;
-        waitFor([&] { return QFileInfo(m_file).size() >= want; }, 10000);
+        waitUntil([&] { return QFileInfo(m_file).size() >= want; }, 10000);
         m_parec.terminate();
         m_parec.waitForFinished(5000);
-        QFile f(m_file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        return testfiles::readFile(m_file);
     }
 
 private:
@@ -116,7 +104,7 @@ void TestPlayer::playsToTheEnd()
     QVERIFY(p->seek(3800000, &error));
     QVERIFY(p->play(&error));
     int64_t last = 0;
-    QVERIFY(waitFor([&] {
+    QVERIFY(waitUntil([&] {
         const int64_t now = p->positionUs();
         if (now < last)
             return true;  // would fail below
@@ -138,7 +126,7 @@ void TestPlayer::pauseHoldsThePosition()
     std::string error;
     QVERIFY(p->open(m_tones.toStdString(), -1, &error));
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] { return p->positionUs() > 100000; }));
+    QVERIFY(waitUntil([&] { return p->positionUs() > 100000; }));
     QVERIFY(p->pause(&error));
     const int64_t held = p->positionUs();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -174,7 +162,7 @@ void TestPlayer::seeksLandExactly()
     QVERIFY(p->seek(1000000, &error));
     p->setEndPosition(1300000);
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] { return p->state() == BRISCA_PLAYER_FINISHED; }));
+    QVERIFY(waitUntil([&] { return p->state() == BRISCA_PLAYER_FINISHED; }));
     QCOMPARE(p->positionUs(), int64_t(1300000));
 }
 
@@ -186,7 +174,7 @@ void TestPlayer::outputFailureIsReported()
     std::string error;
     QVERIFY(p->open(m_tones.toStdString(), -1, &error));
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] { return p->state() == BRISCA_PLAYER_FAILED; }));
+    QVERIFY(waitUntil([&] { return p->state() == BRISCA_PLAYER_FAILED; }));
     QVERIFY2(p->errorText().find("went away") != std::string::npos, p->errorText().c_str());
     QVERIFY(!p->play(&error));
     QCOMPARE(error, p->errorText());
@@ -201,13 +189,13 @@ void TestPlayer::latencyIsTakenOff()
     std::string error;
     QVERIFY(p->open(m_tones.toStdString(), -1, &error));
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] { return p->positionUs() > 0; }));
+    QVERIFY(waitUntil([&] { return p->positionUs() > 0; }));
     QVERIFY(p->pause(&error));
     // Written so far is at most the position plus buffer plus the extra latency.
     QVERIFY(p->positionUs() >= 0);
     QVERIFY(p->positionUs() < 4500000 - 300000);
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] { return p->state() == BRISCA_PLAYER_FINISHED; }));
+    QVERIFY(waitUntil([&] { return p->state() == BRISCA_PLAYER_FINISHED; }));
     QCOMPARE(p->positionUs(), int64_t(4500000));
 }
 
@@ -224,7 +212,7 @@ void TestPlayer::fileShortenedWhilePlaying()
     QVERIFY(f.resize(f.size() / 4));
     QVERIFY(p->seek(500000, &error));
     QVERIFY(p->play(&error));
-    QVERIFY(waitFor([&] {
+    QVERIFY(waitUntil([&] {
         return p->state() == BRISCA_PLAYER_FAILED || p->state() == BRISCA_PLAYER_FINISHED;
     }));
     QCOMPARE(p->state(), int(BRISCA_PLAYER_FAILED));
@@ -242,7 +230,7 @@ void TestPlayer::levelBlocksFollowTheSound()
     QVERIFY(p->seek(200000, &error));
     QVERIFY(p->play(&error));
     uint8_t* block = nullptr;
-    QVERIFY(waitFor([&] {
+    QVERIFY(waitUntil([&] {
         block = p->positionUs() > 250000 ? p->takeLevels() : nullptr;
         return block != nullptr;
     }));
@@ -278,9 +266,7 @@ void TestPlayer::badFiles()
     if (content == "<png>") {
         QVERIFY(make(path, QStringLiteral("color=c=blue:s=32x32:d=1"), {"-frames:v", "1"}));
     } else if (!content.isEmpty()) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        QVERIFY(testfiles::writeFile(path, content));
     }
     const int32_t player = CreatePlayer(-3);
     QCOMPARE(OpenPlayerMedia(player, path.toUtf8().constData(), 0, 0, -1), 0);
@@ -318,7 +304,7 @@ void TestPlayer::rangeIsHeard()
     MonitorRecording recording(m_dir.filePath(QStringLiteral("monitor.raw")));
     QVERIFY(recording.waitUntilRecording());
     QVERIFY(PlayerPlay(player));
-    QVERIFY(waitFor([&] {
+    QVERIFY(waitUntil([&] {
         return IsPlaybackFinished(player) || GetPlayerState(player) == BRISCA_PLAYER_FAILED;
     }));
     QVERIFY2(IsPlaybackFinished(player), GetPlayerError(player));

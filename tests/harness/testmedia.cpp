@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QThread>
 #include <QtEndian>
 
 #include <cmath>
@@ -43,15 +45,18 @@ QString binDir()
                          : QString::fromLocal8Bit(env);
 }
 
-QString sourceDir() { return QString::fromLocal8Bit(qgetenv("QUILLON_SOURCE_DIR")); }
+QString sourceDir()
+{
+    return QString::fromLocal8Bit(qgetenv("QUILLON_SOURCE_DIR"));
+}
 
 QJsonObject probe(const QString& path)
 {
-    const ToolResult r = run(QStringLiteral("ffprobe"),
-                             {QStringLiteral("-v"), QStringLiteral("error"),
-                              QStringLiteral("-print_format"), QStringLiteral("json"),
-                              QStringLiteral("-show_streams"), QStringLiteral("-show_format"),
-                              path});
+    const ToolResult r =
+        run(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
+             QStringLiteral("json"), QStringLiteral("-show_streams"),
+             QStringLiteral("-show_format"), path});
     if (!r.ok())
         return {};
     return QJsonDocument::fromJson(r.out).object();
@@ -77,15 +82,37 @@ double durationSeconds(const QString& path)
 
 QByteArray decodeS16(const QString& path, int rateHz, int channels)
 {
-    const ToolResult r = run(QStringLiteral("ffmpeg"),
-                             {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-                              path, QStringLiteral("-map"), QStringLiteral("0:a:0"),
-                              QStringLiteral("-f"), QStringLiteral("s16le"),
-                              QStringLiteral("-ac"), QString::number(channels),
-                              QStringLiteral("-ar"), QString::number(rateHz),
-                              QStringLiteral("-")},
-                             120000);
+    const ToolResult r =
+        run(QStringLiteral("ffmpeg"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+             QStringLiteral("-map"), QStringLiteral("0:a:0"), QStringLiteral("-f"),
+             QStringLiteral("s16le"), QStringLiteral("-ac"), QString::number(channels),
+             QStringLiteral("-ar"), QString::number(rateHz), QStringLiteral("-")},
+            120000);
     return r.ok() ? r.out : QByteArray();
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool ffmpeg(const QStringList& args)
+{
+    const ToolResult r =
+        run(QStringLiteral("ffmpeg"),
+            QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} + args,
+            120000);
+    if (!r.ok())
+        qWarning("ffmpeg: %s", r.err.constData());
+    return r.ok();
 }
 
 bool makeTone(const QString& path, double freqHz, double seconds, int rateHz, int channels,
@@ -96,11 +123,8 @@ bool makeTone(const QString& path, double freqHz, double seconds, int rateHz, in
                             .arg(freqHz)
                             .arg(rateHz)
                             .arg(seconds);
-    return run(QStringLiteral("ffmpeg"),
-               {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), src,
-                QStringLiteral("-ac"), QString::number(channels), path})
-        .ok();
+    return ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), src,
+                   QStringLiteral("-ac"), QString::number(channels), path});
 }
 
 static qint16 sampleAt(const QByteArray& s16, qsizetype index)
@@ -140,9 +164,15 @@ double toneLevel(const QByteArray& s16, int channels, int channel, int rateHz, d
     return 2.0 * std::sqrt(std::max(power, 0.0)) / double(frames);
 }
 
-bool pulseAvailable() { return pactl({QStringLiteral("info")}).ok(); }
+bool pulseAvailable()
+{
+    return pactl({QStringLiteral("info")}).ok();
+}
 
-ToolResult pactl(const QStringList& args) { return run(QStringLiteral("pactl"), args, 10000); }
+ToolResult pactl(const QStringList& args)
+{
+    return run(QStringLiteral("pactl"), args, 10000);
+}
 
 std::unique_ptr<QProcess> playInto(const QString& sink, const QString& file)
 {

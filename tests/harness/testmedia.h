@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace testmedia {
@@ -37,6 +38,10 @@ double durationSeconds(const QString& path);
 // Decodes the first audio stream to interleaved signed 16-bit at the given rate and channels.
 QByteArray decodeS16(const QString& path, int rateHz = 44100, int channels = 2);
 
+// Runs `ffmpeg -v error -y ARGS` (the last argument is usually the output); false, with ffmpeg's
+// complaint as a warning, when it fails.
+bool ffmpeg(const QStringList& args);
+
 // Writes a sine tone (lavfi) to a file of any format ffmpeg can write.
 bool makeTone(const QString& path, double freqHz, double seconds, int rateHz = 44100,
               int channels = 2, double amplitude = 0.5);
@@ -46,6 +51,10 @@ double rms(const QByteArray& s16, int channels, int channel, qsizetype from = 0,
            qsizetype count = -1);
 // Magnitude of one frequency in one channel (Goertzel), relative to full scale.
 double toneLevel(const QByteArray& s16, int channels, int channel, int rateHz, double freqHz);
+
+// Polls `done` every few milliseconds, processing no events, until it holds (true) or
+// `timeoutMs` passed (false). For waits on other threads and processes, not on timers.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 30000);
 
 // The private sound server of the audio fixture.
 bool pulseAvailable();

@@ -11,6 +11,7 @@
 
 #include <csignal>
 
+#include "testfiles.h"
 #include "testmedia.h"
 
 namespace {
@@ -38,25 +39,12 @@ Run quillon(const QStringList& args)
 
 bool make(const QString& path, const QStringList& args)
 {
-    return testmedia::run("ffmpeg", QStringList{"-v", "error", "-y"} + args + QStringList{path},
-                          120000)
-        .ok();
-}
-
-// Waits (processing nothing else) until check() holds or 30 s passed.
-bool waitUntil(const std::function<bool()>& check)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!check()) {
-        if (clock.elapsed() > 30000)
-            return false;
-        QThread::msleep(10);
-    }
-    return true;
+    return testmedia::ffmpeg(args + QStringList{path});
 }
 
 }  // namespace
+
+using testmedia::waitUntil;
 
 class TestCmdMedia : public QObject {
     Q_OBJECT
@@ -77,16 +65,13 @@ private:
 void TestCmdMedia::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QFile meta(file("meta.txt"));
-    QVERIFY(meta.open(QIODevice::WriteOnly));
-    meta.write(
+    QVERIFY(testfiles::writeFile(
+        file("meta.txt"),
         ";FFMETADATA1\ntitle=Song\nartist=Band\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\n"
-        "END=2000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Two\n");
-    meta.close();
-    QFile notes(file("notes.txt"));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write(QByteArray("shopping: bread, milk, strings for the guitar\n").repeated(30));
-    notes.close();
+        "END=2000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Two\n"));
+    QVERIFY(testfiles::writeFile(
+        file("notes.txt"),
+        QByteArray("shopping: bread, milk, strings for the guitar\n").repeated(30)));
     QVERIFY(make(file("cover.png"),
                  {"-f", "lavfi", "-i", "color=c=red:s=32x32:d=1", "-frames:v", "1"}));
     QVERIFY(make(file("song.m4a"), {"-f",

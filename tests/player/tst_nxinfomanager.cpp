@@ -9,6 +9,7 @@
 #include "coverscale.h"
 #include "nxcoverimage.h"
 #include "nxinfomanager.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "timetext.h"
 
@@ -16,9 +17,7 @@ namespace {
 
 bool make(const QString& path, const QStringList& args)
 {
-    return testmedia::run("ffmpeg", QStringList{"-v", "error", "-y"} + args + QStringList{path},
-                          120000)
-        .ok();
+    return testmedia::ffmpeg(args + QStringList{path});
 }
 
 const QStringList kSine{"-f", "lavfi", "-i", "sine=f=440:r=44100:d=12"};
@@ -56,14 +55,12 @@ void TestNxInfoManager::yearAndDate_data()
     QTest::addColumn<QStringList>("metadata");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("date");
-    QTest::newRow("date only") << QStringList{"date=2007-05-01"} << "2007-05-01"
-                               << "2007-05-01";
-    QTest::newRow("year only") << QStringList{"year=1984"} << "1984"
-                               << "1984";
-    QTest::newRow("both") << QStringList{"year=1984", "date=1985"} << "1984"
-                          << "1985";
-    QTest::newRow("neither") << QStringList{"title=x"} << ""
-                             << "";
+    QTest::newRow("date only") << QStringList{"date=2007-05-01"} << QString("2007-05-01")
+                               << QString("2007-05-01");
+    QTest::newRow("year only") << QStringList{"year=1984"} << QString("1984") << QString("1984");
+    QTest::newRow("both") << QStringList{"year=1984", "date=1985"} << QString("1984")
+                          << QString("1985");
+    QTest::newRow("neither") << QStringList{"title=x"} << QString() << QString();
 }
 
 void TestNxInfoManager::yearAndDate()
@@ -95,10 +92,7 @@ void TestNxInfoManager::chapterRows()
                     .arg(i * 1000 + 1000)
                     .arg(i + 1)
                     .toUtf8();
-    QFile f(file("chapters.txt"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(meta);
-    f.close();
+    QVERIFY(testfiles::writeFile(file("chapters.txt"), meta));
     const QString path = file("chapters.m4a");
     QVERIFY(make(path, kSine + QStringList{"-i", file("chapters.txt"), "-map_chapters", "1", "-c:a",
                                            "aac"}));
@@ -211,16 +205,14 @@ void TestNxInfoManager::timeTexts_data()
     QTest::addColumn<qulonglong>("us");
     QTest::addColumn<QString>("clock");
     QTest::addColumn<QString>("clockMs");
-    QTest::newRow("zero") << 0ULL << "00:00:00"
-                          << "00:00:00.000";
-    QTest::newRow("under a millisecond") << 999ULL << "00:00:00"
-                                         << "00:00:00.000";
-    QTest::newRow("truncated, not rounded") << 59999999ULL << "00:00:59"
-                                            << "00:00:59.999";
-    QTest::newRow("hour") << 3661001000ULL << "01:01:01"
-                          << "01:01:01.001";
-    QTest::newRow("hours not wrapped") << 360000000000ULL << "100:00:00"
-                                       << "100:00:00.000";
+    const auto row = [](const char* name, qulonglong us, const char* clock, const char* clockMs) {
+        QTest::newRow(name) << us << QString(clock) << QString(clockMs);
+    };
+    row("zero", 0, "00:00:00", "00:00:00.000");
+    row("under a millisecond", 999, "00:00:00", "00:00:00.000");
+    row("truncated, not rounded", 59999999, "00:00:59", "00:00:59.999");
+    row("hour", 3661001000, "01:01:01", "01:01:01.001");
+    row("hours not wrapped", 360000000000, "100:00:00", "100:00:00.000");
 }
 
 void TestNxInfoManager::timeTexts()

@@ -5,7 +5,7 @@
 
 #include "languageswitcher.h"
 #include "parserxml.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include <QSignalSpy>
@@ -32,7 +32,7 @@ bool makeFolder(const QString& folder, const QByteArray& xml = QByteArray())
         if (!QFile::copy(built.filePath(name), folder + QLatin1Char('/') + name))
             return false;
     }
-    return xml.isEmpty() || storagetest::writeAll(folder + QStringLiteral("/Language.xml"), xml);
+    return xml.isEmpty() || testfiles::writeFile(folder + QStringLiteral("/Language.xml"), xml);
 }
 
 const QByteArray kTwoGermans =
@@ -51,7 +51,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        storagetest::redirectUserFolders(m_root.path());
+        testfiles::redirectUserFolders(m_root.path());
     }
 
     void catalogue_data()
@@ -75,7 +75,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Language.xml");
         if (!xml.isEmpty())
-            QVERIFY(storagetest::writeAll(path, xml));
+            QVERIFY(testfiles::writeFile(path, xml));
         const LanguageCatalogue catalogue = LanguageCatalogue::load(path);
         QStringList got;
         for (const LanguageEntry& e : catalogue.entries())
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(names, (QStringList{"English", "Chinese", "German", "French", "Japanese"}));
         // The last of two entries with one name is the one used.
         QTemporaryDir dir;
-        QVERIFY(storagetest::writeAll(dir.filePath("Language.xml"), kTwoGermans));
+        QVERIFY(testfiles::writeFile(dir.filePath("Language.xml"), kTwoGermans));
         const LanguageCatalogue twice = LanguageCatalogue::load(dir.filePath("Language.xml"));
         QCOMPARE(twice.find("German")->file, QStringLiteral("audiorecorder_de.qm"));
         QVERIFY(!twice.find("Klingon"));
@@ -107,20 +107,16 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("name");
-        QTest::newRow("German of Austria") << "de_AT"
-                                           << "German";
-        QTest::newRow("Chinese of China") << "zh_CN"
-                                          << "Chinese";
-        QTest::newRow("Chinese of Taiwan") << "zh_TW"
-                                           << "English";
-        QTest::newRow("French of Canada") << "fr_CA"
-                                          << "French";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "Japanese";
-        QTest::newRow("Italian") << "it_IT"
-                                 << "English";
-        QTest::newRow("C") << "C"
-                           << "English";
+        const auto row = [](const char* locale, const char* name) {
+            QTest::newRow(locale) << QString(locale) << QString(name);
+        };
+        row("de_AT", "German");
+        row("zh_CN", "Chinese");
+        row("zh_TW", "English");
+        row("fr_CA", "French");
+        row("ja_JP", "Japanese");
+        row("it_IT", "English");
+        row("C", "English");
     }
 
     void nameForLocale()
@@ -136,13 +132,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Chinese") << "Chinese" << QStringLiteral("首选项");
-        QTest::newRow("German") << "German"
-                                << "Einstellungen";
-        QTest::newRow("French") << "French" << QStringLiteral("Préférences");
-        QTest::newRow("Japanese") << "Japanese" << QStringLiteral("環境設定");
-        QTest::newRow("English") << "English"
-                                 << "Preferences";
+        const auto row = [](const char* name, const QString& title) {
+            QTest::newRow(name) << QString(name) << title;
+        };
+        row("Chinese", QStringLiteral("首选项"));
+        row("German", "Einstellungen");
+        row("French", QStringLiteral("Préférences"));
+        row("Japanese", QStringLiteral("環境設定"));
+        row("English", "Preferences");
     }
 
     void switchesAndBack()
@@ -163,16 +160,14 @@ private slots:
     {
         QTest::addColumn<QString>("broken");  // what is done to the folder
         QTest::addColumn<QString>("warning");
-        QTest::newRow("translation missing") << "remove qm"
-                                             << "cannot load the translation";
-        QTest::newRow("translation damaged") << "damage qm"
-                                             << "cannot load the translation";
-        QTest::newRow("list missing") << "remove list"
-                                      << "cannot open";
-        QTest::newRow("list damaged") << "damage list"
-                                      << "cannot read";
-        QTest::newRow("not in the list") << "unlist"
-                                         << "is not in the list";
+        const auto row = [](const char* broken, const char* warning) {
+            QTest::newRow(broken) << QString(broken) << QString(warning);
+        };
+        row("remove qm", "cannot load the translation");
+        row("damage qm", "cannot load the translation");
+        row("remove list", "cannot open");
+        row("damage list", "cannot read");
+        row("unlist", "is not in the list");
     }
 
     void fallsBackToEnglish()
@@ -190,13 +185,13 @@ private slots:
         if (broken == "remove qm")
             QVERIFY(QFile::remove(qm));
         else if (broken == "damage qm")
-            QVERIFY(storagetest::writeAll(qm, QByteArray(64, '\x3c')));
+            QVERIFY(testfiles::writeFile(qm, QByteArray(64, '\x3c')));
         else if (broken == "remove list")
             QVERIFY(QFile::remove(list));
         else if (broken == "damage list")
-            QVERIFY(storagetest::writeAll(list, "<ROOTITEM><Language"));
+            QVERIFY(testfiles::writeFile(list, "<ROOTITEM><Language"));
         else
-            QVERIFY(storagetest::writeAll(list, "<ROOTITEM/>"));
+            QVERIFY(testfiles::writeFile(list, "<ROOTITEM/>"));
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("^interface language: .*; using English$"));
         QCOMPARE(switcher.switchTo("German"), false);

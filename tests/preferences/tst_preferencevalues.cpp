@@ -6,11 +6,10 @@
 #include "outputfolderrule.h"
 #include "parserxml.h"
 #include "preferencevalues.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
 
 namespace {
 
@@ -32,7 +31,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        storagetest::redirectUserFolders(m_root.path());
+        testfiles::redirectUserFolders(m_root.path());
     }
 
     void init() { QFile::remove(ParserXML::settingsFilePath()); }
@@ -44,43 +43,21 @@ private slots:
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("attribute");
         QTest::addColumn<QString>("value");
-        const QString docs = ParserXML::documentsFolder();
-        QTest::newRow("updates") << "UPDATES_ITEM"
-                                 << "bIsAutoUpdate"
-                                 << "N";
-        QTest::newRow("close") << "CLOSE_ITEM"
-                               << "bIsCloseDlg"
-                               << "Y";
-        QTest::newRow("folder") << "OutPut_path"
-                                << "path_value" << docs + "/Converted/";
-        QTest::newRow("short") << "Delete_Recorded_File"
-                               << "Delete_According_To_Duration"
-                               << "Y";
-        QTest::newRow("seconds") << "Delete_Recorded_File"
-                                 << "Duration_Less_Than"
-                                 << "1";
-        QTest::newRow("silent") << "Delete_Recorded_File"
-                                << "Delete_According_To_Silence"
-                                << "N";
-        QTest::newRow("split") << "Split_Recording"
-                               << "Split_According_To_Silence"
-                               << "N";
-        QTest::newRow("silence") << "Split_Recording"
-                                 << "Silence_More_Than"
-                                 << "0";
-        QTest::newRow("track") << "Split_Recording"
-                               << "Split_According_To_Track"
-                               << "0";
-        QTest::newRow("archive") << "ARCHIVE_ITEM"
-                                 << "Archive_Tracks_By"
-                                 << "2";
-        QTest::newRow("jobs") << "SHOWDOWN_ITEM"
-                              << "Finished_All_Job"
-                              << "0";
-        // Shown, never written from the preferences.
-        QTest::newRow("screenshots") << "Screenshot_path"
-                                     << "Screenshot_path_value"
-                                     << "<absent>";
+        const auto row = [](const char* element, const char* attribute, const QString& value) {
+            QTest::addRow("%s", attribute) << QString(element) << QString(attribute) << value;
+        };
+        row("UPDATES_ITEM", "bIsAutoUpdate", "N");
+        row("CLOSE_ITEM", "bIsCloseDlg", "Y");
+        row("OutPut_path", "path_value", ParserXML::documentsFolder() + "/Converted/");
+        row("Delete_Recorded_File", "Delete_According_To_Duration", "Y");
+        row("Delete_Recorded_File", "Duration_Less_Than", "1");
+        row("Delete_Recorded_File", "Delete_According_To_Silence", "N");
+        row("Split_Recording", "Split_According_To_Silence", "N");
+        row("Split_Recording", "Silence_More_Than", "0");
+        row("Split_Recording", "Split_According_To_Track", "0");
+        row("ARCHIVE_ITEM", "Archive_Tracks_By", "2");
+        row("SHOWDOWN_ITEM", "Finished_All_Job", "0");
+        row("Screenshot_path", "Screenshot_path_value", "<absent>");  // shown, never written
     }
 
     void firstStartStoresWhatIsShown()
@@ -117,20 +94,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        const QString home = QDir::homePath();
-        QTest::newRow("trailing slash added") << "/music/rec"
-                                              << "/music/rec/";
-        QTest::newRow("kept") << "/music/rec/"
-                              << "/music/rec/";
-        QTest::newRow("doubled slashes") << "/music//rec///"
-                                         << "/music/rec/";
-        QTest::newRow("dots") << "/music/./x/../rec"
-                              << "/music/rec/";
-        QTest::newRow("home") << "~/Music" << home + "/Music/";
-        QTest::newRow("spaces around") << "  /music/rec  "
-                                       << "/music/rec/";
-        QTest::newRow("root") << "/"
-                              << "/";
+        const auto row = [](const char* typed, const QString& expected) {
+            QTest::addRow("%s", typed) << QString(typed) << expected;
+        };
+        for (const char* typed :
+             {"/music/rec", "/music/rec/", "/music//rec///", "/music/./x/../rec", "  /music/rec  "})
+            row(typed, "/music/rec/");
+        row("~/Music", QDir::homePath() + "/Music/");
+        row("/", "/");
     }
 
     void normalized()
@@ -147,22 +118,19 @@ private slots:
         const QString base = m_root.path();
         QTest::newRow("existing") << base << QString();
         QTest::newRow("missing, created") << base + "/new/deeper" << QString();
-        QTest::newRow("read-only") << kReadOnlyFolder << "No file can be written";
-        QTest::newRow("missing under read-only") << kReadOnlyFolder + "/sub"
-                                                 << "cannot be created";
-        QTest::newRow("a file") << base + "/plain.txt"
-                                << "is a file, not a folder";
-        QTest::newRow("relative") << "music/rec"
-                                  << "is not a full path";
-        QTest::newRow("empty") << "  "
-                               << "Choose a folder";
+        QTest::newRow("read-only") << kReadOnlyFolder << QString("No file can be written");
+        QTest::newRow("missing under read-only")
+            << kReadOnlyFolder + "/sub" << QString("cannot be created");
+        QTest::newRow("a file") << base + "/plain.txt" << QString("is a file, not a folder");
+        QTest::newRow("relative") << QString("music/rec") << QString("is not a full path");
+        QTest::newRow("empty") << QString("  ") << QString("Choose a folder");
     }
 
     void folderProblems()
     {
         QFETCH(QString, folder);
         QFETCH(QString, problemPart);
-        QVERIFY(storagetest::writeAll(m_root.path() + "/plain.txt", "x"));
+        QVERIFY(testfiles::writeFile(m_root.path() + "/plain.txt", "x"));
         const QString problem = OutputFolderRule::problem(folder);
         if (problemPart.isEmpty()) {
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -180,11 +148,11 @@ private slots:
         QTemporaryDir dir;
         const QString taken = dir.filePath("Quillon Audio Recorder.txt");
         const QString taken1 = dir.filePath("Quillon Audio Recorder1.txt");
-        QVERIFY(storagetest::writeAll(taken, "mine"));
-        QVERIFY(storagetest::writeAll(taken1, "mine too"));
+        QVERIFY(testfiles::writeFile(taken, "mine"));
+        QVERIFY(testfiles::writeFile(taken1, "mine too"));
         QVERIFY(OutputFolderRule::canCreateFileIn(dir.path()));
-        QCOMPARE(storagetest::readAll(taken), QByteArray("mine"));
-        QCOMPARE(storagetest::readAll(taken1), QByteArray("mine too"));
+        QCOMPARE(testfiles::readFile(taken), QByteArray("mine"));
+        QCOMPARE(testfiles::readFile(taken1), QByteArray("mine too"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 

@@ -15,7 +15,7 @@
 #include "qnxlineedit.h"
 #include "qnxradiobutton.h"
 #include "qpreferencesdlg.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include <QAccessible>
@@ -100,7 +100,7 @@ void TestPreferencesDlg::initTestCase()
 {
     QVERIFY(m_root.isValid());
     g_testHandler = qInstallMessageHandler(dropOpacityWarnings);
-    storagetest::redirectUserFolders(m_root.path());
+    testfiles::redirectUserFolders(m_root.path());
     const QString resources = testmedia::binDir() + QStringLiteral("/audiorecorder_res");
     NxSkin::setResourceDir(resources);
     NxSkin::registerFonts();
@@ -165,47 +165,29 @@ void TestPreferencesDlg::roundTrip_data()
             child<QComboBox>(d, name)->setCurrentIndex(index);
         });
     };
+    const DialogChange splitAt700 = [type, click](QPreferencesDlg* d) {
+        click("m_chkSilence")(d);
+        type("m_editSilence", "700")(d);
+    };
+    const auto row = [](const char* name, const DialogChange& change, const char* element,
+                        const char* attribute, const QString& value) {
+        QTest::newRow(name) << change << QString(element) << QString(attribute) << value;
+    };
     const QString folder = m_root.path() + QStringLiteral("/typed folder");
-    QTest::newRow("minimize to tray") << click("m_radMin") << "CLOSE_ITEM"
-                                      << "bIsCloseDlg"
-                                      << "N";
-    QTest::newRow("automatic updates") << DialogChange([](QPreferencesDlg* d) {
-        child<QRadioButton>(d, "m_radAutoUpdate")->setChecked(true);
-    }) << "UPDATES_ITEM"
-                                       << "bIsAutoUpdate"
-                                       << "Y";
-    QTest::newRow("output folder") << type("m_editPath", folder) << "OutPut_path"
-                                   << "path_value" << folder + "/";
-    QTest::newRow("keep short ones") << click("m_chkDuration") << "Delete_Recorded_File"
-                                     << "Delete_According_To_Duration"
-                                     << "N";
-    QTest::newRow("shorter than") << type("m_editDuration", "45") << "Delete_Recorded_File"
-                                  << "Duration_Less_Than"
-                                  << "45";
-    QTest::newRow("delete silent") << click("m_chkSilent") << "Delete_Recorded_File"
-                                   << "Delete_According_To_Silence"
-                                   << "Y";
-    QTest::newRow("split at silence") << DialogChange([type, click](QPreferencesDlg* d) {
-        click("m_chkSilence")(d);
-        type("m_editSilence", "700")(d);
-    }) << "Split_Recording"
-                                      << "Split_According_To_Silence"
-                                      << "Y";
-    QTest::newRow("silence length") << DialogChange([type, click](QPreferencesDlg* d) {
-        click("m_chkSilence")(d);
-        type("m_editSilence", "700")(d);
-    }) << "Split_Recording"
-                                    << "Silence_More_Than"
-                                    << "700";
-    QTest::newRow("track split") << pick("m_cmbTrack", 1) << "Split_Recording"
-                                 << "Split_According_To_Track"
-                                 << "1";
-    QTest::newRow("archive") << pick("m_cmbArchive", 1) << "ARCHIVE_ITEM"
-                             << "Archive_Tracks_By"
-                             << "1";
-    QTest::newRow("all jobs finished") << pick("m_cmbFinished", 2) << "SHOWDOWN_ITEM"
-                                       << "Finished_All_Job"
-                                       << "2";
+    row("minimize to tray", click("m_radMin"), "CLOSE_ITEM", "bIsCloseDlg", "N");
+    row("automatic updates", click("m_radAutoUpdate"), "UPDATES_ITEM", "bIsAutoUpdate", "Y");
+    row("output folder", type("m_editPath", folder), "OutPut_path", "path_value", folder + "/");
+    row("keep short ones", click("m_chkDuration"), "Delete_Recorded_File",
+        "Delete_According_To_Duration", "N");
+    row("shorter than", type("m_editDuration", "45"), "Delete_Recorded_File", "Duration_Less_Than",
+        "45");
+    row("delete silent", click("m_chkSilent"), "Delete_Recorded_File",
+        "Delete_According_To_Silence", "Y");
+    row("split at silence", splitAt700, "Split_Recording", "Split_According_To_Silence", "Y");
+    row("silence length", splitAt700, "Split_Recording", "Silence_More_Than", "700");
+    row("track split", pick("m_cmbTrack", 1), "Split_Recording", "Split_According_To_Track", "1");
+    row("archive", pick("m_cmbArchive", 1), "ARCHIVE_ITEM", "Archive_Tracks_By", "1");
+    row("all jobs finished", pick("m_cmbFinished", 2), "SHOWDOWN_ITEM", "Finished_All_Job", "2");
 }
 
 void TestPreferencesDlg::roundTrip()
@@ -266,20 +248,16 @@ void TestPreferencesDlg::numberFields_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
-    QTest::newRow("minus sign") << "-5"
-                                << "5";
-    QTest::newRow("zero") << "0"
-                          << "";
-    QTest::newRow("leading zeros") << "007"
-                                   << "7";
-    QTest::newRow("zero inside") << "105"
-                                 << "105";
-    QTest::newRow("letters") << "1a2"
-                             << "12";
-    QTest::newRow("decimal point") << "1.5"
-                                   << "15";
-    QTest::newRow("too long") << "1234567890"
-                              << "123456789";
+    const auto row = [](const char* keys, const char* text) {
+        QTest::addRow("%s", keys) << QString(keys) << QString(text);
+    };
+    row("-5", "5");
+    row("0", "");
+    row("007", "7");
+    row("105", "105");
+    row("1a2", "12");
+    row("1.5", "15");
+    row("1234567890", "123456789");
 }
 
 void TestPreferencesDlg::numberFields()
@@ -321,8 +299,7 @@ void TestPreferencesDlg::changeFolder_data()
     QTest::newRow("missing, created") << base + "/chosen/new" << QString();
     QTest::newRow("existing") << base << QString();
     QTest::newRow("read-only") << QStringLiteral("/proc/self") << "No file can be written";
-    QTest::newRow("not a folder") << base + "/file.txt"
-                                  << "is a file, not a folder";
+    QTest::newRow("not a folder") << base + "/file.txt" << QString("is a file, not a folder");
     QTest::newRow("cancelled") << QString() << QString();
 }
 
@@ -330,7 +307,7 @@ void TestPreferencesDlg::changeFolder()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, problemPart);
-    QVERIFY(storagetest::writeAll(m_root.path() + "/file.txt", "x"));
+    QVERIFY(testfiles::writeFile(m_root.path() + "/file.txt", "x"));
     auto dlg = open();
     auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
     const QString before = path->text();
@@ -420,14 +397,13 @@ void TestPreferencesDlg::languageAtOnce_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("doNothing");
-    QTest::newRow("Chinese") << "Chinese" << QStringLiteral("首选项")
-                             << QStringLiteral("不执行任何操作");
-    QTest::newRow("German") << "German"
-                            << "Einstellungen"
-                            << "Nichts tun";
-    QTest::newRow("French") << "French" << QStringLiteral("Préférences") << "Ne rien faire";
-    QTest::newRow("Japanese") << "Japanese" << QStringLiteral("環境設定")
-                              << QStringLiteral("何もしない");
+    const auto row = [](const char* language, const QString& title, const QString& doNothing) {
+        QTest::newRow(language) << QString(language) << title << doNothing;
+    };
+    row("Chinese", QStringLiteral("首选项"), QStringLiteral("不执行任何操作"));
+    row("German", "Einstellungen", "Nichts tun");
+    row("French", QStringLiteral("Préférences"), "Ne rien faire");
+    row("Japanese", QStringLiteral("環境設定"), QStringLiteral("何もしない"));
 }
 
 // Choosing a language changes the dialog's texts at once; Cancel puts English back.

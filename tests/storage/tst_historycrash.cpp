@@ -13,7 +13,7 @@
 
 #include "historycrashshared.h"
 #include "parserxml.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 
 using historycrash::kSlots;
 
@@ -61,7 +61,7 @@ private:
 void TestHistoryCrash::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    storagetest::redirectUserFolders(m_root.path());
+    testfiles::redirectUserFolders(m_root.path());
 }
 
 void TestHistoryCrash::killedWriterLeavesWholeFile()
@@ -90,7 +90,7 @@ void TestHistoryCrash::killedWriterLeavesWholeFile()
         // The file parses and equals the state after the newest write it shows.
         QDomDocument doc;
         QString error;
-        QVERIFY2(doc.setContent(storagetest::readAll(history), &error), qPrintable(error));
+        QVERIFY2(doc.setContent(testfiles::readFile(history), &error), qPrintable(error));
         QStringList items;
         qint64 now = -1;
         for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();

@@ -6,7 +6,7 @@
 
 #include "historywriter.h"
 #include "parserxml.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 
 class TestHistoryWriter : public QObject {
     Q_OBJECT
@@ -24,7 +24,7 @@ private:
 void TestHistoryWriter::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    storagetest::redirectUserFolders(m_root.path());
+    testfiles::redirectUserFolders(m_root.path());
 }
 
 void TestHistoryWriter::texts_data()
@@ -60,7 +60,7 @@ void TestHistoryWriter::appendsFinishedRecording()
     const QString folder = m_root.path() + QStringLiteral("/out");
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + QStringLiteral("/REC_20261205.v1.mp3");
-    QVERIFY(storagetest::writeAll(path, QByteArray(1024, 'x')));
+    QVERIFY(testfiles::writeFile(path, QByteArray(1024, 'x')));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-61);
 
     QVERIFY(appendRecordingToHistory(path, (59 * 60 + 30) * 1000000ull, "MP3", "mp3", 0, 0));

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "parserxml.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 
-using storagetest::readAll;
-using storagetest::writeAll;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 class TestParserXml : public QObject {
     Q_OBJECT
@@ -50,7 +50,7 @@ private:
 void TestParserXml::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    storagetest::redirectUserFolders(m_root.path());
+    testfiles::redirectUserFolders(m_root.path());
     m_product = ParserXML::appDataFolder();
 }
 
@@ -78,7 +78,7 @@ void TestParserXml::settingsFolderFallsBackToBrandFolder()
 {
     // A plain file where the product folder should be makes its creation fail.
     const QString brand = QFileInfo(m_product).path();
-    QVERIFY(writeAll(m_product, "in the way"));
+    QVERIFY(writeFile(m_product, "in the way"));
     QCOMPARE(ParserXML::appDataFolder(), brand);
     QFile::remove(m_product);
     QCOMPARE(ParserXML::appDataFolder(), m_product);
@@ -90,7 +90,7 @@ void TestParserXml::firstReadCreatesFileWithElement()
     const QString value = ParserXML::getSettingValue("OutPut_path", "path_value", "/x/Converted/");
     QCOMPARE(value, QStringLiteral("/x/Converted/"));
     // The key's element exists, without the attribute: the default is never stored.
-    QCOMPARE(readAll(ParserXML::settingsFilePath()),
+    QCOMPARE(readFile(ParserXML::settingsFilePath()),
              QByteArray("<ROOTITEM>\n    <OutPut_path/>\n</ROOTITEM>\n"));
 
     ParserXML::getSettingValue("Split_Recording", "Silence_More_Than", "0");
@@ -99,7 +99,7 @@ void TestParserXml::firstReadCreatesFileWithElement()
     ParserXML::setSettingValue("Split_Recording", "Split_According_To_Silence", "Y");
     // Attributes of a known element come out in their documented order, whatever the order of
     // the writes, and the file has no XML declaration.
-    QCOMPARE(readAll(ParserXML::settingsFilePath()),
+    QCOMPARE(readFile(ParserXML::settingsFilePath()),
              QByteArray("<ROOTITEM>\n    <OutPut_path/>\n"
                         "    <Split_Recording Split_According_To_Silence=\"Y\" "
                         "Silence_More_Than=\"300\" Split_According_To_Track=\"1\"/>\n"
@@ -128,11 +128,11 @@ void TestParserXml::readValue()
     QFETCH(QByteArray, file);
     QFETCH(QString, expected);
     const QString path = ParserXML::settingsFilePath();
-    QVERIFY(writeAll(path, file));
+    QVERIFY(writeFile(path, file));
     QCOMPARE(ParserXML::getSettingValue("CLOSE_ITEM", "bIsCloseDlg", "DEF"), expected);
     // The read rewrote the file: the element is there once, any empty attribute stays empty.
     QDomDocument doc;
-    QVERIFY(doc.setContent(readAll(path)));
+    QVERIFY(doc.setContent(readFile(path)));
     QCOMPARE(doc.documentElement().elementsByTagName("CLOSE_ITEM").count(), 1);
     if (file.contains("bIsCloseDlg=\"\"")) {
         QVERIFY(doc.documentElement().firstChildElement("CLOSE_ITEM").hasAttribute("bIsCloseDlg"));
@@ -146,9 +146,9 @@ void TestParserXml::readValue()
 void TestParserXml::writeOnlyLandsInExistingElement()
 {
     ParserXML::getSettingValue("REMIND_ITEM", "isShowRemind", "Y");
-    const QByteArray before = readAll(ParserXML::settingsFilePath());
+    const QByteArray before = readFile(ParserXML::settingsFilePath());
     ParserXML::setSettingValue("UPDATES_ITEM", "bIsAutoUpdate", "Y");
-    QCOMPARE(readAll(ParserXML::settingsFilePath()), before);
+    QCOMPARE(readFile(ParserXML::settingsFilePath()), before);
     QCOMPARE(ParserXML::getSettingValue("UPDATES_ITEM", "bIsAutoUpdate", "N"), QStringLiteral("N"));
 
     ParserXML::setSettingValue("UPDATES_ITEM", "bIsAutoUpdate", "Y");
@@ -158,13 +158,13 @@ void TestParserXml::writeOnlyLandsInExistingElement()
 void TestParserXml::duplicateElementsUseFirst()
 {
     const QString path = ParserXML::settingsFilePath();
-    QVERIFY(writeAll(path,
-                     "<ROOTITEM><FormatSet Audio_Id=\"1\"/><FormatSet Audio_Id=\"2\"/>"
-                     "</ROOTITEM>"));
+    QVERIFY(writeFile(path,
+                      "<ROOTITEM><FormatSet Audio_Id=\"1\"/><FormatSet Audio_Id=\"2\"/>"
+                      "</ROOTITEM>"));
     QCOMPARE(ParserXML::getSettingValue("FormatSet", "Audio_Id", "5000"), QStringLiteral("1"));
     ParserXML::setSettingValue("FormatSet", "Audio_Id", "7");
-    QCOMPARE(readAll(path), QByteArray("<ROOTITEM>\n    <FormatSet Audio_Id=\"7\"/>\n"
-                                       "    <FormatSet Audio_Id=\"2\"/>\n</ROOTITEM>\n"));
+    QCOMPARE(readFile(path), QByteArray("<ROOTITEM>\n    <FormatSet Audio_Id=\"7\"/>\n"
+                                        "    <FormatSet Audio_Id=\"2\"/>\n</ROOTITEM>\n"));
 }
 
 void TestParserXml::corruptFileIsKeptAndReset_data()
@@ -182,17 +182,17 @@ void TestParserXml::corruptFileIsKeptAndReset()
     QFETCH(QByteArray, content);
     QFETCH(bool, kept);
     const QString path = ParserXML::settingsFilePath();
-    QVERIFY(writeAll(path, content));
+    QVERIFY(writeFile(path, content));
 
     // Earlier values are back at their defaults; the tree holds only what is read from now on.
     QCOMPARE(ParserXML::getSettingValue("CLOSE_ITEM", "bIsCloseDlg", "Y"), QStringLiteral("Y"));
-    QCOMPARE(readAll(path), QByteArray("<ROOTITEM>\n    <CLOSE_ITEM/>\n</ROOTITEM>\n"));
+    QCOMPARE(readFile(path), QByteArray("<ROOTITEM>\n    <CLOSE_ITEM/>\n</ROOTITEM>\n"));
     // The broken content is kept beside the file; an empty file has nothing worth keeping.
     const QStringList copies =
         QDir(m_product).entryList({QFileInfo(path).fileName() + ".corrupt-*"}, QDir::Files);
     QCOMPARE(copies.size(), kept ? 1 : 0);
     if (kept)
-        QCOMPARE(readAll(m_product + "/" + copies.first()), content);
+        QCOMPARE(readFile(m_product + "/" + copies.first()), content);
 }
 
 void TestParserXml::numbersAndBooleans_data()
@@ -265,7 +265,7 @@ void TestParserXml::customFormatRoundTrip()
     a.audioBitRate = "320";
     ParserXML::saveCustomFormat("5001", a);
     // The update replaced the element in place.
-    const QByteArray file = readAll(ParserXML::formatFilePath());
+    const QByteArray file = readFile(ParserXML::formatFilePath());
     QCOMPARE(file.count("<FORMAT_ "), 2);
     QCOMPARE(ParserXML::loadCustomFormat("4002"), b);
     QVERIFY(file.startsWith(
@@ -287,9 +287,9 @@ void TestParserXml::formatAttributes()
     ParserXML::setFormatAttribute("5009", "QUALITY_VALUE", "2");
     QCOMPARE(ParserXML::getFormatAttribute("5000", "QUALITY_VALUE", "1"), QStringLiteral("2"));
     QCOMPARE(ParserXML::getFormatAttribute("5009", "QUALITY_VALUE", "1"), QStringLiteral("1"));
-    QVERIFY(readAll(ParserXML::formatFilePath())
+    QVERIFY(readFile(ParserXML::formatFilePath())
                 .startsWith("<ROOTITEM>\n    <FORMAT_ Format_ID=\"5000\" QUALITY_VALUE=\"2\">"));
-    QVERIFY(!readAll(ParserXML::formatFilePath()).contains("5009"));
+    QVERIFY(!readFile(ParserXML::formatFilePath()).contains("5009"));
 }
 
 void TestParserXml::screenshotKeys()
@@ -297,11 +297,11 @@ void TestParserXml::screenshotKeys()
     const QString path = ParserXML::screenshotFilePath();
     QCOMPARE(ParserXML::getScreenshotSuffix(), QStringLiteral("JPG"));
     // Unlike the settings file, a new file stores the default.
-    QCOMPARE(readAll(path),
+    QCOMPARE(readFile(path),
              QByteArray("<ROOTITEM>\n    <Screenshots IMG_SUFFIX=\"JPG\"/>\n</ROOTITEM>\n"));
     const QString folder = ParserXML::documentsFolder() + "/Converted/Screenshots/";
     QCOMPARE(ParserXML::getScreenshotFolder(), folder);
-    QVERIFY(readAll(path).contains("IMG_Folder=\"" + folder.toUtf8() + "\""));
+    QVERIFY(readFile(path).contains("IMG_Folder=\"" + folder.toUtf8() + "\""));
 
     ParserXML::setScreenshotSuffix("PNG");
     ParserXML::setScreenshotFolder("/pics");
@@ -310,7 +310,7 @@ void TestParserXml::screenshotKeys()
 
     ParserXML::setScreenshotSuffix("");
     QCOMPARE(ParserXML::getScreenshotSuffix(), QStringLiteral("JPG"));
-    QVERIFY(readAll(path).contains("IMG_SUFFIX=\"JPG\""));
+    QVERIFY(readFile(path).contains("IMG_SUFFIX=\"JPG\""));
 }
 
 QTEST_GUILESS_MAIN(TestParserXml)

@@ -13,10 +13,10 @@
 #include <set>
 
 #include "parserxml.h"
-#include "storagetestenv.h"
+#include "testfiles.h"
 
-using storagetest::readAll;
-using storagetest::writeAll;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 namespace {
 
@@ -59,7 +59,7 @@ private:
 void TestStorageRobustness::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    storagetest::redirectUserFolders(m_root.path());
+    testfiles::redirectUserFolders(m_root.path());
     m_folder = ParserXML::appDataFolder();
     QVERIFY2(QFileInfo(child()).isExecutable(), qPrintable(child()));
 }
@@ -122,7 +122,7 @@ void TestStorageRobustness::hostileTextInEveryFile()
     for (const QString& file : {ParserXML::settingsFilePath(), ParserXML::formatFilePath(),
                                 ParserXML::screenshotFilePath(), ParserXML::playListFilePath(),
                                 ParserXML::historyFilePath()}) {
-        const QString error = xmlError(readAll(file));
+        const QString error = xmlError(readFile(file));
         QVERIFY2(error.isEmpty(), qPrintable(file + ": " + error));
     }
     QCOMPARE(ParserXML::getSettingValue("OutPut_path", "path_value", ""), stored);
@@ -172,12 +172,12 @@ void TestStorageRobustness::declaredEncodingIsRead()
         return QTextCodec::codecForName(codec)->fromUnicode(QString::fromLatin1(declaration) + xml);
     };
     // A hand-edited settings file and history in another encoding.
-    QVERIFY(writeAll(ParserXML::settingsFilePath(),
-                     encoded("<ROOTITEM><OutPut_path path_value=\"" + value + "\"/></ROOTITEM>")));
-    QVERIFY(writeAll(ParserXML::historyFilePath(),
-                     encoded("<ROOTITEM><Path_item Converted_path_=\"/a.mp3\"><CONVERTED_INFO_ "
-                             "Artist_=\"" +
-                             value + "\"/></Path_item></ROOTITEM>")));
+    QVERIFY(writeFile(ParserXML::settingsFilePath(),
+                      encoded("<ROOTITEM><OutPut_path path_value=\"" + value + "\"/></ROOTITEM>")));
+    QVERIFY(writeFile(ParserXML::historyFilePath(),
+                      encoded("<ROOTITEM><Path_item Converted_path_=\"/a.mp3\"><CONVERTED_INFO_ "
+                              "Artist_=\"" +
+                              value + "\"/></Path_item></ROOTITEM>")));
 
     for (int start = 0; start < 3; ++start) {
         QCOMPARE(ParserXML::getSettingValue("OutPut_path", "path_value", ""), value);
@@ -188,7 +188,7 @@ void TestStorageRobustness::declaredEncodingIsRead()
     }
     // Both are now plain UTF-8 without a declaration that could name another encoding.
     for (const QString& file : {ParserXML::settingsFilePath(), ParserXML::historyFilePath()}) {
-        const QByteArray bytes = readAll(file);
+        const QByteArray bytes = readFile(file);
         QVERIFY2(bytes.startsWith("<ROOTITEM>"), bytes.constData());
         QVERIFY(bytes.contains(value.toUtf8()));
     }
@@ -218,7 +218,7 @@ void TestStorageRobustness::twoProcessesAppendHistory()
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
         QCOMPARE(p->exitCode(), 0);
     }
-    QCOMPARE(xmlError(readAll(ParserXML::historyFilePath())), QString());
+    QCOMPARE(xmlError(readFile(ParserXML::historyFilePath())), QString());
     std::set<QString> paths;
     for (const HistoryRecord& r : ParserXML::loadAllHistory())
         paths.insert(r.filePath);
@@ -234,7 +234,7 @@ void TestStorageRobustness::killedWritersTemporariesRemovedAtStart()
     const QStringList foreign{"History.xml.backup", "History.xml.saving-toolong",
                               "Notes.xml.saving-Ab12Cd"};
     for (const QString& name : stale + foreign)
-        QVERIFY(writeAll(m_folder + "/" + name, "<ROOTITEM>"));
+        QVERIFY(writeFile(m_folder + "/" + name, "<ROOTITEM>"));
 
     // A new process is a new start.
     QProcess process;
@@ -252,18 +252,24 @@ void TestStorageRobustness::everyDamagedVersionIsKept()
     const QString history = ParserXML::historyFilePath();
     const QList<QByteArray> damaged{"<ROOTITEM><Path_item", "<ROOTITEM></OTHER>", "\x01"};
     for (const QByteArray& content : damaged) {
-        QVERIFY(writeAll(history, content));
+        QVERIFY(writeFile(history, content));
         QVERIFY(ParserXML::loadAllHistory().isEmpty());
+        QCOMPARE(readFile(history), QByteArray("<ROOTITEM/>\n"));
     }
+    // The history goes on from the empty tree.
+    HistoryRecord record;
+    record.filePath = QStringLiteral("/z.mp3");
+    QVERIFY(ParserXML::addOrUpdateHistory(record));
+    QCOMPARE(ParserXML::loadAllHistory().size(), 1);
     const QStringList copies =
         QDir(m_folder).entryList({"History.xml.corrupt-*"}, QDir::Files, QDir::Name);
     QCOMPARE(copies.size(), damaged.size());
     QList<QByteArray> contents;
     for (const QString& name : copies)
-        contents << readAll(m_folder + "/" + name);
+        contents << readFile(m_folder + "/" + name);
     for (const QByteArray& content : damaged)
         QVERIFY(contents.contains(content));
-    QCOMPARE(xmlError(readAll(history)), QString());
+    QCOMPARE(xmlError(readFile(history)), QString());
 }
 
 QTEST_GUILESS_MAIN(TestStorageRobustness)

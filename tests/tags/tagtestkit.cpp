@@ -1,6 +1,7 @@
 #include "tagtestkit.h"
 
 #include "tagfile.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include <QDir>
@@ -29,17 +30,11 @@ bool makeMedia(const QString& kind, const QString& path, double seconds)
                             QStringLiteral("adts")};
     else if (kind == QLatin1String("ogg-vorbis"))
         codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("libvorbis")};
-    const QStringList args = QStringList{QStringLiteral("-v"),
-                                         QStringLiteral("error"),
-                                         QStringLiteral("-y"),
-                                         QStringLiteral("-f"),
-                                         QStringLiteral("lavfi"),
+    return testmedia::ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"),
                                          QStringLiteral("-i"),
                                          QStringLiteral("sine=f=440:d=%1").arg(seconds),
-                                         QStringLiteral("-ac"),
-                                         QStringLiteral("2")} +
-                             codec + QStringList{path};
-    return testmedia::run(QStringLiteral("ffmpeg"), args).ok();
+                                         QStringLiteral("-ac"), QStringLiteral("2")} +
+                             codec + QStringList{path});
 }
 
 QByteArray audioMd5(const QString& path)
@@ -55,13 +50,10 @@ QByteArray audioMd5(const QString& path)
 static QByteArray image(const QString& dir, const QString& name, const QString& source)
 {
     const QString path = dir + QLatin1Char('/') + name;
-    testmedia::run(
-        QStringLiteral("ffmpeg"),
-        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-         QStringLiteral("lavfi"), QStringLiteral("-i"), source, QStringLiteral("-frames:v"),
-         QStringLiteral("1"), QStringLiteral("-q:v"), QStringLiteral("2"), path});
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    testmedia::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source,
+                       QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-q:v"),
+                       QStringLiteral("2"), path});
+    return testfiles::readFile(path);
 }
 
 QByteArray bigJpeg(const QString& dir)
@@ -140,18 +132,6 @@ QJsonObject probeTags(const QString& path)
 std::u16string u16(const QString& s)
 {
     return s.toStdU16String();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 QString readField(const QString& path, tags::Field field)

@@ -36,9 +36,6 @@ QString json(const QJsonObject& object);
 // ffprobe's format and stream tags merged, keys lower-cased.
 QJsonObject probeTags(const QString& path);
 std::u16string u16(const QString& s);
-// A whole file's bytes (empty when it cannot be read) / writes them, replacing the file.
-QByteArray readBytes(const QString& path);
-bool writeBytes(const QString& path, const QByteArray& bytes);
 // One field as a fresh TagFile reads the file; "<cannot open>" when it does not open.
 QString readField(const QString& path, tags::Field field);
 

@@ -12,6 +12,7 @@
 
 #include "tagfile.h"
 #include "tagtestkit.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 using tags::Field;
@@ -147,28 +148,22 @@ void TestTagContainers::containers()
     QTest::addColumn<QString>("family");
     QTest::addColumn<bool>("cover");
     QTest::addColumn<bool>("mutagen");  // mutagen reads the block we write
-    QTest::newRow("mp3") << "mp3"
-                         << "t.mp3" << 2 << "id3" << true << true;
-    QTest::newRow("aac-adts") << "aac"
-                              << "t.aac" << 3 << "id3" << true << false;
-    QTest::newRow("m4a-aac") << "m4a-aac"
-                             << "t.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("m4a-alac") << "m4a-alac"
-                              << "t2.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("m4a-faststart") << "m4a-faststart"
-                                   << "t3.m4a" << 4 << "mp4" << true << true;
-    QTest::newRow("ogg-vorbis") << "ogg-vorbis"
-                                << "t.ogg" << 5 << "vorbis" << true << true;
-    QTest::newRow("opus") << "opus"
-                          << "t.opus" << 5 << "vorbis" << true << true;
-    QTest::newRow("flac") << "flac"
-                          << "t.flac" << 7 << "vorbis" << true << true;
-    QTest::newRow("wav") << "wav"
-                         << "t.wav" << 0 << "riff" << false << false;
-    QTest::newRow("wma") << "wma"
-                         << "t.wma" << 1 << "asf" << true << true;
-    QTest::newRow("aiff") << "aiff"
-                          << "t.aiff" << 0 << "id3" << true << true;
+    const auto row = [](const char* kind, const char* file, int code, const char* family,
+                        bool cover, bool mutagen) {
+        QTest::newRow(kind) << QString(kind) << QString(file) << code << QString(family) << cover
+                            << mutagen;
+    };
+    row("mp3", "t.mp3", 2, "id3", true, true);
+    row("aac", "t.aac", 3, "id3", true, false);
+    row("m4a-aac", "t.m4a", 4, "mp4", true, true);
+    row("m4a-alac", "t2.m4a", 4, "mp4", true, true);
+    row("m4a-faststart", "t3.m4a", 4, "mp4", true, true);
+    row("ogg-vorbis", "t.ogg", 5, "vorbis", true, true);
+    row("opus", "t.opus", 5, "vorbis", true, true);
+    row("flac", "t.flac", 7, "vorbis", true, true);
+    row("wav", "t.wav", 0, "riff", false, false);
+    row("wma", "t.wma", 1, "asf", true, true);
+    row("aiff", "t.aiff", 0, "id3", true, true);
 }
 
 void TestTagContainers::writeEveryField_data()
@@ -252,33 +247,18 @@ void TestTagContainers::readMutagenTags_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("id3version");
-    QTest::newRow("mp3 v2.4") << "mp3"
-                              << "m.mp3"
-                              << "4";
-    QTest::newRow("mp3 v2.3") << "mp3"
-                              << "m3.mp3"
-                              << "3";
-    QTest::newRow("m4a") << "m4a-aac"
-                         << "m.m4a"
-                         << "";
-    QTest::newRow("ogg") << "ogg-vorbis"
-                         << "m.ogg"
-                         << "";
-    QTest::newRow("opus") << "opus"
-                          << "m.opus"
-                          << "";
-    QTest::newRow("flac") << "flac"
-                          << "m.flac"
-                          << "";
-    QTest::newRow("wma") << "wma"
-                         << "m.wma"
-                         << "";
-    QTest::newRow("aiff") << "aiff"
-                          << "m.aiff"
-                          << "4";
-    QTest::newRow("wav id3 chunk") << "wav"
-                                   << "m.wav"
-                                   << "4";
+    const auto row = [](const char* name, const char* kind, const char* file, const char* id3) {
+        QTest::newRow(name) << QString(kind) << QString(file) << QString(id3);
+    };
+    row("mp3 v2.4", "mp3", "m.mp3", "4");
+    row("mp3 v2.3", "mp3", "m3.mp3", "3");
+    row("m4a", "m4a-aac", "m.m4a", "");
+    row("ogg", "ogg-vorbis", "m.ogg", "");
+    row("opus", "opus", "m.opus", "");
+    row("flac", "flac", "m.flac", "");
+    row("wma", "wma", "m.wma", "");
+    row("aiff", "aiff", "m.aiff", "4");
+    row("wav id3 chunk", "wav", "m.wav", "4");
 }
 
 void TestTagContainers::readMutagenTags()
@@ -388,19 +368,12 @@ void TestTagContainers::secondaryBlocksFollow()
     // An MP3 with ID3v2, an APE tag and ID3v1 (as older taggers leave them): an edit reaches
     // all three, and the audio between them does not move.
     const QString path = m_dir.path() + QStringLiteral("/three.mp3");
-    QFile::remove(path);
-    QVERIFY(testmedia::run(QStringLiteral("ffmpeg"),
-                           {"-v", "error", "-f", "lavfi", "-i", "sine=d=2", "-metadata",
-                            "title=Old", "-metadata", "artist=Old artist", path})
-                .ok());
+    QVERIFY(testmedia::ffmpeg({"-f", "lavfi", "-i", "sine=d=2", "-metadata", "title=Old",
+                               "-metadata", "artist=Old artist", path}));
     QVERIFY(tagtest::mutagenApeWrite(path, {{"Title", "Old"}, {"Artist", "Old artist"}}));
-    {
-        // mutagen drops ID3v1 when it writes APE, so the ID3v1 block is appended by hand.
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::Append));
-        QByteArray v1 = QByteArray("TAGOld").leftJustified(125, '\0') + QByteArray("\0\1\x11", 3);
-        f.write(v1);
-    }
+    // mutagen drops ID3v1 when it writes APE, so the ID3v1 block is appended by hand.
+    const QByteArray v1 = QByteArray("TAGOld").leftJustified(125, '\0') + QByteArray("\0\1\x11", 3);
+    QVERIFY(testfiles::writeFile(path, testfiles::readFile(path) + v1));
     const QByteArray audio = tagtest::audioMd5(path);
     {
         TagFile tf;
@@ -417,10 +390,7 @@ void TestTagContainers::secondaryBlocksFollow()
     QCOMPARE(ape.value(QStringLiteral("Title")).toString(), QStringLiteral("New title"));
     QCOMPARE(ape.value(QStringLiteral("Comment")).toString(), QStringLiteral("New comment"));
     QCOMPARE(ape.value(QStringLiteral("Artist")).toString(), QStringLiteral("Old artist"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray v1 = f.readAll().right(128);
-    QVERIFY(v1.startsWith("TAGNew title"));
+    QVERIFY(testfiles::readFile(path).right(128).startsWith("TAGNew title"));
 }
 
 void TestTagContainers::monkeysAudioApeTag()
@@ -429,11 +399,8 @@ void TestTagContainers::monkeysAudioApeTag()
     // "MAC " header stands in for the audio. Our APE tag must read back through mutagen, with
     // the cover as "Cover Art (Front)" carrying the "conver.jpg" file name.
     const QString path = m_dir.path() + QStringLiteral("/t.ape");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const QByteArray payload = QByteArray("MAC ") + QByteArray(4000, '\x11');
-    f.write(payload);
-    f.close();
+    QVERIFY(testfiles::writeFile(path, payload));
     {
         TagFile tf;
         QCOMPARE(tf.open(tagtest::u16(path)), 0);
@@ -449,9 +416,7 @@ void TestTagContainers::monkeysAudioApeTag()
     QCOMPARE(ape.value(QStringLiteral("Lyrics")).toString(), QStringLiteral("Lyrics"));
     QCOMPARE(ape.value(QStringLiteral("Cover Art (Front)")).toString(),
              QStringLiteral("<binary %1>").arg(m_cover.size() + 11));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    f.close();
+    const QByteArray bytes = testfiles::readFile(path);
     QVERIFY(bytes.startsWith(payload));
     QVERIFY(bytes.contains(QByteArray("Cover Art (Front)\0conver.jpg\0", 29)));
     TagFile back;

@@ -11,13 +11,14 @@
 
 #include "tagfile.h"
 #include "tagtestkit.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 using tags::Field;
 using tags::TagFile;
-using tagtest::readBytes;
 using tagtest::readField;
-using tagtest::writeBytes;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 namespace {
 
@@ -104,9 +105,8 @@ void TestTagFields::initTestCase()
 QString TestTagFields::bareMp3(const QString& name)
 {
     const QString path = m_dir.filePath(name);
-    const bool ok = testmedia::run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                              "sine=f=440:d=1", "-id3v2_version", "0", path})
-                        .ok();
+    const bool ok =
+        testmedia::ffmpeg({"-f", "lavfi", "-i", "sine=f=440:d=1", "-id3v2_version", "0", path});
     return ok ? path : QString();
 }
 
@@ -273,7 +273,7 @@ void TestTagFields::malformedUtf8()
     QFETCH(QString, expected);
     const QString path = bareMp3("utf8.mp3");
     const QByteArray title = "\x03" + QByteArray("a") + bytes + "b";
-    QVERIFY(writeBytes(path, id3Tag(4, frame(4, "TIT2", 0, title)) + readBytes(path)));
+    QVERIFY(writeFile(path, id3Tag(4, frame(4, "TIT2", 0, title)) + readFile(path)));
     TagFile file;
     QCOMPARE(file.open(tagtest::u16(path)), 0);
     std::u16string text;
@@ -304,14 +304,14 @@ void TestTagFields::groupedId3Frames()
                                               QByteArray("\x00"
                                                          "Album",
                                                          6));
-    QVERIFY(writeBytes(path, id3Tag(version, frames) + QByteArray(256, '\0') + readBytes(path)));
+    QVERIFY(writeFile(path, id3Tag(version, frames) + QByteArray(256, '\0') + readFile(path)));
     QCOMPARE(readField(path, Field::Title), QStringLiteral("Grouped title"));
 
     // Another field changes; the grouped frame is written back with its group, byte for byte
     // (mutagen and FFmpeg skip grouped frames, so the bytes are the oracle here).
     QVERIFY(setAndSave(path, {{Field::Artist, "Artist"}}));
     QCOMPARE(readField(path, Field::Title), QStringLiteral("Grouped title"));
-    QVERIFY(readBytes(path).contains(grouped));
+    QVERIFY(readFile(path).contains(grouped));
     QCOMPARE(tagtest::mutagenDump(path).value("artist").toString(), QStringLiteral("Artist"));
 }
 
@@ -321,7 +321,7 @@ void TestTagFields::id3TagBeyondSyncsafeSizes()
     // written with a wrapped size.
     const QString path = bareMp3("huge.mp3");
     QVERIFY(setAndSave(path, {{Field::Title, "before"}}));
-    const QByteArray before = readBytes(path);
+    const QByteArray before = readFile(path);
     std::string cover(300u << 20, '\0');
     cover.replace(0, 8, "\x89PNG\r\n\x1a\n");
     TagFile file;
@@ -329,7 +329,7 @@ void TestTagFields::id3TagBeyondSyncsafeSizes()
     QCOMPARE(file.setCover(cover.data(), int(cover.size()), 1), 0);
     file.setFieldUtf8(Field::Title, "after");
     QCOMPARE(file.save(), -1);
-    QCOMPARE(readBytes(path), before);
+    QCOMPARE(readFile(path), before);
     QCOMPARE(QString::fromStdString(file.fieldUtf8(Field::Title)), QStringLiteral("before"));
 }
 
@@ -363,11 +363,11 @@ void TestTagFields::id3v1ChangesOnlyFieldsSet()
                           padded("Old album", 30) + "2001" + padded(" spaced comment", 28) + '\0' +
                           char(5) + char(17);
     QCOMPARE(v1.size(), 128);
-    QVERIFY(writeBytes(path, readBytes(path) + v1));
+    QVERIFY(writeFile(path, readFile(path) + v1));
     QCOMPARE(readField(path, Field::Comment), QStringLiteral(" spaced comment"));
 
     QVERIFY(setAndSave(path, {{Field(field), value}}));
-    const QByteArray after = readBytes(path).right(128);
+    const QByteArray after = readFile(path).right(128);
     for (int i = 0; i < 128; ++i) {
         if (i < from || i >= to)
             QVERIFY2(after.at(i) == v1.at(i), qPrintable(QString("byte %1 changed").arg(i)));
@@ -391,7 +391,7 @@ void TestTagFields::twoId3v2Tags()
                                                          "Second",
                                                          7)) +
                                             QByteArray(64, '\0'));
-    QVERIFY(writeBytes(path, first + second + readBytes(path)));
+    QVERIFY(writeFile(path, first + second + readFile(path)));
     QCOMPARE(readField(path, Field::Title), QStringLiteral("First"));
     QCOMPARE(readField(path, Field::Artist), QStringLiteral("Second"));
 

@@ -12,6 +12,7 @@
 #include "oggpage.h"
 #include "tagfile.h"
 #include "tagtestkit.h"
+#include "testfiles.h"
 
 using tags::Field;
 using tags::TagFile;
@@ -39,7 +40,6 @@ private slots:
 
 private:
     QString copyOf(const QString& kind, const QString& name);
-    QByteArray readAll(const QString& path);
 
     QTemporaryDir m_dir;
     QHash<QString, QString> m_media;  // kind -> generated file
@@ -70,47 +70,29 @@ QString TestTagFile::copyOf(const QString& kind, const QString& name)
     return path;
 }
 
-QByteArray TestTagFile::readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void TestTagFile::detection_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("code");
-    QTest::newRow("lower case") << "mp3"
-                                << "song.mp3" << 2;
-    QTest::newRow("upper case extension") << "mp3"
-                                          << "SONG.MP3" << 2;
-    QTest::newRow("flac named mp3") << "flac"
-                                    << "song.mp3" << 7;
-    QTest::newRow("flac") << "flac"
-                          << "a.FLAC" << 7;
-    QTest::newRow("m4a without extension") << "m4a-aac"
-                                           << "noext" << 4;
-    QTest::newRow("opus named ogg") << "opus"
-                                    << "x.ogg" << 5;
-    QTest::newRow("opus extension unknown") << "opus"
-                                            << "x.opus" << 5;
-    QTest::newRow("vorbis") << "ogg-vorbis"
-                            << "v.ogg" << 5;
-    QTest::newRow("mp3 named wav") << "mp3"
-                                   << "x.wav" << 2;
-    QTest::newRow("wav named flac") << "wav"
-                                    << "x.flac" << 0;
-    QTest::newRow("adts") << "aac"
-                          << "x.aac" << 3;
-    QTest::newRow("adts named mp3") << "aac"
-                                    << "y.mp3" << 3;
-    QTest::newRow("wma") << "wma"
-                         << "x.wma" << 1;
-    QTest::newRow("aiff") << "aiff"
-                          << "x.aiff" << 0;
-    QTest::newRow("dot in folder only") << "m4a-aac"
-                                        << "dir.mp3/file" << 4;
+    const auto row = [](const char* kind, const char* name, int code) {
+        QTest::addRow("%s as %s", kind, name) << QString(kind) << QString(name) << code;
+    };
+    row("mp3", "song.mp3", 2);
+    row("mp3", "SONG.MP3", 2);
+    row("flac", "song.mp3", 7);
+    row("flac", "a.FLAC", 7);
+    row("m4a-aac", "noext", 4);
+    row("opus", "x.ogg", 5);
+    row("opus", "x.opus", 5);
+    row("ogg-vorbis", "v.ogg", 5);
+    row("mp3", "x.wav", 2);
+    row("wav", "x.flac", 0);
+    row("aac", "x.aac", 3);
+    row("aac", "y.mp3", 3);
+    row("wma", "x.wma", 1);
+    row("aiff", "x.aiff", 0);
+    row("m4a-aac", "dir.mp3/file", 4);  // a dot in the folder name only
 }
 
 void TestTagFile::detection()
@@ -152,14 +134,11 @@ void TestTagFile::rejects()
     QFETCH(QByteArray, content);
     QFETCH(QString, name);
     const QString path = m_dir.path() + QLatin1Char('/') + name;
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-    f.close();
+    QVERIFY(testfiles::writeFile(path, content));
     TagFile tf;
     QCOMPARE(tf.open(tagtest::u16(path)), -1);
     QCOMPARE(tf.formatCode(), -1);
-    QCOMPARE(readAll(path), content);
+    QCOMPARE(testfiles::readFile(path), content);
 }
 
 void TestTagFile::closedObjectFails()
@@ -296,7 +275,7 @@ void TestTagFile::damagedFiles()
         tf.setCover(cover.constData(), int(cover.size()), 1);
         QCOMPARE(tf.save(), 0);
     }
-    const QByteArray whole = readAll(tagged);
+    const QByteArray whole = testfiles::readFile(tagged);
     QVector<int> cuts{0, 1, 4, 10, 11, 12, 30, 64, 100, 200, 500, 1000, 2000, 4000};
     for (int i = 1; i < 8; ++i)
         cuts << whole.size() * i / 8;
@@ -312,13 +291,10 @@ void TestTagFile::damagedFiles()
             for (int k = at; k < qMin(at + 8, bytes.size()); ++k)
                 bytes[k] = char(bytes[k] ^ 0x5A);
         }
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-        f.close();
+        QVERIFY(testfiles::writeFile(path, bytes));
         TagFile tf;
         if (tf.open(tagtest::u16(path)) != 0) {
-            QCOMPARE(readAll(path), bytes);
+            QCOMPARE(testfiles::readFile(path), bytes);
             continue;
         }
         ++opened;
@@ -326,7 +302,7 @@ void TestTagFile::damagedFiles()
         tf.cover();
         tf.setFieldUtf8(Field::Artist, "x");
         if (tf.save() != 0)
-            QCOMPARE(readAll(path), bytes);
+            QCOMPARE(testfiles::readFile(path), bytes);
     }
     QVERIFY(opened > 0);  // the untouched half of the variants still opens
 }
@@ -342,7 +318,7 @@ void TestTagFile::oggPagesRoundTrip()
 {
     // Every page libogg wrote parses and renders back to the same bytes, CRC included.
     QFETCH(QString, kind);
-    const std::string bytes = readAll(m_media.value(kind)).toStdString();
+    const std::string bytes = testfiles::readFile(m_media.value(kind)).toStdString();
     size_t at = 0;
     int pages = 0;
     while (at < bytes.size()) {

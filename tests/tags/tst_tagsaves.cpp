@@ -24,13 +24,14 @@
 #include "oggpage.h"
 #include "tagfile.h"
 #include "tagtestkit.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 using tags::Field;
 using tags::TagFile;
-using tagtest::readBytes;
 using tagtest::readField;
-using tagtest::writeBytes;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 namespace {
 
@@ -191,16 +192,12 @@ void TestTagSaves::growingSaveKeepsLinksAndMetadata_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("ext");
-    QTest::newRow("mp3") << "mp3"
-                         << "mp3";
-    QTest::newRow("flac") << "flac"
-                          << "flac";
-    QTest::newRow("ogg") << "ogg-vorbis"
-                         << "ogg";
-    QTest::newRow("m4a") << "m4a-faststart"
-                         << "m4a";
-    QTest::newRow("wma") << "wma"
-                         << "wma";
+    for (const auto& [kind, ext] : {std::pair{"mp3", "mp3"},
+                                    {"flac", "flac"},
+                                    {"ogg-vorbis", "ogg"},
+                                    {"m4a-faststart", "m4a"},
+                                    {"wma", "wma"}})
+        QTest::newRow(ext) << QString(kind) << QString(ext);
 }
 
 void TestTagSaves::growingSaveKeepsLinksAndMetadata()
@@ -312,9 +309,9 @@ void TestTagSaves::oggAudioOnLastHeaderPage()
     QVERIFY(!tagtest::mutagenTool({"vorbis-write", path,
                                    tagtest::json({{"comment", QJsonArray{QString(600, 'c')}}})})
                  .isNull());
-    const QByteArray shared = audioOnLastHeaderPage(readBytes(path));
+    const QByteArray shared = audioOnLastHeaderPage(readFile(path));
     QVERIFY(!shared.isEmpty());
-    QVERIFY(writeBytes(path, shared));
+    QVERIFY(writeFile(path, shared));
     // (The decoder's start follows the granule of the first page with audio, so the layout
     // itself may shift what decodes; from here on nothing may change.)
     const QByteArray md5 = tagtest::audioMd5(path);
@@ -358,14 +355,14 @@ void TestTagSaves::wavWithUnknownAudioSize()
     QFETCH(QByteArray, trailer);
     // FFmpeg writes its LIST chunk before the audio unless told to be bit-exact.
     const QString path = m_dir.filePath("streamed.wav");
-    QStringList args{"-v", "error", "-y", "-f", "lavfi", "-i", "sine=d=1", "-ac", "2"};
+    QStringList args{"-f", "lavfi", "-i", "sine=d=1", "-ac", "2"};
     if (!listFirst)
         args << "-fflags"
              << "+bitexact";
-    QVERIFY(testmedia::run("ffmpeg", args << path).ok());
-    QCOMPARE(readBytes(path).contains("LIST"), listFirst);
+    QVERIFY(testmedia::ffmpeg(args << path));
+    QCOMPARE(readFile(path).contains("LIST"), listFirst);
     const QByteArray md5 = tagtest::audioMd5(path);
-    QByteArray bytes = readBytes(path);
+    QByteArray bytes = readFile(path);
     const int data = bytes.indexOf("data");
     QVERIFY(data > 0);
     const qint64 audioBytes = bytes.size() - data - 8;
@@ -377,7 +374,7 @@ void TestTagSaves::wavWithUnknownAudioSize()
         for (int i = 0; i < 4; ++i)
             bytes[4 + i] = char(riff >> (8 * i));
     }
-    QVERIFY(writeBytes(path, bytes + trailer));
+    QVERIFY(writeFile(path, bytes + trailer));
     QCOMPARE(tagtest::audioMd5(path), md5);
 
     TagFile file;
@@ -389,7 +386,7 @@ void TestTagSaves::wavWithUnknownAudioSize()
     QCOMPARE(tagtest::probeTags(path).value("title").toString(), QStringLiteral("Streamed"));
     QCOMPARE(tagtest::audioMd5(path), md5);
     // The audio chunk now states its true size.
-    const QByteArray saved = readBytes(path);
+    const QByteArray saved = readFile(path);
     const int savedData = saved.indexOf("data");
     QCOMPARE(qFromLittleEndian<quint32>(saved.constData() + savedData + 4), quint32(audioBytes));
     QCOMPARE(qint64(qFromLittleEndian<quint32>(saved.constData() + 4)), saved.size() - 8);
@@ -404,7 +401,7 @@ void TestTagSaves::fuzzFindingsReadBack()
         "p6enp6enp6enp///////////AAAAAAAAAAD//////////6enp6enp6enp6enp6enp6enAABAAEMCYQD/////QVBF"
         "VEFHRVj//////wD6/////+MEAAAAAAAAAAAA5qQ=");
     const QString path = m_dir.filePath("finding.flac");
-    QVERIFY(writeBytes(path, input));
+    QVERIFY(writeFile(path, input));
     TagFile file;
     QCOMPARE(file.open(tagtest::u16(path)), 0);
     uint64_t before = 0;
@@ -429,23 +426,19 @@ void TestTagSaves::failedSaveLeavesFileUnchanged_data()
     QTest::addColumn<bool>("bigCover");
     QTest::addColumn<QByteArray>("title");
     QTest::addColumn<int>("roomBytes");  // how far the file may grow before the disk is full
-    QTest::newRow("wav, tags appended in place") << "wav"
-                                                 << "wav" << false << QByteArray("Title") << 0;
-    QTest::newRow("m4a, moov at the end grows in place")
-        << "m4a-aac"
-        << "m4a" << true << QByteArray("Title") << 5000;
-    QTest::newRow("mp3, APE and ID3v1 at the end")
-        << "mp3-tail"
-        << "mp3" << false << QByteArray("A title long enough to grow the APE tag") << 20;
-    QTest::newRow("flac, rewritten") << "flac"
-                                     << "flac" << true << QByteArray("Title") << 5000;
-    QTest::newRow("ogg, rewritten") << "ogg-vorbis"
-                                    << "ogg" << true << QByteArray("Title") << 5000;
+    const auto row = [](const char* name, const char* kind, const char* ext, bool bigCover,
+                        const QByteArray& title, int roomBytes) {
+        QTest::newRow(name) << QString(kind) << QString(ext) << bigCover << title << roomBytes;
+    };
+    row("wav, tags appended in place", "wav", "wav", false, "Title", 0);
+    row("m4a, moov at the end grows in place", "m4a-aac", "m4a", true, "Title", 5000);
+    row("mp3, APE and ID3v1 at the end", "mp3-tail", "mp3", false,
+        "A title long enough to grow the APE tag", 20);
+    row("flac, rewritten", "flac", "flac", true, "Title", 5000);
+    row("ogg, rewritten", "ogg-vorbis", "ogg", true, "Title", 5000);
     // No full disk: the value cannot be stored as given (INFO texts end at a NUL), so the
     // saved file would not read back what was set.
-    QTest::newRow("wav, value that does not read back")
-        << "wav"
-        << "wav" << false << QByteArray("Title\0\0", 7) << -1;
+    row("wav, value that does not read back", "wav", "wav", false, QByteArray("Title\0\0", 7), -1);
 }
 
 void TestTagSaves::failedSaveLeavesFileUnchanged()
@@ -460,7 +453,7 @@ void TestTagSaves::failedSaveLeavesFileUnchanged()
     QVERIFY(!path.isEmpty());
     if (withTail) {
         QVERIFY(tagtest::mutagenApeWrite(path, QJsonObject{{"Title", "Old"}}));
-        QVERIFY(writeBytes(path, readBytes(path) + "TAG" + QByteArray(125, '\0')));
+        QVERIFY(writeFile(path, readFile(path) + "TAG" + QByteArray(125, '\0')));
     }
     {
         TagFile file;
@@ -468,7 +461,7 @@ void TestTagSaves::failedSaveLeavesFileUnchanged()
         file.setFieldUtf8(Field::Title, "Old");
         QCOMPARE(file.save(), 0);
     }
-    const QByteArray before = readBytes(path);
+    const QByteArray before = readFile(path);
 
     TagFile file;
     QCOMPARE(file.open(tagtest::u16(path)), 0);
@@ -481,7 +474,7 @@ void TestTagSaves::failedSaveLeavesFileUnchanged()
             full = std::make_unique<FileSizeLimit>(before.size() + roomBytes);
         QCOMPARE(file.save(), -1);
     }
-    QCOMPARE(QCryptographicHash::hash(readBytes(path), QCryptographicHash::Sha256),
+    QCOMPARE(QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256),
              QCryptographicHash::hash(before, QCryptographicHash::Sha256));
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({"failing." + ext + "*"}, QDir::Files),
              QStringList{"failing." + ext});

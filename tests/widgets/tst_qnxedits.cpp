@@ -70,14 +70,10 @@ void TestQNxEdits::numberFixup_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("fixed");
-    QTest::newRow("pads") << "7"
-                          << "07";
-    QTest::newRow("empty takes minimum") << ""
-                                         << "00";
-    QTest::newRow("clamps") << "75"
-                            << "59";
-    QTest::newRow("strips junk") << "3x"
-                                 << "03";
+    QTest::newRow("pads") << QString("7") << QString("07");
+    QTest::newRow("empty takes minimum") << QString() << QString("00");
+    QTest::newRow("clamps") << QString("75") << QString("59");
+    QTest::newRow("strips junk") << QString("3x") << QString("03");
 }
 
 void TestQNxEdits::numberFixup()
@@ -146,22 +142,16 @@ void TestQNxEdits::timeEditTyping_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("edits");
-    QTest::newRow("valid") << "hh:mm:ss"
-                           << "012345"
-                           << "01:23:45" << 1;
+    const auto row = [](const char* name, const char* format, const char* typed, const char* shown,
+                        int edits) {
+        QTest::newRow(name) << QString(format) << QString(typed) << QString(shown) << edits;
+    };
+    row("valid", "hh:mm:ss", "012345", "01:23:45", 1);
     // A refused digit is dropped and the next one lands in its place.
-    QTest::newRow("minutes too big") << "hh:mm:ss"
-                                     << "017045"
-                                     << "01:04:50" << 1;
-    QTest::newRow("hours too big") << "hh:mm:ss"
-                                   << "250000"
-                                   << "20:00:00" << 1;
-    QTest::newRow("only refused digits") << "hh:mm:ss"
-                                         << "9"
-                                         << "00:00:00" << 0;
-    QTest::newRow("milliseconds") << "hh:mm:ss.zzz"
-                                  << "000102250"
-                                  << "00:01:02.250" << 1;
+    row("minutes too big", "hh:mm:ss", "017045", "01:04:50", 1);
+    row("hours too big", "hh:mm:ss", "250000", "20:00:00", 1);
+    row("only refused digits", "hh:mm:ss", "9", "00:00:00", 0);
+    row("milliseconds", "hh:mm:ss.zzz", "000102250", "00:01:02.250", 1);
 }
 
 void TestQNxEdits::timeEditTyping()
