@@ -74,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent, MainWindowServices services)
 
     buildControls();
     buildLayout();
+    buildPlayback();
     connectControls();
     buildMainMenu();
     buildTray();

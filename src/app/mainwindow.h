@@ -17,7 +17,12 @@
 #include "mainwindowservices.h"
 #include "qnxmainwindow.h"
 
+class IBaseChunk;
+class MediaPlayerControl;
 class QAction;
+class QLibraryPlayListWgt;
+class QPlayControlWgt;
+class RemotePlayerService;
 class QNxBaseButton;
 class QNxMenu;
 class QNxWidget;
@@ -49,6 +54,9 @@ public:
     SelectRecordInputWgt* inputsPanel() const { return m_inputs; }
     QRecordingWidget* recordingDisplay() const { return m_recordingWidget; }
     QNxWidget* playerArea() const { return m_playerArea; }
+    QLibraryPlayListWgt* playListPanel() const { return m_playLists; }
+    QPlayControlWgt* playBar() const { return m_playBar; }
+    MediaPlayerControl* remotePlayerControl() const { return m_playRemote; }
     QScheduleTipWidget* countdownTip() const { return m_countdownTip; }
     const ScheduleCountdown& countdown() const { return *m_countdown; }
     QNxMenu* mainMenu() const { return m_mainMenu; }
@@ -126,6 +134,12 @@ private:
     // A desktop notification, unless a window of the program has the focus.
     void notifyUnlessFocused(const QString& summary, const QString& body);
 
+    // Playback (mainwindow_playback.cpp).
+    void buildPlayback();
+    void playLibraryEntry(IBaseChunk* item);
+    // While recording nothing plays and the playlists panel is busy.
+    void setPlaybackRecordingState(bool recording);
+
     // Schedule (mainwindow_schedule.cpp).
     void resetScheduleIndicator();
     void switchScheduleOff();
@@ -139,6 +153,11 @@ private:
     QNxWidget* m_playerArea = nullptr;
     QNxWidget* m_listArea = nullptr;
     QNxWidget* m_playlistArea = nullptr;
+    QLibraryPlayListWgt* m_playLists = nullptr;
+    QPlayControlWgt* m_playBar = nullptr;
+    MediaPlayerControl* m_playRemote = nullptr;
+    // A member, so it goes before the child objects, among them the control it publishes.
+    std::unique_ptr<RemotePlayerService> m_remotePlayer;
     QNxBaseButton* m_btnMenu = nullptr;
     QNxBaseButton* m_btnFormat = nullptr;
     QNxBaseButton* m_btnSchedule = nullptr;

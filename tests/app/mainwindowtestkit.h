@@ -17,6 +17,7 @@
 #include "mainwindow.h"
 #include "manualclock.h"
 #include "nulldesktopnotifier.h"
+#include "nullremoteplayerservice.h"
 #include "nullsleepinhibitor.h"
 #include "parserxml.h"
 #include "plistdocument.h"
@@ -64,6 +65,9 @@ struct Fixture {
         services.recordingSink = &sink;
         services.devicePluginPath = inputstest::pluginPath();
         services.trayAvailable = [this] { return tray; };
+        services.publishPlayer = [](MediaPlayerControl&) {
+            return std::make_unique<NullRemotePlayerService>(QStringLiteral("test"));
+        };
         window = std::make_unique<MainWindow>(nullptr, std::move(services));
         FormatDescriptor* wav = FormatDescriptor::audio();
         wav->formatKey = QStringLiteral("WAV");

@@ -1,0 +1,476 @@
+#include "qlibraryplaylistwgt.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "listroles.h"
+#include "nxskin.h"
+#include "parserxml.h"
+#include "playlistmenu.h"
+#include "playlistnaming.h"
+#include "qhistorychunk.h"
+#include "qlibrarychunk.h"
+#include "qlibrarydelegate.h"
+#include "qlibrarymodel.h"
+#include "qlibrarysortmodel.h"
+#include "qlibrarytableview.h"
+#include "qnxbasebutton.h"
+#include "qnxmenu.h"
+#include "qnxmessagebox.h"
+
+namespace {
+
+const QString kListIcon = QStringLiteral("/image/Library/icon_list.png");
+const QString kPlayingIcon = QStringLiteral("/image/Library/icon_playing.png");
+const QString kHeaderIcon = QStringLiteral("/image/Library/icon_list_big.png");
+constexpr int kHeaderRowHeight = 34;
+constexpr int kSpacerRowHeight = 12;
+
+QLibraryPlayListWgt::DeleteChoice askDeleteOrRemove(QWidget* parent)
+{
+    QNxMessageBox box(QStringLiteral("Quillon Audio Recorder"),
+                      QLibraryPlayListWgt::tr("Do you want to delete all files or just remove the "
+                                              "\nlist?") +
+                          QLatin1String("\n\n") +
+                          QLibraryPlayListWgt::tr("Deleted files are moved to the trash."),
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QLibraryPlayListWgt::tr("Delete"));
+    box.button(QMessageBox::No)->setText(QLibraryPlayListWgt::tr("Remove"));
+    box.button(QMessageBox::Cancel)->setText(QLibraryPlayListWgt::tr("Cancel"));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return QLibraryPlayListWgt::DeleteChoice::Delete;
+        case QMessageBox::No:
+            return QLibraryPlayListWgt::DeleteChoice::Remove;
+        default:
+            return QLibraryPlayListWgt::DeleteChoice::Cancel;
+    }
+}
+
+bool confirmDeleteAll(QWidget* parent)
+{
+    return QNxMessageBox::question(
+               parent, QStringLiteral("Quillon Audio Recorder"),
+               QLibraryPlayListWgt::tr("Would you want to remove all play lists?")) ==
+           QMessageBox::Yes;
+}
+
+}  // namespace
+
+QLibraryPlayListWgt::QLibraryPlayListWgt(QWidget* parent)
+    : QNxWidget(parent), m_askDelete(askDeleteOrRemove), m_askDeleteAll(confirmDeleteAll)
+{
+    qRegisterMetaType<IBaseChunk*>();
+    qRegisterMetaType<QList<IBaseChunk*>>();
+    setBackgroundColor(NxSkin::panel());
+    m_model = new QLibraryModel(this);
+    m_sortModel = new QLibrarySortModel(this);
+    m_sortModel->setSourceModel(m_model);
+    m_view = new QLibraryTableView(this);
+    m_view->setModel(m_sortModel);
+    m_delegate = new QLibraryDelegate(m_view);
+    m_delegate->setStyleWidget(m_view->delegateStyle());
+    m_view->setItemDelegate(m_delegate);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 6, 0, 6);
+    layout->addWidget(m_view);
+
+    m_menu = new QNxMenu(this);
+    m_actPlay = new QAction(this);
+    m_actRename = new QAction(this);
+    m_actAddNew = new QAction(this);
+    m_actDelete = new QAction(this);
+    m_actDeleteAll = new QAction(this);
+    connect(m_actPlay, &QAction::triggered, this, &QLibraryPlayListWgt::OnActPlayThisList);
+    connect(m_actRename, &QAction::triggered, this, &QLibraryPlayListWgt::OnActRenameList);
+    connect(m_actAddNew, &QAction::triggered, this, [this] { OnAddNewList(); });
+    connect(m_actDelete, &QAction::triggered, this, &QLibraryPlayListWgt::OnActDeleteList);
+    connect(m_actDeleteAll, &QAction::triggered, this, &QLibraryPlayListWgt::OnActDeleteAllLists);
+    connect(m_view, &QNxTableView::emitCurrentChanged, this,
+            &QLibraryPlayListWgt::OnCurrentChanged);
+    connect(m_view, &QWidget::customContextMenuRequested, this,
+            &QLibraryPlayListWgt::OnShowTableMenu);
+    connect(m_view, &QLibraryTableView::emitDropAudioFiles, this,
+            &QLibraryPlayListWgt::onDropAudioFiles);
+    connect(m_delegate, &QLibraryDelegate::emitChangeName, this, &QLibraryPlayListWgt::OnRename);
+
+    buildFixedRows();
+    loadPlayLists();
+    retranslateUi();
+    placeAddButton();
+}
+
+QLibraryPlayListWgt::~QLibraryPlayListWgt()
+{
+    // The model must not outlive the rows it points to in a repaint; clear it first.
+    m_model->clear();
+}
+
+void QLibraryPlayListWgt::buildFixedRows()
+{
+    const struct {
+        int type;
+        QString icon;
+    } fixed[] = {{QLibraryChunk::LibraryHeader, kHeaderIcon},
+                 {QLibraryChunk::FixedList, kListIcon},
+                 {QLibraryChunk::FixedList, kListIcon},
+                 {QLibraryChunk::Spacer, QString()},
+                 {QLibraryChunk::PlayListHeader, kHeaderIcon}};
+    for (int i = 0; i < int(std::size(fixed)); ++i) {
+        QLibraryChunk* chunk = appendRow(QString(), fixed[i].type, fixed[i].icon);
+        chunk->setBool(IBaseChunk::kFixedItemKey, true);
+        chunk->setInt(IBaseChunk::kFixedIndexKey, i);
+        if (fixed[i].type != QLibraryChunk::FixedList)
+            chunk->setPlayingIconPath(fixed[i].icon.toStdString());
+        const int height = fixed[i].type == QLibraryChunk::Spacer     ? kSpacerRowHeight
+                           : fixed[i].type & QLibraryChunk::HeaderBit ? kHeaderRowHeight
+                                                                      : QNxTableView::kRowHeight;
+        m_view->setRowHeight(i, height);
+    }
+}
+
+// Names that are empty or already listed are skipped: two rows of one name could not be told
+// apart by the recordings that list it.
+void QLibraryPlayListWgt::loadPlayLists()
+{
+    for (const QString& name : ParserXML::readPlayListNames()) {
+        if (name.isEmpty() || rowNames().contains(name)) {
+            qWarning().noquote() << "Playlists: skipping the repeated or empty name" << name;
+            continue;
+        }
+        appendRow(name, QLibraryChunk::UserPlayList, kListIcon);
+    }
+}
+
+QLibraryChunk* QLibraryPlayListWgt::appendRow(const QString& name, int listType,
+                                              const QString& icon)
+{
+    auto chunk = std::make_unique<QLibraryChunk>();
+    chunk->setName(name.toStdString());
+    chunk->setListType(listType);
+    chunk->setIconPath(icon.toStdString());
+    chunk->setPlayingIconPath(kPlayingIcon.toStdString());
+    QLibraryChunk* raw = chunk.get();
+    m_rows.push_back(std::move(chunk));
+    m_model->appendItem(raw);
+    return raw;
+}
+
+void QLibraryPlayListWgt::removeRow(QLibraryChunk* chunk)
+{
+    const int row = rowOf(chunk);
+    if (row < 0)
+        return;
+    if (m_playing == chunk)
+        m_playing = nullptr;
+    if (m_lastPlayed == chunk)
+        m_lastPlayed = nullptr;
+    if (m_menuChunk == chunk)
+        m_menuChunk = nullptr;
+    m_model->removeItem(row);
+    m_rows.erase(m_rows.begin() + row);
+}
+
+// The "Add New List" button sits at the right end of the playlists' header row.
+void QLibraryPlayListWgt::placeAddButton()
+{
+    auto* holder = new QWidget;
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 8, 0);
+    row->addStretch(1);
+    m_btnAddList = new QNxBaseButton(QStringLiteral("/image/Library/btn_add.png"), holder);
+    row->addWidget(m_btnAddList, 0, Qt::AlignVCenter);
+    m_btnAddList->setToolTip(tr("Add New List"));
+    m_view->setIndexWidget(m_sortModel->mapFromSource(m_model->index(PlayListHeader, 0)), holder);
+    connect(m_btnAddList, &QAbstractButton::clicked, this,
+            [this] { OnAddNewList(m_model->index(PlayListHeader, 0)); });
+}
+
+int QLibraryPlayListWgt::rowCount() const
+{
+    return int(m_rows.size());
+}
+
+QLibraryChunk* QLibraryPlayListWgt::chunkAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rows[size_t(row)].get() : nullptr;
+}
+
+int QLibraryPlayListWgt::rowOf(const QLibraryChunk* chunk) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (m_rows[size_t(row)].get() == chunk)
+            return row;
+    }
+    return -1;
+}
+
+QStringList QLibraryPlayListWgt::rowNames() const
+{
+    QStringList names;
+    for (const auto& row : m_rows)
+        names << QString::fromStdString(row->name());
+    return names;
+}
+
+QLibraryChunk* QLibraryPlayListWgt::playList(const QString& name) const
+{
+    const std::string wanted = name.toStdString();
+    for (const auto& row : m_rows) {
+        if (row->listType() == QLibraryChunk::UserPlayList && row->name() == wanted)
+            return row.get();
+    }
+    return nullptr;
+}
+
+QStringList QLibraryPlayListWgt::playListNames() const
+{
+    QStringList names;
+    for (const auto& row : m_rows) {
+        if (row->listType() == QLibraryChunk::UserPlayList)
+            names << QString::fromStdString(row->name());
+    }
+    return names;
+}
+
+QLibraryChunk* QLibraryPlayListWgt::currentChunk() const
+{
+    return chunkAt(m_sortModel->mapToSource(m_view->currentIndex()).row());
+}
+
+void QLibraryPlayListWgt::selectChunk(const QLibraryChunk* chunk)
+{
+    const int row = rowOf(chunk);
+    if (row >= 0)
+        m_view->setCurrentIndex(m_sortModel->mapFromSource(m_model->index(row, 0)));
+}
+
+QLibraryChunk* QLibraryPlayListWgt::actionTarget() const
+{
+    return m_menuChunk ? m_menuChunk : currentChunk();
+}
+
+void QLibraryPlayListWgt::OnAddNewList(const QModelIndex&)
+{
+    const QString name = PlayListNaming::newPlayListName(rowNames());
+    QLibraryChunk* chunk = appendRow(name, QLibraryChunk::UserPlayList, kListIcon);
+    selectChunk(chunk);
+    ParserXML::addPlayList(name);
+    emit emitPlayListsModified();
+}
+
+void QLibraryPlayListWgt::OnRename(const QModelIndex& index, const QString& title)
+{
+    const QModelIndex source =
+        index.model() == m_sortModel ? m_sortModel->mapToSource(index) : index;
+    QLibraryChunk* chunk = chunkAt(source.row());
+    if (!chunk || chunk->listType() != QLibraryChunk::UserPlayList ||
+        !PlayListNaming::isAcceptableName(title))
+        return;
+    const QString oldName = QString::fromStdString(chunk->name());
+    if (title == oldName)
+        return;
+    QStringList others = rowNames();
+    others.removeAt(source.row());
+    const QString newName = PlayListNaming::uniqueName(title, others);
+    chunk->setName(newName.toStdString());
+    m_model->refreshRow(source.row());
+    ParserXML::renamePlayList(oldName, newName);
+    emit emitChangePlayListName(oldName, newName);
+}
+
+void QLibraryPlayListWgt::OnActRenameList()
+{
+    QLibraryChunk* chunk = actionTarget();
+    if (m_busy || !chunk || chunk->listType() != QLibraryChunk::UserPlayList)
+        return;
+    const QModelIndex index = m_sortModel->mapFromSource(m_model->index(rowOf(chunk), 0));
+    m_view->setCurrentIndex(index);
+    m_view->edit(index);
+}
+
+void QLibraryPlayListWgt::OnActDeleteList()
+{
+    QLibraryChunk* chunk = actionTarget();
+    if (m_busy || !chunk || chunk->listType() != QLibraryChunk::UserPlayList)
+        return;
+    const DeleteChoice choice = m_askDelete(this);
+    if (choice == DeleteChoice::Cancel)
+        return;
+    if (choice == DeleteChoice::Delete)
+        emit emitDeleteFilesOfCurList(chunk);
+    else
+        emit emitRemoveCurPlayList(chunk);
+    emit emitPlayListsModified();
+    const int row = rowOf(chunk);
+    const bool wasCurrent = chunk == currentChunk();
+    ParserXML::removePlayList(QString::fromStdString(chunk->name()));
+    removeRow(chunk);
+    if (wasCurrent || !currentChunk()) {
+        // The playlist above, or "All Recordings" when it was the first.
+        QLibraryChunk* neighbour = chunkAt(row - 1);
+        if (!neighbour || neighbour->listType() != QLibraryChunk::UserPlayList)
+            neighbour = chunkAt(row);
+        if (!neighbour || neighbour->listType() != QLibraryChunk::UserPlayList)
+            neighbour = fixedChunk(AllRecordings);
+        selectChunk(neighbour);
+    }
+}
+
+void QLibraryPlayListWgt::OnActDeleteAllLists()
+{
+    if (m_busy || !m_askDeleteAll(this))
+        return;
+    const QStringList names = playListNames();
+    if (names.isEmpty())
+        return;
+    emit emitRemoveAllPlayLists();
+    const QLibraryChunk* current = currentChunk();
+    const bool currentGoes = current && current->listType() == QLibraryChunk::UserPlayList;
+    for (const QString& name : names)
+        removeRow(playList(name));
+    emit emitPlayListsModified();
+    ParserXML::removeAllPlayLists();
+    if (currentGoes || !currentChunk())
+        selectChunk(fixedChunk(AllRecordings));
+}
+
+void QLibraryPlayListWgt::OnActPlayThisList()
+{
+    QLibraryChunk* chunk = actionTarget();
+    if (m_busy || !chunk || chunk->childCount() == 0 ||
+        !(chunk->listType() == QLibraryChunk::FixedList ||
+          chunk->listType() == QLibraryChunk::UserPlayList))
+        return;
+    m_lastPlayed = chunk;
+    OnSetPlayingList(chunk);
+    emit emitPlayingLibChunk(chunk);
+}
+
+void QLibraryPlayListWgt::OnPlayOldList()
+{
+    if (m_busy || !m_lastPlayed || m_lastPlayed->childCount() == 0)
+        return;
+    OnSetPlayingList(m_lastPlayed);
+    emit emitPlayingLibChunk(m_lastPlayed);
+}
+
+void QLibraryPlayListWgt::OnSetPlayingList(IBaseChunk* item)
+{
+    const int row = rowOf(static_cast<QLibraryChunk*>(item));
+    if (m_playing) {
+        m_playing->setPlaying(false);
+        m_model->refreshRow(rowOf(m_playing));
+    }
+    m_playing = chunkAt(row);
+    if (m_playing) {
+        m_playing->setPlaying(true);
+        m_model->refreshRow(row);
+    }
+}
+
+void QLibraryPlayListWgt::OnFinishPlayList()
+{
+    OnSetPlayingList(nullptr);
+}
+
+void QLibraryPlayListWgt::OnCurrentChanged(const QModelIndex& index)
+{
+    if (QLibraryChunk* chunk = chunkAt(m_sortModel->mapToSource(index).row()))
+        emit emitCurrentListChanged(chunk);
+}
+
+QNxMenu* QLibraryPlayListWgt::tableMenuAt(const QPoint& viewportPos)
+{
+    QLibraryChunk* chunk = chunkAt(m_sortModel->mapToSource(m_view->indexAt(viewportPos)).row());
+    const auto type = chunk ? std::optional<int>(chunk->listType()) : std::nullopt;
+    const QVector<PlayListMenu::Item> entries =
+        PlayListMenu::entriesFor(type, chunk ? chunk->childCount() : 0, m_busy);
+    m_menuChunk = chunk;
+    if (entries.isEmpty())
+        return nullptr;
+    m_menu->clear();
+    for (const PlayListMenu::Item& item : entries) {
+        QAction* action = nullptr;
+        switch (item.entry) {
+            case PlayListMenu::Entry::Play:
+                action = m_actPlay;
+                break;
+            case PlayListMenu::Entry::Rename:
+                action = m_actRename;
+                break;
+            case PlayListMenu::Entry::AddNew:
+                action = m_actAddNew;
+                break;
+            case PlayListMenu::Entry::Delete:
+                action = m_actDelete;
+                break;
+            case PlayListMenu::Entry::DeleteAll:
+                m_menu->addSeparator();
+                action = m_actDeleteAll;
+                break;
+        }
+        action->setEnabled(item.enabled);
+        m_menu->addAction(action);
+    }
+    return m_menu;
+}
+
+void QLibraryPlayListWgt::OnShowTableMenu(const QPoint& point)
+{
+    if (QNxMenu* menu = tableMenuAt(point))
+        menu->exec(m_view->viewport()->mapToGlobal(point));
+    m_menuChunk = nullptr;
+}
+
+// The dropped recordings are the items of "All Recordings" with those paths; the recordings
+// list puts copies of them into the playlist.
+void QLibraryPlayListWgt::onDropAudioFiles(const QModelIndex& index, const QStringList& filePaths)
+{
+    const QLibraryChunk* target = chunkAt(m_sortModel->mapToSource(index).row());
+    if (!target || target->listType() != QLibraryChunk::UserPlayList)
+        return;
+    QList<IBaseChunk*> items;
+    for (IBaseChunk* item : fixedChunk(AllRecordings)->children()) {
+        const auto* recording = dynamic_cast<QHistoryChunk*>(item);
+        if (recording && filePaths.contains(QString::fromStdString(recording->filePath())))
+            items << item;
+    }
+    if (!items.isEmpty())
+        emit emitAddAudioToList(QString::fromStdString(target->name()), items);
+}
+
+void QLibraryPlayListWgt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QNxWidget::changeEvent(event);
+}
+
+void QLibraryPlayListWgt::retranslateUi()
+{
+    const struct {
+        FixedRow row;
+        QString name;
+    } names[] = {{LibraryHeader, tr("LIBRARY")},
+                 {AllRecordings, tr("All Recordings")},
+                 {LatestRecordings, tr("Latest Recordings")},
+                 {PlayListHeader, tr("PLAYLIST")}};
+    for (const auto& fixed : names) {
+        fixedChunk(fixed.row)->setName(fixed.name.toStdString());
+        m_model->refreshRow(fixed.row);
+    }
+    m_actPlay->setText(tr("Play"));
+    m_actRename->setText(tr("Rename"));
+    m_actAddNew->setText(tr("Add New Playist"));
+    m_actDelete->setText(tr("&Delete"));
+    m_actDeleteAll->setText(tr("Delete All"));
+    if (m_btnAddList)
+        m_btnAddList->setToolTip(tr("Add New List"));
+    setAccessibleName(tr("Playlists"));
+    m_view->setAccessibleName(tr("Playlists"));
+}
