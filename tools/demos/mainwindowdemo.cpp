@@ -1,14 +1,21 @@
 // Shows the main window in one of its states for checking it by eye (not a test, not shipped):
 //   quillon_mainwindow_demo [--record] [--schedule-dialog] [--countdown SECONDS]
 //                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
+//                           [--playlists N] [--playlist-menu] [--play FILE[,FILE...]]
 // --record starts a recording (play something into the default sink to see the wave),
 // --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
-// menu (the recording one with --record) where a tray icon would. Settings live in a private
-// folder; recordings go to its documents folder.
+// menu (the recording one with --record) where a tray icon would. --playlists makes N user
+// playlists before the window opens, --playlist-menu opens the menu of the first one, --play
+// plays the files in the play bar. Settings live in a private folder; recordings go to its
+// documents folder.
 #include "mainwindow.h"
 #include "nxskin.h"
+#include "parserxml.h"
 #include "qaudioschedulesettingdlg.h"
+#include "qlibraryplaylistwgt.h"
+#include "qlibrarytableview.h"
 #include "qnxmenu.h"
+#include "qplaycontrolwgt.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
 #include "recordertray.h"
@@ -45,6 +52,11 @@ int main(int argc, char** argv)
     NxSkin::registerFonts();
     QApplication::setFont(NxSkin::font(12));
 
+    for (int i = 0; i < value("--playlists").toInt(); ++i)
+        ParserXML::addPlayList(
+            i == 1 ? QStringLiteral("Interviews, spring session with a long name")
+                   : QStringLiteral("New PlayList_%1").arg(i, 2, 10, QLatin1Char('0')));
+
     MainWindow window;
     window.move(40, 30);
     window.show();
@@ -64,6 +76,22 @@ int main(int argc, char** argv)
             QMenu* menu = tray->isRecording() ? tray->recordingMenu() : tray->normalMenu();
             const QRect screen = window.screen()->availableGeometry();
             menu->popup(screen.bottomRight() - QPoint(220, 120));
+        });
+    }
+    if (!value("--play").isEmpty()) {
+        QTimer::singleShot(300, &window, [&window, files = value("--play").split(',')] {
+            window.playBar()->OnSetPlayList(files);
+            window.playBar()->OnBtnPlay();
+        });
+    }
+    if (args.contains(QStringLiteral("--playlist-menu"))) {
+        QTimer::singleShot(1200, &window, [&window] {
+            QLibraryTableView* view = window.playListPanel()->view();
+            const QPoint at =
+                view->visualRect(view->model()->index(QLibraryPlayListWgt::PlayListHeader + 1, 0))
+                    .center();
+            if (QMenu* menu = window.playListPanel()->tableMenuAt(at))
+                menu->popup(view->viewport()->mapToGlobal(at));
         });
     }
     if (!value("--quit-after").isEmpty())
