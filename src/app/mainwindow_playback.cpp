@@ -8,7 +8,6 @@
 
 #include "desktopservices.h"
 #include "playcontrolremote.h"
-#include "qhistorychunk.h"
 #include "qlibrarychunk.h"
 #include "qlibraryplaylistwgt.h"
 #include "qnxwidget.h"
@@ -53,15 +52,8 @@ void MainWindow::buildPlayback()
 // A whole entry of the playlists panel plays from its first recording, in the entry's order.
 void MainWindow::playLibraryEntry(IBaseChunk* item)
 {
-    const auto* entry = dynamic_cast<QLibraryChunk*>(item);
-    if (!entry || m_bRecording)
-        return;
-    QStringList paths;
-    for (const IBaseChunk* child : entry->children()) {
-        if (const auto* recording = dynamic_cast<const QHistoryChunk*>(child))
-            paths << QString::fromStdString(recording->filePath());
-    }
-    if (paths.isEmpty())
+    const QStringList paths = m_playLists->recordingsOf(dynamic_cast<QLibraryChunk*>(item));
+    if (paths.isEmpty() || m_bRecording)
         return;
     m_playBar->OnRemoveAllFiles();
     m_playBar->OnSetPlayList(paths);

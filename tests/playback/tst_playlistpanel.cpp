@@ -67,11 +67,13 @@ QAction* menuAction(QNxMenu* menu, const QString& text)
     return nullptr;
 }
 
+// Entries hold what the test puts in; the panel reads them through the function the
+// recordings list would give it.
+QMap<const QLibraryChunk*, QStringList> g_entries;
+
 void addRecording(QLibraryChunk* entry, const QString& path)
 {
-    auto* item = new QAudioFileChunk;
-    item->setFilePath(path.toStdString());
-    entry->appendChild(item);
+    g_entries[entry] << path;
 }
 
 }  // namespace
@@ -119,7 +121,9 @@ void TestPlayListPanel::init()
 
 std::unique_ptr<Panel> TestPlayListPanel::makePanel()
 {
+    g_entries.clear();
     auto panel = std::make_unique<Panel>();
+    panel->setEntryRecordings([](const QLibraryChunk* entry) { return g_entries.value(entry); });
     panel->setDeleteQuestion([this](QWidget*) {
         ++m_deleteQuestions;
         return m_deleteAnswer;
@@ -364,16 +368,19 @@ void TestPlayListPanel::dropOntoPlayList()
 {
     writePlayListFile(playListFile({"Road"}));
     auto panel = makePanel();
-    QLibraryChunk* all = panel->fixedChunk(Panel::AllRecordings);
-    addRecording(all, "/music/a.mp3");
-    addRecording(all, "/music/b.flac");
-    addRecording(all, "/music/c.ogg");
-    QSignalSpy added(panel.get(), &Panel::emitAddAudioToList);
+    QStringList received;
+    connect(panel.get(), &Panel::emitAddAudioToList, this,
+            [&](const QString& name, const QList<IBaseChunk*>& items) {
+                received << name;
+                for (const IBaseChunk* item : items)
+                    received << QString::fromStdString(
+                        dynamic_cast<const QAudioFileChunk*>(item)->filePath());
+            });
+    const QStringList dragged = {"/music/c.ogg", QStringLiteral("/music/Ünïcode ☂.mp3")};
 
     const auto drop = [&](int row) {
         QMimeData data;
-        data.setData(AudioFileMime::kMimeType,
-                     AudioFileMime::encode({"/music/c.ogg", "/music/a.mp3", "/gone.wav"}));
+        data.setData(AudioFileMime::kMimeType, AudioFileMime::encode(dragged));
         const QPoint at = rowCentre(*panel, row);
         QWidget* viewport = panel->view()->viewport();
         // Qt sends moves and the drop only to a widget that took the drag on entering.
@@ -387,15 +394,10 @@ void TestPlayListPanel::dropOntoPlayList()
     };
     QVERIFY(!drop(Panel::AllRecordings));
     QVERIFY(!drop(Panel::PlayListHeader));
-    QCOMPARE(added.count(), 0);
+    QVERIFY(received.isEmpty());
 
     QVERIFY(drop(Panel::PlayListHeader + 1));
-    QCOMPARE(added.count(), 1);
-    QCOMPARE(added[0][0].toString(), QStringLiteral("Road"));
-    const auto items = added[0][1].value<QList<IBaseChunk*>>();
-    QCOMPARE(items.size(), 2);  // the path that is not a recording is left out
-    QCOMPARE(items[0], all->children()[0]);
-    QCOMPARE(items[1], all->children()[2]);
+    QCOMPARE(received, QStringList{"Road"} + dragged);
 }
 
 void TestPlayListPanel::playsWholeEntry()

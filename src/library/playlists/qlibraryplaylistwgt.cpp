@@ -12,7 +12,7 @@
 #include "parserxml.h"
 #include "playlistmenu.h"
 #include "playlistnaming.h"
-#include "qhistorychunk.h"
+#include "qaudiofilechunk.h"
 #include "qlibrarychunk.h"
 #include "qlibrarydelegate.h"
 #include "qlibrarymodel.h"
@@ -102,6 +102,20 @@ QLibraryPlayListWgt::QLibraryPlayListWgt(QWidget* parent)
     loadPlayLists();
     retranslateUi();
     placeAddButton();
+}
+
+QStringList QLibraryPlayListWgt::recordingsOf(const QLibraryChunk* entry) const
+{
+    if (!entry)
+        return {};
+    if (m_entryRecordings)
+        return m_entryRecordings(entry);
+    QStringList paths;
+    for (const IBaseChunk* item : entry->children()) {
+        if (const auto* recording = dynamic_cast<const QHistoryChunk*>(item))
+            paths << QString::fromStdString(recording->filePath());
+    }
+    return paths;
 }
 
 QLibraryPlayListWgt::~QLibraryPlayListWgt()
@@ -342,7 +356,7 @@ void QLibraryPlayListWgt::OnActDeleteAllLists()
 void QLibraryPlayListWgt::OnActPlayThisList()
 {
     QLibraryChunk* chunk = actionTarget();
-    if (m_busy || !chunk || chunk->childCount() == 0 ||
+    if (m_busy || !chunk || recordingsOf(chunk).isEmpty() ||
         !(chunk->listType() == QLibraryChunk::FixedList ||
           chunk->listType() == QLibraryChunk::UserPlayList))
         return;
@@ -353,7 +367,7 @@ void QLibraryPlayListWgt::OnActPlayThisList()
 
 void QLibraryPlayListWgt::OnPlayOldList()
 {
-    if (m_busy || !m_lastPlayed || m_lastPlayed->childCount() == 0)
+    if (m_busy || !m_lastPlayed || recordingsOf(m_lastPlayed).isEmpty())
         return;
     OnSetPlayingList(m_lastPlayed);
     emit emitPlayingLibChunk(m_lastPlayed);
@@ -389,7 +403,7 @@ QNxMenu* QLibraryPlayListWgt::tableMenuAt(const QPoint& viewportPos)
     QLibraryChunk* chunk = chunkAt(m_sortModel->mapToSource(m_view->indexAt(viewportPos)).row());
     const auto type = chunk ? std::optional<int>(chunk->listType()) : std::nullopt;
     const QVector<PlayListMenu::Item> entries =
-        PlayListMenu::entriesFor(type, chunk ? chunk->childCount() : 0, m_busy);
+        PlayListMenu::entriesFor(type, int(recordingsOf(chunk).size()), m_busy);
     m_menuChunk = chunk;
     if (entries.isEmpty())
         return nullptr;
@@ -427,21 +441,21 @@ void QLibraryPlayListWgt::OnShowTableMenu(const QPoint& point)
     m_menuChunk = nullptr;
 }
 
-// The dropped recordings are the items of "All Recordings" with those paths; the recordings
-// list puts copies of them into the playlist.
+// The dropped recordings go out as items carrying their paths, made for the signal; the
+// recordings list adds the playlist's name to their records.
 void QLibraryPlayListWgt::onDropAudioFiles(const QModelIndex& index, const QStringList& filePaths)
 {
     const QLibraryChunk* target = chunkAt(m_sortModel->mapToSource(index).row());
-    if (!target || target->listType() != QLibraryChunk::UserPlayList)
+    if (!target || target->listType() != QLibraryChunk::UserPlayList || filePaths.isEmpty())
         return;
+    std::vector<std::unique_ptr<QAudioFileChunk>> dropped;
     QList<IBaseChunk*> items;
-    for (IBaseChunk* item : fixedChunk(AllRecordings)->children()) {
-        const auto* recording = dynamic_cast<QHistoryChunk*>(item);
-        if (recording && filePaths.contains(QString::fromStdString(recording->filePath())))
-            items << item;
+    for (const QString& path : filePaths) {
+        dropped.push_back(std::make_unique<QAudioFileChunk>());
+        dropped.back()->setFilePath(path.toStdString());
+        items << dropped.back().get();
     }
-    if (!items.isEmpty())
-        emit emitAddAudioToList(QString::fromStdString(target->name()), items);
+    emit emitAddAudioToList(QString::fromStdString(target->name()), items);
 }
 
 void QLibraryPlayListWgt::changeEvent(QEvent* event)

@@ -5,9 +5,10 @@
 // removes playlists, takes recordings dropped onto a playlist, and asks for a whole entry to be
 // played.
 //
-// The panel owns its rows (QLibraryChunk) and through them the recording items of each entry;
-// the recordings list fills and reads those items. Signals carry the row's chunk as an
-// IBaseChunk*, valid during the signal. While busy (a recording runs) nothing can be played,
+// The panel owns its rows (QLibraryChunk). Which recordings an entry holds is asked of a
+// function the recordings list provides (by default: the file paths of the row's own items).
+// Signals carry the row's chunk as an IBaseChunk*, and dropped recordings as items made for the
+// signal; both are valid during the signal. While busy (a recording runs) nothing can be played,
 // renamed or deleted from the menu. Questions are asked through replaceable functions so that
 // tests can answer them. GUI thread only.
 
@@ -39,6 +40,8 @@ public:
     enum class DeleteChoice { Delete, Remove, Cancel };
     using DeleteQuestion = std::function<DeleteChoice(QWidget* parent)>;
     using Confirmation = std::function<bool(QWidget* parent)>;
+    // The file paths of the recordings of an entry, in the entry's order.
+    using EntryRecordings = std::function<QStringList(const QLibraryChunk* entry)>;
 
     explicit QLibraryPlayListWgt(QWidget* parent = nullptr);
     ~QLibraryPlayListWgt() override;
@@ -61,6 +64,12 @@ public:
     // Set while a recording runs.
     void setBusy(bool busy) { m_busy = busy; }
     bool isBusy() const { return m_busy; }
+
+    void setEntryRecordings(EntryRecordings recordings)
+    {
+        m_entryRecordings = std::move(recordings);
+    }
+    QStringList recordingsOf(const QLibraryChunk* entry) const;
 
     void setDeleteQuestion(DeleteQuestion question) { m_askDelete = std::move(question); }
     void setDeleteAllQuestion(Confirmation question) { m_askDeleteAll = std::move(question); }
@@ -127,6 +136,7 @@ private:
     // The entry last asked to play, for OnPlayOldList.
     QLibraryChunk* m_lastPlayed = nullptr;
     bool m_busy = false;
+    EntryRecordings m_entryRecordings;
     DeleteQuestion m_askDelete;
     Confirmation m_askDeleteAll;
 };
