@@ -18,6 +18,7 @@
 #include "qnxmainwindow.h"
 
 class QAction;
+class QFileListWgt;
 class QNxBaseButton;
 class QNxMenu;
 class QNxWidget;
@@ -49,6 +50,7 @@ public:
     SelectRecordInputWgt* inputsPanel() const { return m_inputs; }
     QRecordingWidget* recordingDisplay() const { return m_recordingWidget; }
     QNxWidget* playerArea() const { return m_playerArea; }
+    QFileListWgt* fileList() const { return m_fileList; }
     QScheduleTipWidget* countdownTip() const { return m_countdownTip; }
     const ScheduleCountdown& countdown() const { return *m_countdown; }
     QNxMenu* mainMenu() const { return m_mainMenu; }
@@ -115,6 +117,10 @@ private:
     void startUpdateCheck(bool manual);
     void showUpdateResult(const UpdateCheckResult& result);
 
+    // The recordings list (mainwindow_library.cpp).
+    void buildLibrary();
+    void noticeRecoveredRecordings(const QStringList& recovered, const QStringList& problems);
+
     // Closing (mainwindow_close.cpp).
     void fadeOutAndQuit();
     void hideOrMinimize();
@@ -138,6 +144,7 @@ private:
     QRecordingWidget* m_recordingWidget = nullptr;
     QNxWidget* m_playerArea = nullptr;
     QNxWidget* m_listArea = nullptr;
+    QFileListWgt* m_fileList = nullptr;
     QNxWidget* m_playlistArea = nullptr;
     QNxBaseButton* m_btnMenu = nullptr;
     QNxBaseButton* m_btnFormat = nullptr;
