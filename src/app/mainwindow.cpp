@@ -115,7 +115,7 @@ void MainWindow::buildControls()
     m_playerArea = new QNxWidget;
     m_playerArea->setBackgroundImage(QStringLiteral("/image/common/bg_gradual.png"));
     m_playerArea->setFixedHeight(m_recordingWidget->height());
-    m_listArea = placeholderArea();
+    buildLibrary();
     m_playlistArea = placeholderArea();
     m_playlistArea->setFixedWidth(kPlaylistWidth);
 

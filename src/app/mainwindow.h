@@ -20,6 +20,7 @@
 class IBaseChunk;
 class MediaPlayerControl;
 class QAction;
+class QFileListWgt;
 class QLibraryPlayListWgt;
 class QPlayControlWgt;
 class RemotePlayerService;
@@ -54,6 +55,7 @@ public:
     SelectRecordInputWgt* inputsPanel() const { return m_inputs; }
     QRecordingWidget* recordingDisplay() const { return m_recordingWidget; }
     QNxWidget* playerArea() const { return m_playerArea; }
+    QFileListWgt* fileList() const { return m_fileList; }
     QLibraryPlayListWgt* playListPanel() const { return m_playLists; }
     QPlayControlWgt* playBar() const { return m_playBar; }
     MediaPlayerControl* remotePlayerControl() const { return m_playRemote; }
@@ -123,6 +125,10 @@ private:
     void startUpdateCheck(bool manual);
     void showUpdateResult(const UpdateCheckResult& result);
 
+    // The recordings list (mainwindow_library.cpp).
+    void buildLibrary();
+    void noticeRecoveredRecordings(const QStringList& recovered, const QStringList& problems);
+
     // Closing (mainwindow_close.cpp).
     void fadeOutAndQuit();
     void hideOrMinimize();
@@ -136,6 +142,8 @@ private:
 
     // Playback (mainwindow_playback.cpp).
     void buildPlayback();
+    void connectPlayListsToList();
+    void connectListToPlayBar();
     void playLibraryEntry(IBaseChunk* item);
     // While recording nothing plays and the playlists panel is busy.
     void setPlaybackRecordingState(bool recording);
@@ -152,6 +160,7 @@ private:
     QRecordingWidget* m_recordingWidget = nullptr;
     QNxWidget* m_playerArea = nullptr;
     QNxWidget* m_listArea = nullptr;
+    QFileListWgt* m_fileList = nullptr;
     QNxWidget* m_playlistArea = nullptr;
     QLibraryPlayListWgt* m_playLists = nullptr;
     QPlayControlWgt* m_playBar = nullptr;

@@ -199,6 +199,24 @@ void removeHistory(const QString& filePath)
     });
 }
 
+int removeHistories(const QStringList& filePaths)
+{
+    int removed = 0;
+    if (filePaths.isEmpty())
+        return removed;
+    editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {
+        for (const QString& path : filePaths) {
+            const int index = findPathItem(root, path);
+            if (index >= 0) {
+                root.children.erase(root.children.begin() + index);
+                ++removed;
+            }
+        }
+        return removed > 0;
+    });
+    return removed;
+}
+
 void renameHistory(const QString& oldPath, const QString& newPath)
 {
     editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {

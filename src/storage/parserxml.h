@@ -140,6 +140,9 @@ std::optional<HistoryRecord> findHistory(const QString& filePath);
 QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo = nullptr);
 // Removes the first matching record (matching as findHistory). No match: nothing is written.
 void removeHistory(const QString& filePath);
+// Removes the first matching record of each path in one rewrite of the file (a start that
+// prunes many records reads and writes the history once). Returns how many were removed.
+int removeHistories(const QStringList& filePaths);
 // Sets the stored path of the first matching record to newPath. No match: nothing is written.
 void renameHistory(const QString& oldPath, const QString& newPath);
 // The record's preferencePath_, or empty.

@@ -380,7 +380,7 @@ void TestPlayListPanel::dropOntoPlayList()
 
     const auto drop = [&](int row) {
         QMimeData data;
-        data.setData(AudioFileMime::kMimeType, AudioFileMime::encode(dragged));
+        data.setData(QLatin1String(AudioFileMime::kType), AudioFileMime::encode(dragged));
         const QPoint at = rowCentre(*panel, row);
         QWidget* viewport = panel->view()->viewport();
         // Qt sends moves and the drop only to a widget that took the drag on entering.

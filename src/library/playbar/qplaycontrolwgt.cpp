@@ -184,6 +184,18 @@ bool QPlayControlWgt::OnSetPlayFile(QString path)
     return opened;
 }
 
+bool QPlayControlWgt::playFile(const QString& path)
+{
+    if (!OnSetPlayFile(path)) {
+        clearCurrent();
+        stopAfterFailure();
+        return false;
+    }
+    play(true);
+    emit emitPlayingFilePath(m_currentPath);
+    return true;
+}
+
 void QPlayControlWgt::play(bool announce)
 {
     if (!m_player || m_playList.isEmpty())

@@ -40,6 +40,9 @@ public:
     // The pause button shows: the bar plays.
     bool isPlaying() const { return m_playing; }
     int volume() const { return m_volume; }
+    // Loads path (added to the play list when missing) and plays it, as a click on a recording
+    // does; false when it does not open.
+    bool playFile(const QString& path);
     // Sets the volume as the pop-up's slider would, from a ratio 0..1.
     void setVolumeRatio(double ratio);
     bool hasRememberedPosition() const { return m_hasRememberedPosition; }

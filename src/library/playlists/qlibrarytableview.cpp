@@ -23,7 +23,7 @@ QLibraryTableView::QLibraryTableView(QWidget* parent) : QNxTableView(parent)
 
 QModelIndex QLibraryTableView::dropTarget(const QMimeData* mime, const QPoint& pos) const
 {
-    if (!mime || !mime->hasFormat(AudioFileMime::kMimeType))
+    if (!mime || !mime->hasFormat(QLatin1String(AudioFileMime::kType)))
         return QModelIndex();
     const QModelIndex index = indexAt(pos);
     return index.flags() & Qt::ItemIsDropEnabled ? index : QModelIndex();
@@ -32,7 +32,7 @@ QModelIndex QLibraryTableView::dropTarget(const QMimeData* mime, const QPoint& p
 void QLibraryTableView::dragEnterEvent(QDragEnterEvent* event)
 {
     // Accept the drag as a whole; each position is judged in dragMoveEvent.
-    if (event->mimeData()->hasFormat(AudioFileMime::kMimeType))
+    if (event->mimeData()->hasFormat(QLatin1String(AudioFileMime::kType)))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -55,5 +55,6 @@ void QLibraryTableView::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     emit emitDropAudioFiles(
-        target, AudioFileMime::decode(event->mimeData()->data(AudioFileMime::kMimeType)));
+        target,
+        AudioFileMime::decode(event->mimeData()->data(QLatin1String(AudioFileMime::kType))));
 }

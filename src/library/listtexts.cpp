@@ -1,0 +1,104 @@
+#include "listtexts.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace ListTexts {
+
+namespace {
+
+const char* const kSizeUnits[] = {"B", "KB", "MB", "GB", "TB"};
+constexpr int kUnitCount = 5;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("QFileListWgt", text);
+}
+
+}  // namespace
+
+QString sizeText(qint64 bytes)
+{
+    int unit = 0;
+    qint64 value = bytes < 0 ? 0 : bytes;
+    while (value >= 1024 && unit < kUnitCount - 1) {
+        value /= 1024;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(value).arg(QLatin1String(kSizeUnits[unit]));
+}
+
+qint64 sizeTextBytes(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() != 2)
+        return -1;
+    bool ok = false;
+    const double number = parts[0].toDouble(&ok);
+    if (!ok || number < 0)
+        return -1;
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        if (parts[1] == QLatin1String(kSizeUnits[unit]))
+            return static_cast<qint64>(number) << (10 * unit);
+    }
+    return -1;
+}
+
+qint64 durationTextSeconds(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3)
+        return -1;
+    qint64 seconds = 0;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const qint64 value = part.toLongLong(&ok);
+        if (!ok || value < 0)
+            return -1;
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+QString totalDurationText(qint64 seconds)
+{
+    constexpr qint64 kMinute = 60, kHour = 60 * kMinute, kDay = 24 * kHour, kMonth = 30 * kDay;
+    if (seconds >= kMonth)
+        return tr("%1 Months").arg(seconds / kMonth);
+    if (seconds >= kDay)
+        return tr("%1 Days").arg(seconds / kDay);
+    if (seconds >= kHour)
+        return tr("%1 Hours").arg(seconds / kHour);
+    if (seconds >= kMinute)
+        return tr("%1 Minutes").arg(seconds / kMinute);
+    return tr("%1 Seconds").arg(seconds < 0 ? 0 : seconds);
+}
+
+QString summaryText(int count, qint64 bytes, qint64 seconds)
+{
+    return QStringLiteral("%1").arg(count) + tr(" Audios, ") + sizeText(bytes) +
+           QStringLiteral(", ") + totalDurationText(seconds);
+}
+
+qint64 createTimeKey(const QString& text)
+{
+    const QDateTime time = QDateTime::fromString(text, QStringLiteral("dd-MM-yyyy hh:mm"));
+    if (!time.isValid())
+        return -1;
+    return time.toString(QStringLiteral("yyyyMMddhhmm")).toLongLong();
+}
+
+QString fileCreateTime(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QString();
+    QDateTime created = info.birthTime();
+    if (!created.isValid())
+        created = info.lastModified();
+    return created.toString(QStringLiteral("dd-MM-yyyy hh:mm"));
+}
+
+}  // namespace ListTexts
