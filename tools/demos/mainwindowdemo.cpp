@@ -2,12 +2,15 @@
 //   quillon_mainwindow_demo [--record] [--schedule-dialog] [--countdown SECONDS]
 //                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
 //                           [--playlists N] [--playlist-menu] [--play FILE[,FILE...]]
+//                           [--library FILE[,FILE...]] [--play-playlist]
 // --record starts a recording (play something into the default sink to see the wave),
 // --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
 // menu (the recording one with --record) where a tray icon would. --playlists makes N user
 // playlists before the window opens, --playlist-menu opens the menu of the first one, --play
-// plays the files in the play bar. Settings live in a private folder; recordings go to its
-// documents folder.
+// plays the files in the play bar, --library lists the files as recordings (every other one in
+// the first playlist), --play-playlist chooses and plays the first playlist. Settings live in a
+// private folder; recordings go to its documents folder.
+#include "listtexts.h"
 #include "mainwindow.h"
 #include "nxskin.h"
 #include "parserxml.h"
@@ -19,6 +22,7 @@
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
 #include "recordertray.h"
+#include "recordingprobe.h"
 #include "scheduletime.h"
 #include "timeoptions.h"
 
@@ -28,6 +32,28 @@
 #include <QTimer>
 
 namespace {
+
+// Enters each file into the history as a finished recording, every other one in `playList`.
+void listRecordings(const QStringList& files, const QString& playList)
+{
+    for (int i = 0; i < files.size(); ++i) {
+        const RecordingProbe::Facts facts = RecordingProbe::probe(files[i]);
+        const qint64 seconds = qint64(facts.durationUs / 1000000);
+        HistoryRecord record;
+        record.filePath = files[i];
+        record.duration = QStringLiteral("%1:%2:%3")
+                              .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                              .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        record.size = ListTexts::sizeText(QFileInfo(files[i]).size());
+        record.createTime = ListTexts::fileCreateTime(files[i]);
+        record.extension = QFileInfo(files[i]).suffix();
+        record.format = facts.codec;
+        if (i % 2 == 0 && !playList.isEmpty())
+            record.listNames = QStringList{playList};
+        ParserXML::addOrUpdateHistory(record);
+    }
+}
 
 void armSchedule(MainWindow& window, int secondsAhead)
 {
@@ -56,6 +82,8 @@ int main(int argc, char** argv)
         ParserXML::addPlayList(
             i == 1 ? QStringLiteral("Interviews, spring session with a long name")
                    : QStringLiteral("New PlayList_%1").arg(i, 2, 10, QLatin1Char('0')));
+    if (!value("--library").isEmpty())
+        listRecordings(value("--library").split(','), ParserXML::readPlayListNames().value(0));
 
     MainWindow window;
     window.move(40, 30);
@@ -82,6 +110,13 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, &window, [&window, files = value("--play").split(',')] {
             window.playBar()->OnSetPlayList(files);
             window.playBar()->OnBtnPlay();
+        });
+    }
+    if (args.contains(QStringLiteral("--play-playlist"))) {
+        QTimer::singleShot(300, &window, [&window] {
+            QLibraryPlayListWgt* panel = window.playListPanel();
+            panel->selectChunk(panel->chunkAt(QLibraryPlayListWgt::PlayListHeader + 1));
+            panel->OnActPlayThisList();
         });
     }
     if (args.contains(QStringLiteral("--playlist-menu"))) {

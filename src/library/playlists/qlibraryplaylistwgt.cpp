@@ -102,6 +102,8 @@ QLibraryPlayListWgt::QLibraryPlayListWgt(QWidget* parent)
     loadPlayLists();
     retranslateUi();
     placeAddButton();
+    // The recordings list starts with every recording; the panel shows that choice.
+    selectChunk(fixedChunk(AllRecordings));
 }
 
 QStringList QLibraryPlayListWgt::recordingsOf(const QLibraryChunk* entry) const
