@@ -160,6 +160,33 @@
     </message>
 </context>
 <context>
+    <name>ListTexts</name>
+    <message>
+        <source>%1 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -261,6 +288,18 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
         <source>Recording reached its set length</source>
         <translation>Aufnahme hat die eingestellte Länge erreicht</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -312,6 +351,59 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished">Format</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation type="unfinished">Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -331,6 +423,73 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -417,6 +576,86 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>Quality:</source>
         <translation>Qualität:</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>Name der Wiedergabeliste</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>Möchten Sie alle Dateien löschen oder nur die
+Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>Gelöschte Dateien werden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>Möchten Sie alle Wiedergabelisten entfernen?</translation>
+    </message>
+    <message>
+        <source>Add New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>BIBLIOTHEK</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>Alle Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>Neueste Aufnahmen</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>WIEDERGABELISTEN</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>Neue Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>Wiedergabelisten</translation>
     </message>
 </context>
 <context>
@@ -529,6 +768,37 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>Step down</source>
         <translation>Verringern</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Wiedergabe</translation>
     </message>
 </context>
 <context>
