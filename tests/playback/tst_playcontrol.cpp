@@ -11,7 +11,6 @@
 #include "nxqplayobject.h"
 #include "parserxml.h"
 #include "playbartestkit.h"
-#include "playlistorder.h"
 #include "qnxbasebutton.h"
 #include "qnxbaseslider.h"
 #include "qplaycontrolwgt.h"
@@ -35,8 +34,6 @@ class TestPlayControl : public QObject {
 
 private slots:
     void initTestCase();
-    void order_data();
-    void order();
     void playsListToTheEnd();
     void nextAndPrevious_data();
     void nextAndPrevious();
@@ -60,35 +57,6 @@ void TestPlayControl::initTestCase()
     m_short = m_media.files().mid(0, 3);
     m_long = m_media.dir() + "/long.wav";
     QVERIFY(testmedia::makeTone(m_long, 440.0, 4.0));
-}
-
-void TestPlayControl::order_data()
-{
-    QTest::addColumn<QStringList>("list");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<bool>("finished");  // the current file ended by itself
-    QTest::addColumn<int>("next");
-    QTest::addColumn<int>("previous");
-    const QStringList abc = {"/a", "/b", "/c"};
-    QTest::newRow("empty list") << QStringList{} << "/a" << false << -1 << -1;
-    QTest::newRow("nothing current") << abc << "" << false << 0 << 2;
-    QTest::newRow("not listed") << abc << "/x" << true << 0 << 2;
-    QTest::newRow("first") << abc << "/a" << false << 1 << 2;
-    QTest::newRow("middle, ended") << abc << "/b" << true << 2 << 0;
-    QTest::newRow("last, by hand") << abc << "/c" << false << 0 << 1;
-    QTest::newRow("last, ended") << abc << "/c" << true << -1 << 1;
-    QTest::newRow("only one, ended") << QStringList{"/a"} << "/a" << true << -1 << 0;
-}
-
-void TestPlayControl::order()
-{
-    QFETCH(QStringList, list);
-    QFETCH(QString, current);
-    QFETCH(bool, finished);
-    QFETCH(int, next);
-    QFETCH(int, previous);
-    QCOMPARE(PlayListOrder::nextIndex(list, current, finished), next);
-    QCOMPARE(PlayListOrder::previousIndex(list, current), previous);
 }
 
 void TestPlayControl::playsListToTheEnd()
