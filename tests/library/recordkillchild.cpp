@@ -25,7 +25,8 @@ int main(int argc, char** argv)
     const QString extension = QApplication::arguments().value(1);
     const QString resources = testmedia::binDir() + QStringLiteral("/audiorecorder_res");
     NxSkin::setResourceDir(resources);
-    PlistDocument::instance((resources + QStringLiteral("/profile/profiles_win.plist")).toStdString());
+    PlistDocument::instance(
+        (resources + QStringLiteral("/profile/profiles_win.plist")).toStdString());
 
     MainWindowServices services;
     services.sleepInhibitor = std::make_unique<NullSleepInhibitor>();
@@ -51,8 +52,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, &window, [&] {
         window.OnBtnStart();
         if (!window.isRecording()) {
-            std::fprintf(stderr, "not recording: %s\n",
-                         qPrintable(window.recorder()->lastError()));
+            std::fprintf(stderr, "not recording: %s\n", qPrintable(window.recorder()->lastError()));
             QApplication::exit(2);
             return;
         }

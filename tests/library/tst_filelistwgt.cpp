@@ -84,7 +84,10 @@ private:
             rec(QStringLiteral("e.m4a"), QStringLiteral("bad"), QString()),
         }));
     }
-    RecordingJournal journal() { return RecordingJournal(m_root.filePath(QStringLiteral("j.txt"))); }
+    RecordingJournal journal()
+    {
+        return RecordingJournal(m_root.filePath(QStringLiteral("j.txt")));
+    }
 
 private slots:
     void initTestCase()
@@ -107,19 +110,22 @@ private slots:
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QStringList>("names");
         // The last row's duration does not parse: it counts, but adds no time.
-        QTest::newRow("all") << "" << "5 Audios, 5 KB, 1 Hours"
-                             << QStringList{"d", "c", "b", "a", "e"};
-        QTest::newRow("format ignores case") << "mp3" << "2 Audios, 2 KB, 1 Minutes"
-                                             << QStringList{"c", "b"};
-        QTest::newRow("any column") << "abba" << "2 Audios, 2 KB, 1 Minutes"
-                                    << QStringList{"c", "a"};
-        QTest::newRow("expression") << "^[ae]$" << "2 Audios, 2 KB, 1 Minutes"
-                                    << QStringList{"a", "e"};
-        QTest::newRow("time text") << "2020" << "2 Audios, 2 KB, 1 Minutes"
-                                   << QStringList{"c", "b"};
-        QTest::newRow("invalid expression hides all") << "(" << "0 Audios, 0 B, 0 Seconds"
-                                                      << QStringList{};
-        QTest::newRow("no match") << "xyz" << "0 Audios, 0 B, 0 Seconds" << QStringList{};
+        QTest::newRow("all") << ""
+                             << "5 Audios, 5 KB, 1 Hours" << QStringList{"d", "c", "b", "a", "e"};
+        QTest::newRow("format ignores case")
+            << "mp3"
+            << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "b"};
+        QTest::newRow("any column") << "abba"
+                                    << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "a"};
+        QTest::newRow("expression") << "^[ae]$"
+                                    << "2 Audios, 2 KB, 1 Minutes" << QStringList{"a", "e"};
+        QTest::newRow("time text") << "2020"
+                                   << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "b"};
+        QTest::newRow("invalid expression hides all")
+            << "("
+            << "0 Audios, 0 B, 0 Seconds" << QStringList{};
+        QTest::newRow("no match") << "xyz"
+                                  << "0 Audios, 0 B, 0 Seconds" << QStringList{};
     }
     void summaryFollowsRowsAndSearch()
     {
@@ -227,8 +233,7 @@ private slots:
         list.OnShowTableMenu(at);
         QNxMenu* menu = list.tableMenu();
         QCOMPARE(menuTexts(menu), (QStringList{"Play", "Rename", "|", "Add to list",
-                                               "Open File Location", "|", "Delete",
-                                               "Delete All"}));
+                                               "Open File Location", "|", "Delete", "Delete All"}));
         QCOMPARE(menuTexts(menu->actions().at(3)->menu()), (QStringList{"Car", "Gym"}));
         for (QAction* action : menu->actions())
             QVERIFY(action->isSeparator() || action->isEnabled());
