@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "listtexts.h"
@@ -48,7 +49,7 @@ void QFileListWgt::buildWidgets()
     m_delegate->setStyleWidget(m_view->delegateStyle());
     m_view->setEmptyImage(QStringLiteral("/image/common/bg_empty.png"));
     m_view->setSortingEnabled(true);
-    m_view->sortByColumn(QAudioFileSortModel::kCreatedTimeColumn, Qt::DescendingOrder);
+    m_view->sortByColumn(AudioFileColumns::Created, Qt::DescendingOrder);
     QHeaderView* header = m_view->horizontalHeader();
     header->setMinimumSectionSize(30);
     header->setStretchLastSection(true);
@@ -86,11 +87,11 @@ void QFileListWgt::buildWidgets()
     connect(m_delegate, &QAudioFileDelegate::emitPlayItem, this, &QFileListWgt::OnPlayItem);
     connect(m_delegate, &QAudioFileDelegate::emitPauseItem, this, &QFileListWgt::OnPauseItem);
     connect(m_delegate, &QAudioFileDelegate::emitDeleteItem, this, &QFileListWgt::OnDeleteItem);
-    // The summary follows every change of the rows shown.
-    connect(m_sortModel, &QAbstractItemModel::modelReset, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::layoutChanged, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::rowsInserted, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::rowsRemoved, this, &QFileListWgt::updateSummary);
+    // The summary follows every change of the rows shown. A filter change removes and inserts
+    // rows range by range; one rebuild after the lot is enough.
+    connect(m_sortModel, &QAbstractItemModel::rowsInserted, this, &QFileListWgt::scheduleSummary);
+    connect(m_sortModel, &QAbstractItemModel::rowsRemoved, this, &QFileListWgt::scheduleSummary);
+    connect(m_sortModel, &QAbstractItemModel::modelReset, this, &QFileListWgt::scheduleSummary);
 }
 
 RecordingLibrary::LoadResult QFileListWgt::loadLibrary()
@@ -119,8 +120,17 @@ QString QFileListWgt::summaryText() const
     return m_lblListInfo->text();
 }
 
+void QFileListWgt::scheduleSummary()
+{
+    if (m_summaryScheduled)
+        return;
+    m_summaryScheduled = true;
+    QTimer::singleShot(0, this, &QFileListWgt::updateSummary);
+}
+
 void QFileListWgt::updateSummary()
 {
+    m_summaryScheduled = false;
     int count = 0;
     qint64 bytes = 0;
     qint64 seconds = 0;

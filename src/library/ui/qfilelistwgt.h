@@ -105,6 +105,7 @@ private:
     void refreshAddToListMenu();
     void refreshRows();
     void updateSummary();
+    void scheduleSummary();
     void finishRemoval(RecordingLibrary::Removed& removed);
     void takeOutWithQuestion(const std::vector<QAudioFileChunk*>& items, bool all);
     std::vector<QAudioFileChunk*> selectedItems() const;
@@ -133,4 +134,5 @@ private:
     DeleteQuestion m_ask;
     QString m_playingPath;
     bool m_recordingIsSilent = true;
+    bool m_summaryScheduled = false;
 };
