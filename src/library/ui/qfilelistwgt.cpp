@@ -18,7 +18,9 @@
 
 namespace {
 
-const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 60, 60, 60, 60, 120, 60, 30};
+// The File Name column takes the room that is left; the others keep widths that fit their
+// texts in the list's 12-pixel Tahoma.
+const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 64, 110, 110, 76, 130, 60, 30};
 
 }  // namespace
 
@@ -52,7 +54,7 @@ void QFileListWgt::buildWidgets()
     m_view->sortByColumn(AudioFileColumns::Created, Qt::DescendingOrder);
     QHeaderView* header = m_view->horizontalHeader();
     header->setMinimumSectionSize(30);
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
     for (int column = 0; column < QAudioFileModel::ColumnCount; ++column)
         header->resizeSection(column, kColumnWidths[column]);
     header->setSectionResizeMode(QAudioFileModel::NameColumn, QHeaderView::Stretch);
@@ -69,7 +71,7 @@ void QFileListWgt::buildWidgets()
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(10, 8, 10, 4);
-    top->addWidget(m_lblListInfo);
+    top->addWidget(m_lblListInfo, 0, Qt::AlignVCenter);
     top->addStretch(1);
     top->addWidget(m_leSearch);
     auto* column = new QVBoxLayout(this);
@@ -145,7 +147,6 @@ void QFileListWgt::updateSummary()
             0, ListTexts::durationTextSeconds(QString::fromStdString(item->duration())));
     }
     m_lblListInfo->setText(ListTexts::summaryText(count, bytes, seconds));
-    m_lblListInfo->adjustSize();
 }
 
 QAudioFileChunk* QFileListWgt::itemAt(const QModelIndex& proxyIndex) const
