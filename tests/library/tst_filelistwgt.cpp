@@ -84,10 +84,6 @@ private:
             rec(QStringLiteral("e.m4a"), QStringLiteral("bad"), QString()),
         }));
     }
-    RecordingJournal journal()
-    {
-        return RecordingJournal(m_root.filePath(QStringLiteral("j.txt")));
-    }
 
 private slots:
     void initTestCase()
@@ -133,7 +129,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QStringList, names);
         writeFive();
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         QCOMPARE(list.summaryText(), QStringLiteral("0 Audios, 0 B, 0 Seconds"));
         QCOMPARE(list.searchField()->placeholderText(), QStringLiteral("Search"));
         list.loadLibrary();
@@ -168,7 +164,7 @@ private slots:
         QFETCH(int, order);
         QFETCH(QStringList, names);
         writeFive();
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         list.loadLibrary();
         list.view()->sortByColumn(column, Qt::SortOrder(order));
         QCOMPARE(shownNames(list), names);
@@ -179,7 +175,7 @@ private slots:
     void recorderFilesThroughTheSink()
     {
         writeFive();
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         list.loadLibrary();
         const QString tone = m_out + QStringLiteral("/REC_new.wav");
         QVERIFY(testmedia::makeTone(tone, 440, 3.0));
@@ -213,7 +209,7 @@ private slots:
         writeFive();
         ParserXML::addPlayList(QStringLiteral("Car"));
         ParserXML::addPlayList(QStringLiteral("Gym"));
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         list.resize(800, 400);
         list.show();
         list.loadLibrary();
@@ -272,7 +268,7 @@ private slots:
     void playRenameAndDelete()
     {
         writeFive();
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         list.loadLibrary();
         QSignalSpy playList(&list, &QFileListWgt::emitPlayFilePathList);
         QSignalSpy playing(&list, &QFileListWgt::emitPlayingFilePath);
@@ -319,7 +315,7 @@ private slots:
     void dragCarriesSelectedPaths()
     {
         writeFive();
-        QFileListWgt list(nullptr, journal());
+        QFileListWgt list(nullptr, testJournal(m_root));
         list.loadLibrary();
         list.view()->selectRow(rowNamed(list, QStringLiteral("a")).row());
         list.view()->selectionModel()->select(

@@ -252,10 +252,16 @@ void QFileListWgt::OnRemoveAllPlayLists()
 
 void QFileListWgt::OnDeleteAllFiles()
 {
-    std::vector<QAudioFileChunk*> all;
-    for (const auto& item : m_library.items())
-        all.push_back(item.get());
-    RecordingLibrary::Removed removed = m_library.takeOut(all, ListEntry::all(), true);
+    // The files of every user playlist (the panel deletes all playlists with their files);
+    // recordings in no playlist stay.
+    std::vector<QAudioFileChunk*> listed;
+    for (const auto& item : m_library.items()) {
+        if (!item->listNames().isEmpty())
+            listed.push_back(item.get());
+    }
+    RecordingLibrary::Removed removed = m_library.takeOut(listed, ListEntry::all(), true);
+    m_library.removeAllPlayLists();
+    m_menuDirty = true;
     finishRemoval(removed);
 }
 

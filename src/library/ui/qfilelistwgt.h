@@ -74,6 +74,7 @@ public slots:
     void OnRemoveAllPlayLists();
     void OnPlayListsModified();
     void OnDeleteFilesOfCurList();
+    // Deletes the files of every user playlist (recordings in no playlist stay).
     void OnDeleteAllFiles();
     void OnAddToList(const QString& name, const QList<IBaseChunk*>& items);
     void OnChangeLibraryListName(const QString& oldName, const QString& newName);
