@@ -84,10 +84,25 @@ QString summaryText(int count, qint64 bytes, qint64 seconds)
 
 qint64 createTimeKey(const QString& text)
 {
-    const QDateTime time = QDateTime::fromString(text, QStringLiteral("dd-MM-yyyy hh:mm"));
-    if (!time.isValid())
+    // Parsed by hand: sorting 10,000 rows compares these texts some 150,000 times, and
+    // QDateTime::fromString costs microseconds each.
+    static constexpr int kDigits[] = {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15};
+    if (text.size() != 16 || text[2] != QLatin1Char('-') || text[5] != QLatin1Char('-') ||
+        text[10] != QLatin1Char(' ') || text[13] != QLatin1Char(':'))
         return -1;
-    return time.toString(QStringLiteral("yyyyMMddhhmm")).toLongLong();
+    int value[12];
+    for (int i = 0; i < 12; ++i) {
+        const QChar c = text[kDigits[i]];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value[i] = c.unicode() - '0';
+    }
+    const int day = value[0] * 10 + value[1], month = value[2] * 10 + value[3];
+    const int year = value[4] * 1000 + value[5] * 100 + value[6] * 10 + value[7];
+    const int hour = value[8] * 10 + value[9], minute = value[10] * 10 + value[11];
+    if (day < 1 || day > 31 || month < 1 || month > 12 || hour > 23 || minute > 59)
+        return -1;
+    return (((qint64(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute;
 }
 
 QString fileCreateTime(const QString& path)

@@ -190,6 +190,7 @@ RecordingLibrary::Removed RecordingLibrary::takeOut(const std::vector<QAudioFile
 {
     Removed removed;
     std::vector<const QAudioFileChunk*> leaving;
+    std::vector<const QAudioFileChunk*> changed;
     for (QAudioFileChunk* item : items) {
         if (!item || item->rowState() == QAudioFileChunk::Recording)
             continue;
@@ -201,14 +202,15 @@ RecordingLibrary::Removed RecordingLibrary::takeOut(const std::vector<QAudioFile
         } else if (entry.kind == ListEntry::Kind::Latest) {
             item->setIsNew(false);
             item->setBool(kStoredNewKey, false);
-            store(item);
+            changed.push_back(item);
         } else {
             QStringList names = item->listNames();
             names.removeAll(entry.playList);
             item->setListNames(names);
-            store(item);
+            changed.push_back(item);
         }
     }
+    storeAll(changed);
     QStringList leavingPaths;
     for (const QAudioFileChunk* item : leaving)
         leavingPaths.append(text(item->filePath()));
@@ -220,18 +222,20 @@ RecordingLibrary::Removed RecordingLibrary::takeOut(const std::vector<QAudioFile
 
 void RecordingLibrary::addToPlayList(const QString& name, const QStringList& paths)
 {
+    std::vector<const QAudioFileChunk*> changed;
     for (const QString& path : paths) {
         QAudioFileChunk* item = find(path);
         if (!item || item->listNames().contains(name))
             continue;
         item->setListNames(item->listNames() + QStringList{name});
-        if (item->rowState() != QAudioFileChunk::Recording)
-            store(item);
+        changed.push_back(item);
     }
+    storeAll(changed);
 }
 
 void RecordingLibrary::renamePlayList(const QString& oldName, const QString& newName)
 {
+    std::vector<const QAudioFileChunk*> changed;
     for (const auto& item : m_items) {
         QStringList names = item->listNames();
         if (!names.contains(oldName))
@@ -241,8 +245,9 @@ void RecordingLibrary::renamePlayList(const QString& oldName, const QString& new
             newName);
         names.removeDuplicates();
         item->setListNames(names);
-        store(item.get());
+        changed.push_back(item.get());
     }
+    storeAll(changed);
 }
 
 RecordingLibrary::Removed RecordingLibrary::removePlayList(const QString& name, bool deleteFiles)
@@ -253,21 +258,32 @@ RecordingLibrary::Removed RecordingLibrary::removePlayList(const QString& name, 
 
 void RecordingLibrary::removeAllPlayLists()
 {
+    std::vector<const QAudioFileChunk*> changed;
     for (const auto& item : m_items) {
         if (item->listNames().isEmpty())
             continue;
         item->setListNames({});
-        store(item.get());
+        changed.push_back(item.get());
     }
+    storeAll(changed);
 }
 
 void RecordingLibrary::store(const QAudioFileChunk* item) const
 {
-    if (item->rowState() == QAudioFileChunk::Recording)
-        return;
-    HistoryRecord record = item->toHistoryRecord();
-    record.isNew = item->getBool(kStoredNewKey);
-    ParserXML::addOrUpdateHistory(record);
+    storeAll({item});
+}
+
+void RecordingLibrary::storeAll(const std::vector<const QAudioFileChunk*>& items) const
+{
+    QVector<HistoryRecord> records;
+    records.reserve(static_cast<int>(items.size()));
+    for (const QAudioFileChunk* item : items) {
+        if (item->rowState() == QAudioFileChunk::Recording)
+            continue;
+        records.append(item->toHistoryRecord());
+        records.back().isNew = item->getBool(kStoredNewKey);
+    }
+    ParserXML::addOrUpdateHistories(records);
 }
 
 void RecordingLibrary::completeFromFile(QAudioFileChunk* item, uint64_t fallbackUs) const

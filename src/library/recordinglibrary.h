@@ -73,6 +73,8 @@ public:
 
 private:
     void store(const QAudioFileChunk* item) const;
+    // One rewrite of the history for the lot (rows being recorded are left out).
+    void storeAll(const std::vector<const QAudioFileChunk*>& items) const;
     void completeFromFile(QAudioFileChunk* item, uint64_t fallbackUs) const;
     std::unique_ptr<QAudioFileChunk> detach(const QAudioFileChunk* item);
     void detachAll(std::vector<const QAudioFileChunk*> leaving, Removed* removed);

@@ -28,8 +28,10 @@ bool recoverOne(const QString& path, Result* result)
     if (ParserXML::findHistory(path))
         return true;
     QString error;
-    if (RecordingRepair::needsRepair(info.suffix()) && !RecordingRepair::repair(path, &error))
+    if (RecordingRepair::needsRepair(info.suffix()) && !RecordingRepair::repair(path, &error)) {
+        qWarning("recovered recording %s not repaired: %s", qPrintable(path), qPrintable(error));
         result->problems.append(QStringLiteral("%1: %2").arg(path, error));
+    }
     const RecordingProbe::Facts facts = RecordingProbe::probe(path);
     HistoryRecord record = finishedRecordingRecord(path, facts.durationUs, info.suffix().toUpper(),
                                                    info.suffix(), 0, 0);

@@ -2,10 +2,11 @@
 // Repairs a recording that was cut off before its container was finished. The recorder writes
 // files that stay playable when the process dies, but some containers only learn their length
 // at the end: fragmented MP4/M4A has no overall duration or index, FLAC's STREAMINFO lacks the
-// sample count, MP3 lacks the frame count that gives a variable-rate file its length. Copying
-// the compressed frames into a fresh file of the same container (no re-encoding) writes those
-// headers. WAV, AIFF (their sizes are kept up to date while recording), Ogg, Opus and raw AC3
-// need nothing. Blocks until the copy is done; any thread.
+// sample count, WMA's header lacks its packet count and play time. The engine copies the
+// compressed frames into a fresh file of the same container (no re-encoding), which writes
+// those headers. WAV and AIFF (their sizes are kept up to date while recording), Ogg, Opus,
+// raw AC3 and MP3 (recorded at a constant rate: the length follows from the size) need
+// nothing. Blocks until the copy is done; any thread.
 
 #include <QString>
 

@@ -130,6 +130,9 @@ bool setScreenshotFolder(const QString& folder);
 bool addOrUpdateHistory(const HistoryRecord& record);
 // Same; a null record does nothing.
 bool addOrUpdateHistory(const HistoryRecord* record);
+// Stores several records in one rewrite of the file (a change to many rows reads and writes
+// the history once). Later records of the same path win.
+bool addOrUpdateHistories(const QVector<HistoryRecord>& records);
 // The stored record for filePath. '\' and '/' are equal in the comparison (both sides are
 // normalised), and filePath is compared in the form stored texts read back in (see above);
 // otherwise exact and case-sensitive; the first match wins. The returned record's filePath is

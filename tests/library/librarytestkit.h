@@ -5,24 +5,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
+#include "../storage/storagetestenv.h"
 #include "historyrecord.h"
 #include "parserxml.h"
+#include "recordingjournal.h"
 #include "testmedia.h"
 
 namespace librarytest {
 
-inline void redirectUserFolders(const QString& root)
+using storagetest::redirectUserFolders;
+
+// A journal of recordings in progress inside the test's folder.
+inline RecordingJournal testJournal(const QTemporaryDir& root)
 {
-    const QString home = root + QStringLiteral("/home");
-    QDir().mkpath(home);
-    QDir().mkpath(root + QStringLiteral("/tmp"));
-    qputenv("HOME", QFile::encodeName(home));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
-    qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
+    return RecordingJournal(root.filePath(QStringLiteral("journal.txt")));
 }
 
 inline QString trashFiles()

@@ -56,10 +56,6 @@ private:
         QFile::remove(path);
         return QFile::copy(source, path) ? path : QString();
     }
-    RecordingJournal journal()
-    {
-        return RecordingJournal(m_root.filePath(QStringLiteral("j.txt")));
-    }
 
 private slots:
     void initTestCase()
@@ -94,7 +90,7 @@ private slots:
         QVERIFY(writeHistory({noFormat, record(m_out + QStringLiteral("/gone.mp3")),
                               record(notMedia), record(unreadable)}));
 
-        RecordingLibrary library(journal());
+        RecordingLibrary library(testJournal(m_root));
         const RecordingLibrary::LoadResult loaded = library.load();
         QCOMPARE(loaded.listed, 3);
         QCOMPARE(loaded.pruned, QStringList{m_out + QStringLiteral("/gone.mp3")});
@@ -120,7 +116,7 @@ private slots:
         for (int i = 0; i < 10000; i += 1000)
             QVERIFY(QFile::remove(records[i].filePath));
         QVERIFY(writeHistory(records));
-        RecordingLibrary library(journal());
+        RecordingLibrary library(testJournal(m_root));
         const RecordingLibrary::LoadResult loaded = library.load();
         QCOMPARE(loaded.listed, 9990);
         QCOMPARE(loaded.pruned.size(), 10);
@@ -157,7 +153,7 @@ private slots:
         for (const QString& name : existing)
             QVERIFY(touch(m_out + QLatin1Char('/') + name, "other"));
         QVERIFY(writeHistory({record(path)}));
-        RecordingLibrary library(journal());
+        RecordingLibrary library(testJournal(m_root));
         library.load();
         QAudioFileChunk* item = library.find(path);
         QVERIFY(item);
@@ -205,7 +201,7 @@ private slots:
         const ListEntry entries[] = {ListEntry::all(), ListEntry::latest(),
                                      ListEntry::playListNamed(QStringLiteral("Car"))};
 
-        RecordingLibrary library(journal());
+        RecordingLibrary library(testJournal(m_root));
         library.load();
         const RecordingLibrary::Removed removed =
             library.takeOut({library.find(a)}, entries[entry], deleteFiles);
@@ -300,7 +296,7 @@ private slots:
         QFETCH(bool, fiveSecondsKept);
         QFETCH(bool, sixSecondsKept);
         setDeleteRules(byDuration, limit, bySilence);
-        RecordingLibrary library(journal());
+        RecordingLibrary library(testJournal(m_root));
         library.load();
         for (const auto& [source, kept] :
              {std::pair{m_tone5, fiveSecondsKept}, std::pair{m_tone6, sixSecondsKept}}) {
@@ -340,13 +336,13 @@ private slots:
         const QString empty = m_out + QStringLiteral("/REC_empty.mp3");
         QVERIFY(touch(empty, QByteArray()));
         {
-            RecordingLibrary before(journal());
+            RecordingLibrary before(testJournal(m_root));
             before.load();
             before.beginRecording(cut);
             before.beginRecording(empty);
             before.beginRecording(m_out + QStringLiteral("/REC_never.mp3"));
         }  // the process dies here: nothing finished
-        RecordingLibrary after(journal());
+        RecordingLibrary after(testJournal(m_root));
         const RecordingLibrary::LoadResult loaded = after.load();
         QCOMPARE(loaded.recovered, QStringList{cut});
         QVERIFY(loaded.problems.isEmpty());
@@ -356,7 +352,7 @@ private slots:
         QCOMPARE(QString::fromStdString(item->duration()), QStringLiteral("00:00:06"));
         QVERIFY(item->isNew());
         QVERIFY(after.journal().paths().isEmpty());
-        RecordingLibrary again(journal());
+        RecordingLibrary again(testJournal(m_root));
         QVERIFY(again.load().recovered.isEmpty());
         QVERIFY(again.find(cut));
     }

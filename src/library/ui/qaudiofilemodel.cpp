@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 
+#include "audiofilecolumns.h"
 #include "nxskin.h"
 #include "qaudiofilechunk.h"
 
@@ -32,14 +33,13 @@ QAudioFileModel::QAudioFileModel(QObject* parent) : QBaseDetailsModel(ColumnCoun
 
 QAudioFileChunk* QAudioFileModel::fileAt(int row) const
 {
-    return dynamic_cast<QAudioFileChunk*>(itemAt(row));
+    // The list fills the model with recordings only (see the class comment).
+    return static_cast<QAudioFileChunk*>(itemAt(row));
 }
 
 QString QAudioFileModel::title(const QAudioFileChunk* item)
 {
-    const QString fileName = QString::fromStdString(item->fileName());
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? fileName : fileName.left(dot);
+    return AudioFileColumns::text(*item, AudioFileColumns::Name);
 }
 
 QVariant QAudioFileModel::data(const QModelIndex& index, int role) const
@@ -72,23 +72,7 @@ QVariant QAudioFileModel::data(const QModelIndex& index, int role) const
 
 QVariant QAudioFileModel::displayText(const IBaseChunk* chunk, int column) const
 {
-    const auto* item = dynamic_cast<const QAudioFileChunk*>(chunk);
-    if (!item)
+    if (!chunk || column == StateColumn || column >= PlayButtonsColumn)
         return QVariant();
-    switch (column) {
-        case NameColumn:
-            return title(item);
-        case FormatColumn:
-            return QString::fromStdString(item->extension()).toUpper();
-        case ArtistColumn:
-            return QString::fromStdString(item->artist());
-        case AlbumColumn:
-            return QString::fromStdString(item->album());
-        case DurationColumn:
-            return QString::fromStdString(item->duration());
-        case CreatedColumn:
-            return QString::fromStdString(item->createTime());
-        default:
-            return QVariant();
-    }
+    return AudioFileColumns::text(*static_cast<const QAudioFileChunk*>(chunk), column);
 }

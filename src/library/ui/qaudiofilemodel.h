@@ -1,10 +1,11 @@
 #pragma once
-// QAudioFileModel: the rows of the recordings list, one QAudioFileChunk each (not owned: the
-// RecordingLibrary owns them). Nine columns: the row-state icon, file name (without its
-// extension, editable for renaming), format (upper case, centred), artist, album, duration,
+// QAudioFileModel: the rows of the recordings list, one QAudioFileChunk each and nothing else
+// (not owned: the RecordingLibrary owns them). Nine columns: the row-state icon, file name (without
+// its extension, editable for renaming), format (upper case, centred), artist, album, duration,
 // created time and two columns of row buttons. Each row's accessible text is its title.
 // GUI thread only.
 
+#include "audiofilecolumns.h"
 #include "qbasedetailsmodel.h"
 
 class QAudioFileChunk;
@@ -13,16 +14,16 @@ class QAudioFileModel : public QBaseDetailsModel {
     Q_OBJECT
 public:
     enum Column {
-        StateColumn = 0,
-        NameColumn = 1,
-        FormatColumn = 2,
-        ArtistColumn = 3,
-        AlbumColumn = 4,
-        DurationColumn = 5,
-        CreatedColumn = 6,
-        PlayButtonsColumn = 7,
-        DeleteButtonColumn = 8,
-        ColumnCount = 9,
+        StateColumn = AudioFileColumns::State,
+        NameColumn = AudioFileColumns::Name,
+        FormatColumn = AudioFileColumns::Format,
+        ArtistColumn = AudioFileColumns::Artist,
+        AlbumColumn = AudioFileColumns::Album,
+        DurationColumn = AudioFileColumns::Duration,
+        CreatedColumn = AudioFileColumns::Created,
+        PlayButtonsColumn = AudioFileColumns::PlayButtons,
+        DeleteButtonColumn = AudioFileColumns::DeleteButton,
+        ColumnCount = AudioFileColumns::Count,
     };
 
     explicit QAudioFileModel(QObject* parent = nullptr);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "listtexts.h"
@@ -17,7 +18,9 @@
 
 namespace {
 
-const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 60, 60, 60, 60, 120, 60, 30};
+// The File Name column takes the room that is left; the others keep widths that fit their
+// texts in the list's 12-pixel Tahoma.
+const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 64, 110, 110, 76, 130, 60, 30};
 
 }  // namespace
 
@@ -48,10 +51,10 @@ void QFileListWgt::buildWidgets()
     m_delegate->setStyleWidget(m_view->delegateStyle());
     m_view->setEmptyImage(QStringLiteral("/image/common/bg_empty.png"));
     m_view->setSortingEnabled(true);
-    m_view->sortByColumn(QAudioFileSortModel::kCreatedTimeColumn, Qt::DescendingOrder);
+    m_view->sortByColumn(AudioFileColumns::Created, Qt::DescendingOrder);
     QHeaderView* header = m_view->horizontalHeader();
     header->setMinimumSectionSize(30);
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
     for (int column = 0; column < QAudioFileModel::ColumnCount; ++column)
         header->resizeSection(column, kColumnWidths[column]);
     header->setSectionResizeMode(QAudioFileModel::NameColumn, QHeaderView::Stretch);
@@ -68,7 +71,7 @@ void QFileListWgt::buildWidgets()
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(10, 8, 10, 4);
-    top->addWidget(m_lblListInfo);
+    top->addWidget(m_lblListInfo, 0, Qt::AlignVCenter);
     top->addStretch(1);
     top->addWidget(m_leSearch);
     auto* column = new QVBoxLayout(this);
@@ -86,11 +89,11 @@ void QFileListWgt::buildWidgets()
     connect(m_delegate, &QAudioFileDelegate::emitPlayItem, this, &QFileListWgt::OnPlayItem);
     connect(m_delegate, &QAudioFileDelegate::emitPauseItem, this, &QFileListWgt::OnPauseItem);
     connect(m_delegate, &QAudioFileDelegate::emitDeleteItem, this, &QFileListWgt::OnDeleteItem);
-    // The summary follows every change of the rows shown.
-    connect(m_sortModel, &QAbstractItemModel::modelReset, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::layoutChanged, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::rowsInserted, this, &QFileListWgt::updateSummary);
-    connect(m_sortModel, &QAbstractItemModel::rowsRemoved, this, &QFileListWgt::updateSummary);
+    // The summary follows every change of the rows shown. A filter change removes and inserts
+    // rows range by range; one rebuild after the lot is enough.
+    connect(m_sortModel, &QAbstractItemModel::rowsInserted, this, &QFileListWgt::scheduleSummary);
+    connect(m_sortModel, &QAbstractItemModel::rowsRemoved, this, &QFileListWgt::scheduleSummary);
+    connect(m_sortModel, &QAbstractItemModel::modelReset, this, &QFileListWgt::scheduleSummary);
 }
 
 RecordingLibrary::LoadResult QFileListWgt::loadLibrary()
@@ -119,8 +122,17 @@ QString QFileListWgt::summaryText() const
     return m_lblListInfo->text();
 }
 
+void QFileListWgt::scheduleSummary()
+{
+    if (m_summaryScheduled)
+        return;
+    m_summaryScheduled = true;
+    QTimer::singleShot(0, this, &QFileListWgt::updateSummary);
+}
+
 void QFileListWgt::updateSummary()
 {
+    m_summaryScheduled = false;
     int count = 0;
     qint64 bytes = 0;
     qint64 seconds = 0;
@@ -135,7 +147,6 @@ void QFileListWgt::updateSummary()
             0, ListTexts::durationTextSeconds(QString::fromStdString(item->duration())));
     }
     m_lblListInfo->setText(ListTexts::summaryText(count, bytes, seconds));
-    m_lblListInfo->adjustSize();
 }
 
 QAudioFileChunk* QFileListWgt::itemAt(const QModelIndex& proxyIndex) const
@@ -241,10 +252,16 @@ void QFileListWgt::OnRemoveAllPlayLists()
 
 void QFileListWgt::OnDeleteAllFiles()
 {
-    std::vector<QAudioFileChunk*> all;
-    for (const auto& item : m_library.items())
-        all.push_back(item.get());
-    RecordingLibrary::Removed removed = m_library.takeOut(all, ListEntry::all(), true);
+    // The files of every user playlist (the panel deletes all playlists with their files);
+    // recordings in no playlist stay.
+    std::vector<QAudioFileChunk*> listed;
+    for (const auto& item : m_library.items()) {
+        if (!item->listNames().isEmpty())
+            listed.push_back(item.get());
+    }
+    RecordingLibrary::Removed removed = m_library.takeOut(listed, ListEntry::all(), true);
+    m_library.removeAllPlayLists();
+    m_menuDirty = true;
     finishRemoval(removed);
 }
 

@@ -74,6 +74,7 @@ public slots:
     void OnRemoveAllPlayLists();
     void OnPlayListsModified();
     void OnDeleteFilesOfCurList();
+    // Deletes the files of every user playlist (recordings in no playlist stay).
     void OnDeleteAllFiles();
     void OnAddToList(const QString& name, const QList<IBaseChunk*>& items);
     void OnChangeLibraryListName(const QString& oldName, const QString& newName);
@@ -105,6 +106,7 @@ private:
     void refreshAddToListMenu();
     void refreshRows();
     void updateSummary();
+    void scheduleSummary();
     void finishRemoval(RecordingLibrary::Removed& removed);
     void takeOutWithQuestion(const std::vector<QAudioFileChunk*>& items, bool all);
     std::vector<QAudioFileChunk*> selectedItems() const;
@@ -133,4 +135,5 @@ private:
     DeleteQuestion m_ask;
     QString m_playingPath;
     bool m_recordingIsSilent = true;
+    bool m_summaryScheduled = false;
 };

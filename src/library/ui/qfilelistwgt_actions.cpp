@@ -136,11 +136,13 @@ void QFileListWgt::OnActOpenDir()
     if (!item)
         return;
     const QString path = QString::fromStdString(item->filePath());
-    QString error;
-    if (FileManagerLocation::showItem(path, QDBusConnection::sessionBus(), &error))
-        return;
-    qInfo("opening the folder instead of selecting the file: %s", qPrintable(error));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).path()));
+    FileManagerLocation::showItem(
+        path, QDBusConnection::sessionBus(), this, [path](bool ok, const QString& error) {
+            if (ok)
+                return;
+            qInfo("opening the folder instead of selecting the file: %s", qPrintable(error));
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).path()));
+        });
 }
 
 QString QFileListWgt::deleteQuestionText(bool all)
