@@ -261,6 +261,22 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
         <source>Recording reached its set length</source>
         <translation>Aufnahme hat die eingestellte Länge erreicht</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>Das Programm wurde während einer Aufnahme beendet. Diese Aufnahmen wurden gerettet und stehen in der Liste:
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -312,6 +328,59 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>Erstellt</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufnahmen</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -331,6 +400,101 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> Aufnahmen, </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Speicherort öffnen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>Aufnahmemenü</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>Möchten Sie alle Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>Möchten Sie die ausgewählten Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+Gelöschte Dateien kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>Diese Dateien konnten nicht in den Papierkorb verschoben werden und bleiben erhalten:
+%1</translation>
     </message>
 </context>
 <context>

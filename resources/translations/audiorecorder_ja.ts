@@ -261,6 +261,22 @@ What was recorded until then is kept.</source>
         <source>Recording reached its set length</source>
         <translation>録音が設定した長さに達しました</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>録音中にプログラムが終了しました。次の録音を復元し、一覧に追加しました:
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+一部は修復できず、最後まで再生できない可能性があります:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -312,6 +328,59 @@ What was recorded until then is kept.</source>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>作成日時</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>録音</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -331,6 +400,101 @@ What was recorded until then is kept.</source>
     <message>
         <source>None</source>
         <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 か月</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 日</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> 件、</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>一覧から外す</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>リストに追加</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>録音メニュー</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>すべてのファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>選択したファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+削除したファイルはごみ箱に移動します。</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>次のファイルはごみ箱に移動できず、ディスクに残っています:
+%1</translation>
     </message>
 </context>
 <context>
