@@ -160,33 +160,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>%1 Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Audios, </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -291,14 +264,18 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>The program ended while recording. These recordings were recovered and are in the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde während einer Aufnahme beendet. Diese Aufnahmen wurden gerettet und stehen in der Liste:
+%1</translation>
     </message>
     <message>
         <source>
 
 Some could not be repaired and may not play to their end:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
+%1</translation>
     </message>
 </context>
 <context>
@@ -354,53 +331,53 @@ Some could not be repaired and may not play to their end:
     <name>QAudioFileDelegate</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">Interpret</translation>
+        <translation>Interpret</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Created Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileTableView</name>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen</translation>
     </message>
 </context>
 <context>
@@ -428,68 +405,96 @@ Some could not be repaired and may not play to their end:
 <context>
     <name>QFileListWgt</name>
     <message>
+        <source>%1 Months</source>
+        <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> Aufnahmen, </translation>
+    </message>
+    <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Liste hinzufügen</translation>
     </message>
     <message>
         <source>Open File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort öffnen</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle löschen</translation>
     </message>
     <message>
         <source>Recordings menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmemenü</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Do you want to delete all files or just move the 
 files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Do you want to delete the seleted files or just move 
 the files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die ausgewählten Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>
 Deleted files are moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Gelöschte Dateien kommen in den Papierkorb.</translation>
     </message>
     <message>
         <source>These files could not be moved to the trash and stay on disk:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht in den Papierkorb verschoben werden und bleiben erhalten:
+%1</translation>
     </message>
 </context>
 <context>

@@ -160,33 +160,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>%1 Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Audios, </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -291,14 +264,18 @@ What was recorded until then is kept.</translation>
     <message>
         <source>The program ended while recording. These recordings were recovered and are in the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The program ended while recording. These recordings were recovered and are in the list:
+%1</translation>
     </message>
     <message>
         <source>
 
 Some could not be repaired and may not play to their end:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Some could not be repaired and may not play to their end:
+%1</translation>
     </message>
 </context>
 <context>
@@ -354,53 +331,53 @@ Some could not be repaired and may not play to their end:
     <name>QAudioFileDelegate</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>File Name</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>File Name</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">Artist</translation>
+        <translation>Artist</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>Created Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Created Time</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileTableView</name>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordings</translation>
     </message>
 </context>
 <context>
@@ -428,68 +405,96 @@ Some could not be repaired and may not play to their end:
 <context>
     <name>QFileListWgt</name>
     <message>
+        <source>%1 Months</source>
+        <translation>%1 Months</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 Days</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 Hours</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 Minutes</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Seconds</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> Audios, </translation>
+    </message>
+    <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Add to list</translation>
     </message>
     <message>
         <source>Open File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Open File Location</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete All</translation>
     </message>
     <message>
         <source>Recordings menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordings menu</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Do you want to delete all files or just move the 
 files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to delete all files or just move the 
+files from the list?</translation>
     </message>
     <message>
         <source>Do you want to delete the seleted files or just move 
 the files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to delete the seleted files or just move 
+the files from the list?</translation>
     </message>
     <message>
         <source>
 Deleted files are moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Deleted files are moved to the trash.</translation>
     </message>
     <message>
         <source>These files could not be moved to the trash and stay on disk:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>These files could not be moved to the trash and stay on disk:
+%1</translation>
     </message>
 </context>
 <context>

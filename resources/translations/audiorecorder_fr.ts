@@ -160,33 +160,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>%1 Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Audios, </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -291,14 +264,18 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     <message>
         <source>The program ended while recording. These recordings were recovered and are in the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme s’est arrêté pendant un enregistrement. Ces enregistrements ont été récupérés et figurent dans la liste :
+%1</translation>
     </message>
     <message>
         <source>
 
 Some could not be repaired and may not play to their end:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’au bout :
+%1</translation>
     </message>
 </context>
 <context>
@@ -354,53 +331,53 @@ Some could not be repaired and may not play to their end:
     <name>QAudioFileDelegate</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">Artiste</translation>
+        <translation>Artiste</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Created Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileTableView</name>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements</translation>
     </message>
 </context>
 <context>
@@ -428,68 +405,96 @@ Some could not be repaired and may not play to their end:
 <context>
     <name>QFileListWgt</name>
     <message>
+        <source>%1 Months</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> enregistrements, </translation>
+    </message>
+    <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la liste</translation>
     </message>
     <message>
         <source>Open File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l’emplacement du fichier</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout supprimer</translation>
     </message>
     <message>
         <source>Recordings menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu des enregistrements</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Do you want to delete all files or just move the 
 files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer tous les fichiers ou seulement 
+les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Do you want to delete the seleted files or just move 
 the files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer les fichiers sélectionnés ou seulement 
+les retirer de la liste ?</translation>
     </message>
     <message>
         <source>
 Deleted files are moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les fichiers supprimés sont placés dans la corbeille.</translation>
     </message>
     <message>
         <source>These files could not be moved to the trash and stay on disk:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n’ont pas pu être placés dans la corbeille et restent sur le disque :
+%1</translation>
     </message>
 </context>
 <context>

@@ -160,33 +160,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>%1 Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Audios, </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -291,14 +264,18 @@ What was recorded until then is kept.</source>
     <message>
         <source>The program ended while recording. These recordings were recovered and are in the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>録音中にプログラムが終了しました。次の録音を復元し、一覧に追加しました:
+%1</translation>
     </message>
     <message>
         <source>
 
 Some could not be repaired and may not play to their end:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+一部は修復できず、最後まで再生できない可能性があります:
+%1</translation>
     </message>
 </context>
 <context>
@@ -354,53 +331,53 @@ Some could not be repaired and may not play to their end:
     <name>QAudioFileDelegate</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">形式</translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">アーティスト</translation>
+        <translation>アーティスト</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバム</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>Created Time</source>
-        <translation type="unfinished"></translation>
+        <translation>作成日時</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileTableView</name>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>録音</translation>
     </message>
 </context>
 <context>
@@ -428,68 +405,96 @@ Some could not be repaired and may not play to their end:
 <context>
     <name>QFileListWgt</name>
     <message>
+        <source>%1 Months</source>
+        <translation>%1 か月</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 日</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> 件、</translation>
+    </message>
+    <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>概要</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧から外す</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
     <message>
         <source>Add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストに追加</translation>
     </message>
     <message>
         <source>Open File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの場所を開く</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除</translation>
     </message>
     <message>
         <source>Recordings menu</source>
-        <translation type="unfinished"></translation>
+        <translation>録音メニュー</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Do you want to delete all files or just move the 
 files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
     </message>
     <message>
         <source>Do you want to delete the seleted files or just move 
 the files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
     </message>
     <message>
         <source>
 Deleted files are moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+削除したファイルはごみ箱に移動します。</translation>
     </message>
     <message>
         <source>These files could not be moved to the trash and stay on disk:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルはごみ箱に移動できず、ディスクに残っています:
+%1</translation>
     </message>
 </context>
 <context>

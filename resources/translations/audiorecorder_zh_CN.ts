@@ -160,33 +160,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>%1 Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Audios, </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Menu</source>
@@ -291,14 +264,18 @@ What was recorded until then is kept.</source>
     <message>
         <source>The program ended while recording. These recordings were recovered and are in the list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>程序在录音时意外结束。以下录音已恢复并显示在列表中：
+%1</translation>
     </message>
     <message>
         <source>
 
 Some could not be repaired and may not play to their end:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+部分文件无法修复，可能无法完整播放：
+%1</translation>
     </message>
 </context>
 <context>
@@ -354,53 +331,53 @@ Some could not be repaired and may not play to their end:
     <name>QAudioFileDelegate</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">格式</translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">艺术家</translation>
+        <translation>艺术家</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>专辑</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Created Time</source>
-        <translation type="unfinished"></translation>
+        <translation>创建时间</translation>
     </message>
 </context>
 <context>
     <name>QAudioFileTableView</name>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>录音</translation>
     </message>
 </context>
 <context>
@@ -428,68 +405,96 @@ Some could not be repaired and may not play to their end:
 <context>
     <name>QFileListWgt</name>
     <message>
+        <source>%1 Months</source>
+        <translation>%1 个月</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> 个音频，</translation>
+    </message>
+    <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>概要</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名</translation>
     </message>
     <message>
         <source>Add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>添加到列表</translation>
     </message>
     <message>
         <source>Open File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件位置</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部删除</translation>
     </message>
     <message>
         <source>Recordings menu</source>
-        <translation type="unfinished"></translation>
+        <translation>录音菜单</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Do you want to delete all files or just move the 
 files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>要删除所有文件，还是仅将
+文件从列表中移除？</translation>
     </message>
     <message>
         <source>Do you want to delete the seleted files or just move 
 the files from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>要删除所选文件，还是仅将
+文件从列表中移除？</translation>
     </message>
     <message>
         <source>
 Deleted files are moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+删除的文件会移到回收站。</translation>
     </message>
     <message>
         <source>These files could not be moved to the trash and stay on disk:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>以下文件无法移到回收站，仍保留在磁盘上：
+%1</translation>
     </message>
 </context>
 <context>

@@ -12,11 +12,6 @@ namespace {
 const char* const kSizeUnits[] = {"B", "KB", "MB", "GB", "TB"};
 constexpr int kUnitCount = 5;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("QFileListWgt", text);
-}
-
 }  // namespace
 
 QString sizeText(qint64 bytes)
@@ -66,19 +61,20 @@ QString totalDurationText(qint64 seconds)
 {
     constexpr qint64 kMinute = 60, kHour = 60 * kMinute, kDay = 24 * kHour, kMonth = 30 * kDay;
     if (seconds >= kMonth)
-        return tr("%1 Months").arg(seconds / kMonth);
+        return QCoreApplication::translate("QFileListWgt", "%1 Months").arg(seconds / kMonth);
     if (seconds >= kDay)
-        return tr("%1 Days").arg(seconds / kDay);
+        return QCoreApplication::translate("QFileListWgt", "%1 Days").arg(seconds / kDay);
     if (seconds >= kHour)
-        return tr("%1 Hours").arg(seconds / kHour);
+        return QCoreApplication::translate("QFileListWgt", "%1 Hours").arg(seconds / kHour);
     if (seconds >= kMinute)
-        return tr("%1 Minutes").arg(seconds / kMinute);
-    return tr("%1 Seconds").arg(seconds < 0 ? 0 : seconds);
+        return QCoreApplication::translate("QFileListWgt", "%1 Minutes").arg(seconds / kMinute);
+    return QCoreApplication::translate("QFileListWgt", "%1 Seconds").arg(seconds < 0 ? 0 : seconds);
 }
 
 QString summaryText(int count, qint64 bytes, qint64 seconds)
 {
-    return QStringLiteral("%1").arg(count) + tr(" Audios, ") + sizeText(bytes) +
+    return QStringLiteral("%1").arg(count) +
+           QCoreApplication::translate("QFileListWgt", " Audios, ") + sizeText(bytes) +
            QStringLiteral(", ") + totalDurationText(seconds);
 }
 

@@ -20,6 +20,8 @@ namespace {
 // recording made in this run keeps it until the next start. Every store writes this, not
 // the item's own mark, so that storing an item never makes it new again.
 constexpr const char* kStoredNewKey = "LIST_STORED_NEW";
+// Set on the recording's item once music was identified in it.
+constexpr const char* kIdentifiedKey = "LIST_IDENTIFIED";
 
 QString text(const std::string& value)
 {
@@ -137,7 +139,15 @@ RecordingLibrary::FinishOutcome RecordingLibrary::finishRecording(const Finished
     }
     if (m_recording == item)
         m_recording = nullptr;
+    // Tags identified while recording win over the session's record, which has none.
+    const QAudioFileChunk identified = *item;
     item->fillFromHistoryRecord(done.record);
+    if (identified.getBool(kIdentifiedKey)) {
+        item->setName(identified.name());
+        item->setArtist(identified.artist());
+        item->setAlbum(identified.album());
+        item->setGenre(identified.genre());
+    }
     item->setIsNew(true);
     item->setBool(kStoredNewKey, true);
     item->setRowState(QAudioFileChunk::Idle);
@@ -154,6 +164,23 @@ RecordingLibrary::FinishOutcome RecordingLibrary::finishRecording(const Finished
     }
     store(item);
     return FinishOutcome::Kept;
+}
+
+bool RecordingLibrary::setRecordingTags(const QString& title, const QString& artist,
+                                        const QString& album, const QString& genre)
+{
+    if (!m_recording)
+        return false;
+    const auto set = [](const QString& value, auto setter) {
+        if (!value.isEmpty())
+            setter(value.toStdString());
+    };
+    set(title, [this](std::string v) { m_recording->setName(std::move(v)); });
+    set(artist, [this](std::string v) { m_recording->setArtist(std::move(v)); });
+    set(album, [this](std::string v) { m_recording->setAlbum(std::move(v)); });
+    set(genre, [this](std::string v) { m_recording->setGenre(std::move(v)); });
+    m_recording->setBool(kIdentifiedKey, true);
+    return true;
 }
 
 RecordingLibrary::Removed RecordingLibrary::abandonRecording(const QString& path)

@@ -53,6 +53,11 @@ public:
     // leaves the history. A kept one gets its fields from the file and is stored.
     FinishOutcome finishRecording(const FinishedRecording& done, bool applyDeleteRules, bool silent,
                                   Removed* removed);
+    // Music identified in the recording that runs now: its title (the item's name), artist,
+    // album and genre. Kept when the recording finishes (and stored then); empty texts leave
+    // the field alone. False when no recording runs.
+    bool setRecordingTags(const QString& title, const QString& artist, const QString& album,
+                          const QString& genre);
     // The recording at path failed before it wrote a file: its row goes.
     Removed abandonRecording(const QString& path);
 

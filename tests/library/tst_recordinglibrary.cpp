@@ -329,6 +329,31 @@ private slots:
         }
     }
 
+    // Music identified while recording is kept with the row and stored when the file is done.
+    void identifiedTagsSurviveTheFinish()
+    {
+        RecordingLibrary library(testJournal(m_root));
+        library.load();
+        QVERIFY(!library.setRecordingTags("Song", "Band", "", ""));
+        const QString path = m_out + QStringLiteral("/REC_song.wav");
+        library.beginRecording(path);
+        QVERIFY(library.setRecordingTags("Song", "Band", "", "Jazz"));
+        QVERIFY(copyOf(m_tone6, QStringLiteral("REC_song.wav")) == path);
+        FinishedRecording done;
+        done.record = record(path);
+        QVERIFY(ParserXML::addOrUpdateHistory(done.record));
+        RecordingLibrary::Removed removed;
+        library.finishRecording(done, true, false, &removed);
+        const QAudioFileChunk* item = library.find(path);
+        QCOMPARE(QString::fromStdString(item->name()), QStringLiteral("Song"));
+        QCOMPARE(QString::fromStdString(item->artist()), QStringLiteral("Band"));
+        const std::optional<HistoryRecord> stored = ParserXML::findHistory(path);
+        QCOMPARE(stored->title, QStringLiteral("Song"));
+        QCOMPARE(stored->artist, QStringLiteral("Band"));
+        QCOMPARE(stored->genre, QStringLiteral("Jazz"));
+        QVERIFY(stored->album.isEmpty());
+    }
+
     // Files the journal names are listed at the next start, once; what cannot be kept is not.
     void journalRecovery()
     {

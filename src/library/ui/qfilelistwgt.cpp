@@ -208,6 +208,15 @@ void QFileListWgt::recordingFailed(const QString& path, const QString&)
     refreshRows();
 }
 
+void QFileListWgt::OnSetRecordingTagInfo(const QString& title, const QString& artist,
+                                         const QString& album, const QString& genre)
+{
+    if (QAudioFileChunk* item = m_library.recordingItem()) {
+        m_library.setRecordingTags(title, artist, album, genre);
+        m_model->refreshRow(m_model->rowOf(item));
+    }
+}
+
 void QFileListWgt::OnSetRecordingIsSilent(bool silent)
 {
     m_recordingIsSilent = silent;

@@ -81,6 +81,10 @@ public slots:
     void OnSetPlayOrPauseState(bool playing);
     void OnChangPlayingFile(const QString& path);
     void OnFinishPlayList();
+    // Music identified in the recording that runs now (title, artist, album, genre): kept
+    // with its row and stored with it.
+    void OnSetRecordingTagInfo(const QString& title, const QString& artist, const QString& album,
+                               const QString& genre);
     void OnSetRecordingIsSilent(bool silent);
     void OnSearchTextChange(const QString& text);
     void OnRenameFile(const QModelIndex& index, const QString& title);

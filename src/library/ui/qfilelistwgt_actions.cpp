@@ -211,6 +211,10 @@ void QFileListWgt::finishRemoval(RecordingLibrary::Removed& removed)
     removed.items.clear();
     if (gone.contains(m_playingPath))
         m_playingPath.clear();
-    if (!gone.isEmpty())
+    if (gone.isEmpty())
+        return;
+    if (m_library.items().empty())
+        emit emitRemoveAllPlayFiles();
+    else
         emit emitRemovePlayFiles(gone);
 }
