@@ -4,10 +4,9 @@
 // to its end with the list and the panel marking what plays, a row of the list plays in the
 // bar, and while a recording runs nothing plays and the panel is busy.
 
-#include <QMimeData>
 #include <QTemporaryDir>
 
-#include "audiofilemime.h"
+#include "../playback/dragtestutil.h"
 #include "listentry.h"
 #include "mainwindowtestkit.h"
 #include "qaudiofilechunk.h"
@@ -37,16 +36,7 @@ QPoint rowCentre(QLibraryPlayListWgt* panel, int row)
 
 void dropOnto(QLibraryPlayListWgt* panel, int row, const QStringList& paths)
 {
-    QMimeData data;
-    data.setData(QLatin1String(AudioFileMime::kType), AudioFileMime::encode(paths));
-    const QPoint at = rowCentre(panel, row);
-    QWidget* viewport = panel->view()->viewport();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &drop);
+    DragTest::dropRecordings(panel->view()->viewport(), rowCentre(panel, row), paths);
 }
 
 QString pathAt(QFileListWgt* list, int row)

@@ -69,16 +69,9 @@ void TestPlayControlRemote::cleanup()
     m_bar.reset();
 }
 
-// Runs playerctl while the service answers (the event loop runs during the wait).
 QString TestPlayControlRemote::playerctl(const QStringList& args)
 {
-    QProcess process;
-    process.setProcessEnvironment(m_bus.environment());
-    QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
-    process.start("playerctl", QStringList{"--player=quillon"} + args);
-    if (!finished.wait(30000))
-        qWarning("playerctl %s did not finish", qPrintable(args.join(' ')));
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    return m_bus.playerctl(args);
 }
 
 void TestPlayControlRemote::mediaKeysDriveTheBar()

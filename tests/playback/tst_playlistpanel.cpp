@@ -4,14 +4,13 @@
 // onto a playlist and marking the entry that plays.
 
 #include <QAction>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "../storage/storagetestenv.h"
 #include "../widgets/widgettestutil.h"
-#include "audiofilemime.h"
+#include "dragtestutil.h"
 #include "parserxml.h"
 #include "qaudiofilechunk.h"
 #include "qlibrarychunk.h"
@@ -379,18 +378,7 @@ void TestPlayListPanel::dropOntoPlayList()
     const QStringList dragged = {"/music/c.ogg", QStringLiteral("/music/Ünïcode ☂.mp3")};
 
     const auto drop = [&](int row) {
-        QMimeData data;
-        data.setData(QLatin1String(AudioFileMime::kType), AudioFileMime::encode(dragged));
-        const QPoint at = rowCentre(*panel, row);
-        QWidget* viewport = panel->view()->viewport();
-        // Qt sends moves and the drop only to a widget that took the drag on entering.
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-        QDropEvent dropEvent(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &dropEvent);
-        return move.isAccepted();
+        return DragTest::dropRecordings(panel->view()->viewport(), rowCentre(*panel, row), dragged);
     };
     QVERIFY(!drop(Panel::AllRecordings));
     QVERIFY(!drop(Panel::PlayListHeader));
