@@ -107,6 +107,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The questions asked unless tests replace them (qlibraryplaylistwgt_menu.cpp).
+    static DeleteChoice askDeleteOrRemove(QWidget* parent);
+    static bool confirmDeleteAll(QWidget* parent);
     void buildFixedRows();
     void loadPlayLists();
     QLibraryChunk* appendRow(const QString& name, int listType, const QString& icon);
