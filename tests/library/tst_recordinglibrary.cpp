@@ -14,6 +14,7 @@
 #include "parserxml.h"
 #include "recordingfiles.h"
 #include "recordinglibrary.h"
+#include "smallfilesystem.h"
 
 using namespace librarytest;
 
@@ -258,6 +259,35 @@ private slots:
         QVERIFY(info.readAll().contains("Path=" + QFile::encodeName(path)));
         QVERIFY(!RecordingFiles::deleteRecording(path, m_out, &error));
         QVERIFY(error.contains(QStringLiteral("does not exist")));
+    }
+
+    // A folder that cannot be written: the file keeps its name and stays on disk, with a
+    // reason; a row taken out with "Delete" still leaves the list and the history.
+    void readOnlyFolder()
+    {
+        SmallFileSystem small("size=1m");
+        if (!small.mounted())
+            QSKIP("mounting a file system needs privileges this run does not have");
+        const QString path = small.filePath(QStringLiteral("REC_ro.mp3"));
+        QVERIFY(QFile::copy(m_tone5, path));
+        QVERIFY(small.makeReadOnly());
+        HistoryRecord r = record(path);
+        r.preferencePath = small.path();
+        QVERIFY(writeHistory({r}));
+        RecordingLibrary library(testJournal(m_root));
+        library.load();
+        QString oldPath;
+        QVERIFY(!library.rename(library.find(path), QStringLiteral("other"), &oldPath));
+        QCOMPARE(historyPaths(), QStringList{path});
+        const RecordingLibrary::Removed removed =
+            library.takeOut({library.find(path)}, ListEntry::all(), true);
+        QCOMPARE(removed.paths, QStringList{path});
+        QCOMPARE(removed.deleteErrors.size(), 1);
+        QVERIFY2(removed.deleteErrors.first().contains(path),
+                 qPrintable(removed.deleteErrors.first()));
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!library.find(path));
+        QVERIFY(!ParserXML::findHistory(path));
     }
 
     void deleteRulesAtTheEnd_data()
