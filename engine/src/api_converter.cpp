@@ -1,6 +1,7 @@
 // The converter's C functions: thin checks around brisca::Converter.
 
 #include "apiutil.h"
+#include "containerrewrite.h"
 #include "converter.h"
 
 using namespace brisca;
@@ -137,6 +138,18 @@ int32_t CloseConverter(int32_t converter)
     if (c)
         c->close();
     return c ? 1 : 0;
+}
+
+int32_t RewriteContainer(const char* source, const char* target)
+{
+    if (!source || !target || !*source || !*target)
+        return fail("RewriteContainer: no source or target path");
+    if (std::string(source) == target)
+        return fail("RewriteContainer: the target must differ from the source");
+    std::string error;
+    if (!rewriteContainer(source, target, &error))
+        return fail(error);
+    return 1;
 }
 
 }  // extern "C"

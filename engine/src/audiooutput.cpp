@@ -110,9 +110,10 @@ bool AudioOutput::open(const std::string& path, const std::string& formatKey,
     AVDictionary* options = nullptr;
     const std::string name = muxer->name;
     if (name == "mp4" || name == "ipod" || name == "mov") {
-        // Fragments of about a second: a killed process leaves every finished fragment playable.
+        // Fragments of half a second: a killed process leaves every finished fragment
+        // playable, and loses at most the one being filled.
         av_dict_set(&options, "movflags", "+empty_moov+default_base_moof", 0);
-        av_dict_set(&options, "frag_duration", "1000000", 0);
+        av_dict_set(&options, "frag_duration", "500000", 0);
     } else if (name == "ogg" || name == "opus") {
         // The muxer holds a page back until the next is complete: short pages keep that
         // unwritten tail near half a second.
@@ -197,7 +198,8 @@ bool AudioOutput::write(const float* samples, int count, std::string* error)
     }
     if (!encodeFifo(false, error))
         return false;
-    if (m_nextPts - m_lastFlushPts >= m_codec->sample_rate / 2) {
+    // A quarter of a second at most waits in memory: what a killed process loses.
+    if (m_nextPts - m_lastFlushPts >= m_codec->sample_rate / 4) {
         m_lastFlushPts = m_nextPts;
         flushToDisk();
         return checkIo(error);

@@ -265,6 +265,22 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
         <source>Next scheduled recording: %1 %2 to %3</source>
         <translation>Nächste geplante Aufnahme: %1 %2 bis %3</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>Das Programm wurde während einer Aufnahme beendet. Diese Aufnahmen wurden gerettet und stehen in der Liste:
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -316,6 +332,59 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>Erstellt</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufnahmen</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -335,6 +404,101 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> Aufnahmen, </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Speicherort öffnen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>Aufnahmemenü</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>Möchten Sie alle Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>Möchten Sie die ausgewählten Dateien löschen oder nur 
+aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+Gelöschte Dateien kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>Diese Dateien konnten nicht in den Papierkorb verschoben werden und bleiben erhalten:
+%1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +585,86 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>Quality:</source>
         <translation>Qualität:</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>Name der Wiedergabeliste</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Add New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>BIBLIOTHEK</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>Alle Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>Neueste Aufnahmen</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>WIEDERGABELISTEN</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>Neue Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>Wiedergabelisten</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>Möchten Sie alle Dateien löschen oder nur die
+Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>Gelöschte Dateien werden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>Möchten Sie alle Wiedergabelisten entfernen?</translation>
     </message>
 </context>
 <context>
@@ -533,6 +777,37 @@ Das bis dahin Aufgenommene bleibt erhalten.</translation>
     <message>
         <source>Step down</source>
         <translation>Verringern</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Wiedergabe</translation>
     </message>
 </context>
 <context>

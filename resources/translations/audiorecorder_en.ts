@@ -265,6 +265,22 @@ What was recorded until then is kept.</translation>
         <source>Next scheduled recording: %1 %2 to %3</source>
         <translation>Next scheduled recording: %1 %2 to %3</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>The program ended while recording. These recordings were recovered and are in the list:
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+Some could not be repaired and may not play to their end:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -316,6 +332,59 @@ What was recorded until then is kept.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>Created Time</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>Recordings</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -335,6 +404,101 @@ What was recorded until then is kept.</translation>
     <message>
         <source>None</source>
         <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 Months</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 Days</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 Hours</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 Minutes</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Seconds</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> Audios, </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Add to list</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Open File Location</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>Recordings menu</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>Do you want to delete all files or just move the 
+files from the list?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>Do you want to delete the seleted files or just move 
+the files from the list?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+Deleted files are moved to the trash.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>These files could not be moved to the trash and stay on disk:
+%1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +585,86 @@ What was recorded until then is kept.</translation>
     <message>
         <source>Quality:</source>
         <translation>Quality:</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>Playlist name</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Add New List</source>
+        <translation>Add New List</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>LIBRARY</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>All Recordings</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>Latest Recordings</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>PLAYLIST</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>Add New Playist</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>Playlists</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>Do you want to delete all files or just remove the 
+list?</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>Deleted files are moved to the trash.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>Would you want to remove all play lists?</translation>
     </message>
 </context>
 <context>
@@ -533,6 +777,37 @@ What was recorded until then is kept.</translation>
     <message>
         <source>Step down</source>
         <translation>Step down</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,22 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
         <source>Next scheduled recording: %1 %2 to %3</source>
         <translation>Prochain enregistrement programmé : %1 %2 à %3</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>Le programme s’est arrêté pendant un enregistrement. Ces enregistrements ont été récupérés et figurent dans la liste :
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’au bout :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -316,6 +332,59 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>Date de création</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>Enregistrements</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -335,6 +404,101 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     <message>
         <source>None</source>
         <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> enregistrements, </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Ouvrir l’emplacement du fichier</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>Menu des enregistrements</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>Voulez-vous supprimer tous les fichiers ou seulement 
+les retirer de la liste ?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>Voulez-vous supprimer les fichiers sélectionnés ou seulement 
+les retirer de la liste ?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+Les fichiers supprimés sont placés dans la corbeille.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>Ces fichiers n’ont pas pu être placés dans la corbeille et restent sur le disque :
+%1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +585,86 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     <message>
         <source>Quality:</source>
         <translation>Qualité :</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>Nom de la liste de lecture</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Add New List</source>
+        <translation>Nouvelle liste</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>BIBLIOTHÈQUE</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>Tous les enregistrements</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>Enregistrements récents</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>LISTES DE LECTURE</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>Nouvelle liste de lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>Listes de lecture</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>Voulez-vous supprimer tous les fichiers ou seulement retirer
+la liste ?</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>Les fichiers supprimés sont placés dans la corbeille.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>Voulez-vous retirer toutes les listes de lecture ?</translation>
     </message>
 </context>
 <context>
@@ -533,6 +777,37 @@ Ce qui a été enregistré jusque-là est conservé.</translation>
     <message>
         <source>Step down</source>
         <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
     </message>
 </context>
 <context>

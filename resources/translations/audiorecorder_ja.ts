@@ -265,6 +265,22 @@ What was recorded until then is kept.</source>
         <source>Next scheduled recording: %1 %2 to %3</source>
         <translation>次の予約録音：%1 %2～%3</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>録音中にプログラムが終了しました。次の録音を復元し、一覧に追加しました:
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+一部は修復できず、最後まで再生できない可能性があります:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -316,6 +332,59 @@ What was recorded until then is kept.</source>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>作成日時</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>録音</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -335,6 +404,101 @@ What was recorded until then is kept.</source>
     <message>
         <source>None</source>
         <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 か月</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 日</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> 件、</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>一覧から外す</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>リストに追加</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>録音メニュー</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>すべてのファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>選択したファイルを削除しますか、それとも
+一覧から外すだけにしますか?</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+削除したファイルはごみ箱に移動します。</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>次のファイルはごみ箱に移動できず、ディスクに残っています:
+%1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +585,86 @@ What was recorded until then is kept.</source>
     <message>
         <source>Quality:</source>
         <translation>品質：</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>プレイリスト名</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Add New List</source>
+        <translation>新しいリスト</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>すべての録音</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>最新の録音</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>プレイリスト</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>新しいプレイリスト</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>プレイリスト</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>すべてのファイルを削除しますか、それとも
+リストだけを外しますか？</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>削除したファイルはゴミ箱に移動されます。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>外す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>すべてのプレイリストを削除しますか？</translation>
     </message>
 </context>
 <context>
@@ -533,6 +777,37 @@ What was recorded until then is kept.</source>
     <message>
         <source>Step down</source>
         <translation>減らす</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,22 @@ What was recorded until then is kept.</source>
         <source>Next scheduled recording: %1 %2 to %3</source>
         <translation>下一次计划录音：%1 %2 至 %3</translation>
     </message>
+    <message>
+        <source>The program ended while recording. These recordings were recovered and are in the list:
+%1</source>
+        <translation>程序在录音时意外结束。以下录音已恢复并显示在列表中：
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+Some could not be repaired and may not play to their end:
+%1</source>
+        <translation>
+
+部分文件无法修复，可能无法完整播放：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -316,6 +332,59 @@ What was recorded until then is kept.</source>
     </message>
 </context>
 <context>
+    <name>QAudioFileDelegate</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>专辑</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Created Time</source>
+        <translation>创建时间</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioFileTableView</name>
+    <message>
+        <source>Recordings</source>
+        <translation>录音</translation>
+    </message>
+</context>
+<context>
     <name>QAudioScheduleSettingDlg</name>
     <message>
         <source>Record time options</source>
@@ -335,6 +404,101 @@ What was recorded until then is kept.</source>
     <message>
         <source>None</source>
         <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>QFileListWgt</name>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 个月</translation>
+    </message>
+    <message>
+        <source>%1 Days</source>
+        <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source> Audios, </source>
+        <translation> 个音频，</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>添加到列表</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>打开文件位置</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Recordings menu</source>
+        <translation>录音菜单</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just move the 
+files from the list?</source>
+        <translation>要删除所有文件，还是仅将
+文件从列表中移除？</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the seleted files or just move 
+the files from the list?</source>
+        <translation>要删除所选文件，还是仅将
+文件从列表中移除？</translation>
+    </message>
+    <message>
+        <source>
+Deleted files are moved to the trash.</source>
+        <translation>
+删除的文件会移到回收站。</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the trash and stay on disk:
+%1</source>
+        <translation>以下文件无法移到回收站，仍保留在磁盘上：
+%1</translation>
     </message>
 </context>
 <context>
@@ -421,6 +585,86 @@ What was recorded until then is kept.</source>
     <message>
         <source>Quality:</source>
         <translation>质量：</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryDelegate</name>
+    <message>
+        <source>Playlist name</source>
+        <translation>播放列表名称</translation>
+    </message>
+</context>
+<context>
+    <name>QLibraryPlayListWgt</name>
+    <message>
+        <source>Add New List</source>
+        <translation>新建列表</translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <translation>媒体库</translation>
+    </message>
+    <message>
+        <source>All Recordings</source>
+        <translation>所有录音</translation>
+    </message>
+    <message>
+        <source>Latest Recordings</source>
+        <translation>最新录音</translation>
+    </message>
+    <message>
+        <source>PLAYLIST</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Add New Playist</source>
+        <translation>新建播放列表</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all files or just remove the 
+list?</source>
+        <translation>您要删除所有文件，还是只移除
+列表？</translation>
+    </message>
+    <message>
+        <source>Deleted files are moved to the trash.</source>
+        <translation>删除的文件会移到回收站。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Would you want to remove all play lists?</source>
+        <translation>您要移除所有播放列表吗？</translation>
     </message>
 </context>
 <context>
@@ -533,6 +777,37 @@ What was recorded until then is kept.</source>
     <message>
         <source>Step down</source>
         <translation>减少</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayControlWgt</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
     </message>
 </context>
 <context>

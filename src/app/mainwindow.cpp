@@ -75,6 +75,7 @@ MainWindow::MainWindow(QWidget* parent, MainWindowServices services)
 
     buildControls();
     buildLayout();
+    buildPlayback();
     connectControls();
     buildMainMenu();
     buildTray();
@@ -118,7 +119,7 @@ void MainWindow::buildControls()
     m_playerArea = new QNxWidget;
     m_playerArea->setBackgroundImage(QStringLiteral("/image/common/bg_gradual.png"));
     m_playerArea->setFixedHeight(m_recordingWidget->height());
-    m_listArea = placeholderArea();
+    buildLibrary();
     m_playlistArea = placeholderArea();
     m_playlistArea->setFixedWidth(kPlaylistWidth);
 

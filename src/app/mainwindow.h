@@ -17,7 +17,13 @@
 #include "mainwindowservices.h"
 #include "qnxmainwindow.h"
 
+class IBaseChunk;
+class MediaPlayerControl;
 class QAction;
+class QFileListWgt;
+class QLibraryPlayListWgt;
+class QPlayControlWgt;
+class RemotePlayerService;
 class QNxBaseButton;
 class QNxMenu;
 class QNxWidget;
@@ -49,6 +55,10 @@ public:
     SelectRecordInputWgt* inputsPanel() const { return m_inputs; }
     QRecordingWidget* recordingDisplay() const { return m_recordingWidget; }
     QNxWidget* playerArea() const { return m_playerArea; }
+    QFileListWgt* fileList() const { return m_fileList; }
+    QLibraryPlayListWgt* playListPanel() const { return m_playLists; }
+    QPlayControlWgt* playBar() const { return m_playBar; }
+    MediaPlayerControl* remotePlayerControl() const { return m_playRemote; }
     QScheduleTipWidget* countdownTip() const { return m_countdownTip; }
     const ScheduleCountdown& countdown() const { return *m_countdown; }
     QNxMenu* mainMenu() const { return m_mainMenu; }
@@ -115,6 +125,10 @@ private:
     void startUpdateCheck(bool manual);
     void showUpdateResult(const UpdateCheckResult& result);
 
+    // The recordings list (mainwindow_library.cpp).
+    void buildLibrary();
+    void noticeRecoveredRecordings(const QStringList& recovered, const QStringList& problems);
+
     // Closing (mainwindow_close.cpp).
     void fadeOutAndQuit();
     void hideOrMinimize();
@@ -127,6 +141,14 @@ private:
     void notifyUnlessFocused(const QString& summary, const QString& body);
     // Stops the recording that a rule ended (schedule, set length) and tells the user.
     void stopByRule(const QString& summary);
+
+    // Playback (mainwindow_playback.cpp).
+    void buildPlayback();
+    void connectPlayListsToList();
+    void connectListToPlayBar();
+    void playLibraryEntry(IBaseChunk* item);
+    // While recording nothing plays and the playlists panel is busy.
+    void setPlaybackRecordingState(bool recording);
 
     // Schedule (mainwindow_schedule.cpp).
     void resetScheduleIndicator();
@@ -143,7 +165,13 @@ private:
     QRecordingWidget* m_recordingWidget = nullptr;
     QNxWidget* m_playerArea = nullptr;
     QNxWidget* m_listArea = nullptr;
+    QFileListWgt* m_fileList = nullptr;
     QNxWidget* m_playlistArea = nullptr;
+    QLibraryPlayListWgt* m_playLists = nullptr;
+    QPlayControlWgt* m_playBar = nullptr;
+    MediaPlayerControl* m_playRemote = nullptr;
+    // A member, so it goes before the child objects, among them the control it publishes.
+    std::unique_ptr<RemotePlayerService> m_remotePlayer;
     QNxBaseButton* m_btnMenu = nullptr;
     QNxBaseButton* m_btnFormat = nullptr;
     QNxBaseButton* m_btnSchedule = nullptr;

@@ -35,6 +35,7 @@ void MainWindow::OnBtnStart()
         resetScheduleIndicator();
     setRecordControlsIdle(false);
     m_inputs->OnSetCtrlEnabled(false);
+    setPlaybackRecordingState(true);
     OnChangeBottomWgt(false);
     OnStartRecord();
 }
@@ -46,6 +47,7 @@ void MainWindow::OnBtnStop(bool bSuccess)
     OnStopRecord(bSuccess, true);
     switchScheduleOff();
     m_recorder->endRun();
+    setPlaybackRecordingState(false);
     OnChangeBottomWgt(true);
 }
 

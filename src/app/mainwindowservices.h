@@ -13,6 +13,8 @@
 #include "wallclock.h"
 
 class IRecordingSink;
+class MediaPlayerControl;
+class RemotePlayerService;
 
 struct MainWindowServices {
     // "Now" for the schedule and the silence watch.
@@ -28,4 +30,7 @@ struct MainWindowServices {
     QString devicePluginPath;
     // Whether a tray exists; empty: ask Qt.
     std::function<bool()> trayAvailable;
+    // Publishes the play bar to the desktop's media keys and sound menu; empty: MPRIS on the
+    // session bus (nothing without one).
+    std::function<std::unique_ptr<RemotePlayerService>(MediaPlayerControl&)> publishPlayer;
 };

@@ -39,6 +39,8 @@ public:
     // Stops and closes the file, for a file that is removed or taken for editing.
     void stopAndCloseFile();
     QString lastError() const { return m_error; }
+    // The volume last applied, in percent.
+    int soundVolume() const { return int(m_volume); }
 
 signals:
     void emitPlayTime(QString time);

@@ -5,6 +5,8 @@
 
 #include "parserxml.h"
 
+#include <QHash>
+
 #include "xmlfileio.h"
 
 using namespace XmlStore;
@@ -130,25 +132,40 @@ bool addOrUpdateHistory(const HistoryRecord* record)
 
 bool addOrUpdateHistory(const HistoryRecord& record)
 {
-    // Matched exactly as stored: a '\' form of a stored path is a different record here.
-    const QString storedPath = xmlStorableText(record.filePath);
+    return addOrUpdateHistories({record});
+}
+
+bool addOrUpdateHistories(const QVector<HistoryRecord>& records)
+{
+    if (records.isEmpty())
+        return true;
     return editXmlTreeFile(historyFilePath(), IfMissing::StartEmpty, [&](XmlElement& root) {
-        XmlElement* item = nullptr;
-        for (XmlElement& e : root.children) {
-            if (e.tag == kPathItemTag && e.attribute(kPathAttr) == storedPath) {
-                item = &e;
-                break;
+        // Matched exactly as stored: a '\' form of a stored path is a different record here.
+        // The first item of each path wins, as in a one-by-one update.
+        QHash<QString, size_t> items;
+        for (size_t i = root.children.size(); i-- > 0;) {
+            const XmlElement& e = root.children[i];
+            if (e.tag == kPathItemTag)
+                items.insert(e.attribute(kPathAttr), i);
+        }
+        for (const HistoryRecord& record : records) {
+            const QString storedPath = xmlStorableText(record.filePath);
+            const auto found = items.constFind(storedPath);
+            size_t index = 0;
+            if (found == items.constEnd()) {
+                root.children.emplace_back(kPathItemTag);
+                root.children.back().setAttribute(kPathAttr, record.filePath);
+                index = root.children.size() - 1;
+                items.insert(storedPath, index);
+            } else {
+                index = *found;
             }
+            XmlElement& item = root.children[index];
+            if (item.children.empty())
+                item.children.emplace_back(kInfoTag);
+            fillInfo(item.children.front(), record);
+            syncListNames(item, record.listNames);
         }
-        if (!item) {
-            root.children.emplace_back(kPathItemTag);
-            item = &root.children.back();
-            item->setAttribute(kPathAttr, record.filePath);
-        }
-        if (item->children.empty())
-            item->children.emplace_back(kInfoTag);
-        fillInfo(item->children.front(), record);
-        syncListNames(*item, record.listNames);
         return true;
     });
 }
@@ -197,6 +214,24 @@ void removeHistory(const QString& filePath)
         root.children.erase(root.children.begin() + index);
         return true;
     });
+}
+
+int removeHistories(const QStringList& filePaths)
+{
+    int removed = 0;
+    if (filePaths.isEmpty())
+        return removed;
+    editXmlTreeFile(historyFilePath(), IfMissing::Skip, [&](XmlElement& root) {
+        for (const QString& path : filePaths) {
+            const int index = findPathItem(root, path);
+            if (index >= 0) {
+                root.children.erase(root.children.begin() + index);
+                ++removed;
+            }
+        }
+        return removed > 0;
+    });
+    return removed;
 }
 
 void renameHistory(const QString& oldPath, const QString& newPath)

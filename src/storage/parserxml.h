@@ -130,6 +130,9 @@ bool setScreenshotFolder(const QString& folder);
 bool addOrUpdateHistory(const HistoryRecord& record);
 // Same; a null record does nothing.
 bool addOrUpdateHistory(const HistoryRecord* record);
+// Stores several records in one rewrite of the file (a change to many rows reads and writes
+// the history once). Later records of the same path win.
+bool addOrUpdateHistories(const QVector<HistoryRecord>& records);
 // The stored record for filePath. '\' and '/' are equal in the comparison (both sides are
 // normalised), and filePath is compared in the form stored texts read back in (see above);
 // otherwise exact and case-sensitive; the first match wins. The returned record's filePath is
@@ -140,6 +143,9 @@ std::optional<HistoryRecord> findHistory(const QString& filePath);
 QVector<HistoryRecord> loadAllHistory(QVector<HistoryRecord>* appendTo = nullptr);
 // Removes the first matching record (matching as findHistory). No match: nothing is written.
 void removeHistory(const QString& filePath);
+// Removes the first matching record of each path in one rewrite of the file (a start that
+// prunes many records reads and writes the history once). Returns how many were removed.
+int removeHistories(const QStringList& filePaths);
 // Sets the stored path of the first matching record to newPath. No match: nothing is written.
 void renameHistory(const QString& oldPath, const QString& newPath);
 // The record's preferencePath_, or empty.

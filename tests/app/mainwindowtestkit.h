@@ -17,6 +17,7 @@
 #include "mainwindow.h"
 #include "manualclock.h"
 #include "nulldesktopnotifier.h"
+#include "nullremoteplayerservice.h"
 #include "nullsleepinhibitor.h"
 #include "parserxml.h"
 #include "plistdocument.h"
@@ -48,6 +49,8 @@ struct Fixture {
     SinkSpy sink;
     SleepInhibitor* inhibitor = nullptr;  // owned by the window
     bool tray = true;
+    // Finished recordings go to the window's own recordings list instead of the spy.
+    bool listAsSink = false;
     std::unique_ptr<MainWindow> window;
 
     // Builds the window (shown) and makes recordings plain WAV, whose length ffprobe reads
@@ -61,9 +64,12 @@ struct Fixture {
         services.notifier =
             notifier ? std::move(notifier) : std::make_unique<NullDesktopNotifier>();
         inhibitor = services.sleepInhibitor.get();
-        services.recordingSink = &sink;
+        services.recordingSink = listAsSink ? nullptr : &sink;
         services.devicePluginPath = inputstest::pluginPath();
         services.trayAvailable = [this] { return tray; };
+        services.publishPlayer = [](MediaPlayerControl&) {
+            return std::make_unique<NullRemotePlayerService>(QStringLiteral("test"));
+        };
         window = std::make_unique<MainWindow>(nullptr, std::move(services));
         FormatDescriptor* wav = FormatDescriptor::audio();
         wav->formatKey = QStringLiteral("WAV");

@@ -4,7 +4,9 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSignalSpy>
 #include <QString>
+#include <QStringList>
 
 class PrivateBus {
 public:
@@ -38,6 +40,23 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
         return env;
+    }
+
+    // Runs playerctl on this bus against the player "quillon" and returns what it printed. The
+    // event loop runs while it waits, so a player in this process answers.
+    QString playerctl(const QStringList& args, int* exitCode = nullptr) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        QSignalSpy finished(&process,
+                            QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+        process.start(QStringLiteral("playerctl"),
+                      QStringList{QStringLiteral("--player=quillon")} + args);
+        if (!finished.wait(30000))
+            qWarning("playerctl %s did not finish", qPrintable(args.join(QLatin1Char(' '))));
+        if (exitCode)
+            *exitCode = process.exitCode();
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
 
 private:

@@ -154,15 +154,7 @@ void TestMprisService::cleanup()
 
 QString TestMprisService::playerctl(const QStringList& args, int* exitCode)
 {
-    QProcess process;
-    process.setProcessEnvironment(m_bus.environment());
-    QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
-    process.start("playerctl", QStringList{"--player=quillon"} + args);
-    if (!finished.wait(30000))
-        qWarning("playerctl %s did not finish", qPrintable(args.join(' ')));
-    if (exitCode)
-        *exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    return m_bus.playerctl(args, exitCode);
 }
 
 void TestMprisService::listedUnderItsName()

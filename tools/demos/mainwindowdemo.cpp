@@ -2,21 +2,32 @@
 //   quillon_mainwindow_demo [--record] [--schedule-dialog] [--countdown SECONDS]
 //                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
 //                           [--repeat] [--repeat-days] [--sources-menu]
+//                           [--playlists N] [--playlist-menu] [--play FILE[,FILE...]]
+//                           [--library FILE[,FILE...]] [--play-playlist]
 // --record starts a recording (play something into the default sink to see the wave),
 // --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
 // menu (the recording one with --record) where a tray icon would. Settings live in a private
 // folder; recordings go to its documents folder. --repeat makes the --countdown schedule a daily
 // one; --repeat-days picks "Chosen days" in the schedule dialog; --sources-menu opens the list of
 // what system audio records (play something to see applications in it).
+// --playlists makes N user playlists before the window opens, --playlist-menu opens the menu of
+// the first one, --play plays the files in the play bar, --library lists the files as recordings
+// (every other one in the first playlist), --play-playlist chooses and plays the first playlist.
+#include "listtexts.h"
 #include "mainwindow.h"
 #include "nxskin.h"
+#include "parserxml.h"
 #include "qaudioschedulesettingdlg.h"
+#include "qlibraryplaylistwgt.h"
+#include "qlibrarytableview.h"
 #include "qnxcheckbox.h"
 #include "qnxmenu.h"
+#include "qplaycontrolwgt.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
 #include "qtimeoptions.h"
 #include "recordertray.h"
+#include "recordingprobe.h"
 #include "schedulerepeatedit.h"
 #include "scheduletime.h"
 #include "selectrecordinputwgt.h"
@@ -28,6 +39,28 @@
 #include <QTimer>
 
 namespace {
+
+// Enters each file into the history as a finished recording, every other one in `playList`.
+void listRecordings(const QStringList& files, const QString& playList)
+{
+    for (int i = 0; i < files.size(); ++i) {
+        const RecordingProbe::Facts facts = RecordingProbe::probe(files[i]);
+        const qint64 seconds = qint64(facts.durationUs / 1000000);
+        HistoryRecord record;
+        record.filePath = files[i];
+        record.duration = QStringLiteral("%1:%2:%3")
+                              .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                              .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        record.size = ListTexts::sizeText(QFileInfo(files[i]).size());
+        record.createTime = ListTexts::fileCreateTime(files[i]);
+        record.extension = QFileInfo(files[i]).suffix();
+        record.format = facts.codec;
+        if (i % 2 == 0 && !playList.isEmpty())
+            record.listNames = QStringList{playList};
+        ParserXML::addOrUpdateHistory(record);
+    }
+}
 
 void armSchedule(MainWindow& window, int secondsAhead, bool daily)
 {
@@ -68,6 +101,13 @@ int main(int argc, char** argv)
     NxSkin::registerFonts();
     QApplication::setFont(NxSkin::font(12));
 
+    for (int i = 0; i < value("--playlists").toInt(); ++i)
+        ParserXML::addPlayList(
+            i == 1 ? QStringLiteral("Interviews, spring session with a long name")
+                   : QStringLiteral("New PlayList_%1").arg(i, 2, 10, QLatin1Char('0')));
+    if (!value("--library").isEmpty())
+        listRecordings(value("--library").split(','), ParserXML::readPlayListNames().value(0));
+
     MainWindow window;
     window.move(40, 30);
     window.show();
@@ -93,6 +133,29 @@ int main(int argc, char** argv)
             QMenu* menu = tray->isRecording() ? tray->recordingMenu() : tray->normalMenu();
             const QRect screen = window.screen()->availableGeometry();
             menu->popup(screen.bottomRight() - QPoint(220, 120));
+        });
+    }
+    if (!value("--play").isEmpty()) {
+        QTimer::singleShot(300, &window, [&window, files = value("--play").split(',')] {
+            window.playBar()->OnSetPlayList(files);
+            window.playBar()->OnBtnPlay();
+        });
+    }
+    if (args.contains(QStringLiteral("--play-playlist"))) {
+        QTimer::singleShot(300, &window, [&window] {
+            QLibraryPlayListWgt* panel = window.playListPanel();
+            panel->selectChunk(panel->chunkAt(QLibraryPlayListWgt::PlayListHeader + 1));
+            panel->OnActPlayThisList();
+        });
+    }
+    if (args.contains(QStringLiteral("--playlist-menu"))) {
+        QTimer::singleShot(1200, &window, [&window] {
+            QLibraryTableView* view = window.playListPanel()->view();
+            const QPoint at =
+                view->visualRect(view->model()->index(QLibraryPlayListWgt::PlayListHeader + 1, 0))
+                    .center();
+            if (QMenu* menu = window.playListPanel()->tableMenuAt(at))
+                menu->popup(view->viewport()->mapToGlobal(at));
         });
     }
     if (!value("--quit-after").isEmpty())

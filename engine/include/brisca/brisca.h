@@ -386,6 +386,13 @@ BRISCA_API int32_t CancelConverter(int32_t converter);
 BRISCA_API int32_t SetConverterAbort(int32_t converter, int32_t abort);
 BRISCA_API int32_t CloseConverter(int32_t converter);
 
+/* Rewrites the container of `source` into `target` (which must differ) around the same
+ * compressed audio, without decoding: the best audio stream and the tags are copied into a
+ * new file of the container the target's extension names, which gets the duration, index
+ * and counts a writer puts in at the end. For recordings whose writer was killed. Blocks
+ * until done; the target is removed on failure. */
+BRISCA_API int32_t RewriteContainer(const char* source, const char* target);
+
 #ifdef __cplusplus
 }
 #endif

@@ -45,6 +45,17 @@ double QVolumeWidget::ratio() const
     return m_slider->maximum() > 0 ? double(m_slider->value()) / m_slider->maximum() : 0.0;
 }
 
+QString QVolumeWidget::buttonIcon(double ratio)
+{
+    if (ratio <= 0.001)
+        return QStringLiteral("/image/BottomWidget/btn_volume_null.png");
+    if (ratio <= 0.5)
+        return QStringLiteral("/image/BottomWidget/btn_volume_little.png");
+    if (ratio < 1.0)
+        return QStringLiteral("/image/BottomWidget/btn_volume_big.png");
+    return QStringLiteral("/image/BottomWidget/btn_volume_full.png");
+}
+
 void QVolumeWidget::OnSetVolume(int value)
 {
     m_slider->setValue(qBound(0, value, kMaxVolume));

@@ -19,6 +19,9 @@ public:
     QNxBaseSlider* slider() const { return m_slider; }
     // Slider position / maximum.
     double ratio() const;
+    // The skin image of a volume button for a volume ratio: mute (up to 0.001), little (up to
+    // 0.5), big (below 1) or full.
+    static QString buttonIcon(double ratio);
 
 signals:
     // The user moved the slider to `value` (0..1).

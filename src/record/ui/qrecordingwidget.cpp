@@ -86,13 +86,7 @@ QString QRecordingWidget::timeText(uint64_t elapsedUs)
 
 QString QRecordingWidget::volumeIcon(double volume)
 {
-    if (volume <= 0.001)
-        return QStringLiteral("/image/BottomWidget/btn_volume_null.png");
-    if (volume <= 0.5)
-        return QStringLiteral("/image/BottomWidget/btn_volume_little.png");
-    if (volume < 1.0)
-        return QStringLiteral("/image/BottomWidget/btn_volume_big.png");
-    return QStringLiteral("/image/BottomWidget/btn_volume_full.png");
+    return QVolumeWidget::buttonIcon(volume);
 }
 
 QString QRecordingWidget::recordTimeText() const

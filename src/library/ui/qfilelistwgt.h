@@ -1,0 +1,143 @@
+#pragma once
+// QFileListWgt: the recordings list of the main window: a search field, the summary line
+// (count, total size, total duration of the rows shown) and the table of the entry the
+// playlist panel chose. It takes the recorder's files as the window's IRecordingSink (the row
+// being recorded, the delete rules at the end), renames, removes and deletes recordings,
+// opens their folder, and hands playing to the play bar by signals. The recordings and the
+// rules live in RecordingLibrary; this class shows them and asks the user. GUI thread only.
+
+#include <QModelIndex>
+#include <QStringList>
+
+#include <functional>
+
+#include "irecordingsink.h"
+#include "listentry.h"
+#include "qnxwidget.h"
+#include "recordinglibrary.h"
+
+class IBaseChunk;
+class QAction;
+class QAudioFileDelegate;
+class QAudioFileModel;
+class QAudioFileSortModel;
+class QAudioFileTableView;
+class QLabel;
+class QLibraryChunk;
+class QNxLineEdit;
+class QNxMenu;
+
+class QFileListWgt : public QNxWidget, public IRecordingSink {
+    Q_OBJECT
+public:
+    // Answers to the delete question; tests replace the dialog with a fixed answer.
+    enum class DeleteAnswer { Delete, Remove, Cancel };
+    using DeleteQuestion = std::function<DeleteAnswer(const QString& text)>;
+
+    explicit QFileListWgt(QWidget* parent = nullptr, RecordingJournal journal = RecordingJournal());
+    ~QFileListWgt() override;
+
+    // Lists the history (see RecordingLibrary::load) and shows "All Recordings".
+    RecordingLibrary::LoadResult loadLibrary();
+
+    RecordingLibrary& library() { return m_library; }
+    QAudioFileTableView* view() const { return m_view; }
+    QAudioFileSortModel* sortModel() const { return m_sortModel; }
+    QAudioFileModel* model() const { return m_model; }
+    QAudioFileDelegate* delegate() const { return m_delegate; }
+    QNxLineEdit* searchField() const { return m_leSearch; }
+    QNxMenu* tableMenu() const { return m_menu; }
+    QString summaryText() const;
+    const ListEntry& shownEntry() const { return m_entry; }
+    void setDeleteQuestion(DeleteQuestion question) { m_ask = std::move(question); }
+    // The text of the delete question for a selection or for "Delete All".
+    static QString deleteQuestionText(bool all);
+
+    // IRecordingSink
+    void recordingStarted(const QString& path) override;
+    void recordingIsSilent(bool silent) override;
+    void recordingFinished(const FinishedRecording& recording) override;
+    void recordingDiscarded(const QString& path) override;
+    void recordingFailed(const QString& path, const QString& reason) override;
+
+signals:
+    void emitPlayFilePathList(const QStringList& paths);
+    void emitPlayingFilePath(const QString& path);
+    void emitPlayOrPause(bool play);
+    void emitRenameAudioFile(const QString& oldPath, const QString& newPath);
+    void emitRemovePlayFiles(const QStringList& paths);
+    void emitRemoveAllPlayFiles();
+
+public slots:
+    void OnChangeList(QLibraryChunk* item);
+    void OnRemoveCurPlayList();
+    void OnRemoveAllPlayLists();
+    void OnPlayListsModified();
+    void OnDeleteFilesOfCurList();
+    // Deletes the files of every user playlist (recordings in no playlist stay).
+    void OnDeleteAllFiles();
+    void OnAddToList(const QString& name, const QList<IBaseChunk*>& items);
+    void OnChangeLibraryListName(const QString& oldName, const QString& newName);
+    void OnSetPlayOrPauseState(bool playing);
+    void OnChangPlayingFile(const QString& path);
+    void OnFinishPlayList();
+    // Music identified in the recording that runs now (title, artist, album, genre): kept
+    // with its row and stored with it.
+    void OnSetRecordingTagInfo(const QString& title, const QString& artist, const QString& album,
+                               const QString& genre);
+    void OnSetRecordingIsSilent(bool silent);
+    void OnSearchTextChange(const QString& text);
+    void OnRenameFile(const QModelIndex& index, const QString& title);
+    void OnClickItem(const QModelIndex& index);
+    void OnPlayItem(const QModelIndex& index);
+    void OnPauseItem(const QModelIndex& index);
+    void OnDeleteItem(const QModelIndex& index);
+    void OnHoverItem(const QModelIndex& index);
+    void OnShowTableMenu(const QPoint& point);
+    void OnActPlayPause();
+    void OnActRename();
+    void OnActAddToList(QAction* action);
+    void OnActDeleteFile();
+    void OnActDeleteAllFiles();
+    void OnActOpenDir();
+
+    // Shows the entry (the same items the playlist panel's row stands for).
+    void showEntry(const ListEntry& entry);
+
+private:
+    void buildWidgets();
+    void buildMenu();
+    void refreshAddToListMenu();
+    void refreshRows();
+    void updateSummary();
+    void scheduleSummary();
+    void finishRemoval(RecordingLibrary::Removed& removed);
+    void takeOutWithQuestion(const std::vector<QAudioFileChunk*>& items, bool all);
+    std::vector<QAudioFileChunk*> selectedItems() const;
+    QAudioFileChunk* itemAt(const QModelIndex& proxyIndex) const;
+    QAudioFileChunk* playingItem() const;
+    QStringList shownPaths() const;
+
+    RecordingLibrary m_library;
+    ListEntry m_entry;
+    QAudioFileModel* m_model = nullptr;
+    QAudioFileSortModel* m_sortModel = nullptr;
+    QAudioFileDelegate* m_delegate = nullptr;
+    QAudioFileTableView* m_view = nullptr;
+    QNxLineEdit* m_leSearch = nullptr;
+    QLabel* m_lblListInfo = nullptr;
+    QNxMenu* m_menu = nullptr;
+    QNxMenu* m_addToListMenu = nullptr;
+    QAction* m_actPlay = nullptr;
+    QAction* m_actRename = nullptr;
+    QAction* m_actOpenDir = nullptr;
+    QAction* m_actDelete = nullptr;
+    QAction* m_actDeleteAll = nullptr;
+    QStringList m_menuPlayLists;
+    bool m_menuDirty = true;
+    QModelIndex m_menuIndex;
+    DeleteQuestion m_ask;
+    QString m_playingPath;
+    bool m_recordingIsSilent = true;
+    bool m_summaryScheduled = false;
+};
