@@ -1,6 +1,6 @@
 #include "pulseapplicationendpoint.h"
 
-#include "pulsestreamtiming.h"
+#include "pulseclient.h"
 #include "sessionclock.h"
 
 #include <pulse/pulseaudio.h>
@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kIterateSliceUs = 20000;
 constexpr pa_usec_t kFragmentUs = 10000;
 constexpr pa_usec_t kMaxBufferedUs = 1000000;
 
@@ -54,25 +53,6 @@ struct PulseApplicationEndpoint::Follower {
     bool timingFresh = false;
 };
 
-void PulseApplicationEndpoint::Deleters::operator()(pa_mainloop* loop) const
-{
-    pa_mainloop_free(loop);
-}
-
-void PulseApplicationEndpoint::Deleters::operator()(pa_context* context) const
-{
-    pa_context_disconnect(context);
-    pa_context_unref(context);
-}
-
-void PulseApplicationEndpoint::Deleters::operator()(pa_stream* stream) const
-{
-    // Disconnecting also cancels the stream's pending operations, so no callback reaches a
-    // follower that is gone.
-    pa_stream_disconnect(stream);
-    pa_stream_unref(stream);
-}
-
 PulseApplicationEndpoint::PulseApplicationEndpoint(const QString& application)
     : m_application(application)
 {
@@ -98,36 +78,14 @@ bool PulseApplicationEndpoint::fail(const QString& message)
 
 bool PulseApplicationEndpoint::iterateUntil(const std::function<bool()>& done, int64_t deadlineUs)
 {
-    while (!done()) {
-        if (sessionClockUs() >= deadlineUs || cancelled())
-            return false;
-        if (pa_mainloop_prepare(m_loop.get(), kIterateSliceUs) < 0 ||
-            pa_mainloop_poll(m_loop.get()) < 0 || pa_mainloop_dispatch(m_loop.get()) < 0)
-            return false;
-    }
-    return true;
+    return pulseIterateUntil(m_loop.get(), done, deadlineUs, [this] { return cancelled(); });
 }
 
 bool PulseApplicationEndpoint::connectContext(int64_t deadlineUs)
 {
-    m_loop.reset(pa_mainloop_new());
-    if (!m_loop)
-        return fail(QStringLiteral("cannot create a PulseAudio main loop"));
-    m_context.reset(pa_context_new(pa_mainloop_get_api(m_loop.get()), "Quillon Audio Recorder"));
-    if (!m_context)
-        return fail(QStringLiteral("cannot create a PulseAudio context"));
-    if (pa_context_connect(m_context.get(), nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        return fail(QStringLiteral("no sound server: %1").arg(serverError(m_context.get())));
-    pa_context* context = m_context.get();
-    const bool settled = iterateUntil(
-        [context] {
-            const pa_context_state_t s = pa_context_get_state(context);
-            return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
-        },
-        deadlineUs);
-    if (!settled || pa_context_get_state(context) != PA_CONTEXT_READY)
-        return fail(QStringLiteral("no sound server: it does not answer"));
-    return true;
+    const QString why =
+        pulseConnect(&m_loop, &m_context, deadlineUs, [this] { return cancelled(); });
+    return why.isEmpty() || fail(why);
 }
 
 // The rate of what the computer plays (the default sink's monitor), so that the usual case

@@ -28,6 +28,7 @@
 // iterated without blocking by the calls of the capture thread.
 
 #include "captureendpoint.h"
+#include "pulseclient.h"
 
 #include <QString>
 
@@ -62,11 +63,7 @@ public:
     int followedStreams() const { return int(m_followers.size()); }
 
 private:
-    struct Deleters {
-        void operator()(pa_mainloop* loop) const;
-        void operator()(pa_context* context) const;
-        void operator()(pa_stream* stream) const;
-    };
+    using Deleters = PulseDeleters;
     struct Follower;
 
     bool connectContext(int64_t deadlineUs);

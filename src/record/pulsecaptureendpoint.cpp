@@ -1,14 +1,12 @@
 #include "pulsecaptureendpoint.h"
 
-#include "pulsestreamtiming.h"
+#include "pulseclient.h"
 #include "sessionclock.h"
 
 #include <pulse/pulseaudio.h>
 
 namespace {
 
-// The main loop is polled in slices this long, so a cancelled open() ends soon.
-constexpr int kIterateSliceUs = 20000;
 constexpr pa_usec_t kFragmentUs = 10000;
 constexpr pa_usec_t kMaxBufferedUs = 1000000;
 
@@ -156,23 +154,6 @@ bool PulseCaptureEndpoint::querySource(int mode, SourceInfo* info, int64_t deadl
                     : QStringLiteral("no system audio: the sound server has no default sink"));
 }
 
-void PulseCaptureEndpoint::Deleters::operator()(pa_mainloop* loop) const
-{
-    pa_mainloop_free(loop);
-}
-
-void PulseCaptureEndpoint::Deleters::operator()(pa_context* context) const
-{
-    pa_context_disconnect(context);
-    pa_context_unref(context);
-}
-
-void PulseCaptureEndpoint::Deleters::operator()(pa_stream* stream) const
-{
-    pa_stream_disconnect(stream);
-    pa_stream_unref(stream);
-}
-
 PulseCaptureEndpoint::PulseCaptureEndpoint() = default;
 
 PulseCaptureEndpoint::~PulseCaptureEndpoint()
@@ -189,14 +170,7 @@ bool PulseCaptureEndpoint::fail(const QString& message)
 
 bool PulseCaptureEndpoint::iterateUntil(const std::function<bool()>& done, int64_t deadlineUs)
 {
-    while (!done()) {
-        if (sessionClockUs() >= deadlineUs || cancelled())
-            return false;
-        if (pa_mainloop_prepare(m_loop.get(), kIterateSliceUs) < 0 ||
-            pa_mainloop_poll(m_loop.get()) < 0 || pa_mainloop_dispatch(m_loop.get()) < 0)
-            return false;
-    }
-    return true;
+    return pulseIterateUntil(m_loop.get(), done, deadlineUs, [this] { return cancelled(); });
 }
 
 void PulseCaptureEndpoint::dispatchPending()
@@ -207,31 +181,9 @@ void PulseCaptureEndpoint::dispatchPending()
 
 bool PulseCaptureEndpoint::connectContext(int64_t deadlineUs)
 {
-    m_loop.reset(pa_mainloop_new());
-    if (!m_loop)
-        return fail(QStringLiteral("cannot create a PulseAudio main loop"));
-    m_context.reset(pa_context_new(pa_mainloop_get_api(m_loop.get()), "Quillon Audio Recorder"));
-    if (!m_context)
-        return fail(QStringLiteral("cannot create a PulseAudio context"));
-    // No autospawn: without a running server the recording must fail at once, not start one.
-    if (pa_context_connect(m_context.get(), nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        return fail(QStringLiteral("no sound server: %1")
-                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context.get())))));
-    }
-    pa_context* context = m_context.get();
-    const bool settled = iterateUntil(
-        [context] {
-            const pa_context_state_t s = pa_context_get_state(context);
-            return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
-        },
-        deadlineUs);
-    if (!settled || pa_context_get_state(context) != PA_CONTEXT_READY) {
-        const int err = pa_context_errno(context);
-        return fail(QStringLiteral("no sound server: %1")
-                        .arg(err ? QString::fromUtf8(pa_strerror(err))
-                                 : QStringLiteral("it does not answer")));
-    }
-    return true;
+    const QString why =
+        pulseConnect(&m_loop, &m_context, deadlineUs, [this] { return cancelled(); });
+    return why.isEmpty() || fail(why);
 }
 
 bool PulseCaptureEndpoint::open(int mode, CaptureFormat* format)

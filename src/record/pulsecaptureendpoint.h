@@ -14,6 +14,7 @@
 // by libpulse between updates), so they do not depend on when the thread happened to read.
 
 #include "captureendpoint.h"
+#include "pulseclient.h"
 
 #include <memory>
 
@@ -42,11 +43,7 @@ public:
     static bool sourceAvailable(int mode, QString* reason = nullptr);
 
 private:
-    struct Deleters {
-        void operator()(pa_mainloop* loop) const;
-        void operator()(pa_context* context) const;
-        void operator()(pa_stream* stream) const;
-    };
+    using Deleters = PulseDeleters;
 
     struct SourceInfo;
     static void onSourceInfo(pa_context* context, const pa_source_info* info, int eol, void* user);
