@@ -3,7 +3,7 @@
 //                           [--close-dialog] [--tray-menu] [--volume] [--quit-after MS]
 //                           [--repeat] [--repeat-days] [--sources-menu]
 //                           [--playlists N] [--playlist-menu] [--play FILE[,FILE...]]
-//                           [--library FILE[,FILE...]] [--play-playlist]
+//                           [--library FILE[,FILE...]] [--play-playlist] [--stop-after S]
 // --record starts a recording (play something into the default sink to see the wave),
 // --countdown arms a schedule that starts SECONDS from now, --tray-menu pops up the tray's
 // menu (the recording one with --record) where a tray icon would. Settings live in a private
@@ -13,6 +13,7 @@
 // --playlists makes N user playlists before the window opens, --playlist-menu opens the menu of
 // the first one, --play plays the files in the play bar, --library lists the files as recordings
 // (every other one in the first playlist), --play-playlist chooses and plays the first playlist.
+// --stop-after records for S seconds with the window minimised, so the end is notified.
 #include "listtexts.h"
 #include "mainwindow.h"
 #include "nxskin.h"
@@ -111,6 +112,15 @@ int main(int argc, char** argv)
     MainWindow window;
     window.move(40, 30);
     window.show();
+    if (!value("--stop-after").isEmpty()) {
+        // The recording ends by itself while the window is minimised: the desktop notification.
+        TimeOptions::setStopAfter(true);
+        TimeOptions::setStopAfterLength(0, 0, value("--stop-after").toInt());
+        QTimer::singleShot(300, &window, [&window] {
+            window.OnBtnStart();
+            window.showMinimized();
+        });
+    }
     if (args.contains(QStringLiteral("--record")))
         QTimer::singleShot(300, &window, &MainWindow::OnBtnStart);
     if (!value("--countdown").isEmpty())
