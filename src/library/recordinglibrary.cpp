@@ -33,6 +33,21 @@ QString fileNameOf(const QString& path)
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+// A file new to the list: its path, names and folder, new (shown in "Latest Recordings").
+void setNewFile(QAudioFileChunk* item, const QString& path)
+{
+    const QString fileName = fileNameOf(path);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    item->setFilePath(path.toStdString());
+    item->setFileName(fileName.toStdString());
+    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
+    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
+    item->setPreferencePath(QFileInfo(path).path().toStdString());
+    item->setIsVideo(false);
+    item->setIsNew(true);
+    item->setBool(kStoredNewKey, true);
+}
+
 }  // namespace
 
 RecordingLibrary::RecordingLibrary(RecordingJournal journal) : m_journal(std::move(journal)) {}
@@ -108,16 +123,7 @@ QAudioFileChunk* RecordingLibrary::beginRecording(const QString& path)
         return existing;
     }
     auto item = std::make_unique<QAudioFileChunk>();
-    const QString fileName = fileNameOf(path);
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    item->setFilePath(path.toStdString());
-    item->setFileName(fileName.toStdString());
-    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
-    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
-    item->setPreferencePath(QFileInfo(path).path().toStdString());
-    item->setIsVideo(false);
-    item->setIsNew(true);
-    item->setBool(kStoredNewKey, true);
+    setNewFile(item.get(), path);
     item->setRowState(QAudioFileChunk::Recording);
     item->setFixedItem(true);
     item->setFlagB(false);
@@ -195,6 +201,44 @@ RecordingLibrary::Removed RecordingLibrary::abandonRecording(const QString& path
         removed.items.push_back(detach(item));
     }
     return removed;
+}
+
+QAudioFileChunk* RecordingLibrary::addConvertedFile(const QString& path, const QString& format)
+{
+    QAudioFileChunk* item = find(path);
+    if (!item) {
+        auto made = std::make_unique<QAudioFileChunk>();
+        item = made.get();
+        m_items.push_back(std::move(made));
+    }
+    setNewFile(item, path);
+    item->setFormat(format.isEmpty() ? RecordingProbe::probe(path).container.toStdString()
+                                     : format.toStdString());
+    item->setRowState(QAudioFileChunk::Idle);
+    completeFromFile(item, 0);
+    store(item);
+    return item;
+}
+
+bool RecordingLibrary::setTags(QAudioFileChunk* item, const QString& title, const QString& artist,
+                               const QString& album, const QString& genre)
+{
+    if (!item || std::none_of(m_items.begin(), m_items.end(),
+                              [item](const auto& owned) { return owned.get() == item; }))
+        return false;
+    item->setName(title.toStdString());
+    item->setArtist(artist.toStdString());
+    item->setAlbum(album.toStdString());
+    item->setGenre(genre.toStdString());
+    // The stored record keeps what the item does not know (its cover, its playlists as stored).
+    HistoryRecord record =
+        ParserXML::findHistory(text(item->filePath())).value_or(item->toHistoryRecord());
+    record.title = title;
+    record.artist = artist;
+    record.album = album;
+    record.genre = genre;
+    record.isNew = item->getBool(kStoredNewKey);
+    return ParserXML::addOrUpdateHistory(record);
 }
 
 bool RecordingLibrary::rename(QAudioFileChunk* item, const QString& title, QString* oldPath)

@@ -3,10 +3,14 @@
 // (count, total size, total duration of the rows shown) and the table of the entry the
 // playlist panel chose. It takes the recorder's files as the window's IRecordingSink (the row
 // being recorded, the delete rules at the end), renames, removes and deletes recordings,
-// opens their folder, and hands playing to the play bar by signals. The recordings and the
-// rules live in RecordingLibrary; this class shows them and asks the user. GUI thread only.
+// opens their folder, and hands playing to the play bar by signals. It owns the edit flow:
+// the edit dialog works on one of its items, its cuts run here as conversion jobs (with their
+// progress window) whose files become new recordings, and its tag edits reach the history.
+// The recordings and the rules live in RecordingLibrary; this class shows them and asks the
+// user. GUI thread only.
 
 #include <QModelIndex>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -15,13 +19,18 @@
 #include "listentry.h"
 #include "qnxwidget.h"
 #include "recordinglibrary.h"
+#include "veeditconfig.h"
 
+class EndOfJobsAction;
 class IBaseChunk;
+class NxConverterObject;
 class QAction;
 class QAudioFileDelegate;
 class QAudioFileModel;
 class QAudioFileSortModel;
 class QAudioFileTableView;
+class QConvertProgressDlg;
+class QJobsFinishedDlg;
 class QLabel;
 class QLibraryChunk;
 class QNxLineEdit;
@@ -33,6 +42,8 @@ public:
     // Answers to the delete question; tests replace the dialog with a fixed answer.
     enum class DeleteAnswer { Delete, Remove, Cancel };
     using DeleteQuestion = std::function<DeleteAnswer(const QString& text)>;
+    // Tells the user something (a failed cut); tests replace the message box.
+    using MessageShower = std::function<void(const QString& text)>;
 
     explicit QFileListWgt(QWidget* parent = nullptr, RecordingJournal journal = RecordingJournal());
     ~QFileListWgt() override;
@@ -53,6 +64,24 @@ public:
     // The text of the delete question for a selection or for "Delete All".
     static QString deleteQuestionText(bool all);
 
+    // ---- The edit flow ----
+    void setMessageShower(MessageShower tell) { m_tell = std::move(tell); }
+    // The folder cuts are written to, asked at each cut (the main window's output folder);
+    // unset: the edited file's own folder.
+    void setOutputFolder(std::function<QString()> folder) { m_outputFolder = std::move(folder); }
+    // The item the edit dialog works on; its row is selected. Null when the dialog closes.
+    void setEditedItem(QAudioFileChunk* item);
+    QAudioFileChunk* editedItem() const;
+    // Replaces what happens after the last job (tests give one with a power control on a
+    // private bus); the list takes it over.
+    void setEndOfJobsAction(EndOfJobsAction* action);
+    EndOfJobsAction* endOfJobsAction();
+    // Made on the first cut.
+    NxConverterObject* converter() const { return m_converter; }
+    QConvertProgressDlg* progressDialog() const;
+    QJobsFinishedDlg* jobsFinishedDialog() const;
+    const QStringList& convertFileList() const { return m_convertFiles; }
+
     // IRecordingSink
     void recordingStarted(const QString& path) override;
     void recordingIsSilent(bool silent) override;
@@ -67,6 +96,13 @@ signals:
     void emitRenameAudioFile(const QString& oldPath, const QString& newPath);
     void emitRemovePlayFiles(const QStringList& paths);
     void emitRemoveAllPlayFiles();
+    // A cut produced this file (the open dialog's Trim tab lists it).
+    void emitConvertFilePath(const QString& path);
+    // Previous/next moved the edit to this recording: the open dialog loads it.
+    void emitEditFileChanged(const QString& path);
+    // A conversion job ended by itself (a cancelled one does not count): ok, and the produced
+    // file or, on failure, the reason.
+    void emitConvertJobDone(bool ok, const QString& pathOrReason);
 
 public slots:
     void OnChangeList(QLibraryChunk* item);
@@ -86,6 +122,8 @@ public slots:
     void OnSetRecordingTagInfo(const QString& title, const QString& artist, const QString& album,
                                const QString& genre);
     void OnSetRecordingIsSilent(bool silent);
+    // The produced files the edit dialog reports when it ends.
+    void OnSaveConvertFileList(const QStringList& paths);
     void OnSearchTextChange(const QString& text);
     void OnRenameFile(const QModelIndex& index, const QString& title);
     void OnClickItem(const QModelIndex& index);
@@ -93,6 +131,9 @@ public slots:
     void OnPauseItem(const QModelIndex& index);
     void OnDeleteItem(const QModelIndex& index);
     void OnHoverItem(const QModelIndex& index);
+    // The edit dialog's previous / next file: the row above / below becomes the edited one.
+    void OnPreviousItem();
+    void OnNextItem();
     void OnShowTableMenu(const QPoint& point);
     void OnActPlayPause();
     void OnActRename();
@@ -100,6 +141,15 @@ public slots:
     void OnActDeleteFile();
     void OnActDeleteAllFiles();
     void OnActOpenDir();
+    // A cut of the edited item as `config` says, as a conversion job; lossless allows copying
+    // the compressed frames.
+    void OnConvertFile(const VEEditConfig& config, bool lossless);
+    void OnConvertedFinish(bool ok);
+    void OnConvertedStart();
+    void OnConvertProgress(uint progress);
+    void OnCancelConvert();
+    // Tags edited in the dialog: the edited recording's history record and row.
+    void OnAudioTagChange(const VEAudioTagInfo& tags, const QString& imagePath);
 
     // Shows the entry (the same items the playlist panel's row stands for).
     void showEntry(const ListEntry& entry);
@@ -117,6 +167,13 @@ private:
     QAudioFileChunk* itemAt(const QModelIndex& proxyIndex) const;
     QAudioFileChunk* playingItem() const;
     QStringList shownPaths() const;
+    void moveEditedRow(int step);
+    void ensureConvertJob();
+    QConvertProgressDlg* progressWindow();
+    QString cutFolder(const QAudioFileChunk& item) const;
+    void failCut(const QString& reason);
+    void beginEndOfJobs();
+    void tell(const QString& text);
 
     RecordingLibrary m_library;
     ListEntry m_entry;
@@ -140,4 +197,15 @@ private:
     QString m_playingPath;
     bool m_recordingIsSilent = true;
     bool m_summaryScheduled = false;
+
+    MessageShower m_tell;
+    std::function<QString()> m_outputFolder;
+    QString m_editedPath;
+    NxConverterObject* m_converter = nullptr;
+    // Parented to the window on top while it shows (the edit dialog), which may take it along.
+    QPointer<QConvertProgressDlg> m_progressDlg;
+    EndOfJobsAction* m_endOfJobs = nullptr;
+    QPointer<QJobsFinishedDlg> m_jobsFinishedDlg;  // while a countdown shows
+    QString m_cutFormat;                           // the format name of the file being cut
+    QStringList m_convertFiles;
 };
