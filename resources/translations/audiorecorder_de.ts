@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>„%1“ ist %2 MB groß; ein Coverbild darf höchstens %3 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>„%1“ ist kein Bild.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>„%1“ kann nicht als Coverbild gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -397,6 +416,129 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Interpret:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Komponist:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Komponist</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Gruppierung:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Gruppierung</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>CD-Nr.:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>CD-Nummer</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>CDs gesamt</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Titelnr.:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Titelnummer</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Titel gesamt</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Cover:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Bilder (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1072,76 @@ Liste entfernen?</translation>
     <message>
         <source>End</source>
         <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditTag</name>
+    <message>
+        <source>Trim</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tags</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Vorherige Datei</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Nächste Datei</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>Die Titelerkennung ist noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Bearbeiten - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>„%1“ kann nicht abgespielt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>„%1“ existiert nicht mehr. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Die Tags wurden nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>Die Tags konnten nicht in „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Es wurde nichts geschnitten.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>&quot;%1&quot; is not a picture.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>&quot;%1&quot; cannot be stored as a cover picture.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -397,6 +416,129 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artist:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Composer:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Grouping:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Grouping</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>Disc Num:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>Disc number</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>Disc total</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Track:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Track total</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Year:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Cover:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Images (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1072,76 @@ list?</translation>
     <message>
         <source>End</source>
         <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditTag</name>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Previous File</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Next File</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Recognize</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>Track recognition is not available yet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Edit - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>&quot;%1&quot; cannot be played: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>&quot;%1&quot; no longer exists. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Its tags were not written.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>The tags could not be written into &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Nothing was cut.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>« %1 » pèse %2 Mo ; une pochette ne peut pas dépasser %3 Mo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>« %1 » n’est pas une image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>« %1 » ne peut pas être enregistré comme pochette.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -397,6 +416,129 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artiste :</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album :</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Compositeur :</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Compositeur</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Regroupement :</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Regroupement</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright :</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Commentaires :</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>N° de disque :</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>Numéro de disque</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>Nombre de disques</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Piste :</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Nombre de pistes</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre :</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Pochette :</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Images (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1072,76 @@ la liste ?</translation>
     <message>
         <source>End</source>
         <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditTag</name>
+    <message>
+        <source>Trim</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tags</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Fichier précédent</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Fichier suivant</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Reconnaître</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>La reconnaissance des morceaux n’est pas encore disponible.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Modifier - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>« %1 » n’existe plus. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Ses tags n’ont pas été écrits.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire les tags dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Rien n’a été découpé.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>「%1」は %2 MB です。カバー画像は %3 MB までです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>「%1」は画像ではありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>「%1」をカバー画像として保存できません。</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -397,6 +416,129 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>タイトル:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>アーティスト:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>アルバム:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>作曲者:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>作曲者</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>グループ:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>著作権:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>著作権</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>ディスク番号:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>ディスク番号</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>ディスク総数</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>トラック:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>トラック総数</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>ジャンル:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>カバー:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>カバー</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>画像 (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1072,76 @@ list?</source>
     <message>
         <source>End</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditTag</name>
+    <message>
+        <source>Trim</source>
+        <translation>トリム</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>エフェクト</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>前のファイル</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>次のファイル</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>認識</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>曲の認識はまだ利用できません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>編集 - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>「%1」を再生できません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>「%1」はもう存在しません。%2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>タグは書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>「%1」にタグを書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>何も切り出されませんでした。</translation>
     </message>
 </context>
 <context>

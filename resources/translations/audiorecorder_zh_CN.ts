@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>“%1”大小为 %2 MB；封面图片最大为 %3 MB。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>“%1”不是图片。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>无法将“%1”保存为封面图片。</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -397,6 +416,129 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>艺术家：</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>专辑：</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>专辑</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>作曲：</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>分组：</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>版权：</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>注释：</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>碟片编号：</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>碟片编号</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>共</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>碟片总数</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>音轨：</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>音轨</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>音轨总数</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年份：</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>流派：</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>流派</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>封面：</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>图片 (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1072,76 @@ list?</source>
     <message>
         <source>End</source>
         <translation>结束</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditTag</name>
+    <message>
+        <source>Trim</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>标签</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>上一个文件</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>下一个文件</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>识别</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>歌曲识别暂不可用。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>编辑 - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>无法播放“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>“%1”已不存在。%2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>未写入标签。</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>无法将标签写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>未剪切任何内容。</translation>
     </message>
 </context>
 <context>
