@@ -108,6 +108,10 @@ QAudioTagForm::QAudioTagForm(QWidget* parent)
     m_genre = new QNxComboBox(this);
     m_genre->setObjectName(QStringLiteral("m_cmbGenre"));
     m_genre->setEditable(true);
+    // The skinned box draws the field; its editor only shows the text on it.
+    m_genre->lineEdit()->setStyleSheet(
+        QStringLiteral("QLineEdit{background:transparent;border:none;color:%1;}")
+            .arg(NxSkin::text().name()));
     m_genre->setInsertPolicy(QComboBox::NoInsert);
     m_genre->setMaxVisibleItems(kGenreRows);
     m_genre->addItems(TagFormRules::genreNames());
