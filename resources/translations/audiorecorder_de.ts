@@ -368,6 +368,10 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
         <source>File Name</source>
         <translation>Dateiname</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>

@@ -368,6 +368,10 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>

@@ -368,6 +368,10 @@ Some could not be repaired and may not play to their end:
         <source>File Name</source>
         <translation>文件名</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>

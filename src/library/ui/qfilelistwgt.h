@@ -26,6 +26,7 @@ class QLabel;
 class QLibraryChunk;
 class QNxLineEdit;
 class QNxMenu;
+class QVideoEditingDlg;
 
 class QFileListWgt : public QNxWidget, public IRecordingSink {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
     void setDeleteQuestion(DeleteQuestion question) { m_ask = std::move(question); }
     // The text of the delete question for a selection or for "Delete All".
     static QString deleteQuestionText(bool all);
+    // The open edit dialog; null while it is closed.
+    QVideoEditingDlg* editDialog() const { return m_editDlg; }
 
     // IRecordingSink
     void recordingStarted(const QString& path) override;
@@ -67,6 +70,10 @@ signals:
     void emitRenameAudioFile(const QString& oldPath, const QString& newPath);
     void emitRemovePlayFiles(const QStringList& paths);
     void emitRemoveAllPlayFiles();
+    // The play bar lets go of the file while it is edited and opens it again afterwards,
+    // playing when it played before.
+    void emitCloseFileIfIsPlaying(const QString& path);
+    void emitContinuePlayAfterEdit(bool play);
 
 public slots:
     void OnChangeList(QLibraryChunk* item);
@@ -92,6 +99,8 @@ public slots:
     void OnPlayItem(const QModelIndex& index);
     void OnPauseItem(const QModelIndex& index);
     void OnDeleteItem(const QModelIndex& index);
+    // Opens the edit dialog on the row's recording and runs it modally.
+    void OnEditItem(const QModelIndex& index);
     void OnHoverItem(const QModelIndex& index);
     void OnShowTableMenu(const QPoint& point);
     void OnActPlayPause();
@@ -140,4 +149,6 @@ private:
     QString m_playingPath;
     bool m_recordingIsSilent = true;
     bool m_summaryScheduled = false;
+    QVideoEditingDlg* m_editDlg = nullptr;
+    QAudioFileChunk* m_editItem = nullptr;
 };
