@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "coverpicture.h"
+#include "edittestkit.h"
 #include "nxskin.h"
 #include "qaudiotagform.h"
 #include "qnxbasebutton.h"
@@ -38,19 +39,7 @@ struct LoadedForm {
         form.refresh();
     }
     const VEAudioTagInfo& stored() const { return settings.config().tags; }
-    void type(const char* edit, const QString& text)
-    {
-        QLineEdit* line = form.edit(edit);
-        line->clear();
-        // Key events carry ASCII only; other scripts arrive as input, like from an input method.
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() < 0x80;
-        if (ascii)
-            QTest::keyClicks(line, text);
-        else
-            line->insert(text);
-    }
+    void type(const char* edit, const QString& text) { edittest::typeInto(form.edit(edit), text); }
 
     QVideoEditingSettings settings;
     QAudioTagForm form;

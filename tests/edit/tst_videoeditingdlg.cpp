@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "edittestkit.h"
 #include "nxaccessiblenames.h"
 #include "nxskin.h"
 #include "qaudiotagform.h"
@@ -53,16 +54,7 @@ struct OpenDialog {
     }
     void type(const char* edit, const QString& text)
     {
-        QLineEdit* line = dlg.tagForm()->edit(edit);
-        line->clear();
-        // Key events carry ASCII only; other scripts arrive as input, like from an input method.
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() < 0x80;
-        if (ascii)
-            QTest::keyClicks(line, text);
-        else
-            line->insert(text);
+        edittest::typeInto(dlg.tagForm()->edit(edit), text);
     }
 
     QVideoEditingDlg dlg;

@@ -160,6 +160,15 @@ QAudioFileChunk* QFileListWgt::playingItem() const
     return m_playingPath.isEmpty() ? nullptr : m_library.find(m_playingPath);
 }
 
+bool QFileListWgt::fileExists(QAudioFileChunk* item)
+{
+    if (QFileInfo::exists(QString::fromStdString(item->filePath())))
+        return true;
+    item->setRowState(QAudioFileChunk::FileMissing);
+    m_view->viewport()->update();
+    return false;
+}
+
 QStringList QFileListWgt::shownPaths() const
 {
     QStringList paths;
@@ -344,12 +353,9 @@ void QFileListWgt::OnPlayItem(const QModelIndex& index)
     QAudioFileChunk* item = itemAt(index);
     if (!item || item->rowState() == QAudioFileChunk::Recording || m_library.recordingItem())
         return;
-    const QString path = QString::fromStdString(item->filePath());
-    if (!QFileInfo::exists(path)) {
-        item->setRowState(QAudioFileChunk::FileMissing);
-        m_view->viewport()->update();
+    if (!fileExists(item))
         return;
-    }
+    const QString path = QString::fromStdString(item->filePath());
     if (path == m_playingPath) {
         emit emitPlayOrPause(true);
         return;

@@ -126,6 +126,8 @@ private:
     QAudioFileChunk* itemAt(const QModelIndex& proxyIndex) const;
     QAudioFileChunk* playingItem() const;
     QStringList shownPaths() const;
+    // False, with the row marked as missing its file, when the item's file is gone.
+    bool fileExists(QAudioFileChunk* item);
 
     RecordingLibrary m_library;
     ListEntry m_entry;

@@ -2,7 +2,6 @@
 // the dialog is open and picks it up again afterwards.
 #include "qfilelistwgt.h"
 
-#include <QFileInfo>
 #include <QPointer>
 
 #include "qaudiofilesortmodel.h"
@@ -14,12 +13,9 @@ void QFileListWgt::OnEditItem(const QModelIndex& index)
     QAudioFileChunk* item = itemAt(index);
     if (!item || item->rowState() == QAudioFileChunk::Recording || m_editDlg)
         return;
-    const QString path = QString::fromStdString(item->filePath());
-    if (!QFileInfo::exists(path)) {
-        item->setRowState(QAudioFileChunk::FileMissing);
-        m_view->viewport()->update();
+    if (!fileExists(item))
         return;
-    }
+    const QString path = QString::fromStdString(item->filePath());
     // The playing row pauses; when it is the edited file the bar also closes it, so that a tag
     // write may replace the file.
     QAudioFileChunk* playing = playingItem();
