@@ -1079,6 +1079,118 @@ Liste entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Start setzen</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>Ende setzen</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Abschnitt abspielen</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Abschnitt anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Abschnitt stoppen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Ausschnitte</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>Der Ausschnitt &quot;%1&quot; konnte nicht gelöscht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Schnittbereich</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>

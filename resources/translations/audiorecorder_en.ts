@@ -1079,6 +1079,118 @@ list?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Start Set</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>End Set</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Play Segment</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Pause Segment</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Stop Segment</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Clips</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>The clip &quot;%1&quot; could not be deleted: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Trim range</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>

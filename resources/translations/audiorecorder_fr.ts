@@ -1079,6 +1079,118 @@ la liste ?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Lire le segment</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Mettre le segment en pause</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Arrêter le segment</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Extraits</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>Impossible de supprimer l'extrait « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Plage de découpe</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
