@@ -2,6 +2,27 @@
 
 #include "qaudioeffectmanager.h"
 
+namespace {
+
+// The names of the shipped presets (resources/effects/presets.txt), so that the list shows
+// them in the interface language. Presets added later keep their own names.
+const char* const kShippedNames[] = {QT_TRANSLATE_NOOP("QEffectModel", "Customed"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Flat"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Pop"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Rock"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Jazz"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Classical"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Dance"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Bass Boost"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Treble Boost"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Vocal"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Acoustic"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Electronic"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Hip Hop"),
+                                     QT_TRANSLATE_NOOP("QEffectModel", "Speech")};
+
+}  // namespace
+
 QEffectModel::QEffectModel(QObject* parent) : QBaseDetailsModel(1, parent) {}
 
 QEffectModel::~QEffectModel()
@@ -52,5 +73,10 @@ QVariant QEffectModel::displayText(const IBaseChunk* item, int column) const
 {
     if (column != 0)
         return {};
-    return QString::fromStdString(item->name());
+    const std::string name = item->name();
+    for (const char* shipped : kShippedNames) {
+        if (name == shipped)
+            return tr(shipped);
+    }
+    return QString::fromStdString(name);
 }
