@@ -1,10 +1,12 @@
 // Shows the edit dialog's Effect tab for checking it by eye (not a test, not shipped):
-//   quillon_effectform_demo [--preset NAME] [--slider BAND:GAIN] [--playing] [--quit-after MS]
+//   quillon_effectform_demo [--preset NAME] [--slider BAND:GAIN] [--playing] [--lang LOCALE]
+//                           [--quit-after MS]
 // --preset selects a preset by name; --slider then moves one equalizer band (0-9) to a gain
 // in dB the way a key press does, which switches to the custom slot.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QTranslator>
 
 #include "nxskin.h"
 #include "qeffectform.h"
@@ -23,6 +25,12 @@ int main(int argc, char** argv)
         const int at = args.indexOf(QLatin1String(name));
         return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
     };
+
+    QTranslator translator;
+    if (!value("--lang").isEmpty() &&
+        translator.load(NxSkin::resourcePath(
+            QStringLiteral("/Language/audiorecorder_%1.qm").arg(value("--lang")))))
+        QApplication::installTranslator(&translator);
 
     QVideoEditingSettings settings;
     QEffectForm form(nullptr);
