@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Generates the sound-effect presets of the resource folder from presets.txt.
 
-Each line of presets.txt ("name | rate | hz:db ...") becomes a folder
+Each line of presets.txt ("name | rate | hz:db ... [| look]") becomes a folder
 <output>/AudioEffects/<NN>_<Name>/ holding the preset's config.xml and a thumbnail.png: the
 preset's gains drawn as a curve on a tile, rendered from an SVG template by rsvg-convert. The
 folders are numbered so that their sorted order is the order of presets.txt, which is the
@@ -19,6 +19,8 @@ from xml.sax.saxutils import quoteattr
 THUMB_W, THUMB_H = 96, 72
 MARGIN_X, MARGIN_Y = 10, 9
 MAX_DB = 10.0
+# Knob heights (dB) of the "sliders" look for a preset without points.
+SLIDER_PATTERN = [4, -2, 6, 1, -5, 2, 7, -1, 3, -3]
 # Curve colours, taken in turn so that neighbouring tiles differ.
 COLOURS = ["#3daae4", "#e0a84a", "#5cc98a", "#e5697a", "#a78bfa", "#4dd0c8", "#f0c75e"]
 
@@ -36,9 +38,12 @@ def read_presets(path):
                 continue
             where = "%s:%d" % (os.path.basename(path), number)
             fields = [part.strip() for part in line.split("|")]
-            if len(fields) != 3 or not fields[0]:
-                fail("%s: expected 'name | rate | hz:db ...'" % where)
-            name, rate, points_text = fields
+            if len(fields) not in (3, 4) or not fields[0]:
+                fail("%s: expected 'name | rate | hz:db ... [| look]'" % where)
+            name, rate, points_text = fields[:3]
+            look = fields[3] if len(fields) == 4 else "curve"
+            if look not in ("curve", "sliders"):
+                fail("%s: look '%s' is neither 'curve' nor 'sliders'" % (where, look))
             if not re.fullmatch(r"-?\d+", rate):
                 fail("%s: rate '%s' is not an integer" % (where, rate))
             points = []
@@ -54,7 +59,7 @@ def read_presets(path):
                 points.append((hz, db))
             if any(p["name"] == name for p in presets):
                 fail("%s: preset '%s' listed twice" % (where, name))
-            presets.append({"name": name, "rate": int(rate), "points": points})
+            presets.append({"name": name, "rate": int(rate), "points": points, "look": look})
     if not presets:
         fail("%s: no presets" % path)
     return presets
@@ -109,6 +114,22 @@ def thumbnail_svg(template, preset, colour):
                       left + i * (right - left) / 9.0, THUMB_H - MARGIN_Y) for i in range(10))
     dots = "".join('<circle cx="%.2f" cy="%.2f" r="1.8"/>' % p
                    for p in xy) if preset["points"] else ""
+    if preset["look"] == "sliders":
+        # A small mixing desk: ten tracks with knobs at the preset's gains, or at a pattern
+        # that says "set them yourself" when it has none.
+        gains = [db for _, db in preset["points"]] or SLIDER_PATTERN
+        pitch = (right - left) / 9.0
+        parts = []
+        for i in range(10):
+            x = left + i * pitch
+            y = mid - gains[min(i, len(gains) - 1)] * scale
+            parts.append('<line x1="%.2f" y1="%d" x2="%.2f" y2="%d" stroke="%s" '
+                         'stroke-opacity="0.45" stroke-width="2"/>'
+                         % (x, MARGIN_Y, x, THUMB_H - MARGIN_Y, colour))
+            parts.append('<rect x="%.2f" y="%.2f" width="8" height="5" rx="2"/>'
+                         % (x - 4, y - 2.5))
+        dots = "".join(parts)
+        curve = area = ""
     values = {"W": THUMB_W, "H": THUMB_H, "W-1": THUMB_W - 1, "H-1": THUMB_H - 1,
               "LEFT": left, "RIGHT": right, "MID": "%.2f" % mid, "COLOUR": colour,
               "GRID": grid, "AREA": area, "CURVE": curve, "DOTS": dots}

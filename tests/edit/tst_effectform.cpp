@@ -211,6 +211,7 @@ private slots:
     {
         QEffectForm form(&m_manager, nullptr);
         QSignalSpy spy(&form, &QEffectForm::emitSetAudioEffect);
+        form.refresh();
         form.listView()->setCurrentIndex(form.model()->index(kRock, 0));
         QTest::keyClick(form.equalizerSlider(0), Qt::Key_End);
         form.resetButton()->click();

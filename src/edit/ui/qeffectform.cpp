@@ -322,7 +322,7 @@ void QEffectForm::applyPreset(int row)
 {
     const QEffectChunk* chunk = m_model->chunkAt(row);
     const AudioEffectPreset* preset = chunk ? m_manager->preset(chunk->indexValue()) : nullptr;
-    if (!preset)
+    if (!preset || !m_settings)
         return;
     EqualizerBands::Bands bands = EqualizerBands::fromCurve(preset->curve);
     if (chunk->isCustomSlot() && !m_customGains.isEmpty())
