@@ -553,6 +553,144 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>Sound Effects:</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>Equalizer:</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Sound Effects</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>Customed</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>Classical</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>Bass Boost</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>Treble Boost</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>Vocal</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>Acoustic</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>Electronic</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>Hip Hop</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Speech</translation>
+    </message>
+</context>
+<context>
     <name>QFileListWgt</name>
     <message>
         <source>%1 Months</source>

@@ -553,6 +553,144 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     </message>
 </context>
 <context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>Effets sonores :</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>Égaliseur :</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Neutre</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>Basses renforcées</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>Aigus renforcés</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>Acoustique</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>Électronique</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>Hip-hop</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parole</translation>
+    </message>
+</context>
+<context>
     <name>QFileListWgt</name>
     <message>
         <source>%1 Months</source>
@@ -1168,7 +1306,7 @@ la liste ?</translation>
     </message>
     <message>
         <source>The clip &quot;%1&quot; could not be deleted: %2</source>
-        <translation>Impossible de supprimer l'extrait « %1 » : %2</translation>
+        <translation>Impossible de supprimer l&apos;extrait « %1 » : %2</translation>
     </message>
 </context>
 <context>

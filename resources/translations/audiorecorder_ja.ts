@@ -553,6 +553,144 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>サウンドエフェクト:</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>イコライザー:</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>サウンドエフェクト</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>フラット</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>ポップ</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>ジャズ</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>ダンス</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>低音強調</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>高音強調</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>ボーカル</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>アコースティック</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>エレクトロニック</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>ヒップホップ</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>スピーチ</translation>
+    </message>
+</context>
+<context>
     <name>QFileListWgt</name>
     <message>
         <source>%1 Months</source>

@@ -553,6 +553,144 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>音效：</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>均衡器：</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>音效</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>平直</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>流行</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>摇滚</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>爵士</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>古典</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>舞曲</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>低音增强</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>高音增强</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>人声</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>原声</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>电子</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>嘻哈</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>语音</translation>
+    </message>
+</context>
+<context>
     <name>QFileListWgt</name>
     <message>
         <source>%1 Months</source>
