@@ -18,10 +18,14 @@
 #include "edittestkit.h"
 #include "nxaccessiblenames.h"
 #include "nxskin.h"
+#include "qaudioeffectmanager.h"
 #include "qaudiotagform.h"
+#include "qeffectform.h"
+#include "qeffectmodel.h"
 #include "qmediaform.h"
 #include "qnxbasebutton.h"
 #include "qnxtextedit.h"
+#include "qtrimwidget.h"
 #include "qvideoeditingdlg.h"
 #include "qvideoeditingsettings.h"
 #include "qvideoedittag.h"
@@ -70,6 +74,8 @@ private slots:
     {
         NxSkin::setResourceDir(testmedia::binDir() + QStringLiteral("/audiorecorder_res"));
         NxAccessibleNames::install();  // as the application does: tool tips name image buttons
+        QAudioEffectManager::instance()->load(NxSkin::resourceDir() +
+                                              QStringLiteral("/AudioEffects"));
         QVERIFY(m_dir.isValid());
         m_mp3 = m_dir.filePath(QStringLiteral("tone.mp3"));
         QVERIFY(tagtest::makeMedia(QStringLiteral("mp3"), m_mp3, 3.0));
@@ -245,23 +251,28 @@ private slots:
     void aCutIsLosslessUnlessAnEffectIsSet()
     {
         OpenDialog d(m_mp3);
-        VEEditConfig config = d.dlg.settings()->config();
-        config.trimStartUs = 250000;
-        config.trimEndUs = 2000000;
-        d.dlg.settings()->setConfig(config);
+        QTrimWidget* trim = d.dlg.trimWidget();
+        QEffectForm* effects = d.dlg.effectForm();
+        QVERIFY(!trim->cutButton()->isEnabled());
+        trim->startTimeChanged(250000);
+        trim->endTimeChanged(2000000);
         QSignalSpy convert(&d.dlg, &QVideoEditingDlg::emitConvertFile);
-        d.dlg.OnEmitConvertFile();
-        d.dlg.OnSetIsSetAudioEffect(true);
-        d.dlg.OnEmitConvertFile();
-        d.dlg.OnSetIsSetAudioEffect(false);
-        d.dlg.OnEmitConvertFile();
+        trim->cutButton()->click();
+        effects->OnChangeEffect(effects->model()->index(2, 0));  // "Pop"
+        trim->cutButton()->click();
+        effects->OnChangeEffect(effects->model()->index(1, 0));  // "Flat": no curve
+        trim->cutButton()->click();
         QCOMPARE(convert.count(), 3);
         QCOMPARE(convert.at(0).at(1).toBool(), true);
         QCOMPARE(convert.at(1).at(1).toBool(), false);
         QCOMPARE(convert.at(2).at(1).toBool(), true);
-        const auto sent = convert.at(0).at(0).value<VEEditConfig>();
-        QCOMPARE(sent.trimStartUs, uint64_t(250000));
-        QCOMPARE(sent.trimEndUs, uint64_t(2000000));
+        const auto plain = convert.at(0).at(0).value<VEEditConfig>();
+        QCOMPARE(plain.trimStartUs, uint64_t(250000));
+        QCOMPARE(plain.trimEndUs, uint64_t(2000000));
+        QVERIFY(plain.eqGains.isEmpty() || plain.effectsNeutral());
+        const auto withPop = convert.at(1).at(0).value<VEEditConfig>();
+        QVERIFY(!withPop.effectsNeutral());
+        QCOMPARE(withPop.trimEndUs, uint64_t(2000000));
         QVERIFY(d.dlg.isVisible());
     }
 
@@ -344,7 +355,8 @@ private slots:
                     (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()));
                 if (control && w->isVisible() && accessibleName(w).isEmpty())
                     unnamed << QLatin1String(w->metaObject()->className()) + QLatin1Char(':') +
-                                   w->objectName();
+                                   w->objectName() + QLatin1Char('<') +
+                                   QLatin1String(w->parentWidget()->metaObject()->className());
             }
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));

@@ -12,6 +12,7 @@
 #include "qaudiowavewidget.h"
 #include "qedittimeex.h"
 #include "qnxbasebutton.h"
+#include "qnxlineedit.h"
 #include "qnxtableview.h"
 #include "qtrimitemdelegate.h"
 #include "qtrimitemmodel.h"
@@ -187,6 +188,9 @@ void QTrimWidget::retranslate()
     m_labelDuration->setAccessibleName(tr("Duration"));
     m_editStart->setAccessibleName(tr("Start Time"));
     m_editEnd->setAccessibleName(tr("End Time"));
+    // The field inside takes the focus, so a screen reader asks it for the name.
+    m_editStart->lineEdit()->setAccessibleName(tr("Start Time"));
+    m_editEnd->lineEdit()->setAccessibleName(tr("End Time"));
     m_clipView->setAccessibleName(tr("Clips"));
     m_wave->setAccessibleName(tr("Level"));
 }

@@ -11,9 +11,11 @@
 #include "nxplayermanager.h"
 #include "nxskin.h"
 #include "qaudiotagform.h"
+#include "qeffectform.h"
 #include "qmediaform.h"
 #include "qnxbasebutton.h"
 #include "qnxmessagebox.h"
+#include "qtrimwidget.h"
 #include "qvideoeditingsettings.h"
 #include "qvideoedittag.h"
 
@@ -64,18 +66,18 @@ void QVideoEditingDlg::buildWidgets()
     outer->setSpacing(10);
     outer->addLayout(buildTopRow());
 
-    // The three tab areas; selectedTag shows one of them.
-    m_trimArea = new QWidget(this);
-    m_trimArea->setObjectName(QStringLiteral("m_trimArea"));
-    outer->addWidget(m_trimArea, 1);
+    // The three tabs; selectedTag shows one of them.
+    m_trimWidget = new QTrimWidget(this);
+    m_trimWidget->setSettings(m_settings);
+    outer->addWidget(m_trimWidget, 1);
 
     m_effectTab = new QWidget(this);
     auto* effectRow = new QHBoxLayout(m_effectTab);
     effectRow->setContentsMargins(0, 0, 0, 0);
     effectRow->setSpacing(16);
-    m_effectArea = new QWidget(m_effectTab);
-    m_effectArea->setObjectName(QStringLiteral("m_effectArea"));
-    effectRow->addWidget(m_effectArea, 1);
+    m_effectForm = new QEffectForm(m_effectTab);
+    m_effectForm->setSettings(m_settings);
+    effectRow->addWidget(m_effectForm, 1);
     m_mediaForm = new QMediaForm(m_effectTab);
     effectRow->addWidget(m_mediaForm, 0, Qt::AlignTop);
     connect(this, &QVideoEditingDlg::emitMediaCoverImage, m_mediaForm,
@@ -87,6 +89,33 @@ void QVideoEditingDlg::buildWidgets()
     outer->addWidget(m_tagForm, 1);
 
     outer->addLayout(buildButtonRow());
+    connectTabs();
+}
+
+void QVideoEditingDlg::connectTabs()
+{
+    connect(m_effectForm, &QEffectForm::emitSetAudioEffect, this,
+            &QVideoEditingDlg::OnSetIsSetAudioEffect);
+    connect(m_trimWidget, &QTrimWidget::emitConvertFile, this,
+            &QVideoEditingDlg::OnEmitConvertFile);
+    connect(m_trimWidget, &QTrimWidget::emitSaveFile, this,
+            &QVideoEditingDlg::emitSaveConvertFileList);
+    connect(this, &QVideoEditingDlg::emitConvertFilePath, m_trimWidget,
+            &QTrimWidget::OnSetSaveFile);
+    // The play buttons of the Trim and Effect tabs stay in step.
+    connect(m_trimWidget, &QTrimWidget::emitPlayState, m_effectForm, &QEffectForm::OnSetPlayState);
+    connect(m_effectForm, &QEffectForm::emitPlayState, m_trimWidget, &QTrimWidget::OnSetPlayState);
+}
+
+void QVideoEditingDlg::connectPlayer()
+{
+    connect(m_effectForm, &QEffectForm::emitPause, m_player, &NxPlayerManager::onPause);
+    connect(m_effectForm, &QEffectForm::emitPlay, m_player, &NxPlayerManager::onPlay);
+    connect(m_effectForm, &QEffectForm::emitSeekPlayProgress, m_player,
+            &NxPlayerManager::progressValueChange);
+    connect(m_player, &NxPlayerManager::emitPlayProgress, m_effectForm, &QEffectForm::OnSetPlayPro);
+    connect(m_player, &NxPlayerManager::emitPlayTime2, m_effectForm, &QEffectForm::OnSetPlayTime);
+    connect(m_player, &NxPlayerManager::emitPlayFinish, m_trimWidget, &QTrimWidget::OnStop);
 }
 
 QLayout* QVideoEditingDlg::buildTopRow()
@@ -182,7 +211,7 @@ void QVideoEditingDlg::showEvent(QShowEvent* event)
 void QVideoEditingDlg::selectedTag(int index)
 {
     m_currentTab = index;
-    m_trimArea->setVisible(index == QVideoEditTag::Trim);
+    m_trimWidget->setVisible(index == QVideoEditTag::Trim);
     m_effectTab->setVisible(index == QVideoEditTag::Effect);
     if (index == QVideoEditTag::Effect)
         m_mediaForm->setCurrentTab(index);

@@ -20,10 +20,12 @@
 class NxInfoManager;
 class NxPlayerManager;
 class QAudioTagForm;
+class QEffectForm;
 class QLabel;
 class QMediaForm;
 class QNxBaseButton;
 class QTimer;
+class QTrimWidget;
 class QVideoEditTag;
 class QVideoEditingSettings;
 
@@ -55,8 +57,8 @@ public:
     QVideoEditTag* tabBar() const { return m_tabBar; }
     QAudioTagForm* tagForm() const { return m_tagForm; }
     QMediaForm* mediaForm() const { return m_mediaForm; }
-    QWidget* trimArea() const { return m_trimArea; }
-    QWidget* effectArea() const { return m_effectArea; }
+    QTrimWidget* trimWidget() const { return m_trimWidget; }
+    QEffectForm* effectForm() const { return m_effectForm; }
     QNxBaseButton* okButton() const { return m_btnOk; }
     QNxBaseButton* cancelButton() const { return m_btnCancel; }
     QNxBaseButton* recognizeButton() const { return m_btnRecognize; }
@@ -95,6 +97,8 @@ private:
     void buildWidgets();
     QLayout* buildTopRow();
     QLayout* buildButtonRow();
+    void connectTabs();
+    void connectPlayer();
     void retranslate();
     void firstShow();
     void loadCurrentFile();
@@ -108,8 +112,8 @@ private:
     QVideoEditTag* m_tabBar = nullptr;
     QAudioTagForm* m_tagForm = nullptr;
     QMediaForm* m_mediaForm = nullptr;
-    QWidget* m_trimArea = nullptr;
-    QWidget* m_effectArea = nullptr;
+    QTrimWidget* m_trimWidget = nullptr;
+    QEffectForm* m_effectForm = nullptr;
     QWidget* m_effectTab = nullptr;
     QNxBaseButton* m_btnRecognize = nullptr;
     QNxBaseButton* m_btnPrevious = nullptr;

@@ -12,8 +12,10 @@
 #include "nxplayerclass.h"
 #include "nxplayermanager.h"
 #include "qaudiotagform.h"
+#include "qeffectform.h"
 #include "qmediaform.h"
 #include "qnxbasebutton.h"
+#include "qtrimwidget.h"
 #include "qvideoeditingsettings.h"
 #include "qvideoedittag.h"
 #include "tagformatprobe.h"
@@ -29,6 +31,7 @@ void QVideoEditingDlg::firstShow()
     m_firstShowDone = true;
     m_player = new NxPlayerManager(this);
     m_settings->attachPlayer(m_player);
+    connectPlayer();
     if (!m_path.isEmpty())
         loadCurrentFile();
     m_tabBar->selectTab(QVideoEditTag::Trim);
@@ -60,6 +63,8 @@ void QVideoEditingDlg::loadCurrentFile()
     config.tags = m_tags;
     m_settings->setConfig(config);
     m_tagForm->refresh();
+    m_trimWidget->refresh();
+    m_effectForm->refresh();
 
     m_tabBar->setTabHidden(QVideoEditTag::Tag, GetAudioFormat(m_path) == -1);
     if (!opened || !playable) {
@@ -67,9 +72,11 @@ void QVideoEditingDlg::loadCurrentFile()
         m_lblProblem->setText(
             tr("\"%1\" cannot be played: %2").arg(QFileInfo(m_path).fileName(), why));
         m_lblProblem->show();
+        m_trimWidget->setPlayer(nullptr);
         return;
     }
     m_player->startPlay();
+    m_trimWidget->setPlayer(m_player->player());
 }
 
 int QVideoEditingDlg::GetAudioFormat(const QString& path)
