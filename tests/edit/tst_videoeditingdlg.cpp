@@ -100,6 +100,9 @@ private slots:
         QVERIFY(d.dlg.tagForm()->hasCoverThumbnail());
         QVERIFY(!d.dlg.mediaForm()->coverImage().isNull());
         QCOMPARE(d.dlg.tabBar()->currentIndex(), int(QVideoEditTag::Trim));
+        // The file plays at once, and both tabs' buttons say so.
+        QVERIFY(d.dlg.trimWidget()->pauseButton()->isVisibleTo(d.dlg.trimWidget()));
+        QVERIFY(d.dlg.effectForm()->pauseButton()->isVisibleTo(d.dlg.effectForm()));
         QVERIFY(!d.dlg.tabBar()->isTabHidden(QVideoEditTag::Tag));
         QVERIFY(!d.dlg.tagForm()->isChanged());
         QVERIFY(d.problems.isEmpty());

@@ -1,10 +1,14 @@
 // Shows the edit dialog on a file for checking it by eye (not a test, not shipped):
 //   quillon_editdlg_demo FILE [--tab trim|effect|tag] [--cover IMAGE] [--title TEXT]
-//                        [--quit-after MS]
-// --cover makes IMAGE the cover on the Tag tab, --title types a title (both unsaved).
+//                        [--marks START,END] [--preset ROW] [--quit-after MS]
+// --cover makes IMAGE the cover on the Tag tab, --title types a title (both unsaved),
+// --marks sets the Trim tab's marks (seconds), --preset chooses a row of the Effect tab.
 #include "nxaccessiblenames.h"
 #include "nxskin.h"
 #include "qaudiotagform.h"
+#include "qeffectform.h"
+#include "qeffectmodel.h"
+#include "qtrimwidget.h"
 #include "qvideoedittag.h"
 #include "qvideoeditingdlg.h"
 
@@ -44,6 +48,15 @@ int main(int argc, char** argv)
         dialog.tagForm()->setCoverFromFile(value("--cover"));
     if (!value("--title").isEmpty())
         dialog.tagForm()->edit("m_editTitle")->setText(value("--title"));
+    const QStringList marks = value("--marks").split(QLatin1Char(','));
+    if (marks.size() == 2) {
+        dialog.trimWidget()->startTimeChanged(uint64_t(marks[0].toDouble() * 1e6));
+        dialog.trimWidget()->endTimeChanged(uint64_t(marks[1].toDouble() * 1e6));
+    }
+    if (!value("--preset").isEmpty()) {
+        QEffectForm* effects = dialog.effectForm();
+        effects->OnChangeEffect(effects->model()->index(value("--preset").toInt(), 0));
+    }
     if (!value("--quit-after").isEmpty())
         QTimer::singleShot(value("--quit-after").toInt(), &app, &QApplication::quit);
     return QApplication::exec();

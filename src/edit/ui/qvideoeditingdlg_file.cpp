@@ -76,7 +76,9 @@ void QVideoEditingDlg::loadCurrentFile()
         return;
     }
     m_player->startPlay();
-    m_trimWidget->setPlayer(m_player->player());
+    // The Trim tab starts playing the file; the Effect tab's buttons follow.
+    if (m_trimWidget->setPlayer(m_player->player()))
+        m_effectForm->OnSetPlayState(m_trimWidget->pauseButton()->isVisibleTo(m_trimWidget));
 }
 
 int QVideoEditingDlg::GetAudioFormat(const QString& path)
