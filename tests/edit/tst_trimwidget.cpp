@@ -40,6 +40,7 @@ private slots:
     void everyControlHasAName();
     void typedEndBeyondTheDurationClearsTheEnd();
     void typedStartAfterTheEndBecomesTheEnd();
+    void typingAWholeTimeKeepsTheCursor();
     void cutNeedsAMarkAndCarriesTheMarks();
     void pausedSegmentResumesWherePaused();
     void clipRowsAndTheirFiles();
@@ -160,6 +161,23 @@ void TestTrimWidget::typedStartAfterTheEndBecomesTheEnd()
     QCOMPARE(m_trim->startEdit()->lineEdit()->displayText(), QStringLiteral("00:00:03.000"));
     QCOMPARE(m_player->player()->position(), 3 * kSecond);  // seeked to the start
     QVERIFY(m_trim->slider()->startPixel() < m_trim->slider()->endPixel());
+}
+
+void TestTrimWidget::typingAWholeTimeKeepsTheCursor()
+{
+    QVERIFY(m_trim->setPlayer(m_player->player()));
+    m_trim->onPause();
+    m_trim->show();
+    m_trim->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_trim));
+    QNxLineEdit* line = m_trim->endEdit()->lineEdit();
+    line->setFocus();
+    line->setCursorPosition(0);
+    // Every digit is a complete edit that the widget answers by showing the end again; the
+    // next digit must still land after the previous one.
+    QTest::keyClicks(line, QStringLiteral("000004250"));
+    QCOMPARE(line->displayText(), QStringLiteral("00:00:04.250"));
+    QCOMPARE(m_trim->marks().endUs(), uint64_t(4250000));
 }
 
 void TestTrimWidget::cutNeedsAMarkAndCarriesTheMarks()

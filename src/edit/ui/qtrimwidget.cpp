@@ -29,6 +29,9 @@ constexpr int kTimePixelSize = 13;
 constexpr int kEditWidth = 120;
 // The library's level blocks: one per update interval, asked for one at a time.
 constexpr int32_t kLevelDataCount = 1;
+// While a handle is dragged, seeks may land this far before their target, so the drag does
+// not wait for every seek; the release lands exactly.
+constexpr int64_t kScrubToleranceUs = 2000000;
 
 QLabel* timeLabel(QWidget* parent)
 {
@@ -164,6 +167,14 @@ void QTrimWidget::connectControls()
             &QTrimWidget::sliderEndValueChange);
     connect(m_slider, &QVEDualSlider::sendPlayProValue, this,
             &QTrimWidget::sliderSendPlayProToPlay);
+    connect(m_slider, &QVEDualSlider::emitMousePress, this, [this] {
+        if (m_player)
+            m_player->beginAsyncSeek(kScrubToleranceUs);
+    });
+    connect(m_slider, &QVEDualSlider::emitmouseRelease, this, [this] {
+        if (m_player)
+            m_player->endAsyncSeek();
+    });
     connect(m_editStart, &QEditTimeEx::emitTextEdited, this,
             [this](uint64_t us) { startTimeChanged(us); });
     connect(m_editEnd, &QEditTimeEx::emitTextEdited, this,
