@@ -25,6 +25,7 @@
 #include "qmediaform.h"
 #include "qnxbasebutton.h"
 #include "qnxtextedit.h"
+#include "qtrimitemmodel.h"
 #include "qtrimwidget.h"
 #include "qvideoeditingdlg.h"
 #include "qvideoeditingsettings.h"
@@ -277,6 +278,18 @@ private slots:
         QVERIFY(!withPop.effectsNeutral());
         QCOMPARE(withPop.trimEndUs, uint64_t(2000000));
         QVERIFY(d.dlg.isVisible());
+    }
+
+    void producedClipsAreHandedOnWhenTheDialogGoes()
+    {
+        auto* d = new OpenDialog(m_mp3);
+        QSignalSpy saved(&d->dlg, &QVideoEditingDlg::emitSaveConvertFileList);
+        const QString clip = m_dir.filePath(QStringLiteral("tone_Trim_001.mp3"));
+        emit d->dlg.emitConvertFilePath(clip);
+        QCOMPARE(d->dlg.trimWidget()->clipModel()->rowCount(), 1);
+        delete d;
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.at(0).at(0).toStringList(), QStringList{clip});
     }
 
     void theTagTabFollowsWhatTheWriterCanOpen()

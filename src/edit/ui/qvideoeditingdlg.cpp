@@ -55,6 +55,9 @@ QVideoEditingDlg::QVideoEditingDlg(QWidget* parent)
 
 QVideoEditingDlg::~QVideoEditingDlg()
 {
+    // The trim widget hands over its produced files as it goes (emitSaveFile, forwarded as
+    // emitSaveConvertFileList): it goes first, while the dialog can still send them.
+    delete m_trimWidget;
     // The settings would otherwise apply changes to a player that is being destroyed.
     m_settings->attachPlayer(nullptr);
 }
