@@ -1,6 +1,10 @@
 // Edit dialog speed helper for bench/editdialog.sh (not a test):
-//   editdialog_bench --open FILE     ms from building the dialog on FILE to the first frame
-//                                    of the Trim tab's level display that shows sound
+//   editdialog_bench --open FILE [--warm]
+//                                    ms from building the dialog on FILE to the first frame
+//                                    of the Trim tab's level display that shows sound; --warm
+//                                    first opens and closes a dialog without a file, as a
+//                                    session that has edited before has (fonts, skin images
+//                                    and effect presets loaded)
 //   editdialog_bench --drag FILE N   ms per frame of dragging the start handle of the range
 //                                    slider N steps (event and synchronous repaint), then the
 //                                    same for a plain QSlider of the same size as a peer
@@ -43,8 +47,17 @@ private:
     QAudioWaveWidget* m_wave;
 };
 
-int measureOpen(const QString& path)
+void warmUp()
 {
+    QVideoEditingDlg dialog;
+    dialog.show();
+    QApplication::processEvents();
+}
+
+int measureOpen(const QString& path, bool warm)
+{
+    if (warm)
+        warmUp();
     QElapsedTimer clock;
     clock.start();
     QVideoEditingDlg dialog;
@@ -119,7 +132,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--open"))
-        return measureOpen(args[2]);
+        return measureOpen(args[2], args.contains(QLatin1String("--warm")));
     if (args.size() >= 4 && args[1] == QLatin1String("--drag"))
         return measureDrag(args[2], args[3].toInt());
     std::fprintf(stderr, "usage: editdialog_bench --open FILE | --drag FILE STEPS\n");
