@@ -361,10 +361,8 @@ private slots:
         LoadedForm f;
         QStringList unnamed;
         for (QWidget* w : f.form.findChildren<QWidget*>()) {
-            const bool control =
-                qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                qobject_cast<QTextEdit*>(w) ||
-                (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()));
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
             if (control && w->accessibleName().isEmpty())
                 unnamed << QLatin1String(w->metaObject()->className()) + QLatin1Char(':') +
                                w->objectName();

@@ -365,10 +365,10 @@ private slots:
         for (int tab : {QVideoEditTag::Trim, QVideoEditTag::Effect, QVideoEditTag::Tag}) {
             d.dlg.tabBar()->selectTab(tab);
             for (QWidget* w : d.dlg.findChildren<QWidget*>()) {
-                const bool control =
-                    qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
-                    qobject_cast<QComboBox*>(w) || qobject_cast<QTextEdit*>(w) ||
-                    (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()));
+                const bool control = qobject_cast<QAbstractButton*>(w) ||
+                                     qobject_cast<QAbstractSlider*>(w) ||
+                                     qobject_cast<QComboBox*>(w) || qobject_cast<QTextEdit*>(w) ||
+                                     qobject_cast<QLineEdit*>(w);
                 if (control && w->isVisible() && accessibleName(w).isEmpty())
                     unnamed << QLatin1String(w->metaObject()->className()) + QLatin1Char(':') +
                                    w->objectName() + QLatin1Char('<') +

@@ -241,6 +241,8 @@ void QAudioTagForm::retranslate()
         m_labels[i]->setText(tr(kFieldTexts[i].label));
         fields[i]->setAccessibleName(tr(kFieldTexts[i].field));
     }
+    // The genre box's editor takes the focus: a screen reader asks it for the name.
+    m_genre->lineEdit()->setAccessibleName(tr(kFieldTexts[Genre].field));
     m_btnAddImage->setToolTip(tr("Add Image"));
     m_btnAddImage->setAccessibleName(tr("Add Image"));
     m_btnDeleteImage->setToolTip(tr("Delete"));
