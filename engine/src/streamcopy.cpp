@@ -160,7 +160,12 @@ bool Copier::findStart(std::string* error)
     m_startPts = m_range.originPts + fromUs(m_range.startUs, tb);
     if (m_range.endUs > 0)
         m_endPts = m_range.originPts + fromUs(m_range.endUs, tb);
-    if (!m_demuxer.seek(m_range.stream, m_startPts - fromUs(kLeadUs, tb), error))
+    // MP3's seek refuses a place before the stream's first packet (a cut within the lead of
+    // the start asks for one) instead of starting there: then seek to that first packet.
+    const int64_t target = m_startPts - fromUs(kLeadUs, tb);
+    const int64_t streamStart = m_in->start_time != AV_NOPTS_VALUE ? m_in->start_time : 0;
+    if (!m_demuxer.seek(m_range.stream, target, error) &&
+        (target >= streamStart || !m_demuxer.seek(m_range.stream, streamStart, error)))
         return false;
     for (;;) {
         Held held;

@@ -300,6 +300,14 @@ Some could not be repaired and may not play to their end:
 Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
 %1</translation>
     </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Ausschneiden fehlgeschlagen.</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -553,6 +561,21 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     </message>
 </context>
 <context>
+    <name>QConvertProgressDlg</name>
+    <message>
+        <source>Converting</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Fortschritt der Konvertierung</translation>
+    </message>
+</context>
+<context>
     <name>QEffectForm</name>
     <message>
         <source>60 Hz</source>
@@ -784,6 +807,26 @@ Gelöschte Dateien kommen in den Papierkorb.</translation>
         <translation>Diese Dateien konnten nicht in den Papierkorb verschoben werden und bleiben erhalten:
 %1</translation>
     </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Ausschneiden fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The computer could not be put to sleep.</source>
+        <translation>Der Computer konnte nicht in den Ruhezustand versetzt werden.</translation>
+    </message>
+    <message>
+        <source>The computer could not be shut down.</source>
+        <translation>Der Computer konnte nicht heruntergefahren werden.</translation>
+    </message>
 </context>
 <context>
     <name>QFormatDlg</name>
@@ -869,6 +912,29 @@ Gelöschte Dateien kommen in den Papierkorb.</translation>
     <message>
         <source>Quality:</source>
         <translation>Qualität:</translation>
+    </message>
+</context>
+<context>
+    <name>QJobsFinishedDlg</name>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will shut down in %1 s.</source>
+        <translation>Alle Aufträge sind erledigt. Der Computer wird in %1 s heruntergefahren.</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will go to sleep in %1 s.</source>
+        <translation>Alle Aufträge sind erledigt. Der Computer wechselt in %1 s in den Ruhezustand.</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,14 @@ Some could not be repaired and may not play to their end:
 Some could not be repaired and may not play to their end:
 %1</translation>
     </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion finished</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Cut out failure.</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -553,6 +561,21 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QConvertProgressDlg</name>
+    <message>
+        <source>Converting</source>
+        <translation>Converting</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Conversion progress</translation>
+    </message>
+</context>
+<context>
     <name>QEffectForm</name>
     <message>
         <source>60 Hz</source>
@@ -784,6 +807,26 @@ Deleted files are moved to the trash.</translation>
         <translation>These files could not be moved to the trash and stay on disk:
 %1</translation>
     </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>The folder %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Cut out failure.</translation>
+    </message>
+    <message>
+        <source>The computer could not be put to sleep.</source>
+        <translation>The computer could not be put to sleep.</translation>
+    </message>
+    <message>
+        <source>The computer could not be shut down.</source>
+        <translation>The computer could not be shut down.</translation>
+    </message>
 </context>
 <context>
     <name>QFormatDlg</name>
@@ -869,6 +912,29 @@ Deleted files are moved to the trash.</translation>
     <message>
         <source>Quality:</source>
         <translation>Quality:</translation>
+    </message>
+</context>
+<context>
+    <name>QJobsFinishedDlg</name>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Conversion Completed</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will shut down in %1 s.</source>
+        <translation>All jobs are finished. The computer will shut down in %1 s.</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will go to sleep in %1 s.</source>
+        <translation>All jobs are finished. The computer will go to sleep in %1 s.</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,14 @@ Some could not be repaired and may not play to their end:
 Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’au bout :
 %1</translation>
     </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Échec du découpage.</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -553,6 +561,21 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     </message>
 </context>
 <context>
+    <name>QConvertProgressDlg</name>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Progression de la conversion</translation>
+    </message>
+</context>
+<context>
     <name>QEffectForm</name>
     <message>
         <source>60 Hz</source>
@@ -784,6 +807,26 @@ Les fichiers supprimés sont placés dans la corbeille.</translation>
         <translation>Ces fichiers n’ont pas pu être placés dans la corbeille et restent sur le disque :
 %1</translation>
     </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>Échec du découpage.</translation>
+    </message>
+    <message>
+        <source>The computer could not be put to sleep.</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être mis en veille.</translation>
+    </message>
+    <message>
+        <source>The computer could not be shut down.</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être éteint.</translation>
+    </message>
 </context>
 <context>
     <name>QFormatDlg</name>
@@ -869,6 +912,29 @@ Les fichiers supprimés sont placés dans la corbeille.</translation>
     <message>
         <source>Quality:</source>
         <translation>Qualité :</translation>
+    </message>
+</context>
+<context>
+    <name>QJobsFinishedDlg</name>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will shut down in %1 s.</source>
+        <translation>Toutes les tâches sont terminées. L&apos;ordinateur s&apos;éteindra dans %1 s.</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will go to sleep in %1 s.</source>
+        <translation>Toutes les tâches sont terminées. L&apos;ordinateur se mettra en veille dans %1 s.</translation>
     </message>
 </context>
 <context>

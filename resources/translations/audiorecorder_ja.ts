@@ -300,6 +300,14 @@ Some could not be repaired and may not play to their end:
 一部は修復できず、最後まで再生できない可能性があります:
 %1</translation>
     </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>変換が完了しました</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>切り取りに失敗しました。</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -553,6 +561,21 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QConvertProgressDlg</name>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>変換の進行状況</translation>
+    </message>
+</context>
+<context>
     <name>QEffectForm</name>
     <message>
         <source>60 Hz</source>
@@ -784,6 +807,26 @@ Deleted files are moved to the trash.</source>
         <translation>次のファイルはごみ箱に移動できず、ディスクに残っています:
 %1</translation>
     </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>切り取りに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The computer could not be put to sleep.</source>
+        <translation>コンピューターをスリープできませんでした。</translation>
+    </message>
+    <message>
+        <source>The computer could not be shut down.</source>
+        <translation>コンピューターをシャットダウンできませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>QFormatDlg</name>
@@ -869,6 +912,29 @@ Deleted files are moved to the trash.</source>
     <message>
         <source>Quality:</source>
         <translation>品質：</translation>
+    </message>
+</context>
+<context>
+    <name>QJobsFinishedDlg</name>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>変換完了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>カウントダウン</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will shut down in %1 s.</source>
+        <translation>すべてのジョブが完了しました。%1 秒後にコンピューターをシャットダウンします。</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will go to sleep in %1 s.</source>
+        <translation>すべてのジョブが完了しました。%1 秒後にコンピューターをスリープします。</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,14 @@ Some could not be repaired and may not play to their end:
 部分文件无法修复，可能无法完整播放：
 %1</translation>
     </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>转换完成</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>剪切失败。</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
@@ -553,6 +561,21 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QConvertProgressDlg</name>
+    <message>
+        <source>Converting</source>
+        <translation>正在转换</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>转换进度</translation>
+    </message>
+</context>
+<context>
     <name>QEffectForm</name>
     <message>
         <source>60 Hz</source>
@@ -784,6 +807,26 @@ Deleted files are moved to the trash.</source>
         <translation>以下文件无法移到回收站，仍保留在磁盘上：
 %1</translation>
     </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 已不存在。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>无法写入文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Cut out failure.</source>
+        <translation>剪切失败。</translation>
+    </message>
+    <message>
+        <source>The computer could not be put to sleep.</source>
+        <translation>无法使计算机进入睡眠状态。</translation>
+    </message>
+    <message>
+        <source>The computer could not be shut down.</source>
+        <translation>无法关闭计算机。</translation>
+    </message>
 </context>
 <context>
     <name>QFormatDlg</name>
@@ -869,6 +912,29 @@ Deleted files are moved to the trash.</source>
     <message>
         <source>Quality:</source>
         <translation>质量：</translation>
+    </message>
+</context>
+<context>
+    <name>QJobsFinishedDlg</name>
+    <message>
+        <source>Conversion Completed</source>
+        <translation>转换完成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>倒计时</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will shut down in %1 s.</source>
+        <translation>所有任务已完成。计算机将在 %1 秒后关机。</translation>
+    </message>
+    <message>
+        <source>All jobs are finished. The computer will go to sleep in %1 s.</source>
+        <translation>所有任务已完成。计算机将在 %1 秒后进入睡眠状态。</translation>
     </message>
 </context>
 <context>

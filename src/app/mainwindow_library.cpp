@@ -1,9 +1,12 @@
 // The recordings list's place in the main window: the list is built with the window, loads
 // the history, and takes every finished recording unless the window was given another sink.
+// Its cuts go to the output folder, and a user who is elsewhere hears when one has ended.
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include "mainwindow.h"
+#include "outputfolder.h"
 #include "qfilelistwgt.h"
 #include "recordercontroller.h"
 
@@ -13,6 +16,15 @@ void MainWindow::buildLibrary()
     m_listArea = m_fileList;
     if (!m_services.recordingSink)
         m_recorder->setSink(m_fileList);
+    m_fileList->setOutputFolder(&OutputFolder::current);
+    connect(m_fileList, &QFileListWgt::emitConvertJobDone, this,
+            [this](bool ok, const QString& pathOrReason) {
+                if (ok)
+                    notifyUnlessFocused(tr("Conversion finished"),
+                                        tr("Saved as %1").arg(QFileInfo(pathOrReason).fileName()));
+                else
+                    notifyUnlessFocused(tr("Cut out failure."), pathOrReason);
+            });
     const RecordingLibrary::LoadResult loaded = m_fileList->loadLibrary();
     if (!loaded.pruned.isEmpty())
         qInfo("%lld recordings left the history: their files are gone",

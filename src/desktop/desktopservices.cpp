@@ -1,9 +1,11 @@
 #include "desktopservices.h"
 
 #include "freedesktopnotifier.h"
+#include "logindpowercontrol.h"
 #include "logindsleepinhibitor.h"
 #include "mprisservice.h"
 #include "nulldesktopnotifier.h"
+#include "nullpowercontrol.h"
 #include "nullremoteplayerservice.h"
 #include "nullsleepinhibitor.h"
 
@@ -27,6 +29,14 @@ std::unique_ptr<SleepInhibitor> createSleepInhibitor()
     if (!bus.isConnected())
         return std::make_unique<NullSleepInhibitor>(noBus("system", bus));
     return std::make_unique<LogindSleepInhibitor>(bus, QString::fromLatin1(kApplicationName));
+}
+
+std::unique_ptr<PowerControl> createPowerControl()
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return std::make_unique<NullPowerControl>(noBus("system", bus));
+    return std::make_unique<LogindPowerControl>(bus);
 }
 
 std::unique_ptr<DesktopNotifier> createNotifier()

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "desktopnotifier.h"
+#include "powercontrol.h"
 #include "remoteplayerservice.h"
 #include "sleepinhibitor.h"
 
@@ -24,6 +25,10 @@ inline constexpr const char* kDesktopEntry = "com.quillonfennick.AudioRecorder";
 // The login manager's sleep lock on the system bus, or a null inhibitor when there is no
 // system bus.
 std::unique_ptr<SleepInhibitor> createSleepInhibitor();
+
+// Sleep and power-off through the login manager on the system bus, or a null control (which
+// refuses, saying why) when there is no system bus.
+std::unique_ptr<PowerControl> createPowerControl();
 
 // Notification bubbles on the session bus, or the null notifier when there is no session bus.
 std::unique_ptr<DesktopNotifier> createNotifier();

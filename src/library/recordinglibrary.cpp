@@ -197,6 +197,53 @@ RecordingLibrary::Removed RecordingLibrary::abandonRecording(const QString& path
     return removed;
 }
 
+QAudioFileChunk* RecordingLibrary::addConvertedFile(const QString& path, const QString& format)
+{
+    QAudioFileChunk* item = find(path);
+    if (!item) {
+        auto made = std::make_unique<QAudioFileChunk>();
+        item = made.get();
+        m_items.push_back(std::move(made));
+    }
+    const QString fileName = fileNameOf(path);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    item->setFilePath(path.toStdString());
+    item->setFileName(fileName.toStdString());
+    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
+    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
+    item->setPreferencePath(QFileInfo(path).path().toStdString());
+    item->setFormat(format.isEmpty() ? RecordingProbe::probe(path).container.toStdString()
+                                     : format.toStdString());
+    item->setIsVideo(false);
+    item->setIsNew(true);
+    item->setBool(kStoredNewKey, true);
+    item->setRowState(QAudioFileChunk::Idle);
+    completeFromFile(item, 0);
+    store(item);
+    return item;
+}
+
+bool RecordingLibrary::setTags(QAudioFileChunk* item, const QString& title, const QString& artist,
+                               const QString& album, const QString& genre)
+{
+    if (!item || std::none_of(m_items.begin(), m_items.end(),
+                              [item](const auto& owned) { return owned.get() == item; }))
+        return false;
+    item->setName(title.toStdString());
+    item->setArtist(artist.toStdString());
+    item->setAlbum(album.toStdString());
+    item->setGenre(genre.toStdString());
+    // The stored record keeps what the item does not know (its cover, its playlists as stored).
+    HistoryRecord record =
+        ParserXML::findHistory(text(item->filePath())).value_or(item->toHistoryRecord());
+    record.title = title;
+    record.artist = artist;
+    record.album = album;
+    record.genre = genre;
+    record.isNew = item->getBool(kStoredNewKey);
+    return ParserXML::addOrUpdateHistory(record);
+}
+
 bool RecordingLibrary::rename(QAudioFileChunk* item, const QString& title, QString* oldPath)
 {
     if (!item || item->rowState() == QAudioFileChunk::Recording)

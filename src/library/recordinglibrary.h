@@ -61,6 +61,16 @@ public:
     // The recording at path failed before it wrote a file: its row goes.
     Removed abandonRecording(const QString& path);
 
+    // A file a conversion job produced becomes a recording: new (shown in "Latest
+    // Recordings"), its fields read from the file, stored in the history. `format` is the
+    // format name to show (empty: the file's container). A path already listed is refreshed.
+    QAudioFileChunk* addConvertedFile(const QString& path, const QString& format);
+    // Tags edited for the recording: its title, artist, album and genre replace those of its
+    // history record (read and written back; other fields stay) and of the item. False when
+    // the item is not in the library.
+    bool setTags(QAudioFileChunk* item, const QString& title, const QString& artist,
+                 const QString& album, const QString& genre);
+
     // Renames the item's file (see RecordingFiles::renameRecording) and the stored path.
     // False when nothing changed. *oldPath receives the path before.
     bool rename(QAudioFileChunk* item, const QString& title, QString* oldPath);

@@ -74,8 +74,13 @@ PreferenceValues PreferenceValues::load()
     v.silenceMs = read(kSilenceMs, QStringLiteral("0"));
     v.trackSplit = readIndex(kTrackSplit, TrackSplit::NewTrack, TrackSplit::NewTrackOrReplay);
     v.archiveBy = readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
-    v.jobsFinished = readIndex(kJobsFinished, JobsFinished::DoNothing, JobsFinished::ShutDown);
+    v.jobsFinished = loadJobsFinished();
     return v;
+}
+
+PreferenceValues::JobsFinished PreferenceValues::loadJobsFinished()
+{
+    return readIndex(kJobsFinished, JobsFinished::DoNothing, JobsFinished::ShutDown);
 }
 
 void PreferenceValues::store() const

@@ -34,6 +34,8 @@ struct PreferenceValues {
     JobsFinished jobsFinished = JobsFinished::DoNothing;  // SHOWDOWN_ITEM / Finished_All_Job
 
     static PreferenceValues load();
+    // Only the end-of-jobs choice (read when the last conversion job finishes).
+    static JobsFinished loadJobsFinished();
     void store() const;
 
     // <documents folder>/Converted/ and <documents folder>/Screenshots/, '/' separators.

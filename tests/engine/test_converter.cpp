@@ -183,10 +183,12 @@ void TestConverter::cuts_data()
     QTest::addColumn<int>("startSlack");
     // How far the length may be off, in samples (a frame of encoder padding).
     QTest::addColumn<int>("lengthSlack");
+    QTest::addColumn<qint64>("startUs");
     const auto row = [](const char* name, const char* source, const char* key, int codec, int copy,
-                        int startSlack, int lengthSlack) {
+                        int startSlack, int lengthSlack, qint64 startUs = 5123456) {
+        // The default start is on no frame grid.
         QTest::newRow(name) << QString(source) << QString(key) << codec << copy << startSlack
-                            << lengthSlack;
+                            << lengthSlack << startUs;
     };
     row("mp3 encoded", "mp3", "MP3", 0x15001, 0, 0, 0);
     row("m4a encoded", "m4a", "M4A", 0x15002, 0, 0, 1024);
@@ -195,6 +197,9 @@ void TestConverter::cuts_data()
     row("mp3 copied", "mp3", "MP3", 0x15001, 1, 0, 0);
     row("m4a copied", "m4a", "M4A", 0x15002, 1, 0, 1024);
     row("flac copied", "flac", "FLAC", 0x1500C, 1, -1, -1);
+    // A copy must not seek before the file's first packet.
+    row("mp3 copied from the start", "mp3", "MP3", 0x15001, 1, 0, 0, 0);
+    row("m4a copied from the start", "m4a", "M4A", 0x15002, 1, 0, 1024, 0);
 }
 
 void TestConverter::cuts()
@@ -205,6 +210,7 @@ void TestConverter::cuts()
     QFETCH(int, copy);
     QFETCH(int, startSlack);
     QFETCH(int, lengthSlack);
+    QFETCH(qint64, startUs);
     const QByteArray keyBytes = key.toLatin1();
     Job job;
     job.source = file(QStringLiteral("source.") + source);
@@ -212,7 +218,7 @@ void TestConverter::cuts()
     job.key = keyBytes.constData();
     job.codec = codec;
     job.copy = copy ? BRISCA_COPY_REQUIRED : BRISCA_COPY_NEVER;
-    job.startUs = 5123456;  // not on any frame grid
+    job.startUs = startUs;
     job.lengthUs = 3000000;
     const Outcome out = convert(job);
     QVERIFY2(out.state == BRISCA_CONVERTER_DONE, out.error.constData());

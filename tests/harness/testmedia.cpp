@@ -92,6 +92,12 @@ QByteArray decodeS16(const QString& path, int rateHz, int channels)
     return r.ok() ? r.out : QByteArray();
 }
 
+double decodedSeconds(const QString& path)
+{
+    const QByteArray mono = decodeS16(path, 44100, 1);
+    return mono.isEmpty() ? -1 : double(mono.size()) / 2 / 44100;
+}
+
 bool waitUntil(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer clock;

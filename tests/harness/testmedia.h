@@ -37,6 +37,10 @@ double durationSeconds(const QString& path);
 
 // Decodes the first audio stream to interleaved signed 16-bit at the given rate and channels.
 QByteArray decodeS16(const QString& path, int rateHz = 44100, int channels = 2);
+// The length of the sound a decoder gives (encoder delay and padding left out where the file
+// says how long they are), in seconds; -1 when it does not decode. The container's duration
+// (durationSeconds) may count an MP3's padding.
+double decodedSeconds(const QString& path);
 
 // Runs `ffmpeg -v error -y ARGS` (the last argument is usually the output); false, with ffmpeg's
 // complaint as a warning, when it fails.

@@ -29,15 +29,16 @@ void QFileListWgt::OnEditItem(const QModelIndex& index)
     if (editsPlayingFile)
         emit emitCloseFileIfIsPlaying(path);
 
-    m_editItem = item;
-    m_view->selectRow(index.row());
+    setEditedItem(item);
     // On the heap: the window that parents it may go away while it runs (the program quits).
     QPointer<QVideoEditingDlg> dialog = new QVideoEditingDlg(window());
     m_editDlg = dialog;
     dialog->loadFile(path);
+    connectEditDialog(dialog);
     dialog->exec();
     m_editDlg = nullptr;
-    delete dialog;
+    delete dialog;  // hands over the produced files (emitSaveConvertFileList) as it goes
+    setEditedItem(nullptr);
 
     if (editsPlayingFile)
         emit emitContinuePlayAfterEdit(wasPlaying);
@@ -47,4 +48,18 @@ void QFileListWgt::OnEditItem(const QModelIndex& index)
         stillPlaying->setRowState(QAudioFileChunk::Playing);
         m_view->viewport()->update();
     }
+}
+
+void QFileListWgt::connectEditDialog(QVideoEditingDlg* dialog)
+{
+    connect(dialog, &QVideoEditingDlg::emitAudioTagChange, this, &QFileListWgt::OnAudioTagChange);
+    connect(dialog, &QVideoEditingDlg::emitConvertFile, this, &QFileListWgt::OnConvertFile);
+    connect(dialog, &QVideoEditingDlg::emitPreviousFile, this, &QFileListWgt::OnPreviousItem);
+    connect(dialog, &QVideoEditingDlg::emitNextFile, this, &QFileListWgt::OnNextItem);
+    connect(this, &QFileListWgt::emitConvertFilePath, dialog,
+            &QVideoEditingDlg::emitConvertFilePath);
+    connect(dialog, &QVideoEditingDlg::emitSaveConvertFileList, this,
+            &QFileListWgt::OnSaveConvertFileList);
+    // Previous / next moved the edit to another row: the open dialog loads its file.
+    connect(this, &QFileListWgt::emitEditFileChanged, dialog, &QVideoEditingDlg::loadFile);
 }
