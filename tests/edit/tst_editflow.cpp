@@ -1,8 +1,10 @@
 // The recordings list's edit flow on real files: the row's edit button opens the edit dialog
 // on the recording, a playing row pauses and plays on afterwards, a row whose file is gone
-// opens nothing.
+// opens nothing, previous / next load the neighbouring rows into the open dialog, and a cut
+// made in the dialog becomes a new recording and a clip row of the Trim tab.
 // The test functions share one history; the row whose file is gone stays last.
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -15,12 +17,23 @@
 #include "qaudiofilemodel.h"
 #include "qaudiofiletableview.h"
 #include "qfilelistwgt.h"
+#include "qnxbasebutton.h"
 #include "qnxstylebutton.h"
+#include "qtrimitemmodel.h"
+#include "qtrimwidget.h"
 #include "qvideoeditingdlg.h"
 
 using namespace librarytest;
 
 namespace {
+
+QByteArray fileMd5(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5)
+               : QByteArray();
+}
 
 QModelIndex rowNamed(QFileListWgt& list, const QString& name)
 {
@@ -79,7 +92,8 @@ private slots:
         QDir().mkpath(m_out);
         QVERIFY(writeHistory({record(tone(QStringLiteral("first.mp3")), "00:00:02"),
                               record(tone(QStringLiteral("second.flac")), "00:00:02"),
-                              record(tone(QStringLiteral("gone.mp3")), "00:00:02")}));
+                              record(tone(QStringLiteral("gone.mp3")), "00:00:02"),
+                              record(tone(QStringLiteral("long.mp3"), 4.0), "00:00:04")}));
     }
 
     void theEditButtonOpensTheDialogOnTheRow()
@@ -110,6 +124,35 @@ private slots:
         QVERIFY(!whileEditing(list, gone, [](QVideoEditingDlg*) {}));
         QCOMPARE(list.library().find(m_out + QStringLiteral("/gone.mp3"))->rowState(),
                  int(QAudioFileChunk::FileMissing));
+    }
+
+    void previousAndNextLoadTheNeighbouringRows()
+    {
+        QFileListWgt list(nullptr, testJournal(m_root));
+        list.loadLibrary();
+        QAbstractItemModel* rows = list.view()->model();
+        const int last = rows->rowCount() - 1;
+        auto name = [&](int row) {
+            return rows->index(row, QAudioFileModel::NameColumn).data().toString();
+        };
+        QStringList titles;
+        QVERIFY(whileEditing(list, rows->index(0, 0), [&](QVideoEditingDlg* dialog) {
+            dialog->previousButton()->click();  // nothing above the first row
+            titles << dialog->title();
+            dialog->nextButton()->click();
+            titles << dialog->title();
+            for (int row = 1; row < last; ++row)
+                dialog->nextButton()->click();
+            dialog->nextButton()->click();  // nothing below the last row
+            titles << dialog->title();
+        }));
+        QCOMPARE(titles.size(), 3);
+        QVERIFY2(titles[0].startsWith(QStringLiteral("Edit - %1.").arg(name(0))),
+                 qPrintable(titles[0]));
+        QVERIFY2(titles[1].startsWith(QStringLiteral("Edit - %1.").arg(name(1))),
+                 qPrintable(titles[1]));
+        QVERIFY2(titles[2].startsWith(QStringLiteral("Edit - %1.").arg(name(last))),
+                 qPrintable(titles[2]));
     }
 
     void playbackPausesWhileEditingAndGoesOnAfter_data()
@@ -147,6 +190,44 @@ private slots:
             QCOMPARE(playOrPause.last().at(0).toBool(), true);
         QCOMPARE(list.library().find(playingPath)->rowState(),
                  playing ? int(QAudioFileChunk::Playing) : int(QAudioFileChunk::Paused));
+    }
+
+    // Last: the cut adds a recording to the history the other functions share.
+    void aCutBecomesARecordingAndAClip()
+    {
+        QFileListWgt list(nullptr, testJournal(m_root));
+        const QString cuts = m_root.filePath(QStringLiteral("cuts"));
+        list.setOutputFolder([cuts] { return cuts; });
+        QStringList told;
+        list.setMessageShower([&](const QString& text) { told << text; });
+        list.loadLibrary();
+        const QString source = m_out + QStringLiteral("/long.mp3");
+        const QByteArray sourceBefore = fileMd5(source);
+        const int rowsBefore = list.model()->rowCount();
+        QString produced;
+        int clipRows = -1;
+        QVERIFY(whileEditing(list, rowNamed(list, QStringLiteral("long")),
+                             [&](QVideoEditingDlg* dialog) {
+                                 QTrimWidget* trim = dialog->trimWidget();
+                                 trim->startTimeChanged(500000);
+                                 trim->endTimeChanged(2000000);
+                                 QSignalSpy done(&list, &QFileListWgt::emitConvertFilePath);
+                                 trim->cutButton()->click();
+                                 if (done.wait(60000))
+                                     produced = done.at(0).at(0).toString();
+                                 clipRows = trim->clipModel()->rowCount();
+                             }));
+        QVERIFY2(!produced.isEmpty(), qPrintable(told.join(QLatin1Char('\n'))));
+        QCOMPARE(QFileInfo(produced).fileName(), QStringLiteral("long_Trim_001.mp3"));
+        QCOMPARE(list.model()->rowCount(), rowsBefore + 1);
+        QVERIFY(rowNamed(list, QStringLiteral("long_Trim_001")).isValid());
+        QCOMPARE(clipRows, 1);
+        QCOMPARE(list.convertFileList(), QStringList{produced});
+        // The decoded length (decoders skip what the LAME header marks), give or take one MP3
+        // frame of 1152 samples.
+        const double seconds = testmedia::decodeS16(produced).size() / 4 / 44100.0;
+        QVERIFY2(qAbs(seconds - 1.5) <= 1152 / 44100.0, qPrintable(QString::number(seconds)));
+        QCOMPARE(fileMd5(source), sourceBefore);
     }
 };
 
