@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "librarytestkit.h"
+#include "listtestkit.h"
 #include "nxskin.h"
 #include "qaudiofiledelegate.h"
 #include "qaudiofilemodel.h"
@@ -33,17 +34,6 @@ QByteArray fileMd5(const QString& path)
     return file.open(QIODevice::ReadOnly)
                ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5)
                : QByteArray();
-}
-
-QModelIndex rowNamed(QFileListWgt& list, const QString& name)
-{
-    QAbstractItemModel* model = list.view()->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, QAudioFileModel::NameColumn);
-        if (index.data().toString() == name)
-            return index;
-    }
-    return QModelIndex();
 }
 
 // Runs `inside` once the edit dialog is up, then closes it; false when no dialog came.
