@@ -16,6 +16,7 @@
 #include "logindsleepinhibitor.h"
 #include "mainwindowtestkit.h"
 #include "pulsefixture.h"
+#include "qfilelistwgt.h"
 #include "qnxmenu.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
@@ -80,6 +81,8 @@ private slots:
     void repeatingScheduleComesBack();
     void scheduleEndNotifiesWhenAway_data();
     void scheduleEndNotifiesWhenAway();
+    void finishedCutNotifiesWhenAway_data();
+    void finishedCutNotifiesWhenAway();
     void stopAfterLengthEndsTheRecording();
     void exitWhileRecordingFinishesTheFile();
     void sleepLockFailureStillRecords();
@@ -454,6 +457,69 @@ void TestMainWindowRecord::scheduleEndNotifiesWhenAway()
                                                   QStringLiteral("marker")}));
         const QString file = QFileInfo(m_fixture.sink.finished.first().record.filePath).fileName();
         QCOMPARE(server.calls.first().value(4).toString(), QStringLiteral("Saved as ") + file);
+    } else {
+        QCOMPARE(server.summaries(), QStringList{QStringLiteral("marker")});
+    }
+    m_fixture.window.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("window"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
+}
+
+void TestMainWindowRecord::finishedCutNotifiesWhenAway_data()
+{
+    scheduleEndNotifiesWhenAway_data();
+}
+
+// A cut from the recordings list goes to the output folder (not the source's), and a user who
+// is away hears of it when it is done.
+void TestMainWindowRecord::finishedCutNotifiesWhenAway()
+{
+    QFETCH(bool, away);
+    const QString source = m_root.filePath(QStringLiteral("sources/tone.mp3"));
+    QVERIFY(QDir().mkpath(QFileInfo(source).path()));
+    QVERIFY(QFileInfo::exists(source) || testmedia::makeTone(source, 440, 3));
+    HistoryRecord record;
+    record.filePath = source;
+    record.extension = QStringLiteral("mp3");
+    record.format = QStringLiteral("MP3");
+    QVERIFY(ParserXML::addOrUpdateHistory(record));
+    PrivateBus bus;
+    QVERIFY2(bus.start(), qPrintable(bus.error()));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address(), QStringLiteral("srv"));
+    FakeNotificationServer server;
+    QVERIFY(service.registerService(QString::fromLatin1(FreedesktopNotifier::kService)));
+    QVERIFY(service.registerObject(QString::fromLatin1(FreedesktopNotifier::kPath), &server,
+                                   QDBusConnection::ExportAllSlots));
+    auto notifier = std::make_unique<FreedesktopNotifier>(
+        QDBusConnection::connectToBus(bus.address(), QStringLiteral("window")),
+        QString::fromLatin1(DesktopServices::kApplicationName),
+        QString::fromLatin1(DesktopServices::kDesktopEntry));
+    FreedesktopNotifier* sender = notifier.get();
+    MainWindow* w = m_fixture.open(nullptr, std::move(notifier));
+    if (away) {
+        w->HideRecorerDlg();
+        QVERIFY(!w->isVisible());
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    QFileListWgt* list = w->fileList();
+    list->setEditedItem(list->library().find(source));
+    QSignalSpy produced(list, &QFileListWgt::emitConvertFilePath);
+    VEEditConfig config;
+    config.trimEndUs = 1000000;
+    list->OnConvertFile(config, true);
+    QVERIFY(produced.wait(60000));
+    const QString path = produced.at(0).at(0).toString();
+    QCOMPARE(QFileInfo(path).absolutePath(), outputFolder());
+
+    QVERIFY(sender->notify(QStringLiteral("marker"), QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(server.summaries().contains(QStringLiteral("marker")), 10000);
+    if (away) {
+        QCOMPARE(server.summaries(),
+                 (QStringList{QStringLiteral("Conversion finished"), QStringLiteral("marker")}));
+        QCOMPARE(server.calls.first().value(4).toString(),
+                 QStringLiteral("Saved as tone_Trim_001.mp3"));
     } else {
         QCOMPARE(server.summaries(), QStringList{QStringLiteral("marker")});
     }

@@ -36,6 +36,16 @@ void addCancelWays()
         [](QDialog& d, QNxBaseButton*) { QTest::keyClick(&d, Qt::Key_Escape); });
 }
 
+// Stores the end-of-jobs choice as the preferences dialog does (a key is only written into an
+// element that exists, so it is read first).
+bool storeJobsFinished(const QString& value)
+{
+    const QString element = QStringLiteral("SHOWDOWN_ITEM");
+    const QString key = QStringLiteral("Finished_All_Job");
+    ParserXML::getSettingValue(element, key, QStringLiteral("0"));
+    return ParserXML::setSettingValue(element, key, value);
+}
+
 }  // namespace
 
 class TestJobWindows : public QObject {
@@ -95,8 +105,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(int, action);
-        ParserXML::setSettingValue(QStringLiteral("SHOWDOWN_ITEM"),
-                                   QStringLiteral("Finished_All_Job"), stored);
+        QVERIFY(storeJobsFinished(stored));
         QCOMPARE(int(EndOfJobsAction::configured()), action);
     }
 

@@ -75,6 +75,16 @@ VEEditConfig boostedConfig(uint64_t startUs, uint64_t endUs, double gainAt1kHz)
     return config;
 }
 
+// Stores the end-of-jobs choice as the preferences dialog does (a key is only written into an
+// element that exists, so it is read first).
+bool storeJobsFinished(const QString& value)
+{
+    const QString element = QStringLiteral("SHOWDOWN_ITEM");
+    const QString key = QStringLiteral("Finished_All_Job");
+    ParserXML::getSettingValue(element, key, QStringLiteral("0"));
+    return ParserXML::setSettingValue(element, key, value);
+}
+
 }  // namespace
 
 class TestFileListEdit : public QObject {
@@ -138,8 +148,7 @@ private slots:
         QDir(m_out).removeRecursively();
         QDir().mkpath(m_out);
         QFile::remove(ParserXML::historyFilePath());
-        ParserXML::setSettingValue(QStringLiteral("SHOWDOWN_ITEM"),
-                                   QStringLiteral("Finished_All_Job"), QStringLiteral("0"));
+        QVERIFY(storeJobsFinished(QStringLiteral("0")));
         m_told.clear();
     }
 
@@ -383,8 +392,7 @@ private slots:
         QFETCH(QStringList, calls);
         FakeLogind logind;
         QVERIFY(logind.start(m_bus.address()));
-        ParserXML::setSettingValue(QStringLiteral("SHOWDOWN_ITEM"),
-                                   QStringLiteral("Finished_All_Job"), stored);
+        QVERIFY(storeJobsFinished(stored));
         auto list = openList({m_tones});
         QVERIFY(list);
         auto* countdown = new EndOfJobsAction(std::make_unique<LogindPowerControl>(

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kWidth = 420;
-constexpr int kHeight = 170;
+constexpr int kHeight = 150;
 
 }  // namespace
 
