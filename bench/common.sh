@@ -38,3 +38,46 @@ bench_music() {
         -f lavfi -i "anoisesrc=c=pink:a=0.1:r=44100:d=$1" \
         -filter_complex amix=inputs=2:normalize=0 -ac 2 -c:a libmp3lame -b:a 192k "$2" || exit 1
 }
+
+# Timing pairs of tools on the same tasks. The caller defines command_for TOOL TASK OUT, which
+# sets the array cmd to the command (OUT: a path prefix or folder of the tool's own).
+#   bench_pairs ROUNDS A B TASK...   runs each task's pair ROUNDS times, interleaved, A first
+#                                    in odd rounds so neither always meets a warm cache
+#   bench_report A B TASK...         prints each task's median CPU (user + system) and wall
+#                                    time and the CPU ratio A/B; sets bench_worst to the worst
+bench_measure() {
+    command_for "$1" "$2" "$work/$1"
+    /usr/bin/time -f '%U %S %e' -o "$work/t" "${cmd[@]}" >/dev/null 2>"$work/err" ||
+        { echo "bench: failed: ${cmd[*]}" >&2; cat "$work/err" >&2; exit 1; }
+    awk '{ printf "%.3f %.3f\n", $1 + $2, $3 }' "$work/t" >>"$work/$2.$1"
+}
+
+bench_median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+bench_pairs() {
+    local rounds=$1 a=$2 b=$3 task round; shift 3
+    for task in "$@"; do
+        for round in $(seq "$rounds"); do
+            if [ $((round % 2)) -eq 1 ]; then
+                bench_measure "$a" "$task"; bench_measure "$b" "$task"
+            else
+                bench_measure "$b" "$task"; bench_measure "$a" "$task"
+            fi
+        done
+    done
+}
+
+bench_report() {
+    local a=$1 b=$2 task ac bc aw bw ratio; shift 2
+    printf '%-8s %12s %12s %12s %12s %7s\n' task "${a}_cpu" "${b}_cpu" "${a}_wall" "${b}_wall" ratio
+    bench_worst=0
+    for task in "$@"; do
+        ac=$(cut -d' ' -f1 "$work/$task.$a" | bench_median)
+        bc=$(cut -d' ' -f1 "$work/$task.$b" | bench_median)
+        aw=$(cut -d' ' -f2 "$work/$task.$a" | bench_median)
+        bw=$(cut -d' ' -f2 "$work/$task.$b" | bench_median)
+        ratio=$(awk -v x="$ac" -v y="$bc" 'BEGIN { if (y > 0) printf "%.2f", x / y; else print "inf" }')
+        printf '%-8s %12s %12s %12s %12s %7s\n' "$task" "$ac" "$bc" "$aw" "$bw" "$ratio"
+        bench_worst=$(awk -v w="$bench_worst" -v r="$ratio" 'BEGIN { print (r == "inf" || r > w) ? r : w }')
+    done
+}

@@ -37,36 +37,7 @@ command_for() {
     ffmpeg:m4a) cmd=(ffmpeg -nostdin -v error -y -i "$src" -c:a aac "$3.m4a") ;;
     esac
 }
-# Runs one tool's task and appends "cpu wall" to its file: measure TOOL TASK.
-measure() {
-    command_for "$1" "$2" "$work/$1"
-    /usr/bin/time -f '%U %S %e' -o "$work/t" "${cmd[@]}" >/dev/null 2>"$work/err" ||
-        { echo "convert.sh: failed: ${cmd[*]}" >&2; cat "$work/err" >&2; exit 1; }
-    awk '{ printf "%.3f %.3f\n", $1 + $2, $3 }' "$work/t" >>"$work/$2.$1"
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 tasks="cut cut+eq copy m4a"
-for task in $tasks; do
-    for round in $(seq "$rounds"); do
-        # Alternate who goes first, so neither always meets a warm cache.
-        if [ $((round % 2)) -eq 1 ]; then
-            measure quillon "$task"; measure ffmpeg "$task"
-        else
-            measure ffmpeg "$task"; measure quillon "$task"
-        fi
-    done
-done
-
-printf '%-8s %12s %12s %12s %12s %7s\n' task quillon_cpu ffmpeg_cpu quillon_wall ffmpeg_wall ratio
-worst=0
-for task in $tasks; do
-    qc=$(cut -d' ' -f1 "$work/$task.quillon" | median)
-    fc=$(cut -d' ' -f1 "$work/$task.ffmpeg" | median)
-    qw=$(cut -d' ' -f2 "$work/$task.quillon" | median)
-    fw=$(cut -d' ' -f2 "$work/$task.ffmpeg" | median)
-    ratio=$(awk -v a="$qc" -v b="$fc" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }')
-    printf '%-8s %12s %12s %12s %12s %7s\n' "$task" "$qc" "$fc" "$qw" "$fw" "$ratio"
-    worst=$(awk -v w="$worst" -v r="$ratio" 'BEGIN { print (r == "inf" || r > w) ? r : w }')
-done
-echo "worst ratio: $worst"
+bench_pairs "$rounds" quillon ffmpeg $tasks
+bench_report quillon ffmpeg $tasks
+echo "worst ratio: $bench_worst"

@@ -32,36 +32,7 @@ command_for() {
     convert:cut+eq) cmd=("$quillon" convert "$src" "$3/out.mp3" --start "$cut_start" --length "$cut_length" --eq 0,0,0,0,10,0,0,0,0,0) ;;
     esac
 }
-# Runs one tool's task and appends "cpu wall" to its file: measure TOOL TASK.
-measure() {
-    command_for "$1" "$2" "$work/$1"
-    /usr/bin/time -f '%U %S %e' -o "$work/t" "${cmd[@]}" >/dev/null 2>"$work/err" ||
-        { echo "edit.sh: failed: ${cmd[*]}" >&2; cat "$work/err" >&2; exit 1; }
-    awk '{ printf "%.3f %.3f\n", $1 + $2, $3 }' "$work/t" >>"$work/$2.$1"
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 tasks="cut cut+eq"
-for task in $tasks; do
-    for round in $(seq "$rounds"); do
-        # Alternate who goes first, so neither always meets a warm cache.
-        if [ $((round % 2)) -eq 1 ]; then
-            measure job "$task"; measure convert "$task"
-        else
-            measure convert "$task"; measure job "$task"
-        fi
-    done
-done
-
-printf '%-8s %10s %12s %10s %12s %7s\n' task job_cpu convert_cpu job_wall convert_wall ratio
-worst=0
-for task in $tasks; do
-    jc=$(cut -d' ' -f1 "$work/$task.job" | median)
-    cc=$(cut -d' ' -f1 "$work/$task.convert" | median)
-    jw=$(cut -d' ' -f2 "$work/$task.job" | median)
-    cw=$(cut -d' ' -f2 "$work/$task.convert" | median)
-    ratio=$(awk -v a="$jc" -v b="$cc" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }')
-    printf '%-8s %10s %12s %10s %12s %7s\n' "$task" "$jc" "$cc" "$jw" "$cw" "$ratio"
-    worst=$(awk -v w="$worst" -v r="$ratio" 'BEGIN { print (r == "inf" || r > w) ? r : w }')
-done
-echo "ratio job/convert: $worst"
+bench_pairs "$rounds" job convert $tasks
+bench_report job convert $tasks
+echo "ratio job/convert: $bench_worst"

@@ -33,6 +33,21 @@ QString fileNameOf(const QString& path)
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+// A file new to the list: its path, names and folder, new (shown in "Latest Recordings").
+void setNewFile(QAudioFileChunk* item, const QString& path)
+{
+    const QString fileName = fileNameOf(path);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    item->setFilePath(path.toStdString());
+    item->setFileName(fileName.toStdString());
+    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
+    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
+    item->setPreferencePath(QFileInfo(path).path().toStdString());
+    item->setIsVideo(false);
+    item->setIsNew(true);
+    item->setBool(kStoredNewKey, true);
+}
+
 }  // namespace
 
 RecordingLibrary::RecordingLibrary(RecordingJournal journal) : m_journal(std::move(journal)) {}
@@ -108,16 +123,7 @@ QAudioFileChunk* RecordingLibrary::beginRecording(const QString& path)
         return existing;
     }
     auto item = std::make_unique<QAudioFileChunk>();
-    const QString fileName = fileNameOf(path);
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    item->setFilePath(path.toStdString());
-    item->setFileName(fileName.toStdString());
-    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
-    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
-    item->setPreferencePath(QFileInfo(path).path().toStdString());
-    item->setIsVideo(false);
-    item->setIsNew(true);
-    item->setBool(kStoredNewKey, true);
+    setNewFile(item.get(), path);
     item->setRowState(QAudioFileChunk::Recording);
     item->setFixedItem(true);
     item->setFlagB(false);
@@ -205,18 +211,9 @@ QAudioFileChunk* RecordingLibrary::addConvertedFile(const QString& path, const Q
         item = made.get();
         m_items.push_back(std::move(made));
     }
-    const QString fileName = fileNameOf(path);
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    item->setFilePath(path.toStdString());
-    item->setFileName(fileName.toStdString());
-    item->setExtension(dot < 0 ? std::string() : fileName.mid(dot + 1).toStdString());
-    item->setName((dot < 0 ? fileName : fileName.left(dot)).toStdString());
-    item->setPreferencePath(QFileInfo(path).path().toStdString());
+    setNewFile(item, path);
     item->setFormat(format.isEmpty() ? RecordingProbe::probe(path).container.toStdString()
                                      : format.toStdString());
-    item->setIsVideo(false);
-    item->setIsNew(true);
-    item->setBool(kStoredNewKey, true);
     item->setRowState(QAudioFileChunk::Idle);
     completeFromFile(item, 0);
     store(item);

@@ -62,6 +62,54 @@ void deleteRules(const QString& byDuration, const QString& limit, const QString&
     setSetting(element, QStringLiteral("Delete_According_To_Silence"), bySilence);
 }
 
+// A private session bus with a notification server on it, and the window's notifier.
+struct NotificationBus {
+    PrivateBus bus;
+    FakeNotificationServer server;
+    FreedesktopNotifier* sender = nullptr;
+
+    ~NotificationBus()
+    {
+        QDBusConnection::disconnectFromBus(QStringLiteral("window"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
+    }
+    // The notifier for the window; null when the bus or the server does not come up.
+    std::unique_ptr<DesktopNotifier> start()
+    {
+        if (!bus.start())
+            return nullptr;
+        QDBusConnection service =
+            QDBusConnection::connectToBus(bus.address(), QStringLiteral("srv"));
+        if (!service.registerService(QString::fromLatin1(FreedesktopNotifier::kService)) ||
+            !service.registerObject(QString::fromLatin1(FreedesktopNotifier::kPath), &server,
+                                    QDBusConnection::ExportAllSlots))
+            return nullptr;
+        auto notifier = std::make_unique<FreedesktopNotifier>(
+            QDBusConnection::connectToBus(bus.address(), QStringLiteral("window")),
+            QString::fromLatin1(DesktopServices::kApplicationName),
+            QString::fromLatin1(DesktopServices::kDesktopEntry));
+        sender = notifier.get();
+        return notifier;
+    }
+    // Calls of one connection arrive in order: once this marker is there, so is anything the
+    // window sent before it.
+    bool sendMarker()
+    {
+        return sender->notify(QStringLiteral("marker"), QString()) &&
+               QTest::qWaitFor(
+                   [this] { return server.summaries().contains(QStringLiteral("marker")); }, 10000);
+    }
+};
+
+// The window hidden in the tray (the user is away) or active.
+bool awayOrFocused(MainWindow* w, bool away)
+{
+    if (!away)
+        return QTest::qWaitForWindowActive(w);
+    w->HideRecorerDlg();
+    return !w->isVisible();
+}
+
 }  // namespace
 
 class TestMainWindowRecord : public QObject {
@@ -420,25 +468,11 @@ void TestMainWindowRecord::scheduleEndNotifiesWhenAway_data()
 void TestMainWindowRecord::scheduleEndNotifiesWhenAway()
 {
     QFETCH(bool, away);
-    PrivateBus bus;
-    QVERIFY2(bus.start(), qPrintable(bus.error()));
-    QDBusConnection service = QDBusConnection::connectToBus(bus.address(), QStringLiteral("srv"));
-    FakeNotificationServer server;
-    QVERIFY(service.registerService(QString::fromLatin1(FreedesktopNotifier::kService)));
-    QVERIFY(service.registerObject(QString::fromLatin1(FreedesktopNotifier::kPath), &server,
-                                   QDBusConnection::ExportAllSlots));
-    auto notifier = std::make_unique<FreedesktopNotifier>(
-        QDBusConnection::connectToBus(bus.address(), QStringLiteral("window")),
-        QString::fromLatin1(DesktopServices::kApplicationName),
-        QString::fromLatin1(DesktopServices::kDesktopEntry));
-    FreedesktopNotifier* sender = notifier.get();
+    NotificationBus notifications;
+    std::unique_ptr<DesktopNotifier> notifier = notifications.start();
+    QVERIFY2(notifier, qPrintable(notifications.bus.error()));
     MainWindow* w = m_fixture.open(nullptr, std::move(notifier));
-    if (away) {
-        w->HideRecorerDlg();
-        QVERIFY(!w->isVisible());
-    } else {
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
+    QVERIFY(awayOrFocused(w, away));
 
     TimeOptions::confirmSchedule(true, 12 * 3600 * kS + 1 * kS, 12 * 3600 * kS + 2 * kS);
     w->OnSetSchedule();
@@ -448,21 +482,18 @@ void TestMainWindowRecord::scheduleEndNotifiesWhenAway()
     QTRY_VERIFY_WITH_TIMEOUT(!w->isRecording(), 15000);
     QCOMPARE(m_fixture.sink.finished.size(), 1);
 
-    // Calls of one connection arrive in order: once this marker is there, so is anything the
-    // window sent before it.
-    QVERIFY(sender->notify(QStringLiteral("marker"), QString()));
-    QTRY_VERIFY_WITH_TIMEOUT(server.summaries().contains(QStringLiteral("marker")), 10000);
+    QVERIFY(notifications.sendMarker());
     if (away) {
-        QCOMPARE(server.summaries(), (QStringList{QStringLiteral("Scheduled recording finished"),
-                                                  QStringLiteral("marker")}));
+        QCOMPARE(notifications.server.summaries(),
+                 (QStringList{QStringLiteral("Scheduled recording finished"),
+                              QStringLiteral("marker")}));
         const QString file = QFileInfo(m_fixture.sink.finished.first().record.filePath).fileName();
-        QCOMPARE(server.calls.first().value(4).toString(), QStringLiteral("Saved as ") + file);
+        QCOMPARE(notifications.server.calls.first().value(4).toString(),
+                 QStringLiteral("Saved as ") + file);
     } else {
-        QCOMPARE(server.summaries(), QStringList{QStringLiteral("marker")});
+        QCOMPARE(notifications.server.summaries(), QStringList{QStringLiteral("marker")});
     }
     m_fixture.window.reset();
-    QDBusConnection::disconnectFromBus(QStringLiteral("window"));
-    QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
 }
 
 void TestMainWindowRecord::finishedCutNotifiesWhenAway_data()
@@ -483,25 +514,11 @@ void TestMainWindowRecord::finishedCutNotifiesWhenAway()
     record.extension = QStringLiteral("mp3");
     record.format = QStringLiteral("MP3");
     QVERIFY(ParserXML::addOrUpdateHistory(record));
-    PrivateBus bus;
-    QVERIFY2(bus.start(), qPrintable(bus.error()));
-    QDBusConnection service = QDBusConnection::connectToBus(bus.address(), QStringLiteral("srv"));
-    FakeNotificationServer server;
-    QVERIFY(service.registerService(QString::fromLatin1(FreedesktopNotifier::kService)));
-    QVERIFY(service.registerObject(QString::fromLatin1(FreedesktopNotifier::kPath), &server,
-                                   QDBusConnection::ExportAllSlots));
-    auto notifier = std::make_unique<FreedesktopNotifier>(
-        QDBusConnection::connectToBus(bus.address(), QStringLiteral("window")),
-        QString::fromLatin1(DesktopServices::kApplicationName),
-        QString::fromLatin1(DesktopServices::kDesktopEntry));
-    FreedesktopNotifier* sender = notifier.get();
+    NotificationBus notifications;
+    std::unique_ptr<DesktopNotifier> notifier = notifications.start();
+    QVERIFY2(notifier, qPrintable(notifications.bus.error()));
     MainWindow* w = m_fixture.open(nullptr, std::move(notifier));
-    if (away) {
-        w->HideRecorerDlg();
-        QVERIFY(!w->isVisible());
-    } else {
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
+    QVERIFY(awayOrFocused(w, away));
 
     QFileListWgt* list = w->fileList();
     list->setEditedItem(list->library().find(source));
@@ -513,19 +530,16 @@ void TestMainWindowRecord::finishedCutNotifiesWhenAway()
     const QString path = produced.at(0).at(0).toString();
     QCOMPARE(QFileInfo(path).absolutePath(), outputFolder());
 
-    QVERIFY(sender->notify(QStringLiteral("marker"), QString()));
-    QTRY_VERIFY_WITH_TIMEOUT(server.summaries().contains(QStringLiteral("marker")), 10000);
+    QVERIFY(notifications.sendMarker());
     if (away) {
-        QCOMPARE(server.summaries(),
+        QCOMPARE(notifications.server.summaries(),
                  (QStringList{QStringLiteral("Conversion finished"), QStringLiteral("marker")}));
-        QCOMPARE(server.calls.first().value(4).toString(),
+        QCOMPARE(notifications.server.calls.first().value(4).toString(),
                  QStringLiteral("Saved as tone_Trim_001.mp3"));
     } else {
-        QCOMPARE(server.summaries(), QStringList{QStringLiteral("marker")});
+        QCOMPARE(notifications.server.summaries(), QStringList{QStringLiteral("marker")});
     }
     m_fixture.window.reset();
-    QDBusConnection::disconnectFromBus(QStringLiteral("window"));
-    QDBusConnection::disconnectFromBus(QStringLiteral("srv"));
 }
 
 void TestMainWindowRecord::stopAfterLengthEndsTheRecording()

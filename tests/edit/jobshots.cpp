@@ -4,37 +4,23 @@
 // countdown.png (the warning before sleep once the cut is done). Run under Xvfb with private
 // per-user folders (XDG_* pointing at a scratch folder).
 #include <QApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include "endofjobsaction.h"
 #include "mainwindow.h"
 #include "nxconverterobject.h"
-#include "nxskin.h"
 #include "parserxml.h"
 #include "qfilelistwgt.h"
+#include "screenshots.h"
 #include "testmedia.h"
 
-namespace {
-
-void shoot(const QString& file)
-{
-    QApplication::processEvents();
-    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-}
-
-}  // namespace
+using screenshots::shoot;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString dir = QApplication::arguments().value(1);
-    NxSkin::setResourceDir(testmedia::binDir() + QStringLiteral("/audiorecorder_res"));
-    NxSkin::registerFonts();
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    screenshots::useProgramLook();
     const QString source = dir + QStringLiteral("/REC_20261206103000.mp3");
     if (!testmedia::makeTone(source, 440, 120))
         return 1;

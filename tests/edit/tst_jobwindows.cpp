@@ -20,6 +20,7 @@
 #include "qnxbaseprogress.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testsettings.h"
 
 using Press = std::function<void(QDialog&, QNxBaseButton* cancel)>;
 Q_DECLARE_METATYPE(Press)
@@ -34,16 +35,6 @@ void addCancelWays()
         [](QDialog& d, QNxBaseButton*) { static_cast<QNxDialog&>(d).closeButton()->click(); });
     QTest::newRow("escape") << Press(
         [](QDialog& d, QNxBaseButton*) { QTest::keyClick(&d, Qt::Key_Escape); });
-}
-
-// Stores the end-of-jobs choice as the preferences dialog does (a key is only written into an
-// element that exists, so it is read first).
-bool storeJobsFinished(const QString& value)
-{
-    const QString element = QStringLiteral("SHOWDOWN_ITEM");
-    const QString key = QStringLiteral("Finished_All_Job");
-    ParserXML::getSettingValue(element, key, QStringLiteral("0"));
-    return ParserXML::setSettingValue(element, key, value);
 }
 
 }  // namespace
@@ -105,7 +96,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(int, action);
-        QVERIFY(storeJobsFinished(stored));
+        QVERIFY(testsettings::storeJobsFinished(stored));
         QCOMPARE(int(EndOfJobsAction::configured()), action);
     }
 

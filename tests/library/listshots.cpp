@@ -5,38 +5,24 @@
 // the pop-up menu is in the picture.
 #include <QApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "mainwindow.h"
-#include "nxskin.h"
 #include "qaudiofiletableview.h"
 #include "qfilelistwgt.h"
 #include "qnxlineedit.h"
 #include "qnxmenu.h"
+#include "screenshots.h"
 #include "testmedia.h"
 
-namespace {
-
-void shoot(const QString& file)
-{
-    QApplication::processEvents();
-    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-}
-
-}  // namespace
+using screenshots::shoot;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString dir = QApplication::arguments().value(1);
-    NxSkin::setResourceDir(testmedia::binDir() + QStringLiteral("/audiorecorder_res"));
-    NxSkin::registerFonts();
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    screenshots::useProgramLook();
     MainWindow window;
     window.move(0, 0);
     window.resize(1200, 860);

@@ -25,6 +25,7 @@
 #include "qfilelistwgt.h"
 #include "qjobsfinisheddlg.h"
 #include "qnxbasebutton.h"
+#include "testsettings.h"
 
 using namespace librarytest;
 
@@ -73,16 +74,6 @@ VEEditConfig boostedConfig(uint64_t startUs, uint64_t endUs, double gainAt1kHz)
     config.eqGains = QVector<double>(kBandsHz.size(), 0.0);
     config.eqGains[kBandsHz.indexOf(1000)] = gainAt1kHz;
     return config;
-}
-
-// Stores the end-of-jobs choice as the preferences dialog does (a key is only written into an
-// element that exists, so it is read first).
-bool storeJobsFinished(const QString& value)
-{
-    const QString element = QStringLiteral("SHOWDOWN_ITEM");
-    const QString key = QStringLiteral("Finished_All_Job");
-    ParserXML::getSettingValue(element, key, QStringLiteral("0"));
-    return ParserXML::setSettingValue(element, key, value);
 }
 
 }  // namespace
@@ -148,7 +139,7 @@ private slots:
         QDir(m_out).removeRecursively();
         QDir().mkpath(m_out);
         QFile::remove(ParserXML::historyFilePath());
-        QVERIFY(storeJobsFinished(QStringLiteral("0")));
+        QVERIFY(testsettings::storeJobsFinished(QStringLiteral("0")));
         m_told.clear();
     }
 
@@ -392,7 +383,7 @@ private slots:
         QFETCH(QStringList, calls);
         FakeLogind logind;
         QVERIFY(logind.start(m_bus.address()));
-        QVERIFY(storeJobsFinished(stored));
+        QVERIFY(testsettings::storeJobsFinished(stored));
         auto list = openList({m_tones});
         QVERIFY(list);
         auto* countdown = new EndOfJobsAction(std::make_unique<LogindPowerControl>(

@@ -177,8 +177,14 @@ void QFileListWgt::OnCancelConvert()
 void QFileListWgt::OnConvertedFinish(bool ok)
 {
     QConvertProgressDlg* progress = progressWindow();
+    // The focus goes back to the window under it at once, not when the window system gets to
+    // it: whoever asks now whether the user looks at the program (the notification of the
+    // finished job) must not see a hidden window as the active one.
+    QWidget* under = progress->isActiveWindow() ? progress->parentWidget() : nullptr;
     progress->hide();
     progress->setParent(window(), progress->windowFlags());
+    if (under)
+        QApplication::setActiveWindow(under->window());
     if (!ok) {
         // A cancelled job was the user's choice: nothing to tell.
         if (!m_converter->isCancelled())
