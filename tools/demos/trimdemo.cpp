@@ -1,8 +1,9 @@
 // Shows the edit dialog's Trim tab with a file loaded, for checking it by eye (not a test,
 // not shipped):
-//   quillon_trim_demo FILE [--start SECONDS] [--end SECONDS] [--clip PATH] [--quit-after MS]
+//   quillon_trim_demo FILE [--start SECONDS] [--end SECONDS] [--clip PATH] [--segment]
+//                     [--quit-after MS]
 // The file plays through the default sound server; the marks and an optional clip row are
-// set as if the user had set them.
+// set as if the user had set them; --segment plays the marked segment.
 #include <QApplication>
 #include <QTimer>
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv)
         trim.OnSetSaveFile(value("--clip"));
         trim.onPlay();  // the cut stopped the player
     }
+    if (args.contains(QLatin1String("--segment")))
+        trim.onTrimPlay();
     if (!value("--quit-after").isEmpty())
         QTimer::singleShot(value("--quit-after").toInt(), &app, &QApplication::quit);
     return QApplication::exec();

@@ -168,10 +168,12 @@ void QTrimWidget::connectControls()
     connect(m_slider, &QVEDualSlider::sendPlayProValue, this,
             &QTrimWidget::sliderSendPlayProToPlay);
     connect(m_slider, &QVEDualSlider::emitMousePress, this, [this] {
+        m_scrubbing = true;
         if (m_player)
             m_player->beginAsyncSeek(kScrubToleranceUs);
     });
     connect(m_slider, &QVEDualSlider::emitmouseRelease, this, [this] {
+        m_scrubbing = false;
         if (m_player)
             m_player->endAsyncSeek();
     });
@@ -387,7 +389,8 @@ void QTrimWidget::updateTime()
         return;
     }
     if (!m_player->isFinished()) {
-        if (position != 0) {
+        // While a handle is dragged the hand places the position handle, not the clock.
+        if (position != 0 && !m_scrubbing) {
             m_slider->setPlayValue(m_marks.percentOf(position));
             showTimes(position);
         }

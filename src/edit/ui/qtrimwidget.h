@@ -142,6 +142,7 @@ private:
     TrimMarks m_cutMarks;
     bool m_segmentPlaying = false;
     bool m_levelDataEnabled = false;
+    bool m_scrubbing = false;  // a slider handle is held
     QTimer* m_timeTimer = nullptr;
     QTimer* m_levelTimer = nullptr;
 
