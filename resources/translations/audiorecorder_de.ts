@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>„%1“ ist %2 MB groß; ein Coverbild darf höchstens %3 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>„%1“ ist kein Bild.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>„%1“ kann nicht als Coverbild gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -357,6 +376,10 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
         <source>File Name</source>
         <translation>Dateiname</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
@@ -408,6 +431,129 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     </message>
 </context>
 <context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Interpret:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Komponist:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Komponist</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Gruppierung:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Gruppierung</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>CD-Nr.:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>CD-Nummer</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>CDs gesamt</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Titelnr.:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Titelnummer</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Titel gesamt</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Cover:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Bilder (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>QCheckboxCombobox</name>
     <message>
         <source>None</source>
@@ -427,6 +573,144 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     <message>
         <source>Conversion progress</source>
         <translation>Fortschritt der Konvertierung</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>Klangeffekte:</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>Equalizer:</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Klangeffekte</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>Klassik</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>Bass-Verstärkung</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>Höhen-Verstärkung</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>Gesang</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>Akustik</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>Elektronisch</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>Hip-Hop</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1283,118 @@ Liste entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Start setzen</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>Ende setzen</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Abschnitt abspielen</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Abschnitt anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Abschnitt stoppen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Ausschnitte</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>Der Ausschnitt &quot;%1&quot; konnte nicht gelöscht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Schnittbereich</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
@@ -1011,6 +1407,61 @@ Liste entfernen?</translation>
     <message>
         <source>Tag</source>
         <translation>Tags</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Vorherige Datei</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Nächste Datei</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>Die Titelerkennung ist noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Bearbeiten - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>„%1“ kann nicht abgespielt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>„%1“ existiert nicht mehr. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Die Tags wurden nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>Die Tags konnten nicht in „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Es wurde nichts geschnitten.</translation>
     </message>
 </context>
 <context>

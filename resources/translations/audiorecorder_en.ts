@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>&quot;%1&quot; is not a picture.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>&quot;%1&quot; cannot be stored as a cover picture.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -357,6 +376,10 @@ Some could not be repaired and may not play to their end:
         <source>File Name</source>
         <translation>File Name</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
@@ -408,6 +431,129 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artist:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Composer:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Grouping:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Grouping</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>Disc Num:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>Disc number</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>Disc total</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Track:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Track total</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Year:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Cover:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Images (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>QCheckboxCombobox</name>
     <message>
         <source>None</source>
@@ -427,6 +573,144 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Conversion progress</source>
         <translation>Conversion progress</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>Sound Effects:</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>Equalizer:</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Sound Effects</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>Customed</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>Classical</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>Bass Boost</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>Treble Boost</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>Vocal</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>Acoustic</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>Electronic</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>Hip Hop</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Speech</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1283,118 @@ list?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Start Set</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>End Set</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Play Segment</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Pause Segment</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Stop Segment</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Clips</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>The clip &quot;%1&quot; could not be deleted: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Trim range</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
@@ -1011,6 +1407,61 @@ list?</translation>
     <message>
         <source>Tag</source>
         <translation>Tag</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Previous File</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Next File</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Recognize</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>Track recognition is not available yet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Edit - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>&quot;%1&quot; cannot be played: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>&quot;%1&quot; no longer exists. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Its tags were not written.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>The tags could not be written into &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Nothing was cut.</translation>
     </message>
 </context>
 <context>

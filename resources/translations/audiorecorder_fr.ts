@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>« %1 » pèse %2 Mo ; une pochette ne peut pas dépasser %3 Mo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>« %1 » n’est pas une image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>« %1 » ne peut pas être enregistré comme pochette.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -357,6 +376,10 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
@@ -408,6 +431,129 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     </message>
 </context>
 <context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artiste :</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album :</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Compositeur :</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Compositeur</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>Regroupement :</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Regroupement</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright :</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Commentaires :</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>N° de disque :</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>Numéro de disque</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>Nombre de disques</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Piste :</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>Nombre de pistes</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre :</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>Pochette :</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Images (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>QCheckboxCombobox</name>
     <message>
         <source>None</source>
@@ -427,6 +573,144 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     <message>
         <source>Conversion progress</source>
         <translation>Progression de la conversion</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>Effets sonores :</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>Égaliseur :</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Neutre</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>Dance</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>Basses renforcées</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>Aigus renforcés</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>Acoustique</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>Électronique</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>Hip-hop</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parole</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1283,118 @@ la liste ?</translation>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Lire le segment</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>Mettre le segment en pause</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>Arrêter le segment</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Extraits</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>Impossible de supprimer l&apos;extrait « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Plage de découpe</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
@@ -1011,6 +1407,61 @@ la liste ?</translation>
     <message>
         <source>Tag</source>
         <translation>Tags</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>Fichier précédent</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>Fichier suivant</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>Reconnaître</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>La reconnaissance des morceaux n’est pas encore disponible.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>Modifier - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>« %1 » n’existe plus. %2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>Ses tags n’ont pas été écrits.</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire les tags dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>Rien n’a été découpé.</translation>
     </message>
 </context>
 <context>

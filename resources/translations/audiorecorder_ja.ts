@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>「%1」は %2 MB です。カバー画像は %3 MB までです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>「%1」は画像ではありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>「%1」をカバー画像として保存できません。</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -357,6 +376,10 @@ Some could not be repaired and may not play to their end:
         <source>File Name</source>
         <translation>ファイル名</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
@@ -408,6 +431,129 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>タイトル:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>アーティスト:</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>アルバム:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>作曲者:</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>作曲者</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>グループ:</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>著作権:</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>著作権</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>ディスク番号:</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>ディスク番号</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>ディスク総数</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>トラック:</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>トラック総数</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>ジャンル:</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>カバー:</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>カバー</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>画像 (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>QCheckboxCombobox</name>
     <message>
         <source>None</source>
@@ -427,6 +573,144 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Conversion progress</source>
         <translation>変換の進行状況</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>サウンドエフェクト:</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>イコライザー:</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>サウンドエフェクト</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>フラット</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>ポップ</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>ジャズ</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>ダンス</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>低音強調</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>高音強調</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>ボーカル</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>アコースティック</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>エレクトロニック</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>ヒップホップ</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>スピーチ</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1283,118 @@ list?</source>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>開始位置を設定</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>終了位置を設定</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>区間を再生</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>区間を一時停止</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>区間を停止</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>カット</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>クリップ</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>クリップ「%1」を削除できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>トリム範囲</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
@@ -1011,6 +1407,61 @@ list?</source>
     <message>
         <source>Tag</source>
         <translation>タグ</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>前のファイル</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>次のファイル</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>認識</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>曲の認識はまだ利用できません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>編集 - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>「%1」を再生できません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>「%1」はもう存在しません。%2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>タグは書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>「%1」にタグを書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>何も切り出されませんでした。</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>CoverPicture</name>
+    <message>
+        <source>&quot;%1&quot; is %2 MB; a cover picture can be at most %3 MB.</source>
+        <translation>“%1”大小为 %2 MB；封面图片最大为 %3 MB。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture.</source>
+        <translation>“%1”不是图片。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored as a cover picture.</source>
+        <translation>无法将“%1”保存为封面图片。</translation>
+    </message>
+</context>
+<context>
     <name>GeneralWidget</name>
     <message>
         <source>Automatic updates</source>
@@ -357,6 +376,10 @@ Some could not be repaired and may not play to their end:
         <source>File Name</source>
         <translation>文件名</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
 </context>
 <context>
     <name>QAudioFileModel</name>
@@ -408,6 +431,129 @@ Some could not be repaired and may not play to their end:
     </message>
 </context>
 <context>
+    <name>QAudioTagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>艺术家：</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>专辑：</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>专辑</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>作曲：</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>Grouping:</source>
+        <translation>分组：</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>版权：</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>注释：</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Disc Num:</source>
+        <translation>碟片编号：</translation>
+    </message>
+    <message>
+        <source>Disc number</source>
+        <translation>碟片编号</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>共</translation>
+    </message>
+    <message>
+        <source>Disc total</source>
+        <translation>碟片总数</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>音轨：</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>音轨</translation>
+    </message>
+    <message>
+        <source>Track total</source>
+        <translation>音轨总数</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年份：</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>流派：</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>流派</translation>
+    </message>
+    <message>
+        <source>Cover:</source>
+        <translation>封面：</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>图片 (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>QCheckboxCombobox</name>
     <message>
         <source>None</source>
@@ -427,6 +573,144 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Conversion progress</source>
         <translation>转换进度</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectForm</name>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>170 Hz</source>
+        <translation>170 Hz</translation>
+    </message>
+    <message>
+        <source>310 Hz</source>
+        <translation>310 Hz</translation>
+    </message>
+    <message>
+        <source>600 Hz</source>
+        <translation>600 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>3 kHz</source>
+        <translation>3 kHz</translation>
+    </message>
+    <message>
+        <source>6 kHz</source>
+        <translation>6 kHz</translation>
+    </message>
+    <message>
+        <source>12 kHz</source>
+        <translation>12 kHz</translation>
+    </message>
+    <message>
+        <source>14 kHz</source>
+        <translation>14 kHz</translation>
+    </message>
+    <message>
+        <source>16 kHz</source>
+        <translation>16 kHz</translation>
+    </message>
+    <message>
+        <source>Sound Effects:</source>
+        <translation>音效：</translation>
+    </message>
+    <message>
+        <source>Equalizer:</source>
+        <translation>均衡器：</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>音效</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+</context>
+<context>
+    <name>QEffectModel</name>
+    <message>
+        <source>Customed</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>平直</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>流行</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>摇滚</translation>
+    </message>
+    <message>
+        <source>Jazz</source>
+        <translation>爵士</translation>
+    </message>
+    <message>
+        <source>Classical</source>
+        <translation>古典</translation>
+    </message>
+    <message>
+        <source>Dance</source>
+        <translation>舞曲</translation>
+    </message>
+    <message>
+        <source>Bass Boost</source>
+        <translation>低音增强</translation>
+    </message>
+    <message>
+        <source>Treble Boost</source>
+        <translation>高音增强</translation>
+    </message>
+    <message>
+        <source>Vocal</source>
+        <translation>人声</translation>
+    </message>
+    <message>
+        <source>Acoustic</source>
+        <translation>原声</translation>
+    </message>
+    <message>
+        <source>Electronic</source>
+        <translation>电子</translation>
+    </message>
+    <message>
+        <source>Hip Hop</source>
+        <translation>嘻哈</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>语音</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1283,118 @@ list?</source>
     </message>
 </context>
 <context>
+    <name>QTrimItemDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimItemModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+</context>
+<context>
+    <name>QTrimWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Start Set</source>
+        <translation>设置起点</translation>
+    </message>
+    <message>
+        <source>End Set</source>
+        <translation>设置终点</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>播放片段</translation>
+    </message>
+    <message>
+        <source>Pause Segment</source>
+        <translation>暂停片段</translation>
+    </message>
+    <message>
+        <source>Stop Segment</source>
+        <translation>停止片段</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>片段列表</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>电平</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>The clip &quot;%1&quot; could not be deleted: %2</source>
+        <translation>无法删除片段“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>QVEDualSlider</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>剪切范围</translation>
+    </message>
+</context>
+<context>
     <name>QVideoEditTag</name>
     <message>
         <source>Trim</source>
@@ -1011,6 +1407,61 @@ list?</source>
     <message>
         <source>Tag</source>
         <translation>标签</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoEditingDlg</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Previous File</source>
+        <translation>上一个文件</translation>
+    </message>
+    <message>
+        <source>Next File</source>
+        <translation>下一个文件</translation>
+    </message>
+    <message>
+        <source>Recognize</source>
+        <translation>识别</translation>
+    </message>
+    <message>
+        <source>Track recognition is not available yet.</source>
+        <translation>歌曲识别暂不可用。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Edit - %1</source>
+        <translation>编辑 - %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>无法播放“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer exists. %2</source>
+        <translation>“%1”已不存在。%2</translation>
+    </message>
+    <message>
+        <source>Its tags were not written.</source>
+        <translation>未写入标签。</translation>
+    </message>
+    <message>
+        <source>The tags could not be written into &quot;%1&quot;: %2</source>
+        <translation>无法将标签写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Nothing was cut.</source>
+        <translation>未剪切任何内容。</translation>
     </message>
 </context>
 <context>

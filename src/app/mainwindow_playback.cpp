@@ -100,6 +100,10 @@ void MainWindow::connectListToPlayBar()
     connect(list, &QFileListWgt::emitRenameAudioFile, bar, &QPlayControlWgt::OnRenameAudioFile);
     connect(list, &QFileListWgt::emitRemovePlayFiles, bar, &QPlayControlWgt::OnRemoveFiles);
     connect(list, &QFileListWgt::emitRemoveAllPlayFiles, bar, &QPlayControlWgt::OnRemoveAllFiles);
+    connect(list, &QFileListWgt::emitCloseFileIfIsPlaying, bar,
+            &QPlayControlWgt::OnCloseFileIfIsPlaying);
+    connect(list, &QFileListWgt::emitContinuePlayAfterEdit, bar,
+            &QPlayControlWgt::OnContinuePlayAfterEdit);
     connect(bar, &QPlayControlWgt::emitPlayingFilePath, list, &QFileListWgt::OnChangPlayingFile);
     connect(bar, &QPlayControlWgt::emitPlayOrPauseState, list,
             &QFileListWgt::OnSetPlayOrPauseState);

@@ -3,6 +3,7 @@
 #include <brisca/brisca.h>
 
 #include <algorithm>
+#include <cstring>
 
 NxPlayerClass::NxPlayerClass(int32_t mode, QObject* parent)
     : QObject(parent), m_handle(CreatePlayer(mode))
@@ -149,6 +150,13 @@ void NxPlayerClass::releaseAudioData(const uint8_t* block)
 {
     if (block)
         ReleasePlayerAudioData(m_handle, block);
+}
+
+int NxPlayerClass::levelCount(const uint8_t* block)
+{
+    uint32_t bytes = 0;
+    std::memcpy(&bytes, block + 24, 4);
+    return int(bytes / 2);
 }
 
 bool NxPlayerClass::hasPictureStream()

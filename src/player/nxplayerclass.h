@@ -44,6 +44,8 @@ public:
     // A level block (GetRecorderLevelBlock's layout) or null; release it.
     const uint8_t* audioData(int32_t count);
     void releaseAudioData(const uint8_t* block);
+    // The number of 16-bit levels in a level block: its byte count (seventh 32-bit word) / 2.
+    static int levelCount(const uint8_t* block);
     bool hasPictureStream();
     bool hasSoundStream();
     bool isStepPaused();

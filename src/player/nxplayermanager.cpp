@@ -1,23 +1,10 @@
 #include "nxplayermanager.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "nxinfoclass.h"
 #include "nxplayerclass.h"
 #include "timetext.h"
-
-namespace {
-
-// The levels of a block: its byte count (the seventh 32-bit word) halved.
-int levelCount(const uint8_t* block)
-{
-    uint32_t bytes = 0;
-    std::memcpy(&bytes, block + 24, 4);
-    return int(bytes / 2);
-}
-
-}  // namespace
 
 NxPlayerManager::NxPlayerManager(QObject* parent)
     : QObject(parent),
@@ -270,7 +257,7 @@ void NxPlayerManager::audioDataChanged()
     const uint8_t* block = m_player->audioData(m_levelDataCount);
     if (!block)
         return;
-    emit emitAudioData(const_cast<unsigned char*>(block), levelCount(block));
+    emit emitAudioData(const_cast<unsigned char*>(block), NxPlayerClass::levelCount(block));
     m_player->releaseAudioData(block);
 }
 

@@ -1,7 +1,5 @@
 #include "nxqplayobject.h"
 
-#include <cstring>
-
 #include "nxcoverimage.h"
 #include "nxplayerclass.h"
 #include "timetext.h"
@@ -194,9 +192,7 @@ void NxQPlayObject::OnAudioDataTime()
     const uint8_t* block = m_player->audioData(1);
     if (!block)
         return;
-    uint32_t bytes = 0;
-    std::memcpy(&bytes, block + 24, 4);
-    emit emitAudioData(const_cast<unsigned char*>(block), int(bytes / 2));
+    emit emitAudioData(const_cast<unsigned char*>(block), NxPlayerClass::levelCount(block));
     m_player->releaseAudioData(block);
 }
 

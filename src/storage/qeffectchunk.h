@@ -1,5 +1,7 @@
 #pragma once
-// QEffectChunk: one sound-effect preset in the Effect tab's list.
+// QEffectChunk: one sound-effect preset in the Effect tab's list: its name, its thumbnail
+// (imagePath), the index of its preset in the effect manager (indexValue), and whether it is
+// the custom slot that moving an equalizer slider switches to.
 
 #include "ibasechunk.h"
 
@@ -7,10 +9,9 @@ class QEffectChunk : public IBaseChunk {
 public:
     explicit QEffectChunk(bool withMutex = false) : IBaseChunk(withMutex) {}
 
-    // Whether this preset is the one currently applied.
-    void setSelected(bool v) { m_selected = v; }
-    bool isSelected() const { return m_selected; }
+    void setCustomSlot(bool v) { m_customSlot = v; }
+    bool isCustomSlot() const { return m_customSlot; }
 
 private:
-    bool m_selected = false;
+    bool m_customSlot = false;
 };

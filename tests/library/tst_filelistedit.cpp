@@ -14,6 +14,7 @@
 #include "endofjobsaction.h"
 #include "fakelogind.h"
 #include "librarytestkit.h"
+#include "listtestkit.h"
 #include "logindpowercontrol.h"
 #include "nxconverterobject.h"
 #include "nxskin.h"
@@ -32,17 +33,6 @@ namespace {
 
 constexpr uint64_t kS = 1000000;
 const QVector<double> kBandsHz{60, 170, 310, 600, 1000, 3000, 6000, 12000, 14000, 16000};
-
-QModelIndex rowNamed(QFileListWgt& list, const QString& name)
-{
-    QAbstractItemModel* model = list.view()->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, QAudioFileModel::NameColumn);
-        if (index.data().toString() == name)
-            return index;
-    }
-    return QModelIndex();
-}
 
 QString columnText(QFileListWgt& list, const QString& name, int column)
 {

@@ -10,6 +10,7 @@
 
 #include "audiofilemime.h"
 #include "librarytestkit.h"
+#include "listtestkit.h"
 #include "nxskin.h"
 #include "qaudiofilemodel.h"
 #include "qaudiofilesortmodel.h"
@@ -31,17 +32,6 @@ QStringList shownNames(QFileListWgt& list)
     for (int row = 0; row < model->rowCount(); ++row)
         names.append(model->index(row, QAudioFileModel::NameColumn).data().toString());
     return names;
-}
-
-QModelIndex rowNamed(QFileListWgt& list, const QString& name)
-{
-    QAbstractItemModel* model = list.view()->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, QAudioFileModel::NameColumn);
-        if (index.data().toString() == name)
-            return index;
-    }
-    return QModelIndex();
 }
 
 QStringList menuTexts(const QMenu* menu)

@@ -49,6 +49,8 @@ private slots:
             "share/quillon/audiorecorder_res/Language/audiorecorder_de.qm",
             "share/quillon/audiorecorder_res/Font/tahoma.ttf",
             "share/quillon/audiorecorder_res/image/btn_close.png",
+            "share/quillon/audiorecorder_res/AudioEffects/00_Customed/config.xml",
+            "share/quillon/audiorecorder_res/AudioEffects/13_Speech/thumbnail.png",
             "share/applications/" + kAppId + ".desktop",
             "share/metainfo/" + kAppId + ".metainfo.xml",
             "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",

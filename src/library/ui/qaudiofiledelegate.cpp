@@ -14,16 +14,22 @@ QAudioFileDelegate::QAudioFileDelegate(QObject* parent) : QNxControlStyleDelegat
                        new QNxStyleButton(QStringLiteral("/image/FileList/btn_play.png")));
     m_pause = addButton(QAudioFileModel::PlayButtonsColumn,
                         new QNxStyleButton(QStringLiteral("/image/FileList/btn_pause.png")));
+    m_edit = addButton(QAudioFileModel::PlayButtonsColumn,
+                       new QNxStyleButton(QStringLiteral("/image/FileList/btn_edit.png")));
     m_delete = addButton(QAudioFileModel::DeleteButtonColumn,
                          new QNxStyleButton(QStringLiteral("/image/FileList/btn_delete.png")));
     m_play->setToolTip(tr("Play"));
     m_pause->setToolTip(tr("Pause"));
+    m_edit->setToolTip(tr("Edit"));
     m_delete->setToolTip(tr("Delete"));
-    m_pause->setPlacement(Qt::AlignRight, kButtonGap);
-    m_play->setPlacement(Qt::AlignRight, kButtonGap * 2 + m_pause->size().width());
+    m_edit->setPlacement(Qt::AlignRight, kButtonGap);
+    m_pause->setPlacement(Qt::AlignRight, kButtonGap * 2 + m_edit->size().width());
+    m_play->setPlacement(Qt::AlignRight,
+                         kButtonGap * 3 + m_edit->size().width() + m_pause->size().width());
     m_delete->setPlacement(Qt::AlignHCenter, 0);
     connect(m_play, &QNxStyleButton::emitClickIndex, this, &QAudioFileDelegate::emitPlayItem);
     connect(m_pause, &QNxStyleButton::emitClickIndex, this, &QAudioFileDelegate::emitPauseItem);
+    connect(m_edit, &QNxStyleButton::emitClickIndex, this, &QAudioFileDelegate::emitEditItem);
     connect(m_delete, &QNxStyleButton::emitClickIndex, this, &QAudioFileDelegate::emitDeleteItem);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // QAudioFileDelegate: draws the recordings list's rows, the row buttons of the hovered row
-// (play and pause in column 7, delete in column 8) and the File Name cell's rename editor.
+// (play, pause and edit in column 7, delete in column 8) and the File Name cell's rename editor.
 // A committed rename is not written into the model: it goes out as emitChangeName, and the
 // list decides whether the file takes the name. GUI thread only.
 
@@ -15,6 +15,7 @@ public:
 
     QNxStyleButton* playButton() const { return m_play; }
     QNxStyleButton* pauseButton() const { return m_pause; }
+    QNxStyleButton* editButton() const { return m_edit; }
     QNxStyleButton* deleteButton() const { return m_delete; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -27,10 +28,12 @@ signals:
     void emitChangeName(const QModelIndex& index, const QString& name);
     void emitPlayItem(const QModelIndex& index);
     void emitPauseItem(const QModelIndex& index);
+    void emitEditItem(const QModelIndex& index);
     void emitDeleteItem(const QModelIndex& index);
 
 private:
     QNxStyleButton* m_play = nullptr;
     QNxStyleButton* m_pause = nullptr;
+    QNxStyleButton* m_edit = nullptr;
     QNxStyleButton* m_delete = nullptr;
 };

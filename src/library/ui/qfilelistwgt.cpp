@@ -20,7 +20,7 @@ namespace {
 
 // The File Name column takes the room that is left; the others keep widths that fit their
 // texts in the list's 12-pixel Tahoma.
-const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 64, 110, 110, 76, 130, 60, 30};
+const int kColumnWidths[QAudioFileModel::ColumnCount] = {30, 180, 64, 110, 110, 76, 130, 86, 30};
 
 }  // namespace
 
@@ -88,6 +88,7 @@ void QFileListWgt::buildWidgets()
     connect(m_delegate, &QAudioFileDelegate::emitChangeName, this, &QFileListWgt::OnRenameFile);
     connect(m_delegate, &QAudioFileDelegate::emitPlayItem, this, &QFileListWgt::OnPlayItem);
     connect(m_delegate, &QAudioFileDelegate::emitPauseItem, this, &QFileListWgt::OnPauseItem);
+    connect(m_delegate, &QAudioFileDelegate::emitEditItem, this, &QFileListWgt::OnEditItem);
     connect(m_delegate, &QAudioFileDelegate::emitDeleteItem, this, &QFileListWgt::OnDeleteItem);
     // The summary follows every change of the rows shown. A filter change removes and inserts
     // rows range by range; one rebuild after the lot is enough.
@@ -157,6 +158,15 @@ QAudioFileChunk* QFileListWgt::itemAt(const QModelIndex& proxyIndex) const
 QAudioFileChunk* QFileListWgt::playingItem() const
 {
     return m_playingPath.isEmpty() ? nullptr : m_library.find(m_playingPath);
+}
+
+bool QFileListWgt::fileExists(QAudioFileChunk* item)
+{
+    if (QFileInfo::exists(QString::fromStdString(item->filePath())))
+        return true;
+    item->setRowState(QAudioFileChunk::FileMissing);
+    m_view->viewport()->update();
+    return false;
 }
 
 QStringList QFileListWgt::shownPaths() const
@@ -343,12 +353,9 @@ void QFileListWgt::OnPlayItem(const QModelIndex& index)
     QAudioFileChunk* item = itemAt(index);
     if (!item || item->rowState() == QAudioFileChunk::Recording || m_library.recordingItem())
         return;
-    const QString path = QString::fromStdString(item->filePath());
-    if (!QFileInfo::exists(path)) {
-        item->setRowState(QAudioFileChunk::FileMissing);
-        m_view->viewport()->update();
+    if (!fileExists(item))
         return;
-    }
+    const QString path = QString::fromStdString(item->filePath());
     if (path == m_playingPath) {
         emit emitPlayOrPause(true);
         return;

@@ -35,6 +35,7 @@ class QLabel;
 class QLibraryChunk;
 class QNxLineEdit;
 class QNxMenu;
+class QVideoEditingDlg;
 
 class QFileListWgt : public QNxWidget, public IRecordingSink {
     Q_OBJECT
@@ -63,6 +64,8 @@ public:
     void setDeleteQuestion(DeleteQuestion question) { m_ask = std::move(question); }
     // The text of the delete question for a selection or for "Delete All".
     static QString deleteQuestionText(bool all);
+    // The open edit dialog; null while it is closed.
+    QVideoEditingDlg* editDialog() const { return m_editDlg; }
 
     // ---- The edit flow ----
     void setMessageShower(MessageShower tell) { m_tell = std::move(tell); }
@@ -96,6 +99,10 @@ signals:
     void emitRenameAudioFile(const QString& oldPath, const QString& newPath);
     void emitRemovePlayFiles(const QStringList& paths);
     void emitRemoveAllPlayFiles();
+    // The play bar lets go of the file while it is edited and opens it again afterwards,
+    // playing when it played before.
+    void emitCloseFileIfIsPlaying(const QString& path);
+    void emitContinuePlayAfterEdit(bool play);
     // A cut produced this file (the open dialog's Trim tab lists it).
     void emitConvertFilePath(const QString& path);
     // Previous/next moved the edit to this recording: the open dialog loads it.
@@ -130,6 +137,8 @@ public slots:
     void OnPlayItem(const QModelIndex& index);
     void OnPauseItem(const QModelIndex& index);
     void OnDeleteItem(const QModelIndex& index);
+    // Opens the edit dialog on the row's recording and runs it modally.
+    void OnEditItem(const QModelIndex& index);
     void OnHoverItem(const QModelIndex& index);
     // The edit dialog's previous / next file: the row above / below becomes the edited one.
     void OnPreviousItem();
@@ -167,6 +176,10 @@ private:
     QAudioFileChunk* itemAt(const QModelIndex& proxyIndex) const;
     QAudioFileChunk* playingItem() const;
     QStringList shownPaths() const;
+    // False, with the row marked as missing its file, when the item's file is gone.
+    bool fileExists(QAudioFileChunk* item);
+    // The edit dialog's requests go to the list's edit flow, and its answers come back.
+    void connectEditDialog(QVideoEditingDlg* dialog);
     void moveEditedRow(int step);
     void ensureConvertJob();
     QConvertProgressDlg* progressWindow();
@@ -197,6 +210,7 @@ private:
     QString m_playingPath;
     bool m_recordingIsSilent = true;
     bool m_summaryScheduled = false;
+    QVideoEditingDlg* m_editDlg = nullptr;
 
     MessageShower m_tell;
     std::function<QString()> m_outputFolder;

@@ -1,7 +1,8 @@
 #pragma once
-// Accepts a positive whole number, as the preferences' number fields need: text matching
-// "^[0-9]*[1-9][0-9]*$". Anything else that is typed (a minus sign, letters, "0" or only zeros)
-// is refused at once; an empty field is intermediate, so a number can be typed anew.
+// Accepts a positive whole number, as the preferences' number fields and the tag form's year,
+// track and disc fields need: text matching "^[0-9]*[1-9][0-9]*$". Anything else that is typed
+// (a minus sign, letters, "0" or only zeros) is refused at once; an empty field is
+// intermediate, so a number can be typed anew.
 
 #include <QValidator>
 
