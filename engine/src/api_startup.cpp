@@ -58,9 +58,6 @@ int32_t SetEngineDataFolder(const char* folder)
     return 1;
 }
 
-const char* BriscaLastError(void)
-{
-    return brisca::lastError();
-}
+const char* BriscaLastError(void) { return brisca::lastError(); }
 
 }  // extern "C"
