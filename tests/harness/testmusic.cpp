@@ -10,6 +10,7 @@ namespace testmusic {
 QString source(int seed, double seconds, int rateHz)
 {
     // hash(n) in 0..1: the fractional part of a large sine, a cheap non-repeating sequence.
+    // The voices add up to at most 0.9, so nothing clips.
     const QString hash = QStringLiteral("abs(sin(%1*12.9898+%2*78.233)*43758.5453)");
     auto noteOf = [&](const QString& beat, int salt, int range) {
         const QString h = hash.arg(beat).arg(seed * 7 + salt);
@@ -20,8 +21,8 @@ QString source(int seed, double seconds, int rateHz)
     const QString bass =
         QStringLiteral("82.4*pow(2,%1/12)").arg(noteOf(QStringLiteral("floor(t)"), 2, 12));
     const QString expr = QStringLiteral(
-                             "0.35*sin(2*PI*%1*t)+0.2*sin(3*PI*%1*t)+0.3*sin(2*PI*%2*t)"
-                             "+0.25*(random(0)*2-1)*exp(-mod(t,0.5)*18)")
+                             "0.3*sin(2*PI*%1*t)+0.15*sin(3*PI*%1*t)+0.25*sin(2*PI*%2*t)"
+                             "+0.2*(random(0)*2-1)*exp(-mod(t,0.5)*18)")
                              .arg(melody, bass);
     return QStringLiteral("aevalsrc='%1':s=%2:d=%3").arg(expr).arg(rateHz).arg(seconds);
 }
