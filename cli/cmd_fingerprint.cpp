@@ -1,5 +1,6 @@
-// quillon fingerprint FILE [--length SECONDS]: the file's fingerprint as fpcalc prints it
-// (DURATION and FINGERPRINT lines), of its first SECONDS (default: all of it).
+// quillon fingerprint FILE [--length SECONDS] [--raw]: the file's fingerprint as fpcalc prints
+// it (DURATION and FINGERPRINT lines), of its first SECONDS (default: all of it); --raw prints
+// the items as numbers.
 
 #include "commandregistry.h"
 
@@ -13,9 +14,12 @@ int run(const QStringList& args)
 {
     QString path;
     double seconds = 0;
+    bool raw = false;
     for (int i = 0; i < args.size(); ++i) {
         bool ok = true;
-        if (args[i] == QLatin1String("--length") && i + 1 < args.size())
+        if (args[i] == QLatin1String("--raw"))
+            raw = true;
+        else if (args[i] == QLatin1String("--length") && i + 1 < args.size())
             seconds = args[++i].toDouble(&ok);
         else if (args[i].startsWith(QLatin1String("--")) || !path.isEmpty())
             ok = false;
@@ -28,7 +32,7 @@ int run(const QStringList& args)
         return cli::fail(QStringLiteral("fingerprint: missing FILE"));
     int64_t durationUs = 0;
     char* fingerprint =
-        FingerprintFile(path.toUtf8().constData(), int64_t(seconds * 1e6), &durationUs);
+        FingerprintFile(path.toUtf8().constData(), int64_t(seconds * 1e6), raw, &durationUs);
     if (!fingerprint)
         return cli::fail(
             QStringLiteral("fingerprint: %1").arg(QString::fromUtf8(BriscaLastError())));
@@ -38,6 +42,6 @@ int run(const QStringList& args)
     return 0;
 }
 
-cli::CommandRegistration reg{{"fingerprint", "FILE [--length SECONDS]", &run}};
+cli::CommandRegistration reg{{"fingerprint", "FILE [--length SECONDS] [--raw]", &run}};
 
 }  // namespace

@@ -175,7 +175,7 @@ int64_t GetCatalogueTrackCount(void)
     return count;
 }
 
-char* FingerprintFile(const char* path, int64_t maxUs, int64_t* durationUs)
+char* FingerprintFile(const char* path, int64_t maxUs, int32_t raw, int64_t* durationUs)
 {
     std::vector<uint32_t> items;
     int64_t duration = 0;
@@ -186,7 +186,14 @@ char* FingerprintFile(const char* path, int64_t maxUs, int64_t* durationUs)
     }
     if (durationUs)
         *durationUs = duration;
-    return strdup(compressFingerprint(items, true).c_str());
+    std::string text;
+    if (raw) {
+        for (uint32_t item : items)
+            text += (text.empty() ? "" : ",") + std::to_string(item);
+    } else {
+        text = compressFingerprint(items, true);
+    }
+    return strdup(text.c_str());
 }
 
 void ReleaseFingerprint(char* fingerprint)

@@ -2,8 +2,7 @@
 
 #include <chromaprint.h>
 
-#include "audiosource.h"
-#include "ffmpegutil.h"
+#include "fingerprintinput.h"
 
 namespace brisca {
 
@@ -62,34 +61,28 @@ std::vector<uint32_t> Fingerprinter::finish()
 bool fingerprintFile(const std::string& path, int64_t maxUs, std::vector<uint32_t>* items,
                      int64_t* durationUs, std::string* error, const std::atomic<bool>* abort)
 {
-    AudioSource source;
-    if (!source.open(path, -1, error))
-        return false;
-    const std::string format =
-        "aformat=sample_fmts=s16:sample_rates=" + std::to_string(Fingerprinter::kRateHz) +
-        ":channel_layouts=mono";
+    FingerprintFileInput input;
     Fingerprinter fingerprinter;
-    if (!source.setChain(EffectSettings{}, format, 0, error) || !fingerprinter.start(error))
+    if (!input.open(path, error) || !fingerprinter.start(error))
         return false;
     const int64_t maxSamples = maxUs > 0 ? maxUs * Fingerprinter::kRateHz / 1000000 : INT64_MAX;
     int64_t fed = 0;
-    FramePtr frame(av_frame_alloc());
+    const std::vector<int16_t>* samples = nullptr;
     int rc = 0;
-    while (fed < maxSamples && (rc = source.next(frame.get(), error)) == 1) {
+    while (fed < maxSamples && (rc = input.next(&samples, error)) == 1) {
         if (abort && *abort) {
             *error = "stopped";
             return false;
         }
-        const int count = int(std::min<int64_t>(frame->nb_samples, maxSamples - fed));
-        fingerprinter.feed(reinterpret_cast<const int16_t*>(frame->data[0]), count);
+        const int count = int(std::min<int64_t>(int64_t(samples->size()), maxSamples - fed));
+        fingerprinter.feed(samples->data(), count);
         fed += count;
-        av_frame_unref(frame.get());
     }
     if (rc < 0)
         return false;
     *items = fingerprinter.finish();
     *durationUs =
-        source.durationUs() > 0 ? source.durationUs() : fed * 1000000 / Fingerprinter::kRateHz;
+        input.durationUs() > 0 ? input.durationUs() : fed * 1000000 / Fingerprinter::kRateHz;
     if (items->empty()) {
         *error = "'" + path + "' is too short to fingerprint";
         return false;

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdio>
 
-#include "audiosource.h"
 #include "fingerprinter.h"
 #include "fingerprintinput.h"
 #include "fingerprintmatch.h"
@@ -171,20 +170,15 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
 void Recognizer::listenToFile(const std::string& path)
 {
     m_retryItems = kFileRetryItems;
-    AudioSource source;
+    FingerprintFileInput input;
     Fingerprinter fingerprinter;
     std::string error;
-    const std::string format =
-        "aformat=sample_fmts=s16:sample_rates=" + std::to_string(Fingerprinter::kRateHz) +
-        ":channel_layouts=mono";
-    if (!source.open(path, -1, &error) || !source.setChain(EffectSettings{}, format, 0, &error) ||
-        !fingerprinter.start(&error))
+    if (!input.open(path, &error) || !fingerprinter.start(&error))
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
-    FramePtr frame(av_frame_alloc());
+    const std::vector<int16_t>* samples = nullptr;
     int rc = 0;
-    while (!m_stopping && (rc = source.next(frame.get(), &error)) == 1) {
-        fingerprinter.feed(reinterpret_cast<const int16_t*>(frame->data[0]), frame->nb_samples);
-        av_frame_unref(frame.get());
+    while (!m_stopping && (rc = input.next(&samples, &error)) == 1) {
+        fingerprinter.feed(samples->data(), int(samples->size()));
         if (consider(fingerprinter.takeItems(), false))
             return;
     }

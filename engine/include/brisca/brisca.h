@@ -461,10 +461,11 @@ BRISCA_API int32_t AddCatalogueFile(const char* path);
 BRISCA_API int64_t GetCatalogueTrackCount(void);
 /*
  * The fingerprint of a file's sound (Chromaprint's default algorithm), at most maxUs from the
- * start (0: all of it), as fpcalc prints it: base64 of the compressed form. Free with
- * ReleaseFingerprint. *durationUs (optional) receives the file's duration. Null on failure.
+ * start (0: all of it), as fpcalc prints it: base64 of the compressed form, or with raw = 1
+ * the 32-bit items as decimal numbers separated by commas. Free with ReleaseFingerprint.
+ * *durationUs (optional) receives the file's duration. Null on failure.
  */
-BRISCA_API char* FingerprintFile(const char* path, int64_t maxUs, int64_t* durationUs);
+BRISCA_API char* FingerprintFile(const char* path, int64_t maxUs, int32_t raw, int64_t* durationUs);
 BRISCA_API void ReleaseFingerprint(char* fingerprint);
 
 #ifdef __cplusplus
