@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include "fingerprinter.h"
+#include "resampler.h"
 
 namespace brisca {
 
@@ -12,34 +13,18 @@ bool FingerprintInput::configure(const AudioFormat& format, std::string* error)
 {
     if (m_swr && format == m_format)
         return true;
-    AVChannelLayout inLayout{};
-    if (format.channelMask == 0 || av_channel_layout_from_mask(&inLayout, format.channelMask) < 0 ||
-        inLayout.nb_channels != format.channels)
-        av_channel_layout_default(&inLayout, format.channels);
-    AVChannelLayout outLayout = AV_CHANNEL_LAYOUT_MONO;
-    SwrContext* swr = nullptr;
-    int rc = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, Fingerprinter::kRateHz,
-                                 &inLayout, static_cast<AVSampleFormat>(format.sampleFormat),
-                                 format.rateHz, 0, nullptr);
-    av_channel_layout_uninit(&inLayout);
     // The resampling of Chromaprint's own tool (fpcalc): a short filter in 16-bit, all that a
     // fingerprint of 11 kHz sound needs, and cheaper than libswresample's default.
-    if (rc >= 0) {
+    auto likeFpcalc = [](SwrContext* swr) {
         av_opt_set_int(swr, "filter_size", 16, 0);
         av_opt_set_int(swr, "phase_shift", 8, 0);
         av_opt_set_int(swr, "linear_interp", 1, 0);
         av_opt_set_sample_fmt(swr, "internal_sample_fmt", AV_SAMPLE_FMT_S16P, 0);
-        av_opt_set_double(swr, "cutoff", 0.8, 0);
-        rc = swr_init(swr);
-    }
-    if (rc < 0) {
-        swr_free(&swr);
-        m_swr.reset();
-        *error = "cannot fingerprint audio of " + std::to_string(format.rateHz) + " Hz, " +
-                 std::to_string(format.channels) + " channels: " + errorText(rc);
+        return av_opt_set_double(swr, "cutoff", 0.8, 0);
+    };
+    m_swr = openResampler(format, 1, AV_SAMPLE_FMT_S16, Fingerprinter::kRateHz, likeFpcalc, error);
+    if (!m_swr)
         return false;
-    }
-    m_swr.reset(swr);
     m_format = format;
     return true;
 }
@@ -47,10 +32,7 @@ bool FingerprintInput::configure(const AudioFormat& format, std::string* error)
 const std::vector<int16_t>& FingerprintInput::convert(const AudioBlock& block, std::string* error)
 {
     const uint8_t* planes[64] = {};
-    const size_t planeBytes = size_t(block.samples) * block.format.bytesPerSample();
-    const bool planar = block.format.valid() && block.format.planar();
-    for (int c = 0; c < (planar ? block.format.channels : 1); ++c)
-        planes[c] = block.bytes.data() + c * planeBytes;
+    planesOf(block, planes);
     return convert(block.format, planes, block.samples, error);
 }
 
