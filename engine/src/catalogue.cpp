@@ -184,7 +184,8 @@ std::string Catalogue::describe(int code) const
 bool Catalogue::open(bool forWriting, std::string* error)
 {
     struct stat st {};
-    if (!forWriting && ::stat(m_path.c_str(), &st) != 0) {
+    m_missing = !forWriting && ::stat(m_path.c_str(), &st) != 0;
+    if (m_missing) {
         *error = "the catalogue '" + m_path + "' does not exist yet (add music to it first)";
         return false;
     }

@@ -50,6 +50,8 @@ public:
 
     // forWriting creates the file and its tables when missing.
     bool open(bool forWriting, std::string* error);
+    // The last open() for reading failed because nothing was ever added (no file yet).
+    bool isMissing() const { return m_missing; }
     // Adds tracks in one transaction; ids (optional) receives their ids.
     bool add(const std::vector<CatalogueTrack>& tracks, std::vector<int64_t>* ids,
              std::string* error);
@@ -73,6 +75,7 @@ private:
 
     std::string m_path;
     sqlite3* m_db = nullptr;
+    bool m_missing = false;
 };
 
 }  // namespace brisca

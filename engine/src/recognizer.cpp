@@ -212,7 +212,8 @@ bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_reason = error;
-    if (!error.empty() && error != m_loggedReason) {
+    // No catalogue yet is the normal state before music was added: not worth a log line.
+    if (!error.empty() && !catalogue.isMissing() && error != m_loggedReason) {
         std::fprintf(stderr, "brisca: recognition: no match: %s\n", error.c_str());
         m_loggedReason = error;
     }

@@ -36,7 +36,8 @@ private slots:
     void fromFile();
     void fromTrack();
     void fromFrames();
-    void unknownFrames();
+    void unrecognizedFrames_data();
+    void unrecognizedFrames();
     void queueLimit();
     void unusableFormat();
 
@@ -150,11 +151,22 @@ void TestNxAudioRecognizer::fromFrames()
     QVERIFY(std::abs(recognizer.offsetUs()) < 300000);
 }
 
-void TestNxAudioRecognizer::unknownFrames()
+void TestNxAudioRecognizer::unrecognizedFrames_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("track not catalogued") << "23.flac" << 30;
+    // Less sound than a lookup needs: the recording ends before anything is identified.
+    QTest::newRow("catalogued, too short") << "21.flac" << 6;
+}
+
+void TestNxAudioRecognizer::unrecognizedFrames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, seconds);
     NxAudioRecognizer recognizer;
     recognizer.CreateAudioRecognizer(kStereo16);
-    feed(recognizer, testmedia::decodeS16(file(QStringLiteral("23.flac")), 44100, 2));
+    feed(recognizer, testmedia::decodeS16(file(name), 44100, 2).left(seconds * 44100 * 4));
     recognizer.StopRecognizer();
     QVERIFY(recognizer.hasEndedWithoutMatch());
     QVERIFY(!recognizer.isRecognized());
