@@ -21,10 +21,14 @@ constexpr int kSilenceQueueDepth = 1;
 constexpr int64_t kArrivalGapUs = 100000;
 // Data that needs its capture time waits while the source's timing is asked again and again:
 // each answer may be late by up to one server block, so the earliest of kTimingAnswers answers
-// (or of those that came within kTimingSettleUs) places it. Without any answer within
-// kTimingWaitUs it is placed by its arrival instead.
+// (or of those that came within kTimingSettleUs) places it. The answers come about once per
+// poll and their lateness drifts slowly, so a starved thread that got fewer than
+// kTimingFewAnswers waits longer, up to kTimingSettleMaxUs, to see the whole range of it.
+// Without any answer within kTimingWaitUs the data is placed by its arrival instead.
 constexpr int kTimingAnswers = 100;
+constexpr int kTimingFewAnswers = 50;
 constexpr int64_t kTimingSettleUs = 1500000;
+constexpr int64_t kTimingSettleMaxUs = 4000000;
 constexpr int64_t kTimingWaitUs = 200000;
 // Silence goes out in blocks of at most this many milliseconds.
 constexpr int64_t kSilenceBlockMs = 1000;
@@ -240,6 +244,13 @@ void QRecordAudioObject::takePacket(const void* data, int64_t frames)
     sendStamped(data, frames, m_timeline.stamp(frames));
 }
 
+bool QRecordAudioObject::timingSettled(int64_t waitedUs) const
+{
+    if (waitedUs >= kTimingSettleMaxUs)
+        return true;
+    return waitedUs >= kTimingSettleUs && m_timingAnswers >= kTimingFewAnswers;
+}
+
 // Places the held data once its capture time is settled: the earliest of the endpoint's answers,
 // or, when it does not answer in time, its arrival.
 void QRecordAudioObject::resolveTiming(CaptureEndpoint& endpoint, bool final)
@@ -259,7 +270,7 @@ void QRecordAudioObject::resolveTiming(CaptureEndpoint& endpoint, bool final)
         if (!final && waited <= kTimingWaitUs)
             return;
         captureUs = now - heldUs;
-    } else if (!final && m_timingAnswers < kTimingAnswers && waited < kTimingSettleUs) {
+    } else if (!final && m_timingAnswers < kTimingAnswers && !timingSettled(waited)) {
         return;
     }
     int64_t silenceFrom = 0;

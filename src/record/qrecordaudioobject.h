@@ -103,6 +103,8 @@ private:
     bool readAll(CaptureEndpoint& endpoint, int64_t readable, bool toEnd = false);
     void discardAll(CaptureEndpoint& endpoint, int64_t readable);
     void takePacket(const void* data, int64_t frames);
+    // Whether the timing answers seen after waitedUs are enough to place held data.
+    bool timingSettled(int64_t waitedUs) const;
     void resolveTiming(CaptureEndpoint& endpoint, bool final);
     void finishCapture(CaptureEndpoint& endpoint, bool ok);
     void sendStamped(const void* data, int64_t frames, int64_t timestampUs);
