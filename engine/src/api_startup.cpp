@@ -7,6 +7,7 @@
 #include <string>
 
 #include "brisca/brisca.h"
+#include "catalogue.h"
 #include "lasterror.h"
 
 namespace {
@@ -53,6 +54,7 @@ int32_t SetEngineDataFolder(const char* folder)
         return brisca::fail(std::string("not a folder: '") + (folder ? folder : "") + "'");
     std::lock_guard<std::mutex> lock(g_folderMutex);
     g_dataFolder = folder;
+    brisca::Catalogue::setDataFolder(folder);
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "inputtimeline.h"
 
+#include "resampler.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -11,16 +13,6 @@ extern "C" {
 namespace brisca {
 
 namespace {
-
-AVChannelLayout layoutOf(int channels, uint64_t mask)
-{
-    AVChannelLayout layout{};
-    if (mask && __builtin_popcountll(mask) == channels &&
-        av_channel_layout_from_mask(&layout, mask) == 0)
-        return layout;
-    av_channel_layout_default(&layout, channels);
-    return layout;
-}
 
 // Output position of a timestamp, rounded down (also for negative stamps).
 int64_t positionOf(int64_t timestampUs, int rateHz)
@@ -42,29 +34,16 @@ bool InputTimeline::configure(const AudioFormat& format, std::string* error)
         return true;
     if (m_swr)
         flush();  // keep what the old resampler holds before switching formats
-    AVChannelLayout inLayout = layoutOf(format.channels, format.channelMask);
-    AVChannelLayout outLayout = layoutOf(m_channels, 0);
-    SwrContext* swr = nullptr;
-    int rc = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, m_rate, &inLayout,
-                                 static_cast<AVSampleFormat>(format.sampleFormat), format.rateHz, 0,
-                                 nullptr);
-    av_channel_layout_uninit(&inLayout);
-    av_channel_layout_uninit(&outLayout);
     // A mono microphone goes to every channel at full level, not 3 dB down.
-    if (rc >= 0 && format.channels == 1 && m_channels > 1) {
+    auto fullLevelMono = [&](SwrContext* swr) {
+        if (format.channels != 1 || m_channels == 1)
+            return 0;
         std::vector<double> matrix(size_t(m_channels), 1.0);
-        rc = swr_set_matrix(swr, matrix.data(), 1);
-    }
-    if (rc >= 0)
-        rc = swr_init(swr);
-    if (rc < 0) {
-        swr_free(&swr);
-        m_swr.reset();
-        *error = "cannot convert audio of " + std::to_string(format.rateHz) + " Hz, " +
-                 std::to_string(format.channels) + " channels: " + errorText(rc);
+        return swr_set_matrix(swr, matrix.data(), 1);
+    };
+    m_swr = openResampler(format, m_channels, AV_SAMPLE_FMT_FLT, m_rate, fullLevelMono, error);
+    if (!m_swr)
         return false;
-    }
-    m_swr.reset(swr);
     m_inFormat = format;
     return true;
 }
@@ -72,13 +51,7 @@ bool InputTimeline::configure(const AudioFormat& format, std::string* error)
 int InputTimeline::convert(const AudioBlock& block, std::string* error)
 {
     const uint8_t* planes[64] = {};
-    const size_t planeBytes = size_t(block.samples) * block.format.bytesPerSample();
-    if (block.format.planar()) {
-        for (int c = 0; c < block.format.channels; ++c)
-            planes[c] = block.bytes.data() + c * planeBytes;
-    } else {
-        planes[0] = block.bytes.data();
-    }
+    planesOf(block, planes);
     const int capacity = swr_get_out_samples(m_swr.get(), block.samples);
     m_converted.resize(size_t(std::max(capacity, 0)) * m_channels);
     uint8_t* out = reinterpret_cast<uint8_t*>(m_converted.data());

@@ -393,6 +393,81 @@ BRISCA_API int32_t CloseConverter(int32_t converter);
  * until done; the target is removed on failure. */
 BRISCA_API int32_t RewriteContainer(const char* source, const char* target);
 
+/* ---- Recognition ---------------------------------------------------------------------- */
+
+/*
+ * A recognizer identifies the music in a raw-frame stream ("AFRM") or a file against the
+ * local catalogue of the user's own music (see AddCatalogueFile). It works on a thread of its
+ * own: the thread that pushes frames into its stream never waits for it; it takes the queued
+ * frames every few tens of milliseconds, so GetStreamQueuedBytes grows only while it is not
+ * listening (before StartRecognizer, after a result or StopRecognizer). A stream is first
+ * looked up after 10 s of sound and again after every 3 s, on its latest 30 s.
+ */
+enum {
+    BRISCA_RECOGNIZER_IDLE = 0,      /* created or closed */
+    BRISCA_RECOGNIZER_MATCHED = 1,   /* a result is ready (GetRecognizedTag) */
+    BRISCA_RECOGNIZER_OPENED = 2,    /* opened, not yet started */
+    BRISCA_RECOGNIZER_LISTENING = 3, /* started, no result yet */
+    BRISCA_RECOGNIZER_NO_MATCH = 4   /* ended without a result; GetRecognizerReason says why */
+};
+
+BRISCA_API int32_t CreateRecognizer(int32_t mode); /* mode -1 */
+BRISCA_API int32_t DestroyRecognizer(int32_t recognizer);
+/* Opens on a raw-frame stream description (codec tag "AFRM"). mode and flags: 0. */
+BRISCA_API int32_t OpenRecognizer(int32_t recognizer, int32_t mode, int32_t stream, int32_t flags);
+/* A stream description whose sound is the file a media information has open (the file's
+ * best audio stream); OpenRecognizer on it recognizes that file. Release it with
+ * ReleaseStreamDesc. 0 when the media information has no file open. */
+BRISCA_API int32_t OpenRecognizerFileStream(int32_t mediaInfo);
+/* Opens on a file (its best audio stream). Fails with a reason when it is not media. */
+BRISCA_API int32_t RecognizeFile(int32_t recognizer, const char* path);
+/* Starts listening. Returns 1 when started. */
+BRISCA_API int32_t StartRecognizer(int32_t recognizer);
+/* Stops listening; without a result the state becomes BRISCA_RECOGNIZER_NO_MATCH. A result
+ * stays readable until CloseRecognizer. */
+BRISCA_API int32_t StopRecognizer(int32_t recognizer);
+/* Stops and forgets the source and the result. */
+BRISCA_API int32_t CloseRecognizer(int32_t recognizer);
+/* BRISCA_RECOGNIZER_*; -1 for an invalid handle. */
+BRISCA_API int32_t GetRecognizerState(int32_t recognizer);
+/*
+ * A value of the result, null when the track has none or nothing was recognized. Keys:
+ * "title", "artist", "album", "album_artist", "comment", "composer", "copyright", "date",
+ * "disc", "dvd_clip", "dvd_size", "genre", "grouping", "lyrics", "track", "year" (texts,
+ * NUL-terminated) and "cover_image" (picture bytes). Read with GetEntryData/GetEntrySize; valid
+ * until the recognizer is closed, opened again or destroyed.
+ */
+BRISCA_API const BriscaEntry* GetRecognizedTag(int32_t recognizer, const char* key);
+/* Confidence of the result (0..1) and where the source's start lies in the recognized track
+ * (microseconds; negative when the track began after the source did). */
+BRISCA_API int32_t GetRecognizedMatch(int32_t recognizer, double* confidence, int64_t* offsetUs);
+/* Why the last lookup found nothing when something failed ("the catalogue '...' is locked by
+ * another program", "... is damaged: ..."), "" for a plain no match. Valid until the next
+ * call on this thread. */
+BRISCA_API const char* GetRecognizerReason(int32_t recognizer);
+
+/* ---- Local catalogue ------------------------------------------------------------------ */
+
+/* The catalogue file (SQLite). Default: catalogue.sqlite in the engine's data folder
+ * (SetEngineDataFolder), else in $XDG_DATA_HOME/quillon. null or "" returns to the default. */
+BRISCA_API int32_t SetCataloguePath(const char* path);
+/* The catalogue file in use. Valid until the next call on this thread. */
+BRISCA_API const char* GetCataloguePath(void);
+/* Fingerprints a file and adds it with its tags and embedded cover; a file added before under
+ * the same path is replaced. Fails with a reason for a file that is not audio, and at once
+ * (without waiting) when another program holds the catalogue locked. */
+BRISCA_API int32_t AddCatalogueFile(const char* path);
+/* Tracks in the catalogue, -1 when it cannot be read (BriscaLastError says why). */
+BRISCA_API int64_t GetCatalogueTrackCount(void);
+/*
+ * The fingerprint of a file's sound (Chromaprint's default algorithm), at most maxUs from the
+ * start (0: all of it), as fpcalc prints it: base64 of the compressed form, or with raw = 1
+ * the 32-bit items as decimal numbers separated by commas. Free with ReleaseFingerprint.
+ * *durationUs (optional) receives the file's duration. Null on failure.
+ */
+BRISCA_API char* FingerprintFile(const char* path, int64_t maxUs, int32_t raw, int64_t* durationUs);
+BRISCA_API void ReleaseFingerprint(char* fingerprint);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,0 +1,247 @@
+#include "recognizer.h"
+
+#include "cataloguefile.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "fingerprinter.h"
+#include "fingerprintinput.h"
+#include "fingerprintmatch.h"
+
+namespace brisca {
+
+namespace {
+
+// The first lookup waits for 10 s of sound; each looks at the latest 30 s.
+constexpr size_t kFirstTryItems = size_t(Fingerprinter::usToItems(10000000));
+constexpr size_t kWindowItems = size_t(Fingerprinter::usToItems(30000000));
+// A live stream is looked up again after every 3 s of new sound, a file (decoded faster than
+// it plays) after every 10 s.
+constexpr size_t kStreamRetryItems = size_t(Fingerprinter::usToItems(3000000));
+constexpr size_t kFileRetryItems = size_t(Fingerprinter::usToItems(10000000));
+constexpr auto kStreamPoll = std::chrono::milliseconds(40);
+
+}  // namespace
+
+Recognizer::~Recognizer()
+{
+    close();
+}
+
+bool Recognizer::openStream(std::shared_ptr<StreamObject> stream, std::string* error)
+{
+    std::lock_guard<std::recursive_mutex> control(m_control);
+    close();
+    {
+        std::lock_guard<std::mutex> lock(stream->mutex);
+        if (stream->codecTag != "AFRM") {
+            *error = "the stream is not a raw-frame stream (codec tag \"AFRM\")";
+            return false;
+        }
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stream = std::move(stream);
+    m_state = BRISCA_RECOGNIZER_OPENED;
+    return true;
+}
+
+bool Recognizer::openFile(const std::string& path, std::string* error)
+{
+    std::lock_guard<std::recursive_mutex> control(m_control);
+    close();
+    MediaInfo probe;
+    if (!probe.open(path, error))
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_path = path;
+    m_state = BRISCA_RECOGNIZER_OPENED;
+    return true;
+}
+
+bool Recognizer::start(std::string* error)
+{
+    std::lock_guard<std::recursive_mutex> control(m_control);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_state != BRISCA_RECOGNIZER_OPENED) {
+        *error = "the recognizer is not open, or already started";
+        return false;
+    }
+    m_state = BRISCA_RECOGNIZER_LISTENING;
+    m_stopping = false;
+    m_worker = std::thread(&Recognizer::run, this);
+    return true;
+}
+
+void Recognizer::stop()
+{
+    std::lock_guard<std::recursive_mutex> control(m_control);
+    m_stopping = true;
+    m_wake.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_state == BRISCA_RECOGNIZER_LISTENING)
+        m_state = BRISCA_RECOGNIZER_NO_MATCH;
+}
+
+void Recognizer::close()
+{
+    std::lock_guard<std::recursive_mutex> control(m_control);
+    stop();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_state = BRISCA_RECOGNIZER_IDLE;
+    m_stream.reset();
+    m_path.clear();
+    m_reason.clear();
+    m_confidence = 0;
+    m_offsetUs = 0;
+    m_tags.clear();
+}
+
+int Recognizer::state() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state;
+}
+
+const BriscaEntry* Recognizer::tag(const std::string& key) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = m_tags.find(key);
+    return m_state == BRISCA_RECOGNIZER_MATCHED && it != m_tags.end() ? it->second.get() : nullptr;
+}
+
+std::string Recognizer::reason() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_reason;
+}
+
+double Recognizer::confidence() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_confidence;
+}
+
+int64_t Recognizer::offsetUs() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_offsetUs;
+}
+
+void Recognizer::run()
+{
+    std::shared_ptr<StreamObject> stream;
+    std::string path;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        stream = m_stream;
+        path = m_path;
+    }
+    m_items.clear();
+    m_itemsAtLastTry = 0;
+    if (stream)
+        listenToStream(stream);
+    else
+        listenToFile(path);
+}
+
+void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
+{
+    m_retryItems = kStreamRetryItems;
+    Fingerprinter fingerprinter;
+    FingerprintInput input;
+    std::string error;
+    if (!fingerprinter.start(&error))
+        return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
+    while (!m_stopping) {
+        for (const AudioBlock& block : stream->takeAll()) {
+            const std::vector<int16_t>& mono = input.convert(block, &error);
+            fingerprinter.feed(mono.data(), int(mono.size()));
+        }
+        if (consider(fingerprinter.takeItems(), false))
+            return;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait_for(lock, kStreamPoll, [this] { return m_stopping.load(); });
+    }
+}
+
+void Recognizer::listenToFile(const std::string& path)
+{
+    m_retryItems = kFileRetryItems;
+    FingerprintFileInput input;
+    Fingerprinter fingerprinter;
+    std::string error;
+    if (!input.open(path, &error) || !fingerprinter.start(&error))
+        return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
+    const std::vector<int16_t>* samples = nullptr;
+    int rc = 0;
+    while (!m_stopping && (rc = input.next(&samples, &error)) == 1) {
+        fingerprinter.feed(samples->data(), int(samples->size()));
+        if (consider(fingerprinter.takeItems(), false))
+            return;
+    }
+    if (m_stopping)
+        return;
+    if (rc < 0)
+        return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
+    if (!consider(fingerprinter.finish(), true))
+        finish(BRISCA_RECOGNIZER_NO_MATCH, reason());
+}
+
+bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
+{
+    m_items.insert(m_items.end(), newItems.begin(), newItems.end());
+    const bool due =
+        m_items.size() >= kFirstTryItems && m_items.size() >= m_itemsAtLastTry + m_retryItems;
+    const bool last =
+        final && m_items.size() > m_itemsAtLastTry && m_items.size() >= size_t(kMinOverlapItems);
+    if (!due && !last)
+        return false;
+    m_itemsAtLastTry = m_items.size();
+    const size_t first = m_items.size() > kWindowItems ? m_items.size() - kWindowItems : 0;
+    const std::vector<uint32_t> window(m_items.begin() + int64_t(first), m_items.end());
+    Catalogue catalogue;
+    CatalogueMatch match;
+    std::string error;
+    if (catalogue.open(false, &error) && catalogue.identify(window, &match, &error)) {
+        // The match places the window; the result places the start of the source.
+        setResult(match, match.offsetUs - Fingerprinter::itemsToUs(int64_t(first)));
+        return true;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_reason = error;
+    // No catalogue yet is the normal state before music was added: not worth a log line.
+    if (!error.empty() && !catalogue.isMissing() && error != m_loggedReason) {
+        std::fprintf(stderr, "brisca: recognition: no match: %s\n", error.c_str());
+        m_loggedReason = error;
+    }
+    return false;
+}
+
+void Recognizer::finish(int state, const std::string& reason)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_state = state;
+    m_reason = reason;
+}
+
+void Recognizer::setResult(const CatalogueMatch& match, int64_t offsetUs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_tags.clear();
+    for (const char* key : kCatalogueTextKeys) {
+        auto it = match.tags.find(key);
+        if (it != match.tags.end() && !it->second.empty())
+            m_tags[key] = std::make_unique<BriscaEntry>(BriscaEntry{it->second});
+    }
+    if (!match.cover.empty())
+        m_tags["cover_image"] = std::make_unique<BriscaEntry>(BriscaEntry{match.cover});
+    m_confidence = match.confidence;
+    m_offsetUs = offsetUs;
+    m_reason.clear();
+    m_state = BRISCA_RECOGNIZER_MATCHED;
+}
+
+}  // namespace brisca
