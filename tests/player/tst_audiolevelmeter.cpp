@@ -1,27 +1,14 @@
 // The level display's arithmetic against blocks built here: how many bars and cells fit, the
 // averaging into lit cells, the silence test of both styles, and the falling peak markers.
 
-#include <QtEndian>
 #include <QtTest>
 
 #include <vector>
 
 #include "audiolevelmeter.h"
+#include "levelblock.h"
 
 namespace {
-
-// A level block as the media engine lays it out: a byte count at offset 40, levels from 44.
-QByteArray levelBlock(const std::vector<uint16_t>& levels)
-{
-    QByteArray block(AudioLevelMeter::kByteCountOffset, '\0');
-    const quint32 bytes = qToLittleEndian(quint32(levels.size() * 2));
-    block.append(reinterpret_cast<const char*>(&bytes), sizeof bytes);
-    for (const uint16_t level : levels) {
-        const quint16 le = qToLittleEndian(level);
-        block.append(reinterpret_cast<const char*>(&le), sizeof le);
-    }
-    return block;
-}
 
 bool take(AudioLevelMeter& meter, const std::vector<uint16_t>& levels, int sps = -1)
 {

@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 #include "nxskin.h"
 
 AudioDisplayStyle QAudioWaveWidget::waveStyle()
@@ -44,6 +48,20 @@ void QAudioWaveWidget::buildColumns()
     }
 }
 
+void QAudioWaveWidget::paintEvent(QPaintEvent* event)
+{
+    if (!meter().hasData() || backgroundColor().alpha() != 255 || hasBackgroundPicture()) {
+        QAudioDataWidget::paintEvent(event);
+        return;
+    }
+    buildColumns();
+    renderImage();
+    advanceTrail();
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), m_image);
+    finishPaint();
+}
+
 void QAudioWaveWidget::paintData(QPainter& painter)
 {
     buildColumns();
@@ -55,11 +73,69 @@ void QAudioWaveWidget::paintData(QPainter& painter)
     }
     painter.setBrush(meter().style().barColor);
     painter.drawRects(m_columns);
+    advanceTrail();
+}
 
+void QAudioWaveWidget::advanceTrail()
+{
     if (++m_blocksSinceKept >= kKeepEvery) {
         m_blocksSinceKept = 0;
         m_kept.append(m_columns);
         while (m_kept.size() > kKeptLines)
             m_kept.removeFirst();
+    }
+}
+
+void QAudioWaveWidget::renderImage()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() != pixels)
+        m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_image.fill(backgroundColor());
+
+    uchar* const bits = m_image.bits();
+    const int stride = m_image.bytesPerLine();
+    const int height = m_image.height();
+    const auto toPixels = [ratio](int v) { return qRound(v * ratio); };
+    // Rows top to bottom inclusive (widget coordinates) of the columns from left to right.
+    const auto fill = [&](int left, int right, int top, int bottom, QRgb color) {
+        const int last = qMin(height, toPixels(bottom + 1));
+        for (int y = qMax(0, toPixels(top)); y < last; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+            std::fill(line + left, line + right, color);
+        }
+    };
+    QVarLengthArray<QRgb, kKeptLines> trail;
+    for (int i = 0; i < m_kept.size(); ++i)
+        trail.append(NxSkin::waveTrail(i).rgb());
+    const QRgb newest = meter().style().barColor.rgb();
+
+    // Every column is centred on the same line, so the newer layers of a column cover one
+    // unbroken stretch: going from the newest layer to the oldest, each only adds what reaches
+    // beyond that stretch. Far fewer pixels than painting the layers over each other.
+    for (int b = 0; b < m_columns.size(); ++b) {
+        const QRect& column = m_columns.at(b);
+        const int left = qMax(0, toPixels(column.left()));
+        const int right = qMin(m_image.width(), toPixels(column.left() + column.width()));
+        if (left >= right)
+            continue;
+        int top = column.top();
+        int bottom = column.bottom();
+        fill(left, right, top, bottom, newest);
+        for (int i = m_kept.size() - 1; i >= 0; --i) {
+            if (b >= m_kept.at(i).size())
+                continue;
+            const QRect& older = m_kept.at(i).at(b);
+            if (older.top() < top) {
+                fill(left, right, older.top(), top - 1, trail[i]);
+                top = older.top();
+            }
+            if (older.bottom() > bottom) {
+                fill(left, right, bottom + 1, older.bottom(), trail[i]);
+                bottom = older.bottom();
+            }
+        }
     }
 }
