@@ -139,6 +139,11 @@ void QRecordingWidget::OnSetAudioData(unsigned char* block, int sps)
 
 void QRecordingWidget::OnSetRecordTime(uint64_t time)
 {
+    // The time comes ten times a second; the text changes once.
+    const uint64_t seconds = time / 1000000;
+    if (seconds == m_shownSeconds && m_timeTextLength >= 0)
+        return;
+    m_shownSeconds = seconds;
     const QString text = timeText(time);
     if (text.size() != m_timeTextLength) {
         // The label is sized to fit any time of this length, and stays that size while the
