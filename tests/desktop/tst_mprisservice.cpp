@@ -7,6 +7,7 @@
 #include "mediaplayercontrol.h"
 #include "mprisservice.h"
 #include "privatebus.h"
+#include "tablerows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -81,6 +82,8 @@ private:
         emit emitSeeked(0);
     }
 };
+
+using tablerows::addRow;
 
 // Listens to PropertiesChanged of the player on the bus.
 class ChangeListener : public QObject {
@@ -182,27 +185,23 @@ void TestMprisService::commands_data()
     QTest::addColumn<QStringList>("steps");  // playerctl calls separated by "|"
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QString>("status");
-    QTest::newRow("play-pause toggles") << QStringList{"play-pause", "|", "play-pause"}
-                                        << QStringList{"playPause", "playPause"} << "Paused";
-    QTest::newRow("play then pause")
-        << QStringList{"play", "|", "pause"} << QStringList{"play", "pause"} << "Paused";
-    QTest::newRow("stop") << QStringList{"play", "|", "stop"} << QStringList{"play", "stop"}
-                          << "Stopped";
-    QTest::newRow("next and previous") << QStringList{"next", "|", "next", "|", "previous"}
-                                       << QStringList{"next", "next", "previous"} << "Stopped";
-    QTest::newRow("no next after the last") << QStringList{"next", "|", "next", "|", "next"}
-                                            << QStringList{"next", "next"} << "Stopped";
-    QTest::newRow("no previous before the first")
-        << QStringList{"previous"} << QStringList{} << "Stopped";
-    QTest::newRow("set position") << QStringList{"position", "12.5"}
-                                  << QStringList{"seekTo 12500000"} << "Stopped";
-    QTest::newRow("move position")
-        << QStringList{"position", "30", "|", "position", "10-"}
-        << QStringList{"seekTo 30000000", "seekTo 20000000"} << "Stopped";
-    QTest::newRow("past the end is next") << QStringList{"position", "199", "|", "position", "5+"}
-                                          << QStringList{"seekTo 199000000", "next"} << "Stopped";
-    QTest::newRow("volume") << QStringList{"volume", "0.25"} << QStringList{"setVolume 0.25"}
-                            << "Stopped";
+    addRow("play-pause toggles", QStringList{"play-pause", "|", "play-pause"},
+           QStringList{"playPause", "playPause"}, "Paused");
+    addRow("play then pause", QStringList{"play", "|", "pause"}, QStringList{"play", "pause"},
+           "Paused");
+    addRow("stop", QStringList{"play", "|", "stop"}, QStringList{"play", "stop"}, "Stopped");
+    addRow("next and previous", QStringList{"next", "|", "next", "|", "previous"},
+           QStringList{"next", "next", "previous"}, "Stopped");
+    addRow("no next after the last", QStringList{"next", "|", "next", "|", "next"},
+           QStringList{"next", "next"}, "Stopped");
+    addRow("no previous before the first", QStringList{"previous"}, QStringList{}, "Stopped");
+    addRow("set position", QStringList{"position", "12.5"}, QStringList{"seekTo 12500000"},
+           "Stopped");
+    addRow("move position", QStringList{"position", "30", "|", "position", "10-"},
+           QStringList{"seekTo 30000000", "seekTo 20000000"}, "Stopped");
+    addRow("past the end is next", QStringList{"position", "199", "|", "position", "5+"},
+           QStringList{"seekTo 199000000", "next"}, "Stopped");
+    addRow("volume", QStringList{"volume", "0.25"}, QStringList{"setVolume 0.25"}, "Stopped");
 }
 
 void TestMprisService::commands()
@@ -231,19 +230,14 @@ void TestMprisService::metadata_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("title") << 0 << "{{title}}"
-                           << "First Light";
-    QTest::newRow("artist and album") << 0 << "{{artist}} - {{album}}"
-                                      << "Ana Ray - Dawn";
-    QTest::newRow("length") << 0 << "{{mpris:length}}"
-                            << "200000000";
+    addRow("title", 0, "{{title}}", "First Light");
+    addRow("artist and album", 0, "{{artist}} - {{album}}", "Ana Ray - Dawn");
+    addRow("length", 0, "{{mpris:length}}", "200000000");
     QTest::newRow("file") << 2 << "{{xesam:url}}"
                           << "file:///music/c%20d.ogg";
     QTest::newRow("non-ASCII title") << 2 << "{{title}}" << QStringLiteral("Drittes Stück");
-    QTest::newRow("no album") << 1 << "[{{album}}]"
-                              << "[]";
-    QTest::newRow("no artist") << 2 << "[{{artist}}]"
-                               << "[]";
+    addRow("no album", 1, "[{{album}}]", "[]");
+    addRow("no artist", 2, "[{{artist}}]", "[]");
 }
 
 void TestMprisService::metadata()
