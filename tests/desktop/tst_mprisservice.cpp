@@ -275,20 +275,29 @@ void TestMprisService::announcesChanges()
 void TestMprisService::refusesWhatItCannot()
 {
     QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "open-client");
-    QDBusMessage open =
-        QDBusMessage::createMethodCall(MprisService::kServiceName, MprisService::kObjectPath,
-                                       "org.mpris.MediaPlayer2.Player", "OpenUri");
-    open << QStringLiteral("file:///music/other.mp3");
-    QDBusPendingCallWatcher watcher(client.asyncCall(open));
-    QSignalSpy answered(&watcher, &QDBusPendingCallWatcher::finished);
-    QVERIFY(answered.wait(10000));
-    QCOMPARE(watcher.error().type(), QDBusError::NotSupported);
-    QDBusConnection::disconnectFromBus("open-client");
+    const auto call = [&](const char* method, const QVariantList& args = {}) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(MprisService::kServiceName, MprisService::kObjectPath,
+                                           "org.mpris.MediaPlayer2.Player", method);
+        message.setArguments(args);
+        QDBusPendingCallWatcher watcher(client.asyncCall(message));
+        QSignalSpy answered(&watcher, &QDBusPendingCallWatcher::finished);
+        return answered.wait(10000) ? watcher.error().type() : QDBusError::Timeout;
+    };
+    QCOMPARE(call("OpenUri", {QStringLiteral("file:///music/other.mp3")}),
+             QDBusError::NotSupported);
     // Seeking is refused where the player cannot seek (the third recording has no length).
     playerctl({"next"});
     playerctl({"next"});
     playerctl({"position", "3"});
+    // playerctl asks CanGoNext first; a desktop that calls Next and Previous itself must meet
+    // the same limits at the service.
+    QCOMPARE(call("Next"), QDBusError::NoError);
     QCOMPARE(m_player->commands, (QStringList{"next", "next"}));
+    m_player->index = 0;
+    QCOMPARE(call("Previous"), QDBusError::NoError);
+    QCOMPARE(m_player->commands, (QStringList{"next", "next"}));
+    QDBusConnection::disconnectFromBus("open-client");
 }
 
 void TestMprisService::secondPlayerCannotTakeTheName()
