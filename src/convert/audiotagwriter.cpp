@@ -3,6 +3,7 @@
 #include <QTextCodec>
 
 #include "tagfile.h"
+#include "tagsavecatalogue.h"
 
 namespace {
 
@@ -81,5 +82,6 @@ bool writeAudioTags(const QString& path, const VEAudioTagInfo& tags, QString* er
             *error = QStringLiteral("cannot save the tags of %1").arg(path);
         return false;
     }
+    tagsavecatalogue::add(path, !tags.title.empty() || !tags.artist.empty() || !tags.album.empty());
     return true;
 }
