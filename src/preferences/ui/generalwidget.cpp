@@ -106,7 +106,7 @@ void GeneralWidget::buildOnline()
     m_chkOnline = new QNxCheckBox(group);
     m_chkOnline->setObjectName(QStringLiteral("m_chkOnline"));
     group->rows()->addWidget(m_chkOnline);
-    m_lblApiKey = new QLabel(group);
+    m_lblApiKey = PreferenceGroup::makeLabel(group);
     m_lblApiKey->setObjectName(QStringLiteral("m_lblApiKey"));
     m_editApiKey = new QNxLineEdit(group);
     m_editApiKey->setObjectName(QStringLiteral("m_editApiKey"));
