@@ -30,6 +30,7 @@ CatalogueTrackIdentifier::~CatalogueTrackIdentifier()
 
 void CatalogueTrackIdentifier::identify(const TrackQuery& query)
 {
+    const quint64 id = ++m_query;
     CloseRecognizer(m_recognizer);
     // A file that cannot be opened ends as "no match" at the first poll, with the reason.
     if (!RecognizeFile(m_recognizer, query.filePath.toUtf8().constData()) ||
@@ -38,7 +39,10 @@ void CatalogueTrackIdentifier::identify(const TrackQuery& query)
                                 ? tr("the local catalogue needs the sound's file")
                                 : QString::fromUtf8(BriscaLastError());
         m_poll->stop();
-        QTimer::singleShot(0, this, [this, why] { finish(TrackIdentification::noMatch(why)); });
+        QTimer::singleShot(0, this, [this, id, why] {
+            if (id == m_query)
+                finish(TrackIdentification::noMatch(why));
+        });
         return;
     }
     m_poll->start();

@@ -24,4 +24,5 @@ private:
 
     int32_t m_recognizer;
     QTimer* m_poll;
+    quint64 m_query = 0;  // counts identify() calls; a refusal for an older one is dropped
 };

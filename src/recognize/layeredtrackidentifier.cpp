@@ -1,5 +1,7 @@
 #include "layeredtrackidentifier.h"
 
+#include <QTimer>
+
 #include "cataloguetrackidentifier.h"
 #include "onlinetrackidentifier.h"
 
@@ -27,7 +29,10 @@ void LayeredTrackIdentifier::identify(const TrackQuery& query)
     m_query = query;
     m_reason.clear();
     m_asking = 0;
-    m_layers.first()->identify(query);
+    if (!m_layers.isEmpty())
+        m_layers.first()->identify(query);
+    else  // never from inside identify()
+        QTimer::singleShot(0, this, [this] { onIdentified(0, TrackIdentification::noMatch()); });
 }
 
 void LayeredTrackIdentifier::onIdentified(int layer, const TrackIdentification& result)
@@ -36,7 +41,7 @@ void LayeredTrackIdentifier::onIdentified(int layer, const TrackIdentification& 
         return;  // an answer to a query this one replaced
     if (m_reason.isEmpty())
         m_reason = result.reason;
-    if (result.matched || layer + 1 == m_layers.size()) {
+    if (result.matched || layer + 1 >= m_layers.size()) {
         m_asking = -1;
         TrackIdentification answer = result;
         if (!answer.matched)
