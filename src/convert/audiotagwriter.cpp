@@ -3,7 +3,6 @@
 #include <QTextCodec>
 
 #include "tagfile.h"
-#include "tagsavecatalogue.h"
 
 namespace {
 
@@ -82,6 +81,5 @@ bool writeAudioTags(const QString& path, const VEAudioTagInfo& tags, QString* er
             *error = QStringLiteral("cannot save the tags of %1").arg(path);
         return false;
     }
-    tagsavecatalogue::add(path, !tags.title.empty() || !tags.artist.empty() || !tags.album.empty());
     return true;
 }

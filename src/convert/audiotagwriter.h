@@ -5,8 +5,7 @@
 //   10 album artist, 11 composer, 12 grouping, 13 disc; 9 the cover (front cover);
 //   never 8 (the date is not written back).
 // An empty text is skipped, so clearing a field never removes it from the file. A text that
-// is not valid UTF-8 is read in the locale's code page instead. A saved file whose tags name
-// its music is then added to the local track catalogue in the background (tagsavecatalogue.h).
+// is not valid UTF-8 is read in the locale's code page instead.
 
 #include <QString>
 

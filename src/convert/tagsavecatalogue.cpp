@@ -22,9 +22,10 @@ QThreadPool* worker()
     return &pool;
 }
 
-void add(const QString& path, bool tagsNameTheMusic)
+void add(const QString& path, const VEAudioTagInfo& written)
 {
-    if (!tagsNameTheMusic || path.isEmpty())
+    if (path.isEmpty() ||
+        (written.title.empty() && written.artist.empty() && written.album.empty()))
         return;
     worker()->start([path] {
         if (!AddCatalogueFile(path.toUtf8().constData()))

@@ -1,6 +1,7 @@
-// Every tag save adds the file to the local catalogue in the background: afterwards the engine
-// identifies the same music with the new tags. A damaged catalogue and tags that do not name
-// the music leave the catalogue as it was, and the save itself succeeds in every case.
+// A tag save through NxInfoManager (the edit dialog's OK) adds the file to the local catalogue
+// in the background: afterwards the engine identifies the same music with the new tags. A damaged
+// catalogue and tags that do not name the music leave the catalogue as it was, and the save itself
+// succeeds in every case.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -8,7 +9,7 @@
 
 #include <brisca/brisca.h>
 
-#include "audiotagwriter.h"
+#include "nxinfomanager.h"
 #include "tagsavecatalogue.h"
 #include "testmusic.h"
 
@@ -95,8 +96,11 @@ void TestTagSaveCatalogue::save()
     VEAudioTagInfo tags;
     tags.title = title.toStdString();
     tags.genre = genre.toStdString();
+    NxInfoManager info;
+    info.ensureInfoObject();
+    QVERIFY(info.open(path));
     QString error;
-    QVERIFY2(writeAudioTags(path, tags, &error), qPrintable(error));
+    QVERIFY2(info.writeTags(tags, &error), qPrintable(error));
     tagsavecatalogue::worker()->waitForDone();
 
     QString found;
