@@ -151,7 +151,8 @@ void OnlineTrackIdentifier::finish(const TrackIdentification& result)
 void OnlineTrackIdentifier::request(Send send, Receive receive)
 {
     const quint64 id = m_query;
-    const qint64 waitMs = RequestPacer::shared().tryTake();
+    RequestPacer::Ticket ticket = 0;
+    const qint64 waitMs = RequestPacer::shared().tryTake(&ticket);
     if (waitMs > 0) {
         QTimer::singleShot(int(waitMs), this, [this, id, send, receive] {
             if (id == m_query)
@@ -160,7 +161,10 @@ void OnlineTrackIdentifier::request(Send send, Receive receive)
         return;
     }
     QNetworkReply* reply = send();
-    connect(reply, &QNetworkReply::finished, this, [this, id, reply, receive] {
+    // A reply deleted unfinished (this identifier goes away) must not hold its place for ever.
+    connect(reply, &QObject::destroyed, [ticket] { RequestPacer::shared().finished(ticket); });
+    connect(reply, &QNetworkReply::finished, this, [this, id, reply, receive, ticket] {
+        RequestPacer::shared().finished(ticket);
         reply->deleteLater();
         if (id == m_query)
             receive(reply);

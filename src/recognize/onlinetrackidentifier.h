@@ -4,11 +4,11 @@
 // cover. Only the fingerprint and the duration leave the machine: a query with a file path only
 // is fingerprinted here first, on a pool thread.
 //
-// Every request waits its turn at RequestPacer::shared() (by timer, never by sleeping) and
-// gives up after settings.timeoutMs. Whatever fails (off, no key, no network, an error answer,
-// HTTP 429/503, a body that is not the service's JSON, a server that does not answer) ends in
-// "no match" with a reason; a failure after AcoustID matched (release, cover) only leaves those
-// details out.
+// Every request waits its turn at RequestPacer::shared() (by timer, never by sleeping), counts
+// there until its reply is back, and gives up after settings.timeoutMs. Whatever fails (off, no
+// key, no network, an error answer, HTTP 429/503, a body that is not the service's JSON, a server
+// that does not answer) ends in "no match" with a reason; a failure after AcoustID matched
+// (release, cover) only leaves those details out.
 //
 // Lives on the application's main thread.
 
