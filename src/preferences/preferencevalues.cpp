@@ -21,6 +21,8 @@ const Key kSilenceMs{"Split_Recording", "Silence_More_Than"};
 const Key kTrackSplit{"Split_Recording", "Split_According_To_Track"};
 const Key kArchiveBy{"ARCHIVE_ITEM", "Archive_Tracks_By"};
 const Key kJobsFinished{"SHOWDOWN_ITEM", "Finished_All_Job"};
+const Key kOnlineLookup{"ONLINE_RECOGNITION", "Enabled"};
+const Key kAcoustIdKey{"ONLINE_RECOGNITION", "AcoustID_Key"};
 
 QString read(const Key& key, const QString& defaultValue)
 {
@@ -75,6 +77,8 @@ PreferenceValues PreferenceValues::load()
     v.trackSplit = readIndex(kTrackSplit, TrackSplit::NewTrack, TrackSplit::NewTrackOrReplay);
     v.archiveBy = readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
     v.jobsFinished = loadJobsFinished();
+    v.onlineLookup = readBool(kOnlineLookup, false);
+    v.acoustIdKey = read(kAcoustIdKey, QString());
     return v;
 }
 
@@ -97,6 +101,8 @@ void PreferenceValues::store() const
     writeIndex(kArchiveBy, archiveBy);
     write(kAutoUpdate, autoUpdate);
     write(kCloseExits, exitOnClose);
+    write(kOnlineLookup, onlineLookup);
+    write(kAcoustIdKey, acoustIdKey);
 }
 
 QString PreferenceValues::defaultOutputFolder()
