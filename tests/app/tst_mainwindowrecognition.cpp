@@ -22,8 +22,8 @@ using namespace windowtest;
 
 namespace {
 
-// Long enough for the engine's last lookup when the recording ends.
-constexpr double kTrackSeconds = 9;
+// Long enough for a match even when a starved player leaves gaps.
+constexpr double kTrackSeconds = 12;
 
 QString tagOf(const QString& path, const QString& key)
 {
