@@ -53,6 +53,7 @@ private slots:
         setUpProcess(m_root.path());
         SetCataloguePath(m_root.filePath(QStringLiteral("catalogue.sqlite")).toUtf8().constData());
         testmusic::Track music;
+        // A track the engine matches wherever the capture starts within a fingerprint item.
         music.seed = 51;
         music.seconds = kTrackSeconds;
         music.tags = {{QStringLiteral("title"), QStringLiteral("Filed Away")},
