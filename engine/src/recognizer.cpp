@@ -69,6 +69,7 @@ bool Recognizer::start(std::string* error)
     }
     m_state = BRISCA_RECOGNIZER_LISTENING;
     m_stopping = false;
+    m_streamEnded = false;
     m_worker = std::thread(&Recognizer::run, this);
     return true;
 }
@@ -83,6 +84,16 @@ void Recognizer::stop()
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_state == BRISCA_RECOGNIZER_LISTENING)
         m_state = BRISCA_RECOGNIZER_NO_MATCH;
+}
+
+void Recognizer::endStream()
+{
+    {
+        // Under the lock the worker waits with, so that it cannot miss the wake-up.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_streamEnded = true;
+    }
+    m_wake.notify_all();
 }
 
 void Recognizer::close()
@@ -156,14 +167,22 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
     if (!fingerprinter.start(&error))
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
     while (!m_stopping) {
+        // Read before taking the queue: what was pushed before the end was marked is taken.
+        const bool ended = m_streamEnded;
         for (const AudioBlock& block : stream->takeAll()) {
             const std::vector<int16_t>& mono = input.convert(block, &error);
             fingerprinter.feed(mono.data(), int(mono.size()));
         }
+        if (ended) {
+            if (!consider(fingerprinter.finish(), true))
+                finish(BRISCA_RECOGNIZER_NO_MATCH, reason());
+            return;
+        }
         if (consider(fingerprinter.takeItems(), false))
             return;
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_wake.wait_for(lock, kStreamPoll, [this] { return m_stopping.load(); });
+        m_wake.wait_for(lock, kStreamPoll,
+                        [this] { return m_stopping.load() || m_streamEnded.load(); });
     }
 }
 

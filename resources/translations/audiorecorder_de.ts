@@ -1589,6 +1589,17 @@ Liste entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Unbekannter Interpret</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Unbekanntes Album</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleRepeatEdit</name>
     <message>
         <source>Repeat</source>

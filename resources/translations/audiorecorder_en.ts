@@ -1589,6 +1589,17 @@ list?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Unknown Artist</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Unknown Album</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleRepeatEdit</name>
     <message>
         <source>Repeat</source>

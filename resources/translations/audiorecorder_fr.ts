@@ -1589,6 +1589,17 @@ la liste ?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Artiste inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Album inconnu</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleRepeatEdit</name>
     <message>
         <source>Repeat</source>

@@ -1589,6 +1589,17 @@ list?</source>
     </message>
 </context>
 <context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>不明なアーティスト</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>不明なアルバム</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleRepeatEdit</name>
     <message>
         <source>Repeat</source>

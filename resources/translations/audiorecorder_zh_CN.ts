@@ -1589,6 +1589,17 @@ list?</source>
     </message>
 </context>
 <context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>未知艺术家</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>未知专辑</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleRepeatEdit</name>
     <message>
         <source>Repeat</source>

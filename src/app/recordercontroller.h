@@ -7,13 +7,18 @@
 // A "run" is what the user sees as one recording: from Start to Stop, through any number of
 // cuts and splits (each a new file). The window drives it with startFile / stopFile /
 // splitAtSilence / endRun and shows what these report. GUI thread only.
+//
+// Music identified in a recording is passed to the sink; once that file is finished its tags
+// are written into it and it is filed into the archive folder ("Archive output tracks by").
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 
 #include "irecordingsink.h"
+#include "nxrecognizeraudiotaginfo.h"
 
 class QRecordObject;
 class SleepInhibitor;
@@ -72,6 +77,10 @@ private:
     bool startAt(const QString& path);
     void handOver(const QString& failure = QString());
     void onSessionFailed();
+    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path);
+    // The identified recording's file is finished: its tags go into the file, and the file into
+    // the archive folder the preferences ask for.
+    void fileIdentified(const QString& path);
 
     const WallClock& m_clock;
     SleepInhibitor* m_inhibitor = nullptr;
@@ -83,4 +92,6 @@ private:
     bool m_silentThroughout = true;
     bool m_handlingFailure = false;
     bool m_awaitingFile = false;  // started, not yet handed to the sink
+    // Tags of recordings identified while they recorded, until their files are finished.
+    QHash<QString, NxRecognizerAudioTagInfo> m_identified;
 };

@@ -75,11 +75,16 @@ PreferenceValues PreferenceValues::load()
     v.splitAtSilence = readBool(kSplitAtSilence, false);
     v.silenceMs = read(kSilenceMs, QStringLiteral("0"));
     v.trackSplit = readIndex(kTrackSplit, TrackSplit::NewTrack, TrackSplit::NewTrackOrReplay);
-    v.archiveBy = readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
+    v.archiveBy = loadArchiveBy();
     v.jobsFinished = loadJobsFinished();
     v.onlineLookup = readBool(kOnlineLookup, false);
     v.acoustIdKey = read(kAcoustIdKey, QString());
     return v;
+}
+
+PreferenceValues::ArchiveBy PreferenceValues::loadArchiveBy()
+{
+    return readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
 }
 
 PreferenceValues::JobsFinished PreferenceValues::loadJobsFinished()

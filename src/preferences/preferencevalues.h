@@ -39,6 +39,8 @@ struct PreferenceValues {
     static PreferenceValues load();
     // Only the end-of-jobs choice (read when the last conversion job finishes).
     static JobsFinished loadJobsFinished();
+    // Only the archive choice (read when an identified recording is filed).
+    static ArchiveBy loadArchiveBy();
     void store() const;
 
     // <documents folder>/Converted/ and <documents folder>/Screenshots/, '/' separators.
