@@ -53,6 +53,22 @@ private slots:
         QCOMPARE(picture.pixel(picture.width() / 2, 2), background.rgb());
         QCOMPARE(picture.pixel(picture.width() / 2, centre), newest);
     }
+    // Painting only part of the wave (what the window asks when another widget lies over the
+    // rest) leaves the other pixels of the target alone.
+    void paintsOnlyTheAskedPart()
+    {
+        QAudioWaveWidget wave;
+        wave.setBackgroundColor(QColor(10, 20, 30));
+        wave.resize(60, 48);
+        const QByteArray block = levelBlock(std::vector<uint16_t>(64, 0xffff));
+        wave.setAudioData(reinterpret_cast<unsigned char*>(const_cast<char*>(block.constData())),
+                          64);
+        QImage target(60, 48, QImage::Format_RGB32);
+        target.fill(QColor(200, 0, 0));
+        wave.render(&target, QPoint(), QRegion(0, 0, 40, 48));
+        QCOMPARE(target.pixel(50, 24), QColor(200, 0, 0).rgb());
+        QCOMPARE(target.pixel(10, 24), QAudioWaveWidget::waveStyle().barColor.rgb());
+    }
 };
 
 QTEST_MAIN(TestAudioWaveWidget)

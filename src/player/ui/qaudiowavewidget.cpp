@@ -1,5 +1,6 @@
 #include "qaudiowavewidget.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <QVarLengthArray>
@@ -55,11 +56,47 @@ void QAudioWaveWidget::paintEvent(QPaintEvent* event)
         return;
     }
     buildColumns();
-    renderImage();
-    advanceTrail();
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_image);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (QImage* target = unclippedTarget(painter, pixels)) {
+        // Straight into the window's image: saves copying a widget-sized image every frame.
+        const QTransform t = painter.deviceTransform();
+        renderInto(*target, QRect(QPoint(qRound(t.dx()), qRound(t.dy())), pixels), ratio);
+    } else {
+        if (m_image.size() != pixels)
+            m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+        renderInto(m_image, m_image.rect(), ratio);
+        painter.drawImage(QPoint(0, 0), m_image);
+    }
+    advanceTrail();
     finishPaint();
+}
+
+// The image the painter writes to, when this widget covers a plain 32-bit area of it that no
+// other widget overlaps (the system clip holds all of it) and nothing but an offset lies
+// between the two: the raster back end painting a widget into its window's image. Otherwise
+// (a pixmap, a printer, a scaled or partly covered widget) nothing.
+QImage* QAudioWaveWidget::unclippedTarget(QPainter& painter, const QSize& pixels) const
+{
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    auto* target = static_cast<QImage*>(device);
+    if (target->format() != QImage::Format_RGB32 &&
+        target->format() != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxScale || !qFuzzyCompare(t.m11(), devicePixelRatioF()) ||
+        !qFuzzyCompare(t.m22(), devicePixelRatioF()))
+        return nullptr;
+    const QRect area(QPoint(qRound(t.dx()), qRound(t.dy())), pixels);
+    const QRegion clip = engine->systemClip();
+    if (!target->rect().contains(area) || !QRegion(area).subtracted(clip).isEmpty())
+        return nullptr;
+    return target;
 }
 
 void QAudioWaveWidget::paintData(QPainter& painter)
@@ -86,24 +123,22 @@ void QAudioWaveWidget::advanceTrail()
     }
 }
 
-void QAudioWaveWidget::renderImage()
+void QAudioWaveWidget::renderInto(QImage& target, const QRect& area, qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_image.size() != pixels)
-        m_image = QImage(pixels, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(ratio);
-    m_image.fill(backgroundColor());
-
-    uchar* const bits = m_image.bits();
-    const int stride = m_image.bytesPerLine();
-    const int height = m_image.height();
+    uchar* const bits = target.bits();
+    const int stride = target.bytesPerLine();
+    const QRgb background = backgroundColor().rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        std::fill(line + area.left(), line + area.right() + 1, background);
+    }
     const auto toPixels = [ratio](int v) { return qRound(v * ratio); };
-    // Rows top to bottom inclusive (widget coordinates) of the columns from left to right.
+    // Rows top to bottom inclusive (widget coordinates) of the columns from left to right
+    // (pixels inside the area).
     const auto fill = [&](int left, int right, int top, int bottom, QRgb color) {
-        const int last = qMin(height, toPixels(bottom + 1));
-        for (int y = qMax(0, toPixels(top)); y < last; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        const int last = area.top() + qMin(area.height(), toPixels(bottom + 1));
+        for (int y = area.top() + qMax(0, toPixels(top)); y < last; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride) + area.left();
             std::fill(line + left, line + right, color);
         }
     };
@@ -118,7 +153,7 @@ void QAudioWaveWidget::renderImage()
     for (int b = 0; b < m_columns.size(); ++b) {
         const QRect& column = m_columns.at(b);
         const int left = qMax(0, toPixels(column.left()));
-        const int right = qMin(m_image.width(), toPixels(column.left() + column.width()));
+        const int right = qMin(area.width(), toPixels(column.left() + column.width()));
         if (left >= right)
             continue;
         int top = column.top();

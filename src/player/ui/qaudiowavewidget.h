@@ -6,10 +6,11 @@
 // trace of the sound rather than a jumping edge.
 //
 // Drawn as solid axis-aligned columns. Over an opaque background the visible part of each
-// column is written straight into an image that is then copied in one piece: the seven
-// layers of a window-wide wave are some 2,500 columns, and filling each through the painter
-// costs more than the rest of the frame. Over a transparent background or a picture they go
-// through the painter.
+// column is written straight into the window's image when nothing else covers the widget, or
+// else into an image of its own that is then copied in one piece: the seven layers of a
+// window-wide wave are some 2,500 columns, and filling each through the painter costs more
+// than the rest of the frame. Over a transparent background or a picture they go through the
+// painter.
 // GUI thread only.
 
 #include <QImage>
@@ -45,8 +46,9 @@ private:
     void buildColumns();
     // Keeps the newest columns behind the next blocks every kKeepEvery blocks.
     void advanceTrail();
-    // Background, kept columns and newest columns into m_image, in device pixels.
-    void renderImage();
+    QImage* unclippedTarget(QPainter& painter, const QSize& pixels) const;
+    // Background, kept columns and newest columns into `area` (device pixels) of `target`.
+    void renderInto(QImage& target, const QRect& area, qreal ratio);
 
     QImage m_image;
 
