@@ -125,21 +125,20 @@ void QAudioWaveWidget::advanceTrail()
 
 void QAudioWaveWidget::renderInto(QImage& target, const QRect& area, qreal ratio)
 {
-    uchar* const bits = target.bits();
+    uchar* const bits = target.bits() + area.top() * target.bytesPerLine();
     const int stride = target.bytesPerLine();
     const QRgb background = backgroundColor().rgb();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        std::fill(line + area.left(), line + area.right() + 1, background);
-    }
     const auto toPixels = [ratio](int v) { return qRound(v * ratio); };
-    // Rows top to bottom inclusive (widget coordinates) of the columns from left to right
-    // (pixels inside the area).
-    const auto fill = [&](int left, int right, int top, int bottom, QRgb color) {
-        const int last = area.top() + qMin(area.height(), toPixels(bottom + 1));
-        for (int y = area.top() + qMax(0, toPixels(top)); y < last; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride) + area.left();
-            std::fill(line + left, line + right, color);
+    const int rows = area.height();
+    // Rows [first, last) of the pixel columns [left, right) of the area.
+    const auto fill = [&](int left, int right, int first, int last, QRgb color) {
+        first = qMax(first, 0);
+        last = qMin(last, rows);
+        uchar* row = bits + first * stride + (area.left() + left) * int(sizeof(QRgb));
+        for (int y = first; y < last; ++y, row += stride) {
+            QRgb* pixel = reinterpret_cast<QRgb*>(row);
+            for (int x = left; x < right; ++x)
+                *pixel++ = color;
         }
     };
     QVarLengthArray<QRgb, kKeptLines> trail;
@@ -149,28 +148,38 @@ void QAudioWaveWidget::renderInto(QImage& target, const QRect& area, qreal ratio
 
     // Every column is centred on the same line, so the newer layers of a column cover one
     // unbroken stretch: going from the newest layer to the oldest, each only adds what reaches
-    // beyond that stretch. Far fewer pixels than painting the layers over each other.
+    // beyond that stretch, and the background takes the rest. Each pixel is written once.
+    int covered = 0;  // pixel columns drawn so far, from the left
     for (int b = 0; b < m_columns.size(); ++b) {
         const QRect& column = m_columns.at(b);
-        const int left = qMax(0, toPixels(column.left()));
+        const int left = qMax(covered, toPixels(column.left()));
         const int right = qMin(area.width(), toPixels(column.left() + column.width()));
         if (left >= right)
             continue;
-        int top = column.top();
-        int bottom = column.bottom();
+        if (left > covered)
+            fill(covered, left, 0, rows, background);
+        covered = right;
+        int top = toPixels(column.top());
+        int bottom = toPixels(column.bottom() + 1);
         fill(left, right, top, bottom, newest);
         for (int i = m_kept.size() - 1; i >= 0; --i) {
             if (b >= m_kept.at(i).size())
                 continue;
             const QRect& older = m_kept.at(i).at(b);
-            if (older.top() < top) {
-                fill(left, right, older.top(), top - 1, trail[i]);
-                top = older.top();
+            const int olderTop = toPixels(older.top());
+            const int olderBottom = toPixels(older.bottom() + 1);
+            if (olderTop < top) {
+                fill(left, right, olderTop, top, trail[i]);
+                top = olderTop;
             }
-            if (older.bottom() > bottom) {
-                fill(left, right, bottom + 1, older.bottom(), trail[i]);
-                bottom = older.bottom();
+            if (olderBottom > bottom) {
+                fill(left, right, bottom, olderBottom, trail[i]);
+                bottom = olderBottom;
             }
         }
+        fill(left, right, 0, top, background);
+        fill(left, right, bottom, rows, background);
     }
+    if (covered < area.width())
+        fill(covered, area.width(), 0, rows, background);
 }
