@@ -5,12 +5,12 @@
 // few blocks before the newest stay behind it in dim colours, so the display shows a short
 // trace of the sound rather than a jumping edge.
 //
-// Drawn as solid axis-aligned columns. Over an opaque background the visible part of each
-// column is written straight into the window's image when the window asks for one unbroken
-// rectangle of it, with no painter at all, or else into an image of its own that is then
-// copied in one piece: the seven layers of a window-wide wave are some 2,500 columns, and
-// filling each through the painter costs more than the rest of the frame. Over a transparent
-// background or a picture they go through the painter.
+// Drawn as solid axis-aligned columns. Over an opaque background each column's visible part
+// is filled into an image of our own (some 2,500 columns for the seven layers of a
+// window-wide wave: through the painter they would cost more than the rest of the frame),
+// which then goes row by row straight into the window's image when the window asks for one
+// unbroken rectangle of it, with no painter at all, or else through the painter in one piece.
+// Over a transparent background or a picture the columns go through the painter.
 // A block repaints only the band around the centre line that the last picture or the new
 // block reaches: above and below it both pictures are background. On a recording display
 // that band is usually a fraction of the height, and a frame costs that much less.
