@@ -27,16 +27,18 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QStringList kinds{
-            QStringLiteral("mp3"),  QStringLiteral("flac"),       QStringLiteral("m4a-aac"),
-            QStringLiteral("opus"), QStringLiteral("ogg-vorbis"), QStringLiteral("wav"),
-            QStringLiteral("aac"),  QStringLiteral("wma"),        QStringLiteral("aiff")};
-        const QStringList extensions{"mp3", "flac", "m4a", "opus", "ogg",
-                                     "wav", "aac",  "wma", "aiff"};
-        for (int i = 0; i < kinds.size(); ++i) {
-            const QString path = m_dir.path() + QStringLiteral("/src.") + extensions[i];
-            QVERIFY2(tagtest::makeMedia(kinds[i], path, 1.0), qPrintable(kinds[i]));
-            m_media.insert(kinds[i], path);
+        for (const auto& [kind, ext] : {std::pair{"mp3", "mp3"},
+                                        {"flac", "flac"},
+                                        {"m4a-aac", "m4a"},
+                                        {"opus", "opus"},
+                                        {"ogg-vorbis", "ogg"},
+                                        {"wav", "wav"},
+                                        {"aac", "aac"},
+                                        {"wma", "wma"},
+                                        {"aiff", "aiff"}}) {
+            const QString path = m_dir.path() + QStringLiteral("/src.") + ext;
+            QVERIFY2(tagtest::makeMedia(kind, path, 1.0), kind);
+            m_media.insert(kind, path);
         }
     }
 
