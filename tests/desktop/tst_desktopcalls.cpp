@@ -1,11 +1,21 @@
 // The one-way desktop calls over D-Bus, each against a test double on a private bus: "Open File
 // Location" (org.freedesktop.FileManager1 ShowItems, answered once through the callback),
-// notification bubbles, and sleep / power-off through the login manager (interactive false).
-// Each also on a bus where nobody answers and with no bus at all, refusing and saying why.
+// notification bubbles, sleep / power-off through the login manager (interactive false), and
+// the sleep lock: the descriptor the login manager hands out, held until released (the
+// stand-in sees through its end of a pipe whether the descriptor is still open). Each also on a
+// bus where nobody answers and with no system or session bus, refusing and saying why (the
+// sleep lock then falls back to the null lock, and recording goes on).
 
 #include <QDBusConnection>
+#include <QDBusUnixFileDescriptor>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -16,8 +26,10 @@
 #include "filemanagerlocation.h"
 #include "freedesktopnotifier.h"
 #include "logindpowercontrol.h"
+#include "logindsleepinhibitor.h"
 #include "nulldesktopnotifier.h"
 #include "nullpowercontrol.h"
+#include "nullsleepinhibitor.h"
 #include "privatebus.h"
 
 class FakeFileManager : public QObject {
@@ -36,6 +48,44 @@ using PowerCall = std::function<bool(PowerControl&)>;
 Q_DECLARE_METATYPE(PowerCall)
 
 namespace {
+
+// org.freedesktop.login1.Manager.Inhibit as logind answers it: the read end of a pipe whose
+// write end the stand-in keeps, so a closed lock shows as a pipe without readers.
+class FakeLoginManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    ~FakeLoginManager() override
+    {
+        if (m_writeEnd >= 0)
+            ::close(m_writeEnd);
+    }
+    QStringList lastCall() const { return m_lastCall; }
+    // Whether someone still holds the descriptor handed out.
+    bool lockHeld() const
+    {
+        pollfd p{m_writeEnd, POLLOUT, 0};
+        return m_writeEnd >= 0 && ::poll(&p, 1, 0) >= 0 && !(p.revents & POLLERR);
+    }
+
+public slots:
+    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
+                                    const QString& mode)
+    {
+        m_lastCall = QStringList{what, who, why, mode};
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return QDBusUnixFileDescriptor();
+        m_writeEnd = fds[1];
+        QDBusUnixFileDescriptor handed(fds[0]);  // a duplicate; ours is closed at once
+        ::close(fds[0]);
+        return handed;
+    }
+
+private:
+    QStringList m_lastCall;
+    int m_writeEnd = -1;
+};
 
 const char* const kNoBus = "unix:path=/nonexistent/quillon-bus";
 
@@ -72,7 +122,7 @@ private slots:
     void initTestCase() { QVERIFY2(m_bus.start(), qPrintable(m_bus.error())); }
 
     // First: the system bus address is read once per process, before anything asks for it.
-    void noSystemBusRefusesPower()
+    void noSystemBus()
     {
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/quillon-no-system-bus");
         std::unique_ptr<PowerControl> power = DesktopServices::createPowerControl();
@@ -81,6 +131,15 @@ private slots:
         QVERIFY(!power->powerOff());
         QVERIFY2(power->errorString().contains(QLatin1String("no system bus")),
                  qPrintable(power->errorString()));
+
+        std::unique_ptr<SleepInhibitor> inhibitor = DesktopServices::createSleepInhibitor();
+        QVERIFY(dynamic_cast<NullSleepInhibitor*>(inhibitor.get()));
+        QVERIFY2(inhibitor->errorString().contains(QLatin1String("no system bus")),
+                 qPrintable(inhibitor->errorString()));
+        QVERIFY(inhibitor->acquire(QStringLiteral("Recording audio")));
+        QVERIFY(inhibitor->isHeld());
+        inhibitor->release();
+        QVERIFY(!inhibitor->isHeld());
     }
 
     void fileManagerShowsTheItem()
@@ -151,6 +210,55 @@ private slots:
         QDBusConnection::disconnectFromBus(QStringLiteral("client"));
     }
 
+    void sleepLockFromTheLoginManager()
+    {
+        QDBusConnection service =
+            QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("logind"));
+        QVERIFY(service.isConnected());
+        QThread serviceThread;
+        auto* manager = new FakeLoginManager;
+        manager->moveToThread(&serviceThread);
+        connect(&serviceThread, &QThread::finished, manager, &QObject::deleteLater);
+        serviceThread.start();
+        const auto stopThread = qScopeGuard([&] {
+            serviceThread.quit();
+            serviceThread.wait();
+        });
+        QVERIFY(service.registerService(QString::fromLatin1(LogindSleepInhibitor::kService)));
+        QVERIFY(service.registerObject(QString::fromLatin1(LogindSleepInhibitor::kPath), manager,
+                                       QDBusConnection::ExportAllSlots));
+
+        {
+            LogindSleepInhibitor inhibitor(
+                QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("client")),
+                QStringLiteral("Quillon Audio Recorder"));
+            QVERIFY(!inhibitor.isHeld());
+            QVERIFY2(inhibitor.acquire(QStringLiteral("Recording audio")),
+                     qPrintable(inhibitor.errorString()));
+            QVERIFY(inhibitor.isHeld());
+            QCOMPARE(manager->lastCall(),
+                     (QStringList{QStringLiteral("sleep"), QStringLiteral("Quillon Audio Recorder"),
+                                  QStringLiteral("Recording audio"), QStringLiteral("block")}));
+            QVERIFY(manager->lockHeld());
+            // A second acquire keeps the one lock.
+            QVERIFY(inhibitor.acquire(QStringLiteral("Recording audio")));
+            inhibitor.release();
+            QVERIFY(!inhibitor.isHeld());
+            // The bus and the manager's side close their copies of the message's descriptor when
+            // they are done with the message; ours is then the only one that counts.
+            QTRY_VERIFY_WITH_TIMEOUT(!manager->lockHeld(), 5000);
+            QVERIFY(inhibitor.acquire(QStringLiteral("Recording audio")));
+            QVERIFY(manager->lockHeld());
+        }
+        // Destroying the inhibitor releases the lock.
+        QTRY_VERIFY_WITH_TIMEOUT(!manager->lockHeld(), 5000);
+
+        service.unregisterObject(QString::fromLatin1(LogindSleepInhibitor::kPath));
+        service.unregisterService(QString::fromLatin1(LogindSleepInhibitor::kService));
+        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+    }
+
     // Nobody on the bus answers: each call refuses (the notifier once the refusal comes back,
     // logged) and names what it asked for.
     void busWithoutTheService()
@@ -172,6 +280,13 @@ private slots:
                  qPrintable(power.errorString()));
         QVERIFY(!power.powerOff());
         QVERIFY(power.errorString().startsWith(QLatin1String("logind PowerOff:")));
+
+        LogindSleepInhibitor inhibitor(client, QStringLiteral("Quillon Audio Recorder"));
+        QVERIFY(!inhibitor.acquire(QStringLiteral("Recording audio")));
+        QVERIFY(!inhibitor.isHeld());
+        QVERIFY2(inhibitor.errorString().startsWith(QLatin1String("logind Inhibit:")),
+                 qPrintable(inhibitor.errorString()));
+        inhibitor.release();  // nothing held: harmless
         QDBusConnection::disconnectFromBus("lonely");
     }
 
