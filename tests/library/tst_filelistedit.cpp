@@ -6,7 +6,6 @@
 // tag edits reach the history and the row; previous / next move the edited row; after a cut
 // the end-of-jobs countdown starts and asks a stand-in login manager unless cancelled.
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
@@ -25,6 +24,7 @@
 #include "qfilelistwgt.h"
 #include "qjobsfinisheddlg.h"
 #include "qnxbasebutton.h"
+#include "tagtestkit.h"
 #include "testsettings.h"
 
 using namespace librarytest;
@@ -38,16 +38,6 @@ QString columnText(QFileListWgt& list, const QString& name, int column)
 {
     const QModelIndex index = rowNamed(list, name);
     return index.sibling(index.row(), column).data().toString();
-}
-
-// The tags of a file as mutagen reads them.
-QJsonObject mutagenTags(const QString& path)
-{
-    const testmedia::ToolResult r =
-        testmedia::run(QStringLiteral("/usr/bin/python3"),
-                       {testmedia::sourceDir() + QStringLiteral("/tests/tags/mutagen_tool.py"),
-                        QStringLiteral("dump"), path});
-    return r.ok() ? QJsonDocument::fromJson(r.out).object() : QJsonObject();
 }
 
 // Level of `hz` over that of `referenceHz` in the decoded file (from `fromS` for `seconds`).
@@ -188,7 +178,7 @@ private slots:
         const double after = bandRatio(path, 1000, 6000, 1, 2);
         QVERIFY2(after / before > 2.5,
                  qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
-        const QJsonObject tags = mutagenTags(path);
+        const QJsonObject tags = tagtest::mutagenDump(path);
         QCOMPARE(tags.value(QStringLiteral("title")).toString(), QStringLiteral("Schnitt 歌 ✓"));
         QCOMPARE(tags.value(QStringLiteral("artist")).toString(), QStringLiteral("Ärtist"));
         QCOMPARE(tags.value(QStringLiteral("album")).toString(), QStringLiteral("Album"));
