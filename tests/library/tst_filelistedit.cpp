@@ -24,10 +24,12 @@
 #include "qfilelistwgt.h"
 #include "qjobsfinisheddlg.h"
 #include "qnxbasebutton.h"
+#include "tablerows.h"
 #include "tagtestkit.h"
 #include "testsettings.h"
 
 using namespace librarytest;
+using tablerows::addRow;
 
 namespace {
 
@@ -247,12 +249,9 @@ private slots:
     {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("source gone") << "gone"
-                                     << "no longer exists";
-        QTest::newRow("not sound") << "garbage"
-                                   << "garbage.mp3";
-        QTest::newRow("folder is a file") << "folder"
-                                          << "cannot be written to";
+        addRow("source gone", "gone", "no longer exists");
+        addRow("not sound", "garbage", "garbage.mp3");
+        addRow("folder is a file", "folder", "cannot be written to");
     }
     void badInputFailsWithAMessage()
     {
