@@ -215,6 +215,16 @@ void RecordingLibrary::setPath(QAudioFileChunk* item, const QString& path)
     item->setFileName(fileNameOf(path).toStdString());
 }
 
+QAudioFileChunk* RecordingLibrary::refreshSize(const QString& path)
+{
+    QAudioFileChunk* item = find(path);
+    if (!item || item->rowState() == QAudioFileChunk::Recording)
+        return nullptr;
+    item->setSize(ListTexts::sizeText(QFileInfo(path).size()).toStdString());
+    store(item);
+    return item;
+}
+
 QAudioFileChunk* RecordingLibrary::relocate(const QString& oldPath, const QString& newPath)
 {
     QAudioFileChunk* item = find(oldPath);

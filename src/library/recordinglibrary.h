@@ -63,6 +63,9 @@ public:
     QAudioFileChunk* setFinishedTags(const QString& path, const QString& title,
                                      const QString& artist, const QString& album,
                                      const QString& genre);
+    // The file at path was rewritten in place: its size is read again and stored. The item, or
+    // null when path is not listed.
+    QAudioFileChunk* refreshSize(const QString& path);
     // The file of the item at oldPath was moved to newPath (the history already says so). The
     // item, or null when oldPath is not listed.
     QAudioFileChunk* relocate(const QString& oldPath, const QString& newPath);

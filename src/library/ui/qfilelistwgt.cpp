@@ -231,6 +231,12 @@ void QFileListWgt::recordingIdentified(const QString& path, const QString& title
         m_model->refreshRow(m_model->rowOf(item));
 }
 
+void QFileListWgt::recordingRewritten(const QString& path)
+{
+    if (QAudioFileChunk* item = m_library.refreshSize(path))
+        m_model->refreshRow(m_model->rowOf(item));
+}
+
 void QFileListWgt::recordingMoved(const QString& oldPath, const QString& newPath)
 {
     if (QAudioFileChunk* item = m_library.relocate(oldPath, newPath))
