@@ -196,6 +196,18 @@ bool RecordingLibrary::setRecordingTags(const QString& title, const QString& art
     return true;
 }
 
+bool RecordingLibrary::forgetRecordingTags()
+{
+    if (!m_recording)
+        return false;
+    setNewFile(m_recording, text(m_recording->filePath()));
+    m_recording->setArtist(std::string());
+    m_recording->setAlbum(std::string());
+    m_recording->setGenre(std::string());
+    m_recording->setBool(kIdentifiedKey, false);
+    return true;
+}
+
 QAudioFileChunk* RecordingLibrary::setFinishedTags(const QString& path, const QString& title,
                                                    const QString& artist, const QString& album,
                                                    const QString& genre)

@@ -58,6 +58,9 @@ public:
     // the field alone. False when no recording runs.
     bool setRecordingTags(const QString& title, const QString& artist, const QString& album,
                           const QString& genre);
+    // The piece being recorded was thrown away and its path records again: the music identified
+    // in it is forgotten, the row shows the file's name. False when no recording runs.
+    bool forgetRecordingTags();
     // Music identified in a finished recording: as setRecordingTags, and stored in its history
     // record. The item, or null when path is not listed.
     QAudioFileChunk* setFinishedTags(const QString& path, const QString& title,

@@ -2,8 +2,9 @@
 // a catalogued track played into the sink gets its title on the row and in the history
 // record, the finished file carries the tags (the row's size is the tagged file's), and it is
 // filed into the archive folder the preference asks for; noise gets no tags and stays where it
-// was recorded. Music the catalogue does not know is asked about online (a local server
-// replays the service's answers) when that is switched on, and only then.
+// was recorded, as does a piece written over one that a split discarded. Music the catalogue
+// does not know is asked about online (a local server replays the service's answers) when that
+// is switched on, and only then.
 
 #include <QBuffer>
 #include <QDir>
@@ -271,6 +272,49 @@ private slots:
         QCOMPARE(tagOf(recorded, QStringLiteral("artist")),
                  QStringLiteral("Test Band feat. Guest"));
         QCOMPARE(record->genre, QStringLiteral("synthwave"));
+    }
+
+    // A catalogued track recorded in a piece that a split discards: the next piece, written to
+    // the same path, gets none of its tags, whether they came while the piece recorded or late.
+    void discardedPieceLeavesNoTags()
+    {
+        resetStorage(out());
+        setSetting(QStringLiteral("ARCHIVE_ITEM"), QStringLiteral("Archive_Tracks_By"),
+                   QStringLiteral("2"));
+        const QString rules = QStringLiteral("Delete_Recorded_File");
+        setSetting(rules, QStringLiteral("Delete_According_To_Duration"), QStringLiteral("Y"));
+        setSetting(rules, QStringLiteral("Duration_Less_Than"), QStringLiteral("3600"));
+        m_fixture.listAsSink = true;
+        MainWindow* w = m_fixture.open();
+        RecorderController* recorder = w->recorder();
+
+        QTest::mouseClick(button(w, QStringLiteral("Start Recording")), Qt::LeftButton);
+        QVERIFY(w->isRecording());
+        const QString recorded = recorder->currentPath();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder->session()->capturingSources() > 0, 10000);
+        auto player = testmedia::playInto(QStringLiteral("quillon_out"),
+                                          m_root.filePath(QStringLiteral("track.wav")));
+        QVERIFY(player->waitForFinished(60000));
+        QTest::qWait(300);
+        QCOMPARE(recorder->splitAtSilence(), RecorderController::SplitOutcome::Discarded);
+        QCOMPARE(recorder->currentPath(), recorded);
+        // The piece that follows is kept.
+        setSetting(rules, QStringLiteral("Delete_According_To_Duration"), QStringLiteral("N"));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder->session()->capturingSources() > 0, 10000);
+        QTest::qWait(500);
+        QTest::mouseClick(button(w, QStringLiteral("Stop Recording")), Qt::LeftButton);
+        QRecordAudioObject* system = recorder->session()->systemSource();
+        QTRY_VERIFY_WITH_TIMEOUT(!system->recognitionPending(), 120000);
+        QCoreApplication::processEvents();
+
+        const std::optional<HistoryRecord> record = ParserXML::findHistory(recorded);
+        QVERIFY(record.has_value());
+        const QString name = QFileInfo(recorded).completeBaseName();
+        QCOMPARE(record->title, name);
+        QCOMPARE(record->artist, QString());
+        QCOMPARE(w->fileList()->model()->rowCount(), 1);
+        QCOMPARE(QString::fromStdString(w->fileList()->model()->fileAt(0)->name()), name);
+        QCOMPARE(tagOf(recorded, QStringLiteral("title")), QString());
     }
 };
 

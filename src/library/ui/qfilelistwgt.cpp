@@ -208,8 +208,11 @@ void QFileListWgt::recordingFinished(const FinishedRecording& recording)
 
 void QFileListWgt::recordingDiscarded(const QString&)
 {
-    // The next piece goes to the same path: the row being recorded stays.
+    // The next piece goes to the same path: the row being recorded stays, without the music
+    // identified in the piece that went.
     m_recordingIsSilent = true;
+    if (m_library.forgetRecordingTags())
+        m_model->refreshRow(m_model->rowOf(m_library.recordingItem()));
 }
 
 void QFileListWgt::recordingFailed(const QString& path, const QString&)
