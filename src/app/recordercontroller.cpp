@@ -3,6 +3,7 @@
 #include "audiotagwriter.h"
 #include "formatdescriptor.h"
 #include "historywriter.h"
+#include "onlinerecordingidentification.h"
 #include "outputfolder.h"
 #include "parserxml.h"
 #include "qrecordaudioobject.h"
@@ -29,8 +30,19 @@ QString currentExtension()
 
 RecorderController::RecorderController(const WallClock& clock, SleepInhibitor* inhibitor,
                                        QObject* parent)
-    : QObject(parent), m_clock(clock), m_inhibitor(inhibitor)
+    : QObject(parent),
+      m_clock(clock),
+      m_inhibitor(inhibitor),
+      m_online(new OnlineRecordingIdentification(this))
 {
+    connect(m_online, &OnlineRecordingIdentification::identified, this,
+            [this](const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece) {
+                if (isFinishedPiece(path, piece))
+                    applyIdentification(info, path, false);
+                else
+                    qInfo().noquote()
+                        << "online match dropped: the recording of" << path << "was replaced";
+            });
 }
 
 RecorderController::~RecorderController()
@@ -42,6 +54,11 @@ RecorderController::~RecorderController()
 bool RecorderController::isRecording() const
 {
     return m_session && m_session->isRecording();
+}
+
+int RecorderController::onlineLookupsPending() const
+{
+    return m_online->pending();
 }
 
 bool RecorderController::sleepInhibited() const
@@ -61,9 +78,12 @@ void RecorderController::ensureSession()
     connect(m_session, &QRecordObject::emitAudioRecordFail, this,
             &RecorderController::onSessionFailed);
     // Queued when the tags come from a capture thread.
-    for (QRecordAudioObject* source : {m_session->systemSource(), m_session->microphoneSource()})
+    for (QRecordAudioObject* source : {m_session->systemSource(), m_session->microphoneSource()}) {
         connect(source, &QRecordAudioObject::emitRecognizedAudioTagInfo, this,
                 &RecorderController::onRecognized);
+        connect(source, &QRecordAudioObject::emitRecordingUnrecognized, this,
+                &RecorderController::onUnrecognized);
+    }
 }
 
 bool RecorderController::startFile()
@@ -86,6 +106,7 @@ bool RecorderController::startAt(const QString& path)
         return false;
     }
     m_path = path;
+    m_finishedPieces.remove(path);  // a file that was here is gone: its results are stale
     m_lastError.clear();
     m_silentThroughout = true;
     m_awaitingFile = true;
@@ -126,6 +147,7 @@ void RecorderController::handOver(const QString& failure)
     done.failure = failure;
     const QString path = m_finishedPath;
     m_finishedPath.clear();
+    m_finishedPieces.insert(path, m_session->piece());
     if (m_sink)
         m_sink->recordingFinished(done);
     if (m_identified.contains(path))
@@ -203,7 +225,31 @@ void RecorderController::onSessionFailed()
     emit recordingEndedByFailure(m_lastError);
 }
 
-void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path)
+void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path,
+                                      quint64 piece)
+{
+    const bool running = isRecording() && piece == m_session->piece();
+    if (running || isFinishedPiece(path, piece))
+        applyIdentification(info, path, running);
+    else
+        qInfo().noquote() << "identified music dropped: the recording of" << path
+                          << "was discarded or replaced";
+}
+
+void RecorderController::onUnrecognized(const QString& path, quint64 piece)
+{
+    if (isFinishedPiece(path, piece) && m_online->enqueue(path, piece))
+        qInfo().noquote() << "not in the catalogue, asking online:" << path;
+}
+
+bool RecorderController::isFinishedPiece(const QString& path, quint64 piece) const
+{
+    const auto it = m_finishedPieces.constFind(path);
+    return it != m_finishedPieces.constEnd() && it.value() == piece && QFileInfo::exists(path);
+}
+
+void RecorderController::applyIdentification(const NxRecognizerAudioTagInfo& info,
+                                             const QString& path, bool running)
 {
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     qInfo().noquote() << "identified" << path << "as" << text(info.artist) << "-"
@@ -212,8 +258,7 @@ void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, cons
         m_sink->recordingIdentified(path, text(info.title), text(info.artist), text(info.album),
                                     text(info.genre));
     m_identified.insert(path, info);
-    // Tags of a recording that was already finished and listed apply at once.
-    if (!(isRecording() && path == m_path))
+    if (!running)
         fileIdentified(path);
 }
 
@@ -252,6 +297,8 @@ void RecorderController::fileIdentified(const QString& path)
     // The writer replaces the file only with a complete, checked copy.
     if (!writeAudioTags(path, fileTags(info), &error))
         qWarning().noquote() << "the identified tags stay out of" << path << "-" << error;
+    else if (m_sink)
+        m_sink->recordingRewritten(path);  // the tags changed its size
     const QString folder = RecordingArchive::folderFor(
         QFileInfo(path).absolutePath(), PreferenceValues::loadArchiveBy(),
         QString::fromStdString(info.artist), QString::fromStdString(info.album));
@@ -263,6 +310,7 @@ void RecorderController::fileIdentified(const QString& path)
         return;
     }
     ParserXML::renameHistory(path, moved);
+    m_finishedPieces.insert(moved, m_finishedPieces.take(path));
     if (m_sink)
         m_sink->recordingMoved(path, moved);
 }

@@ -10,6 +10,10 @@
 //
 // Music identified in a recording is passed to the sink; once that file is finished its tags
 // are written into it and it is filed into the archive folder ("Archive output tracks by").
+// A finished file the local catalogue could not name is asked about online when the user has
+// switched that on (OnlineRecordingIdentification), and a match is delivered the same way.
+// Every result carries the path and the session's piece number of the file it was found in; a
+// result for a piece that was discarded, or for a path a later piece took over, is dropped.
 
 #include <QHash>
 #include <QObject>
@@ -20,6 +24,7 @@
 #include "irecordingsink.h"
 #include "nxrecognizeraudiotaginfo.h"
 
+class OnlineRecordingIdentification;
 class QRecordObject;
 class SleepInhibitor;
 class WallClock;
@@ -59,6 +64,8 @@ public:
     void endRun();
     // The recording that runs now made its first loud block.
     void recordingBecameLoud();
+    // Finished recordings waiting for, or being asked about at, the online service.
+    int onlineLookupsPending() const;
 
 signals:
     // Session reports, passed on.
@@ -77,7 +84,13 @@ private:
     bool startAt(const QString& path);
     void handOver(const QString& failure = QString());
     void onSessionFailed();
-    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path);
+    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece);
+    void onUnrecognized(const QString& path, quint64 piece);
+    // True when the file at `path` was finished by `piece` and is still there.
+    bool isFinishedPiece(const QString& path, quint64 piece) const;
+    // The sink gets the tags; a finished file gets them at once, the running one when it ends.
+    void applyIdentification(const NxRecognizerAudioTagInfo& info, const QString& path,
+                             bool running);
     // The identified recording's file is finished: its tags go into the file, and the file into
     // the archive folder the preferences ask for.
     void fileIdentified(const QString& path);
@@ -94,4 +107,7 @@ private:
     bool m_awaitingFile = false;  // started, not yet handed to the sink
     // Tags of recordings identified while they recorded, until their files are finished.
     QHash<QString, NxRecognizerAudioTagInfo> m_identified;
+    // The piece that finished the file at each path (a later piece at the same path replaces it).
+    QHash<QString, quint64> m_finishedPieces;
+    OnlineRecordingIdentification* m_online = nullptr;
 };

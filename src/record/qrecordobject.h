@@ -47,6 +47,8 @@ public:
 
     bool isRecording() const { return m_recording; }
     QString outputPath() const { return m_path; }
+    // Counts the files started (1 for the first); the recognition results of a file carry it.
+    quint64 piece() const { return m_piece; }
     // Duration of the current (or the last) recording, in microseconds.
     uint64_t lastRecordedDurationUs() const { return m_lastDurationUs; }
     // Why the last start failed, a source was lost or dropped audio, or the file could not be
@@ -91,9 +93,10 @@ private:
     QRecordAudioObject* m_system = nullptr;
     QRecordAudioObject* m_microphone = nullptr;
     QString m_path;
+    quint64 m_piece = 0;
     QString m_lastError;
     uint64_t m_lastDurationUs = 0;
-    int64_t m_startClockUs = 0;  // session clock at the start of the file
+    int64_t m_startClockUs = 0;       // session clock at the start of the file
     int64_t m_droppedUs[2] = {0, 0};  // reported so far, per recorder input
     bool m_mixing = false;
     // Sources of the current recording that could not be opened, with the reason.

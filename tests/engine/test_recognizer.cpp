@@ -234,22 +234,29 @@ void TestRecognizer::recognizeFrames()
 }
 
 // A stream that ends before the first regular lookup (10 s) is looked up once more on what it
-// holds, and the recognizer ends by itself either way.
+// holds, and the recognizer ends by itself either way; also when the end was told before the
+// recognizer started.
 void TestRecognizer::endedStream_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("endBeforeStart");
     QTest::addColumn<QString>("title");
-    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << "Morning Tide";
-    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << QString();
-    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << QString();
-    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << QString();
+    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << false << "Morning Tide";
+    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << false << QString();
+    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << false << QString();
+    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << false << QString();
+    QTest::newRow("catalogued, ended before the start")
+        << "one.mp3" << 8.0 << true << "Morning Tide";
+    QTest::newRow("nothing pushed, ended before the start")
+        << "one.mp3" << 0.0 << true << QString();
 }
 
 void TestRecognizer::endedStream()
 {
     QFETCH(QString, name);
     QFETCH(double, seconds);
+    QFETCH(bool, endBeforeStart);
     QFETCH(QString, title);
     const testmedia::ToolResult pcm = testmedia::run(
         QStringLiteral("ffmpeg"),
@@ -262,9 +269,12 @@ void TestRecognizer::endedStream()
     QVERIFY(SetStreamCodecTag(stream, "AFRM"));
     const int32_t r = CreateRecognizer(-1);
     QVERIFY2(OpenRecognizer(r, 0, stream, 0), BriscaLastError());
-    QCOMPARE(StartRecognizer(r), 1);
+    if (!endBeforeStart)
+        QCOMPARE(StartRecognizer(r), 1);
     pushAll(stream, pcm.out, 1, 2, 44100, 2);
     QVERIFY(EndRecognizerStream(r));
+    if (endBeforeStart)
+        QCOMPARE(StartRecognizer(r), 1);
     QCOMPARE(finalState(r),
              int(title.isEmpty() ? BRISCA_RECOGNIZER_NO_MATCH : BRISCA_RECOGNIZER_MATCHED));
     QCOMPARE(entryText(GetRecognizedTag(r, "title")), title);
