@@ -1,8 +1,8 @@
 #include "avfilterlibrary.h"
 
-#include <dlfcn.h>
-
 #include <mutex>
+
+#include "dlsymbols.h"
 
 namespace brisca {
 
@@ -10,24 +10,12 @@ namespace {
 
 constexpr const char* kSoname = "libavfilter.so." AV_STRINGIFY(LIBAVFILTER_VERSION_MAJOR);
 
-template <typename Function>
-bool resolve(void* handle, const char* name, Function* function, std::string* missing)
-{
-    *function = reinterpret_cast<Function>(dlsym(handle, name));
-    if (!*function && missing->empty())
-        *missing = name;
-    return *function != nullptr;
-}
-
 // Loads the library; the handle is never closed, the functions stay valid for the process.
 bool load(AvFilterLibrary* lib, std::string* error)
 {
-    void* handle = dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* why = dlerror();
-        *error = std::string("cannot load ") + kSoname + ": " + (why ? why : "unknown error");
+    void* handle = openSystemLibrary(kSoname, error);
+    if (!handle)
         return false;
-    }
     std::string missing;
     resolve(handle, "avfilter_graph_alloc", &lib->graphAlloc, &missing);
     resolve(handle, "avfilter_graph_free", &lib->graphFree, &missing);
