@@ -1,7 +1,5 @@
 #include "avfilterlibrary.h"
 
-#include <mutex>
-
 #include "dlsymbols.h"
 
 namespace brisca {
@@ -30,25 +28,14 @@ bool load(AvFilterLibrary* lib, std::string* error)
     resolve(handle, "av_buffersink_set_frame_size", &lib->sinkSetFrameSize, &missing);
     resolve(handle, "av_buffersink_get_sample_rate", &lib->sinkSampleRate, &missing);
     resolve(handle, "av_buffersink_get_channels", &lib->sinkChannels, &missing);
-    if (!missing.empty()) {
-        *error = std::string(kSoname) + " has no " + missing;
-        return false;
-    }
-    return true;
+    return resolvedAll(kSoname, missing, error);
 }
 
 }  // namespace
 
 const AvFilterLibrary* avfilterLibrary(std::string* error)
 {
-    static std::once_flag once;
-    static AvFilterLibrary library{};
-    static bool loaded = false;
-    static std::string loadError;
-    std::call_once(once, [] { loaded = load(&library, &loadError); });
-    if (!loaded && error)
-        *error = loadError;
-    return loaded ? &library : nullptr;
+    return loadOnce<AvFilterLibrary, load>(error);
 }
 
 }  // namespace brisca

@@ -4,6 +4,7 @@
 
 #include <dlfcn.h>
 
+#include <mutex>
 #include <string>
 
 namespace brisca {
@@ -28,6 +29,31 @@ bool resolve(void* handle, const char* name, Function* function, std::string* mi
     if (!*function && missing->empty())
         *missing = name;
     return *function != nullptr;
+}
+
+// After the resolve() calls: true when every function was found, else false with *error naming
+// the first one missing.
+inline bool resolvedAll(const char* soname, const std::string& missing, std::string* error)
+{
+    if (missing.empty())
+        return true;
+    *error = std::string(soname) + " has no " + missing;
+    return false;
+}
+
+// Fills a table of functions with Load once per process (thread-safe); the table, or null with
+// *error set to why Load failed.
+template <typename Table, bool (*Load)(Table*, std::string*)>
+const Table* loadOnce(std::string* error)
+{
+    static std::once_flag once;
+    static Table table{};
+    static bool loaded = false;
+    static std::string loadError;
+    std::call_once(once, [] { loaded = Load(&table, &loadError); });
+    if (!loaded && error)
+        *error = loadError;
+    return loaded ? &table : nullptr;
 }
 
 }  // namespace brisca

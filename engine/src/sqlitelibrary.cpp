@@ -1,7 +1,5 @@
 #include "sqlitelibrary.h"
 
-#include <mutex>
-
 #include "dlsymbols.h"
 
 namespace brisca {
@@ -36,25 +34,14 @@ bool load(SqliteLibrary* lib, std::string* error)
     resolve(handle, "sqlite3_column_blob", &lib->columnBlob, &missing);
     resolve(handle, "sqlite3_column_bytes", &lib->columnBytes, &missing);
     resolve(handle, "sqlite3_last_insert_rowid", &lib->lastInsertRowid, &missing);
-    if (!missing.empty()) {
-        *error = std::string(kSoname) + " has no " + missing;
-        return false;
-    }
-    return true;
+    return resolvedAll(kSoname, missing, error);
 }
 
 }  // namespace
 
 const SqliteLibrary* sqliteLibrary(std::string* error)
 {
-    static std::once_flag once;
-    static SqliteLibrary library{};
-    static bool loaded = false;
-    static std::string loadError;
-    std::call_once(once, [] { loaded = load(&library, &loadError); });
-    if (!loaded && error)
-        *error = loadError;
-    return loaded ? &library : nullptr;
+    return loadOnce<SqliteLibrary, load>(error);
 }
 
 }  // namespace brisca
