@@ -262,31 +262,6 @@ void RecorderController::applyIdentification(const NxRecognizerAudioTagInfo& inf
         fileIdentified(path);
 }
 
-namespace {
-
-VEAudioTagInfo fileTags(const NxRecognizerAudioTagInfo& info)
-{
-    VEAudioTagInfo tags;
-    tags.title = info.title;
-    tags.artist = info.artist;
-    tags.albumArtist = info.albumArtist;
-    tags.composer = info.composer;
-    tags.album = info.album;
-    tags.genre = info.genre;
-    tags.track = info.track;
-    tags.year = info.year;
-    tags.date = info.date;
-    tags.grouping = info.grouping;
-    tags.comment = info.comment;
-    tags.disc = info.disc;
-    tags.copyright = info.copyright;
-    tags.coverBytes = info.cover;
-    tags.coverSize = info.coverSize;
-    return tags;
-}
-
-}  // namespace
-
 void RecorderController::fileIdentified(const QString& path)
 {
     const NxRecognizerAudioTagInfo info = m_identified.take(path);
@@ -295,7 +270,7 @@ void RecorderController::fileIdentified(const QString& path)
         return;
     QString error;
     // The writer replaces the file only with a complete, checked copy.
-    if (!writeAudioTags(path, fileTags(info), &error))
+    if (!writeAudioTags(path, info.toAudioTags(), &error))
         qWarning().noquote() << "the identified tags stay out of" << path << "-" << error;
     else if (m_sink)
         m_sink->recordingRewritten(path);  // the tags changed its size
