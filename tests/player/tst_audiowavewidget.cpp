@@ -61,9 +61,11 @@ private slots:
         QCOMPARE(picture.pixel(picture.width() / 2, 2), background.rgb());
         QCOMPARE(picture.pixel(picture.width() / 2, centre), newest);
     }
-    // A block repaints only the band around the centre that it and the last picture reach. What
-    // the window shows must still equal a full repaint of the same blocks: a loud block's rows
-    // go back to the background when quiet ones follow, and a null block clears the wave.
+    // A block repaints only the band around the centre line that it and the last picture reach,
+    // with the columns written straight into the window's image. What the window shows must
+    // equal the same blocks drawn by the painter over a full repaint: a loud block's rows go
+    // back to the background when quiet ones follow, a null block clears the wave, and each
+    // kept block shows where it reaches beyond the newer ones.
     void repaintedBandsMatchFullRepaints()
     {
         const QColor background(10, 20, 30);
@@ -71,16 +73,20 @@ private slots:
         window.resize(90, 70);
         QAudioWaveWidget wave(QAudioWaveWidget::waveStyle(), &window);
         wave.setGeometry(13, 9, 60, 48);
-        // Never shown: it paints only when rendered, once per block, always all of it, and into
-        // a pixmap, so through the painter.
+        wave.setBackgroundColor(background);
+        // Never shown: it paints only when rendered, once per block, always all of it, and with
+        // a see-through background, so the columns go through the painter, over the window
+        // colour that render() lays under them.
         QAudioWaveWidget reference;
         reference.resize(wave.size());
         reference.grab();  // delivers its resize: the meter lays its bars out
+        reference.setBackgroundColor(Qt::transparent);
+        QPalette palette = reference.palette();
+        palette.setColor(QPalette::Window, background);
+        reference.setPalette(palette);
         const qreal ratio = window.devicePixelRatioF();
         QPixmap full(reference.size() * ratio);
         full.setDevicePixelRatio(ratio);
-        for (QAudioWaveWidget* w : {&wave, &reference})
-            w->setBackgroundColor(background);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QApplication::processEvents();
@@ -89,7 +95,16 @@ private slots:
         std::vector<uint16_t> ramp(64);
         for (size_t i = 0; i < ramp.size(); ++i)
             ramp[i] = uint16_t(i * 1000);
-        std::vector<std::vector<uint16_t>> blocks = {loud, loud, ramp, quiet, loud, none, quiet};
+        // Bars that alternate between loud and quiet, and the other way round: kept blocks
+        // that reach beyond each other in every other column.
+        std::vector<uint16_t> zig(64), zag(64);
+        for (size_t i = 0; i < zig.size(); ++i) {
+            zig[i] = uint16_t(i % 2 ? 0xc000 : 0x0800);
+            zag[i] = uint16_t(i % 2 ? 0x0400 : 0xe000);
+        }
+        // Every other block is kept (odd places): loud, quiet, none, zig, zag, zig.
+        std::vector<std::vector<uint16_t>> blocks = {loud, loud, ramp, quiet, loud, none, quiet,
+                                                     zig,  ramp, zag,  quiet, zig,  ramp};
         blocks.insert(blocks.end(), 2 * QAudioWaveWidget::kKeptLines * QAudioWaveWidget::kKeepEvery,
                       quiet);
         for (size_t i = 0; i < blocks.size(); ++i) {

@@ -7,7 +7,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstring>
+#include <climits>
 
 #include "nxskin.h"
 
@@ -36,6 +36,7 @@ void QAudioWaveWidget::resizeEvent(QResizeEvent* event)
     // Kept blocks were laid out for the old size, and the whole widget is repainted.
     m_kept.clear();
     m_keptSpread.clear();
+    m_envelopeRatio = 0;
     m_shownSpread = height();
     QAudioDataWidget::resizeEvent(event);
 }
@@ -95,19 +96,16 @@ void QAudioWaveWidget::paintEvent(QPaintEvent* event)
         buildColumns();
         m_paintedSpread = drawnSpread();
         const qreal ratio = devicePixelRatioF();
-        const QSize pixels = (QSizeF(size()) * ratio).toSize();
-        if (m_image.size() != pixels)
-            m_image = QImage(pixels, QImage::Format_RGB32);
-        m_image.setDevicePixelRatio(ratio);
         QPoint origin;
         QRect dirty;
         if (QImage* target = windowImage(&origin, &dirty)) {
-            // Into the window's image without a painter to set up. The columns go down the
-            // rows of an image of our own, which stays in the cache from frame to frame; the
-            // window's image, which the display server reads, is then written row by row.
-            renderInto(m_image, QPoint(0, 0), dirty, ratio);
-            copyRows(m_image, dirty, *target, origin + dirty.topLeft());
+            // Straight into the window's image, without a painter to set up.
+            renderInto(*target, origin, dirty, ratio);
         } else {
+            const QSize pixels = (QSizeF(size()) * ratio).toSize();
+            if (m_image.size() != pixels)
+                m_image = QImage(pixels, QImage::Format_RGB32);
+            m_image.setDevicePixelRatio(ratio);
             renderInto(m_image, QPoint(0, 0), m_image.rect(), ratio);
             QPainter(this).drawImage(QPoint(0, 0), m_image);
         }
@@ -148,15 +146,6 @@ QImage* QAudioWaveWidget::windowImage(QPoint* origin, QRect* dirty) const
     return target;
 }
 
-void QAudioWaveWidget::copyRows(const QImage& source, const QRect& part, QImage& target,
-                                const QPoint& to)
-{
-    const int bytes = part.width() * int(sizeof(QRgb));
-    for (int y = 0; y < part.height(); ++y)
-        std::memcpy(target.scanLine(to.y() + y) + to.x() * int(sizeof(QRgb)),
-                    source.constScanLine(part.top() + y) + part.left() * int(sizeof(QRgb)), bytes);
-}
-
 void QAudioWaveWidget::paintData(QPainter& painter)
 {
     buildColumns();
@@ -178,6 +167,7 @@ void QAudioWaveWidget::advanceTrail()
         m_blocksSinceKept = 0;
         m_kept.append(m_columns);
         m_keptSpread.append(m_columnsSpread);
+        m_envelopeRatio = 0;
         while (m_kept.size() > kKeptLines) {
             m_kept.removeFirst();
             m_keptSpread.removeFirst();
@@ -185,70 +175,115 @@ void QAudioWaveWidget::advanceTrail()
     }
 }
 
+namespace {
+
+// Logical to device pixels. Whole ratios (1, 2) scale by an integer product: this runs for
+// every column and layer of every frame.
+struct DevicePixels {
+    explicit DevicePixels(qreal r)
+        : ratio(r), whole(qFuzzyCompare(r, qreal(qRound(r))) ? qRound(r) : 0)
+    {
+    }
+    int operator()(int v) const { return whole ? v * whole : qRound(v * ratio); }
+    qreal ratio;
+    int whole;
+};
+
+}  // namespace
+
+void QAudioWaveWidget::buildTrailEnvelope(qreal ratio)
+{
+    const DevicePixels toPixels(ratio);
+    int columns = 0;
+    for (const QVector<QRect>& kept : qAsConst(m_kept))
+        columns = qMax(columns, kept.size());
+    m_envelope.clear();
+    m_envelopeStart.assign(size_t(columns) + 1, 0);
+    for (int b = 0; b < columns; ++b) {
+        int top = INT_MAX, bottom = INT_MIN;  // empty until a kept block has this column
+        for (int k = m_kept.size() - 1; k >= 0; --k) {
+            const QVector<QRect>& kept = m_kept.at(k);
+            if (b >= kept.size())
+                continue;
+            const int keptTop = toPixels(kept.at(b).top());
+            const int keptBottom = toPixels(kept.at(b).bottom() + 1);
+            if (keptTop >= top && keptBottom <= bottom)
+                continue;  // hidden behind the newer kept blocks
+            top = qMin(top, keptTop);
+            bottom = qMax(bottom, keptBottom);
+            m_envelope.push_back({top, bottom, NxSkin::waveTrail(k).rgb()});
+        }
+        m_envelopeStart[size_t(b) + 1] = int(m_envelope.size());
+    }
+    m_envelopeRatio = ratio;
+}
+
 void QAudioWaveWidget::renderInto(QImage& target, const QPoint& origin, const QRect& dirty,
                                   qreal ratio)
 {
     const int stride = target.bytesPerLine();
+    const int pitch = stride / int(sizeof(QRgb));
     uchar* const bits = target.bits() + origin.y() * stride + origin.x() * int(sizeof(QRgb));
     const QRgb background = backgroundColor().rgb();
-    // Whole ratios (1, 2) scale by an integer product: this runs for every column and layer.
-    const int wholeRatio = qFuzzyCompare(ratio, qreal(qRound(ratio))) ? qRound(ratio) : 0;
-    const auto toPixels = [ratio, wholeRatio](int v) {
-        return wholeRatio ? v * wholeRatio : qRound(v * ratio);
-    };
+    const DevicePixels toPixels(ratio);
+    if (m_envelopeRatio != ratio)
+        buildTrailEnvelope(ratio);
+    const int envelopeColumns = int(m_envelopeStart.size()) - 1;
+    const QRgb newest = meter().style().barColor.rgb();
     const int x0 = dirty.left(), x1 = dirty.right() + 1;
     const int y0 = dirty.top(), y1 = dirty.bottom() + 1;
-    // Rows [first, last) of the pixel columns [left, right) of the widget, within `dirty`.
-    const auto fill = [&](int left, int right, int first, int last, QRgb color) {
-        left = qMax(left, x0);
-        right = qMin(right, x1);
-        first = qMax(first, y0);
-        last = qMin(last, y1);
-        if (left >= right)
-            return;
-        uchar* row = bits + first * stride + left * int(sizeof(QRgb));
-        for (int y = first; y < last; ++y, row += stride)
-            std::fill_n(reinterpret_cast<QRgb*>(row), right - left, color);
-    };
-    QVarLengthArray<QRgb, kKeptLines> trail;
-    for (int i = 0; i < m_kept.size(); ++i)
-        trail.append(NxSkin::waveTrail(i).rgb());
-    const QRgb newest = meter().style().barColor.rgb();
+    // The background first, row by row: the rows come into the cache in the order the memory
+    // holds them, which the columns going down one at a time would not do.
+    for (int y = y0; y < y1; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + x0, x1 - x0, background);
 
-    // Every column is centred on the same line, so the newer layers of a column cover one
-    // unbroken stretch: going from the newest layer to the oldest, each only adds what reaches
-    // beyond that stretch, and the background takes the rest. Each pixel is written once.
-    int covered = x0;  // pixel columns drawn so far, from the left
-    for (int b = 0; b < m_columns.size() && covered < x1; ++b) {
+    // Every column is centred on the same line, so the layers of a column nest: from the top
+    // of `dirty` down, each kept block from the oldest in, the newest block, and the kept
+    // blocks out again.
+    for (int b = 0; b < m_columns.size(); ++b) {
         const QRect& column = m_columns.at(b);
-        const int left = qMax(covered, toPixels(column.left()));
+        const int left = qMax(x0, toPixels(column.left()));
         const int right = qMin(x1, toPixels(column.left() + column.width()));
         if (left >= right)
             continue;
-        if (left > covered)
-            fill(covered, left, y0, y1, background);
-        covered = right;
-        int top = toPixels(column.top());
-        int bottom = toPixels(column.bottom() + 1);
-        fill(left, right, top, bottom, newest);
-        for (int i = m_kept.size() - 1; i >= 0; --i) {
-            if (b >= m_kept.at(i).size())
-                continue;
-            const QRect& older = m_kept.at(i).at(b);
-            const int olderTop = toPixels(older.top());
-            const int olderBottom = toPixels(older.bottom() + 1);
-            if (olderTop < top) {
-                fill(left, right, olderTop, top, trail[i]);
-                top = olderTop;
+        const int top = toPixels(column.top());
+        const int bottom = toPixels(column.bottom() + 1);
+        // The pixel column goes down in runs of one colour; columns are narrow (two pixels at
+        // a ratio of 1), so each row is written directly rather than through a fill.
+        const int width = right - left;
+        QRgb* const columnBits = reinterpret_cast<QRgb*>(bits) + left;
+        int y = y0;  // rows of this column done so far, from the top
+        const auto downTo = [&](int end, QRgb c) {
+            end = qMin(end, y1);
+            if (end <= y)
+                return;
+            QRgb* p = columnBits + y * pitch;
+            if (width == 2) {
+                for (int rows = end - y; rows > 0; --rows, p += pitch)
+                    p[0] = p[1] = c;
+            } else {
+                for (int rows = end - y; rows > 0; --rows, p += pitch)
+                    std::fill_n(p, width, c);
             }
-            if (olderBottom > bottom) {
-                fill(left, right, bottom, olderBottom, trail[i]);
-                bottom = olderBottom;
-            }
+            y = end;
+        };
+        const auto skipTo = [&](int end) { y = qMax(y, qMin(end, y1)); };
+        // The kept blocks that show in this column, innermost first.
+        const Span* first = nullptr;
+        const Span* last = nullptr;
+        if (b < envelopeColumns) {
+            first = m_envelope.data() + m_envelopeStart[size_t(b)];
+            last = m_envelope.data() + m_envelopeStart[size_t(b) + 1];
         }
-        fill(left, right, y0, top, background);
-        fill(left, right, bottom, y1, background);
+        if (first != last) {
+            skipTo(qMin(last[-1].top, top));
+            for (const Span* s = last - 1; s != first; --s)
+                downTo(qMin(s[-1].top, top), s->colour);
+            downTo(top, first->colour);
+        }
+        skipTo(top);
+        downTo(bottom, newest);
+        for (const Span* s = first; s != last; ++s)
+            downTo(s->bottom, s->colour);
     }
-    if (covered < x1)
-        fill(covered, x1, y0, y1, background);
 }

@@ -5,12 +5,12 @@
 // few blocks before the newest stay behind it in dim colours, so the display shows a short
 // trace of the sound rather than a jumping edge.
 //
-// Drawn as solid axis-aligned columns. Over an opaque background each column's visible part
-// is filled into an image of our own (some 2,500 columns for the seven layers of a
-// window-wide wave: through the painter they would cost more than the rest of the frame),
-// which then goes row by row straight into the window's image when the window asks for one
-// unbroken rectangle of it, with no painter at all, or else through the painter in one piece.
-// Over a transparent background or a picture the columns go through the painter.
+// Drawn as solid axis-aligned columns. Over an opaque background the pixels are written
+// directly (some 2,500 columns for the seven layers of a window-wide wave: through the painter
+// they would cost more than the rest of the frame): straight into the window's image when the
+// window asks for one unbroken rectangle of it, with no painter at all, or else into an image
+// of our own that goes through the painter in one piece. Over a transparent background or a
+// picture the columns go through the painter.
 // A block repaints only the band around the centre line that the last picture or the new
 // block reaches: above and below it both pictures are background. On a recording display
 // that band is usually a fraction of the height, and a frame costs that much less.
@@ -19,6 +19,8 @@
 #include <QImage>
 #include <QRect>
 #include <QVector>
+
+#include <vector>
 
 #include "qaudiodatawidget.h"
 
@@ -54,19 +56,33 @@ private:
     int drawnSpread() const;
     // The rows around the centre line that columns up to `spread` pixels tall cover.
     QRect band(int spread) const;
+    // The kept blocks as nested spans in device pixels (m_envelope), for renderInto.
+    void buildTrailEnvelope(qreal ratio);
     QImage* windowImage(QPoint* origin, QRect* dirty) const;
     // Background, kept columns and newest columns into the part `dirty` (device pixels,
     // relative to the widget) of the widget placed at `origin` in `target`.
     void renderInto(QImage& target, const QPoint& origin, const QRect& dirty, qreal ratio);
-    static void copyRows(const QImage& source, const QRect& part, QImage& target, const QPoint& to);
 
-    QImage m_image;
+    QImage m_image;  // the picture, when it goes through the painter
 
     QVector<QRect> m_columns;
     int m_columnsSpread = 0;
     QVector<QVector<QRect>> m_kept;
     QVector<int> m_keptSpread;
     int m_blocksSinceKept = 0;
+    // The kept blocks in device pixels, for renderInto. Centred on the same line, the kept
+    // columns of one bar nest: going from the newest kept block to the oldest, each shows only
+    // where it reaches beyond the newer ones. Per column, the spans that do, innermost first,
+    // each the union with the newer ones and with the colour of that block (m_envelope from
+    // m_envelopeStart[column] to m_envelopeStart[column + 1]). A frame then walks each column
+    // in one pass over contiguous memory; rebuilt only when the trail changes.
+    struct Span {
+        int top, bottom;
+        QRgb colour;
+    };
+    std::vector<Span> m_envelope;
+    std::vector<int> m_envelopeStart;
+    qreal m_envelopeRatio = 0;  // 0: to be rebuilt
     // How tall a column the window may still show from earlier paints: nothing beyond the band
     // of that spread differs from the background.
     int m_shownSpread = 0;
