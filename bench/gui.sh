@@ -50,8 +50,10 @@ if ! pactl info >/dev/null 2>&1; then
     export PULSE_STATE_PATH=$work/pulse/state
 fi
 
+# -noreset: by default the server resets when its last client leaves, and a program started in
+# that moment cannot connect; the start-up runs below start one client after another.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb

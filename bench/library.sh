@@ -29,7 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb PULSE_SERVER=unix:/nonexistent/quillon-bench
