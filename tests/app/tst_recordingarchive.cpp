@@ -10,6 +10,7 @@
 
 #include "recordingarchive.h"
 #include "tablerows.h"
+#include "testfiles.h"
 
 using By = PreferenceValues::ArchiveBy;
 
@@ -86,18 +87,13 @@ void TestRecordingArchive::moveNumbersTakenNames()
     // The first takes the name; the next two are numbered, the way new recordings are.
     for (int i = 0; i < 3; ++i) {
         const QString file = dir.filePath(QStringLiteral("REC_1.wav"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::number(i));
-        f.close();
+        QVERIFY(testfiles::writeFile(file, QByteArray::number(i)));
         QString to;
         QString error;
         QVERIFY2(RecordingArchive::moveInto(file, folder, &to, &error), qPrintable(error));
         QVERIFY(!QFileInfo::exists(file));
         moved << QFileInfo(to).fileName();
-        QFile back(to);
-        QVERIFY(back.open(QIODevice::ReadOnly));
-        QCOMPARE(back.readAll(), QByteArray::number(i));
+        QCOMPARE(testfiles::readFile(to), QByteArray::number(i));
     }
     QCOMPARE(moved, QStringList({"REC_1.wav", "REC_1(1).wav", "REC_1(2).wav"}));
 }
@@ -108,10 +104,7 @@ void TestRecordingArchive::failedMoveKeepsTheFile()
         QSKIP("root writes into read-only folders");
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("REC_2.wav"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("kept");
-    f.close();
+    QVERIFY(testfiles::writeFile(file, "kept"));
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QString to;
     QString error;

@@ -103,12 +103,8 @@ private slots:
 
     void coverArt()
     {
-        QByteArray png;
-        {
-            QFile f(m_cover);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            png = f.readAll();
-        }
+        const QByteArray png = testfiles::readFile(m_cover);
+        QVERIFY(!png.isEmpty());
         for (const QString& ext :
              {QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("flac")}) {
             const QString path = file(QStringLiteral("covered.") + ext);
