@@ -2,7 +2,6 @@
 // chapters with their duration rules, picture grabs, and files that are not usable media.
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>

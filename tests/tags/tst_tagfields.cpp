@@ -2,8 +2,6 @@
 // stored with UTF-16 descriptions, separate Vorbis fields, long ASF texts, malformed UTF-8,
 // grouped ID3 frames, oversized tags, ID3v1 fields that were not set, and two ID3v2 tags.
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
