@@ -29,6 +29,7 @@
 #include "schedulecountdown.h"
 #include "scheduletime.h"
 #include "selectrecordinputwgt.h"
+#include "tablerows.h"
 #include "timeoptions.h"
 
 using namespace windowtest;
@@ -98,6 +99,8 @@ QStringList windowTexts(MainWindow* w)
 
 }  // namespace
 
+using tablerows::addRow;
+
 class TestMainWindowShell : public QObject {
     Q_OBJECT
 private slots:
@@ -150,18 +153,10 @@ void TestMainWindowShell::closeQuestion_data()
     QTest::addColumn<QString>("closeSetting");
     QTest::addColumn<QString>("outcome");
     // "<none>": never stored; the question keeps coming.
-    QTest::newRow("exit") << "exit" << false << true << "<none>"
-                          << "Y"
-                          << "quit";
-    QTest::newRow("minimize to tray") << "minimize" << false << true << "<none>"
-                                      << "N"
-                                      << "hidden";
-    QTest::newRow("cancel") << "exit" << true << false << "<none>"
-                            << "<none>"
-                            << "shown";
-    QTest::newRow("exit, don't ask again") << "exit" << true << true << "N"
-                                           << "Y"
-                                           << "quit";
+    addRow("exit", "exit", false, true, "<none>", "Y", "quit");
+    addRow("minimize to tray", "minimize", false, true, "<none>", "N", "hidden");
+    addRow("cancel", "exit", true, false, "<none>", "<none>", "shown");
+    addRow("exit, don't ask again", "exit", true, true, "N", "Y", "quit");
 }
 
 void TestMainWindowShell::closeQuestion()
@@ -193,8 +188,8 @@ void TestMainWindowShell::closeWithoutQuestion_data()
 {
     QTest::addColumn<QString>("closeSetting");
     QTest::addColumn<bool>("quits");
-    QTest::newRow("hide to the tray") << "N" << false;
-    QTest::newRow("exit") << "Y" << true;
+    addRow("hide to the tray", "N", false);
+    addRow("exit", "Y", true);
 }
 
 void TestMainWindowShell::closeWithoutQuestion()
@@ -365,18 +360,10 @@ void TestMainWindowShell::languageChangesAtOnce_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("startRecording");
     QTest::addColumn<QString>("preferences");
-    QTest::newRow("Chinese") << "Chinese"
-                             << "开始录音"
-                             << "首选项";
-    QTest::newRow("German") << "German"
-                            << "Aufnahme starten"
-                            << "Einstellungen";
-    QTest::newRow("French") << "French"
-                            << "Enregistrer"
-                            << "Préférences";
-    QTest::newRow("Japanese") << "Japanese"
-                              << "録音開始"
-                              << "環境設定";
+    addRow("Chinese", "Chinese", "开始录音", "首选项");
+    addRow("German", "German", "Aufnahme starten", "Einstellungen");
+    addRow("French", "French", "Enregistrer", "Préférences");
+    addRow("Japanese", "Japanese", "録音開始", "環境設定");
 }
 
 // The window is built in English; a switch changes its texts without rebuilding it, and

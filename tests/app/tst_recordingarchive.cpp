@@ -9,8 +9,12 @@
 #include <unistd.h>
 
 #include "recordingarchive.h"
+#include "tablerows.h"
+#include "testfiles.h"
 
 using By = PreferenceValues::ArchiveBy;
+
+using tablerows::addRow;
 
 class TestRecordingArchive : public QObject {
     Q_OBJECT
@@ -27,27 +31,19 @@ void TestRecordingArchive::safeFolderName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("safe");
-    QTest::newRow("plain") << "Miles Davis"
-                           << "Miles Davis";
-    QTest::newRow("slashes") << "AC/DC\\Live"
-                             << "AC DC Live";
-    QTest::newRow("leading dots") << "...And You Will Know Us"
-                                  << "And You Will Know Us";
-    QTest::newRow("dot dot") << ".."
-                             << "Fallback";
-    QTest::newRow("control characters") << QStringLiteral("Tab\tNew\nLine\x01") << "Tab New Line";
-    QTest::newRow("spaces") << "   Sigur   Rós  "
-                            << "Sigur Rós";
-    QTest::newRow("empty") << ""
-                           << "Fallback";
-    QTest::newRow("only unsafe") << " / \n "
-                                 << "Fallback";
-    QTest::newRow("non-Latin kept") << "坂本龍一"
-                                    << "坂本龍一";
-    QTest::newRow("too long") << QString(300, QChar(0x00e9)) << QString(100, QChar(0x00e9));
+    addRow("plain", "Miles Davis", "Miles Davis");
+    addRow("slashes", "AC/DC\\Live", "AC DC Live");
+    addRow("leading dots", "...And You Will Know Us", "And You Will Know Us");
+    addRow("dot dot", "..", "Fallback");
+    addRow("control characters", QStringLiteral("Tab\tNew\nLine\x01"), "Tab New Line");
+    addRow("spaces", "   Sigur   Rós  ", "Sigur Rós");
+    addRow("empty", "", "Fallback");
+    addRow("only unsafe", " / \n ", "Fallback");
+    addRow("non-Latin kept", "坂本龍一", "坂本龍一");
+    addRow("too long", QString(300, QChar(0x00e9)), QString(100, QChar(0x00e9)));
     // A character outside the basic plane is never split in half.
-    QTest::newRow("long, surrogate pairs") << QString::fromUtf8("\xF0\x9F\x8E\xB5").repeated(60)
-                                           << QString::fromUtf8("\xF0\x9F\x8E\xB5").repeated(50);
+    addRow("long, surrogate pairs", QString::fromUtf8("\xF0\x9F\x8E\xB5").repeated(60),
+           QString::fromUtf8("\xF0\x9F\x8E\xB5").repeated(50));
 }
 
 void TestRecordingArchive::safeFolderName()
@@ -65,20 +61,13 @@ void TestRecordingArchive::folderFor_data()
     QTest::addColumn<QString>("artist");
     QTest::addColumn<QString>("album");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("artist") << int(By::Artist) << "Nina Simone"
-                            << "Pastel Blues"
-                            << "/music/Nina Simone";
-    QTest::newRow("artist and album") << int(By::ArtistAlbum) << "Nina Simone"
-                                      << "Pastel Blues"
-                                      << "/music/Nina Simone/Pastel Blues";
-    QTest::newRow("unknown album") << int(By::ArtistAlbum) << "Nina Simone"
-                                   << ""
-                                   << "/music/Nina Simone/Unknown Album";
-    QTest::newRow("unknown artist") << int(By::Artist) << " "
-                                    << "X"
-                                    << "/music/Unknown Artist";
-    QTest::newRow("none") << int(By::None) << "Nina Simone"
-                          << "Pastel Blues" << QString();
+    addRow("artist", int(By::Artist), "Nina Simone", "Pastel Blues", "/music/Nina Simone");
+    addRow("artist and album", int(By::ArtistAlbum), "Nina Simone", "Pastel Blues",
+           "/music/Nina Simone/Pastel Blues");
+    addRow("unknown album", int(By::ArtistAlbum), "Nina Simone", "",
+           "/music/Nina Simone/Unknown Album");
+    addRow("unknown artist", int(By::Artist), " ", "X", "/music/Unknown Artist");
+    addRow("none", int(By::None), "Nina Simone", "Pastel Blues", QString());
 }
 
 void TestRecordingArchive::folderFor()
@@ -98,18 +87,13 @@ void TestRecordingArchive::moveNumbersTakenNames()
     // The first takes the name; the next two are numbered, the way new recordings are.
     for (int i = 0; i < 3; ++i) {
         const QString file = dir.filePath(QStringLiteral("REC_1.wav"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::number(i));
-        f.close();
+        QVERIFY(testfiles::writeFile(file, QByteArray::number(i)));
         QString to;
         QString error;
         QVERIFY2(RecordingArchive::moveInto(file, folder, &to, &error), qPrintable(error));
         QVERIFY(!QFileInfo::exists(file));
         moved << QFileInfo(to).fileName();
-        QFile back(to);
-        QVERIFY(back.open(QIODevice::ReadOnly));
-        QCOMPARE(back.readAll(), QByteArray::number(i));
+        QCOMPARE(testfiles::readFile(to), QByteArray::number(i));
     }
     QCOMPARE(moved, QStringList({"REC_1.wav", "REC_1(1).wav", "REC_1(2).wav"}));
 }
@@ -120,10 +104,7 @@ void TestRecordingArchive::failedMoveKeepsTheFile()
         QSKIP("root writes into read-only folders");
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("REC_2.wav"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("kept");
-    f.close();
+    QVERIFY(testfiles::writeFile(file, "kept"));
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QString to;
     QString error;

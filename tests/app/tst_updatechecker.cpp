@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include "tablerows.h"
 #include "updatechecker.h"
 
 namespace {
@@ -64,6 +65,8 @@ QByteArray enclosure(const QByteArray& version, const QByteArray& attribute = "s
 
 }  // namespace
 
+using tablerows::addRow;
+
 class TestUpdateChecker : public QObject {
     Q_OBJECT
 private slots:
@@ -79,12 +82,9 @@ void TestUpdateChecker::compareVersions_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
-    QTest::newRow("numeric, not text") << "1.10"
-                                       << "1.9" << 1;
-    QTest::newRow("equal") << "0.1.0"
-                           << "0.1" << 0;
-    QTest::newRow("older") << "0.0.9"
-                           << "0.1.0" << -1;
+    addRow("numeric, not text", "1.10", "1.9", 1);
+    addRow("equal", "0.1.0", "0.1", 0);
+    addRow("older", "0.0.9", "0.1.0", -1);
 }
 
 void TestUpdateChecker::compareVersions()
@@ -103,30 +103,21 @@ void TestUpdateChecker::checks_data()
     QTest::addColumn<int>("expected");
     QTest::addColumn<QString>("latest");
     QTest::addColumn<QString>("message");
-    QTest::newRow("newer release")
-        << 200 << feed({enclosure("0.1.0"), enclosure("0.3.2"), enclosure("0.2.0")})
-        << int(UpdateCheckResult::UpdateAvailable) << "0.3.2"
-        << "Version 0.3.2 is available.";
-    QTest::newRow("short version string")
-        << 200 << feed({enclosure("1.0", "sparkle:shortVersionString")})
-        << int(UpdateCheckResult::UpdateAvailable) << "1.0"
-        << "Version 1.0 is available.";
-    QTest::newRow("version element")
-        << 200
-        << feed(
-               {"<sparkle:version>2.0</sparkle:version><enclosure url=\"https://example.org/x\"/>"})
-        << int(UpdateCheckResult::UpdateAvailable) << "2.0"
-        << "Version 2.0 is available.";
-    QTest::newRow("up to date") << 200 << feed({enclosure("0.1.0"), enclosure("0.0.9")})
-                                << int(UpdateCheckResult::UpToDate) << "0.1.0"
-                                << "is up to date";
-    QTest::newRow("no release") << 200 << feed({}) << int(UpdateCheckResult::Failed) << ""
-                                << "lists no release";
-    QTest::newRow("not XML") << 200 << QByteArray("<rss><channel><item>")
-                             << int(UpdateCheckResult::Failed) << ""
-                             << "not valid XML";
-    QTest::newRow("missing") << 404 << QByteArray("gone") << int(UpdateCheckResult::Failed) << ""
-                             << "Cannot check for updates";
+    addRow("newer release", 200, feed({enclosure("0.1.0"), enclosure("0.3.2"), enclosure("0.2.0")}),
+           int(UpdateCheckResult::UpdateAvailable), "0.3.2", "Version 0.3.2 is available.");
+    addRow("short version string", 200, feed({enclosure("1.0", "sparkle:shortVersionString")}),
+           int(UpdateCheckResult::UpdateAvailable), "1.0", "Version 1.0 is available.");
+    addRow(
+        "version element", 200,
+        feed({"<sparkle:version>2.0</sparkle:version><enclosure url=\"https://example.org/x\"/>"}),
+        int(UpdateCheckResult::UpdateAvailable), "2.0", "Version 2.0 is available.");
+    addRow("up to date", 200, feed({enclosure("0.1.0"), enclosure("0.0.9")}),
+           int(UpdateCheckResult::UpToDate), "0.1.0", "is up to date");
+    addRow("no release", 200, feed({}), int(UpdateCheckResult::Failed), "", "lists no release");
+    addRow("not XML", 200, QByteArray("<rss><channel><item>"), int(UpdateCheckResult::Failed), "",
+           "not valid XML");
+    addRow("missing", 404, QByteArray("gone"), int(UpdateCheckResult::Failed), "",
+           "Cannot check for updates");
 }
 
 void TestUpdateChecker::checks()

@@ -293,8 +293,6 @@ private slots:
             addRow(name, QString(key), audioOnly, rate, kbps, width, expectKbps, expectWidth,
                    expectCodec, raw);
         };
-        row("ogg 22050 capped", "OGG", true, 22050, 192, 0, 160, 0, -1, false);
-        row("ogg 44100 kept", "OGG", true, 44100, 192, 0, 192, 0, -1, false);
         row("ogg 22050 at 160", "OGG", true, 22050, 160, 0, 160, 0, -1, false);
         row("mp3 22050 not capped", "MP3", true, 22050, 192, 0, 192, 0, -1, false);
         row("video area size", "MP4", false, 44100, 128, 0, 128, 1920, 0x1B, false);

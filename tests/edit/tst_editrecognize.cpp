@@ -14,6 +14,7 @@
 #include "qnxbasebutton.h"
 #include "qvideoeditingdlg.h"
 #include "qvideoedittag.h"
+#include "tablerows.h"
 #include "testmedia.h"
 #include "testmusic.h"
 
@@ -32,6 +33,8 @@ testmusic::Track track(int seed, const QString& title)
 }
 
 }  // namespace
+
+using tablerows::addRow;
 
 class TestEditRecognize : public QObject {
     Q_OBJECT
@@ -68,18 +71,10 @@ void TestEditRecognize::recognize_data()
     QTest::addColumn<QString>("catalogue");
     QTest::addColumn<QString>("title");    // in the form afterwards
     QTest::addColumn<QString>("problem");  // shown afterwards; empty: nothing shown
-    QTest::newRow("catalogued") << "bare.mp3"
-                                << "catalogue.sqlite"
-                                << "Owned"
-                                << "";
-    QTest::newRow("unknown") << "unknown.mp3"
-                             << "catalogue.sqlite"
-                             << "Mine"
-                             << "No match: this music is not in the catalogue.";
-    QTest::newRow("damaged catalogue") << "unknown.mp3"
-                                       << "damaged.sqlite"
-                                       << "Mine"
-                                       << "damaged";
+    addRow("catalogued", "bare.mp3", "catalogue.sqlite", "Owned", "");
+    addRow("unknown", "unknown.mp3", "catalogue.sqlite", "Mine",
+           "No match: this music is not in the catalogue.");
+    addRow("damaged catalogue", "unknown.mp3", "damaged.sqlite", "Mine", "damaged");
 }
 
 void TestEditRecognize::recognize()

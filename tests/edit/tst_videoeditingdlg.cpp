@@ -3,15 +3,12 @@
 // scripts, a file that disappears while the dialog is open, and the lossless flag of a cut.
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QBuffer>
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,17 +28,10 @@
 #include "qvideoeditingsettings.h"
 #include "qvideoedittag.h"
 #include "tagtestkit.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 namespace {
-
-QByteArray fileMd5(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
-}
 
 QString accessibleName(QWidget* widget)
 {
@@ -134,7 +124,7 @@ private slots:
     {
         const QString path = m_dir.filePath(QStringLiteral("untouched.mp3"));
         QVERIFY(QFile::copy(m_mp3, path));
-        const QByteArray before = fileMd5(path);
+        const QByteArray before = testfiles::readFile(path);
         OpenDialog d(path);
         VEEditConfig config = d.dlg.settings()->config();
         config.trimStartUs = 500000;
@@ -147,7 +137,7 @@ private slots:
         QCOMPARE(d.dlg.result(), int(QDialog::Accepted));
         QCOMPARE(tagChange.count(), 0);
         QCOMPARE(convert.count(), 0);
-        QCOMPARE(fileMd5(path), before);
+        QCOMPARE(testfiles::readFile(path), before);
     }
 
     void tagEditsAreWrittenInPlace_data()
@@ -215,11 +205,8 @@ private slots:
         OpenDialog d(path);
         d.type("m_editTitle", QStringLiteral("new title"));
         // The file turns into something no tag parser accepts while the dialog is open.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray(4096, 'z'));
-        file.close();
-        const QByteArray before = fileMd5(path);
+        QVERIFY(testfiles::writeFile(path, QByteArray(4096, 'z')));
+        const QByteArray before = testfiles::readFile(path);
         QSignalSpy tagChange(&d.dlg, &QVideoEditingDlg::emitAudioTagChange);
         d.dlg.okButton()->click();
         QVERIFY(!d.dlg.isVisible());
@@ -227,7 +214,7 @@ private slots:
         QCOMPARE(d.problems.size(), 1);
         QVERIFY2(d.problems[0].contains(QStringLiteral("could not be written")),
                  qPrintable(d.problems[0]));
-        QCOMPARE(fileMd5(path), before);
+        QCOMPARE(testfiles::readFile(path), before);
     }
 
     void aFileThatDisappearsIsNeitherWrittenNorCut()
@@ -314,10 +301,7 @@ private slots:
     void aFileThatDoesNotPlaySaysWhy()
     {
         const QString junk = m_dir.filePath(QStringLiteral("junk.mp3"));
-        QFile file(junk);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(2048, '\x01'));
-        file.close();
+        QVERIFY(testfiles::writeFile(junk, QByteArray(2048, '\x01')));
         OpenDialog d(junk);
         QVERIFY(d.dlg.problemLabel()->isVisible());
         QVERIFY(d.dlg.problemLabel()->text().contains(QStringLiteral("junk.mp3")));

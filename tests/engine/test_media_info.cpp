@@ -2,7 +2,6 @@
 // chapters with their duration rules, picture grabs, and files that are not usable media.
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -103,12 +102,8 @@ private slots:
 
     void coverArt()
     {
-        QByteArray png;
-        {
-            QFile f(m_cover);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            png = f.readAll();
-        }
+        const QByteArray png = testfiles::readFile(m_cover);
+        QVERIFY(!png.isEmpty());
         for (const QString& ext :
              {QStringLiteral("mp3"), QStringLiteral("m4a"), QStringLiteral("flac")}) {
             const QString path = file(QStringLiteral("covered.") + ext);

@@ -11,6 +11,7 @@
 
 #include <brisca/brisca.h>
 
+#include "tablerows.h"
 #include "testmedia.h"
 #include "testmusic.h"
 
@@ -49,6 +50,8 @@ void pushAll(int32_t stream, const QByteArray& pcm, int sampleFormat, int bytesP
 }
 
 }  // namespace
+
+using tablerows::addRow;
 
 class TestRecognizer : public QObject {
     Q_OBJECT
@@ -129,14 +132,11 @@ void TestRecognizer::recognizeFile_data()
     QTest::addColumn<QString>("title");  // empty: no match
     QTest::addColumn<double>("offsetS");
     QTest::addColumn<bool>("cover");
-    QTest::newRow("catalogued mp3 with cover") << "one.mp3"
-                                               << "Morning Tide" << 0.0 << true;
-    QTest::newRow("catalogued ogg") << "two.ogg"
-                                    << "Paper Lanterns" << 0.0 << false;
-    QTest::newRow("30 s from the middle") << "middle.wav"
-                                          << "Iron Bridge" << 8.0 << false;
-    QTest::newRow("track not catalogued") << "unknown.m4a" << QString() << 0.0 << false;
-    QTest::newRow("noise") << "noise.wav" << QString() << 0.0 << false;
+    addRow("catalogued mp3 with cover", "one.mp3", "Morning Tide", 0.0, true);
+    addRow("catalogued ogg", "two.ogg", "Paper Lanterns", 0.0, false);
+    addRow("30 s from the middle", "middle.wav", "Iron Bridge", 8.0, false);
+    addRow("track not catalogued", "unknown.m4a", QString(), 0.0, false);
+    addRow("noise", "noise.wav", QString(), 0.0, false);
 }
 
 void TestRecognizer::recognizeFile()
@@ -185,22 +185,14 @@ void TestRecognizer::recognizeFrames_data()
     QTest::addColumn<int>("rateHz");
     QTest::addColumn<int>("channels");
     QTest::addColumn<double>("startS");
-    QTest::newRow("s16 stereo 44.1 kHz") << "one.mp3"
-                                         << "Morning Tide"
-                                         << "s16le" << 1 << 2 << 44100 << 2 << 0.0;
-    QTest::newRow("float mono 48 kHz") << "three.flac"
-                                       << "Iron Bridge"
-                                       << "f32le" << 3 << 4 << 48000 << 1 << 0.0;
-    QTest::newRow("s32 four channels 48 kHz") << "two.ogg"
-                                              << "Paper Lanterns"
-                                              << "s32le" << 2 << 4 << 48000 << 4 << 0.0;
-    QTest::newRow("unknown track")
-        << "unknown.m4a" << QString() << "s16le" << 1 << 2 << 44100 << 2 << 0.0;
+    addRow("s16 stereo 44.1 kHz", "one.mp3", "Morning Tide", "s16le", 1, 2, 44100, 2, 0.0);
+    addRow("float mono 48 kHz", "three.flac", "Iron Bridge", "f32le", 3, 4, 48000, 1, 0.0);
+    addRow("s32 four channels 48 kHz", "two.ogg", "Paper Lanterns", "s32le", 2, 4, 48000, 4, 0.0);
+    addRow("unknown track", "unknown.m4a", QString(), "s16le", 1, 2, 44100, 2, 0.0);
     // A capture starts anywhere in a track, so its fingerprint items can fall halfway between
     // the catalogued ones (an item is 1365 samples at 11025 Hz, 124 ms).
-    QTest::newRow("half an item in") << "one.mp3"
-                                     << "Morning Tide"
-                                     << "s16le" << 1 << 2 << 44100 << 2 << 0.5 * 1365 / 11025;
+    addRow("half an item in", "one.mp3", "Morning Tide", "s16le", 1, 2, 44100, 2,
+           0.5 * 1365 / 11025);
 }
 
 void TestRecognizer::recognizeFrames()
@@ -251,14 +243,12 @@ void TestRecognizer::endedStream_data()
     QTest::addColumn<double>("seconds");
     QTest::addColumn<bool>("endBeforeStart");
     QTest::addColumn<QString>("title");
-    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << false << "Morning Tide";
-    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << false << QString();
-    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << false << QString();
-    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << false << QString();
-    QTest::newRow("catalogued, ended before the start")
-        << "one.mp3" << 8.0 << true << "Morning Tide";
-    QTest::newRow("nothing pushed, ended before the start")
-        << "one.mp3" << 0.0 << true << QString();
+    addRow("8 s of a catalogued track", "one.mp3", 8.0, false, "Morning Tide");
+    addRow("8 s of noise", "noise.wav", 8.0, false, QString());
+    addRow("2 s, too short to match", "one.mp3", 2.0, false, QString());
+    addRow("nothing pushed", "one.mp3", 0.0, false, QString());
+    addRow("catalogued, ended before the start", "one.mp3", 8.0, true, "Morning Tide");
+    addRow("nothing pushed, ended before the start", "one.mp3", 0.0, true, QString());
 }
 
 void TestRecognizer::endedStream()
@@ -296,8 +286,8 @@ void TestRecognizer::unusableCatalogue_data()
 {
     QTest::addColumn<bool>("locked");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("damaged") << false << "is damaged";
-    QTest::newRow("locked") << true << "is locked by another program";
+    addRow("damaged", false, "is damaged");
+    addRow("locked", true, "is locked by another program");
 }
 
 void TestRecognizer::unusableCatalogue()

@@ -1,6 +1,5 @@
 #include "testmusic.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "testmedia.h"

@@ -74,30 +74,13 @@ void TestCmdMedia::initTestCase()
         QByteArray("shopping: bread, milk, strings for the guitar\n").repeated(30)));
     QVERIFY(make(file("cover.png"),
                  {"-f", "lavfi", "-i", "color=c=red:s=32x32:d=1", "-frames:v", "1"}));
-    QVERIFY(make(file("song.m4a"), {"-f",
-                                    "lavfi",
-                                    "-i",
-                                    "sine=f=440:r=44100:d=4",
-                                    "-i",
-                                    file("meta.txt"),
-                                    "-i",
-                                    file("cover.png"),
-                                    "-map",
-                                    "0:a",
-                                    "-map",
-                                    "2:v",
-                                    "-map_metadata",
-                                    "1",
-                                    "-map_chapters",
-                                    "1",
-                                    "-c:a",
-                                    "aac",
-                                    "-c:v",
-                                    "copy",
-                                    "-disposition:v",
-                                    "attached_pic",
-                                    "-ac",
-                                    "2"}));
+    // A tone with tags, two chapters and an attached cover.
+    QVERIFY(make(file("song.m4a"),
+                 QStringList{"-f", "lavfi", "-i", "sine=f=440:r=44100:d=4", "-i", file("meta.txt"),
+                             "-i", file("cover.png")} +
+                     QStringLiteral("-map 0:a -map 2:v -map_metadata 1 -map_chapters 1 -c:a aac "
+                                    "-c:v copy -disposition:v attached_pic -ac 2")
+                         .split(QLatin1Char(' '))));
 }
 
 void TestCmdMedia::infoMatchesProbe()

@@ -1,8 +1,6 @@
 // NxInfoManager and the cover picture: tags with the year/date stand-in, chapter rows and
 // their labels, cover thumbnails, cover from a grabbed frame, tag writing; the time texts.
 
-#include <QFile>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -4,7 +4,6 @@
 // succeeds in every case.
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QtTest>
 
 #include <brisca/brisca.h>
@@ -12,6 +11,7 @@
 #include "nxinfomanager.h"
 #include "tablerows.h"
 #include "tagsavecatalogue.h"
+#include "testfiles.h"
 #include "testmusic.h"
 
 using tablerows::addRow;
@@ -29,12 +29,6 @@ void identifyTitle(const QString& path, QString* title)
         *title =
             QString::fromUtf8(reinterpret_cast<const char*>(GetEntryData(e)), int(GetEntrySize(e)));
     DestroyRecognizer(recognizer);
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -82,12 +76,9 @@ void TestTagSaveCatalogue::save()
     QFETCH(QString, identified);
     const QString catalogue =
         m_dir.filePath(QStringLiteral("%1.sqlite").arg(QTest::currentDataTag()));
-    if (damaged) {
-        QFile file(catalogue);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(8192, '\x5a'));
-    }
-    const QByteArray catalogueBefore = contents(catalogue);
+    if (damaged)
+        QVERIFY(testfiles::writeFile(catalogue, QByteArray(8192, '\x5a')));
+    const QByteArray catalogueBefore = testfiles::readFile(catalogue);
     SetCataloguePath(catalogue.toUtf8().constData());
     const QString path = m_dir.filePath(QStringLiteral("%1.mp3").arg(QTest::currentDataTag()));
     QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("master.mp3")), path));
@@ -106,7 +97,7 @@ void TestTagSaveCatalogue::save()
     identifyTitle(m_dir.filePath(QStringLiteral("listen.flac")), &found);
     QCOMPARE(found, identified);
     if (identified.isEmpty() && damaged)
-        QCOMPARE(contents(catalogue), catalogueBefore);
+        QCOMPARE(testfiles::readFile(catalogue), catalogueBefore);
     if (identified.isEmpty() && !damaged)
         QVERIFY(GetCatalogueTrackCount() <= 0);
 }

@@ -4,8 +4,6 @@
 #include "testfiles.h"
 #include "testmedia.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 

@@ -2,8 +2,6 @@
 // stored with UTF-16 descriptions, separate Vorbis fields, long ASF texts, malformed UTF-8,
 // grouped ID3 frames, oversized tags, ID3v1 fields that were not set, and two ID3v2 tags.
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -273,10 +271,7 @@ private slots:
         // frame's content.
         const QByteArray grouped =
             frame(version, "TIT2", groupFlag, QByteArray("\x01\x00Grouped title", 15));
-        const QByteArray frames = grouped + frame(version, "TALB", 0,
-                                                  QByteArray("\x00"
-                                                             "Album",
-                                                             6));
+        const QByteArray frames = grouped + frame(version, "TALB", 0, '\x00' + QByteArray("Album"));
         QVERIFY(writeFile(path, id3Tag(version, frames) + QByteArray(256, '\0') + readFile(path)));
         QCOMPARE(readField(path, Field::Title), QStringLiteral("Grouped title"));
 
@@ -355,15 +350,9 @@ private slots:
         // Some tools put a second ID3v2 tag right after the first; other readers take the file.
         const QString path = bareMp3("two.mp3");
         const QByteArray md5 = tagtest::audioMd5(path);
-        const QByteArray first = id3Tag(4, frame(4, "TIT2", 0,
-                                                 QByteArray("\x03"
-                                                            "First",
-                                                            6)));
-        const QByteArray second = id3Tag(3, frame(3, "TPE1", 0,
-                                                  QByteArray("\x00"
-                                                             "Second",
-                                                             7)) +
-                                                QByteArray(64, '\0'));
+        const QByteArray first = id3Tag(4, frame(4, "TIT2", 0, '\x03' + QByteArray("First")));
+        const QByteArray second =
+            id3Tag(3, frame(3, "TPE1", 0, '\x00' + QByteArray("Second")) + QByteArray(64, '\0'));
         QVERIFY(writeFile(path, first + second + readFile(path)));
         QCOMPARE(readField(path, Field::Title), QStringLiteral("First"));
         QCOMPARE(readField(path, Field::Artist), QStringLiteral("Second"));

@@ -7,6 +7,7 @@
 
 #include "nxskin.h"
 #include "tablerows.h"
+#include "testmedia.h"
 #include "widgettestutil.h"
 
 namespace {
@@ -16,16 +17,11 @@ struct Layout {
     QSize frame;
 };
 
-QString sourceDir()
-{
-    return qEnvironmentVariable("QUILLON_SOURCE_DIR");
-}
-
 // The image table the resource build renders from.
 QMap<QString, Layout> skinTable()
 {
     QMap<QString, Layout> table;
-    QFile file(sourceDir() + QStringLiteral("/resources/skin/skin.txt"));
+    QFile file(testmedia::sourceDir() + QStringLiteral("/resources/skin/skin.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return table;
     static const QRegularExpression line(
@@ -44,7 +40,7 @@ QMap<QString, QString> quotedImagePaths()
 {
     QMap<QString, QString> found;  // path -> first file naming it
     static const QRegularExpression quoted(QStringLiteral("\"(/image/[^\"\\s%*]*)\""));
-    QDirIterator it(sourceDir() + QStringLiteral("/src"),
+    QDirIterator it(testmedia::sourceDir() + QStringLiteral("/src"),
                     {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.ui")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -57,7 +53,7 @@ QMap<QString, QString> quotedImagePaths()
         while (matches.hasNext()) {
             const QString image = matches.next().captured(1);
             if (!found.contains(image))
-                found.insert(image, QDir(sourceDir()).relativeFilePath(path));
+                found.insert(image, QDir(testmedia::sourceDir()).relativeFilePath(path));
         }
     }
     return found;

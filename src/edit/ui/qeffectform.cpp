@@ -240,11 +240,6 @@ bool QEffectForm::isRowVisible(int row) const
     return row >= 0 && row < m_model->rowCount() && !m_listView->isRowHidden(row);
 }
 
-QString QEffectForm::timeText() const
-{
-    return m_labelTime->text();
-}
-
 void QEffectForm::OnSetPlayPro(double value)
 {
     m_progress->setRatio(value);

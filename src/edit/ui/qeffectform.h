@@ -56,7 +56,6 @@ public:
     QNxBaseButton* nextPageButton() const { return m_btnNext; }
     QNxBaseButton* playButton() const { return m_btnPlay; }
     QNxBaseButton* pauseButton() const { return m_btnPause; }
-    QString timeText() const;
 
 signals:
     void emitSetAudioEffect(bool bEffect);
