@@ -2,8 +2,10 @@
 
 #include "cataloguefile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "fingerprinter.h"
 #include "fingerprintinput.h"
@@ -21,6 +23,12 @@ constexpr size_t kWindowItems = size_t(Fingerprinter::usToItems(30000000));
 constexpr size_t kStreamRetryItems = size_t(Fingerprinter::usToItems(3000000));
 constexpr size_t kFileRetryItems = size_t(Fingerprinter::usToItems(10000000));
 constexpr auto kStreamPoll = std::chrono::milliseconds(40);
+// A continuous stream is looked up on its latest 10 s every 2 s: a short window soon holds more
+// of a new track than of the one before it, so a track change shows within a few seconds.
+constexpr size_t kContinuousWindowItems = size_t(Fingerprinter::usToItems(10000000));
+constexpr size_t kContinuousRetryItems = size_t(Fingerprinter::usToItems(2000000));
+// Two matches of one track whose starts differ by more than this are two plays of it.
+constexpr int64_t kReplayUs = 5000000;
 
 }  // namespace
 
@@ -29,7 +37,8 @@ Recognizer::~Recognizer()
     close();
 }
 
-bool Recognizer::openStream(std::shared_ptr<StreamObject> stream, std::string* error)
+bool Recognizer::openStream(std::shared_ptr<StreamObject> stream, bool continuous,
+                            std::string* error)
 {
     std::lock_guard<std::recursive_mutex> control(m_control);
     close();
@@ -42,6 +51,7 @@ bool Recognizer::openStream(std::shared_ptr<StreamObject> stream, std::string* e
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_stream = std::move(stream);
+    m_continuous = continuous;
     m_state = BRISCA_RECOGNIZER_OPENED;
     return true;
 }
@@ -82,7 +92,8 @@ void Recognizer::stop()
         m_worker.join();
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_state == BRISCA_RECOGNIZER_LISTENING)
-        m_state = BRISCA_RECOGNIZER_NO_MATCH;
+        m_state = m_hasResult || !m_pending.empty() ? BRISCA_RECOGNIZER_MATCHED
+                                                    : BRISCA_RECOGNIZER_NO_MATCH;
 }
 
 void Recognizer::close()
@@ -94,9 +105,10 @@ void Recognizer::close()
     m_stream.reset();
     m_path.clear();
     m_reason.clear();
-    m_confidence = 0;
-    m_offsetUs = 0;
-    m_tags.clear();
+    m_continuous = false;
+    m_hasResult = false;
+    m_result = Result();
+    m_pending.clear();
 }
 
 int Recognizer::state() const
@@ -108,8 +120,8 @@ int Recognizer::state() const
 const BriscaEntry* Recognizer::tag(const std::string& key) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto it = m_tags.find(key);
-    return m_state == BRISCA_RECOGNIZER_MATCHED && it != m_tags.end() ? it->second.get() : nullptr;
+    auto it = m_result.tags.find(key);
+    return m_hasResult && it != m_result.tags.end() ? it->second.get() : nullptr;
 }
 
 std::string Recognizer::reason() const
@@ -121,13 +133,26 @@ std::string Recognizer::reason() const
 double Recognizer::confidence() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_confidence;
+    return m_hasResult ? m_result.confidence : 0;
 }
 
 int64_t Recognizer::offsetUs() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_offsetUs;
+    return m_hasResult ? m_result.offsetUs : 0;
+}
+
+bool Recognizer::takeNext(int64_t* startUs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_pending.empty())
+        return false;
+    m_result = std::move(m_pending.front());
+    m_pending.pop_front();
+    m_hasResult = true;
+    if (startUs)
+        *startUs = m_result.startUs;
+    return true;
 }
 
 void Recognizer::run()
@@ -140,7 +165,9 @@ void Recognizer::run()
         path = m_path;
     }
     m_items.clear();
+    m_droppedItems = 0;
     m_itemsAtLastTry = 0;
+    m_lastTrackId = 0;
     if (stream)
         listenToStream(stream);
     else
@@ -149,7 +176,7 @@ void Recognizer::run()
 
 void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
 {
-    m_retryItems = kStreamRetryItems;
+    m_retryItems = m_continuous ? kContinuousRetryItems : kStreamRetryItems;
     Fingerprinter fingerprinter;
     FingerprintInput input;
     std::string error;
@@ -160,8 +187,17 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
             const std::vector<int16_t>& mono = input.convert(block, &error);
             fingerprinter.feed(mono.data(), int(mono.size()));
         }
-        if (consider(fingerprinter.takeItems(), false))
-            return;
+        // A continuous stream is looked up every few seconds of its sound, also when a long
+        // stretch of it arrived at once.
+        const std::vector<uint32_t> items = fingerprinter.takeItems();
+        const size_t step = m_continuous ? m_retryItems : std::max<size_t>(items.size(), 1);
+        for (size_t at = 0; at < items.size() || at == 0; at += step) {
+            const size_t end = std::min(items.size(), at + step);
+            if (consider(std::vector<uint32_t>(items.begin() + int64_t(at),
+                                               items.begin() + int64_t(end)),
+                         false))
+                return;
+        }
         std::unique_lock<std::mutex> lock(m_mutex);
         m_wake.wait_for(lock, kStreamPoll, [this] { return m_stopping.load(); });
     }
@@ -193,21 +229,33 @@ void Recognizer::listenToFile(const std::string& path)
 bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
 {
     m_items.insert(m_items.end(), newItems.begin(), newItems.end());
+    const size_t windowItems = m_continuous ? kContinuousWindowItems : kWindowItems;
     const bool due =
         m_items.size() >= kFirstTryItems && m_items.size() >= m_itemsAtLastTry + m_retryItems;
     const bool last =
         final && m_items.size() > m_itemsAtLastTry && m_items.size() >= size_t(kMinOverlapItems);
     if (!due && !last)
         return false;
+    if (m_continuous && m_items.size() > windowItems) {
+        // Only the latest window is ever looked up again: older items go.
+        const size_t drop = m_items.size() - windowItems;
+        m_items.erase(m_items.begin(), m_items.begin() + int64_t(drop));
+        m_droppedItems += int64_t(drop);
+    }
     m_itemsAtLastTry = m_items.size();
-    const size_t first = m_items.size() > kWindowItems ? m_items.size() - kWindowItems : 0;
+    const size_t first = m_items.size() > windowItems ? m_items.size() - windowItems : 0;
     const std::vector<uint32_t> window(m_items.begin() + int64_t(first), m_items.end());
+    const int64_t windowStartUs = Fingerprinter::itemsToUs(m_droppedItems + int64_t(first));
     Catalogue catalogue;
     CatalogueMatch match;
     std::string error;
     if (catalogue.open(false, &error) && catalogue.identify(window, &match, &error)) {
+        if (m_continuous) {
+            queueIfNew(match, windowStartUs);
+            return false;
+        }
         // The match places the window; the result places the start of the source.
-        setResult(match, match.offsetUs - Fingerprinter::itemsToUs(int64_t(first)));
+        setResult(match, match.offsetUs - windowStartUs);
         return true;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -220,6 +268,22 @@ bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
     return false;
 }
 
+void Recognizer::queueIfNew(const CatalogueMatch& match, int64_t windowStartUs)
+{
+    // The window's first item lies match.offsetUs into the track.
+    const int64_t startUs = windowStartUs - match.offsetUs;
+    if (match.trackId == m_lastTrackId && std::abs(startUs - m_lastStartUs) <= kReplayUs)
+        return;
+    m_lastTrackId = match.trackId;
+    m_lastStartUs = startUs;
+    Result result = makeResult(match);
+    result.offsetUs = -startUs;
+    result.startUs = startUs;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pending.push_back(std::move(result));
+    m_reason.clear();
+}
+
 void Recognizer::finish(int state, const std::string& reason)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -227,19 +291,28 @@ void Recognizer::finish(int state, const std::string& reason)
     m_reason = reason;
 }
 
-void Recognizer::setResult(const CatalogueMatch& match, int64_t offsetUs)
+Recognizer::Result Recognizer::makeResult(const CatalogueMatch& match)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_tags.clear();
+    Result result;
     for (const char* key : kCatalogueTextKeys) {
         auto it = match.tags.find(key);
         if (it != match.tags.end() && !it->second.empty())
-            m_tags[key] = std::make_unique<BriscaEntry>(BriscaEntry{it->second});
+            result.tags[key] = std::make_unique<BriscaEntry>(BriscaEntry{it->second});
     }
     if (!match.cover.empty())
-        m_tags["cover_image"] = std::make_unique<BriscaEntry>(BriscaEntry{match.cover});
-    m_confidence = match.confidence;
-    m_offsetUs = offsetUs;
+        result.tags["cover_image"] = std::make_unique<BriscaEntry>(BriscaEntry{match.cover});
+    result.confidence = match.confidence;
+    result.trackId = match.trackId;
+    return result;
+}
+
+void Recognizer::setResult(const CatalogueMatch& match, int64_t offsetUs)
+{
+    Result result = makeResult(match);
+    result.offsetUs = offsetUs;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_result = std::move(result);
+    m_hasResult = true;
     m_reason.clear();
     m_state = BRISCA_RECOGNIZER_MATCHED;
 }

@@ -10,12 +10,17 @@
 // or a stream that is stopped, without one ends in BRISCA_RECOGNIZER_NO_MATCH, with a reason
 // when something failed (a locked or damaged catalogue, an unreadable file).
 //
+// A continuous stream (a recording that may hold several tracks) keeps listening after a
+// match: it looks the latest 10 s up every 2 s and queues each track it identifies, with the
+// stream position where that track begins, for takeNext(). It stays LISTENING until stopped.
+//
 // Calls come from any thread; m_control serialises opening, starting and stopping (stop()
 // and close() join the worker), m_mutex guards the state and the result.
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -34,7 +39,7 @@ class Recognizer : public HandleObject {
 public:
     ~Recognizer() override;
 
-    bool openStream(std::shared_ptr<StreamObject> stream, std::string* error);
+    bool openStream(std::shared_ptr<StreamObject> stream, bool continuous, std::string* error);
     bool openFile(const std::string& path, std::string* error);
     bool start(std::string* error);
     // Ends the worker; without a match so far the state becomes no match.
@@ -48,15 +53,29 @@ public:
     std::string reason() const;
     double confidence() const;
     int64_t offsetUs() const;
+    // Continuous streams: makes the next identified track the result; false when none waits.
+    // *startUs: where the track begins, microseconds from the stream's first sample.
+    bool takeNext(int64_t* startUs);
 
 private:
+    struct Result {
+        std::map<std::string, std::unique_ptr<BriscaEntry>> tags;
+        double confidence = 0;
+        int64_t offsetUs = 0;
+        int64_t startUs = 0;  // continuous streams: where the track begins in the stream
+        int64_t trackId = 0;
+    };
+
     void run();
     void listenToStream(const std::shared_ptr<StreamObject>& stream);
     void listenToFile(const std::string& path);
-    // Feeds new items and looks the latest window up when due; true once matched.
+    // Feeds new items and looks the latest window up when due; true once the work is over.
     bool consider(const std::vector<uint32_t>& newItems, bool final);
+    // Continuous streams: queues the match when it is a track (or a replay) not queued last.
+    void queueIfNew(const CatalogueMatch& match, int64_t windowStartUs);
     void finish(int state, const std::string& reason);
     void setResult(const CatalogueMatch& match, int64_t offsetUs);
+    static Result makeResult(const CatalogueMatch& match);
 
     std::recursive_mutex m_control;
     mutable std::mutex m_mutex;
@@ -68,14 +87,18 @@ private:
     std::string m_path;
     std::string m_reason;
     std::string m_loggedReason;
-    double m_confidence = 0;
-    int64_t m_offsetUs = 0;
-    std::map<std::string, std::unique_ptr<BriscaEntry>> m_tags;
+    bool m_continuous = false;
+    bool m_hasResult = false;
+    Result m_result;
+    std::deque<Result> m_pending;  // continuous streams: identified, not yet taken
 
     // Worker only.
-    std::vector<uint32_t> m_items;
+    std::vector<uint32_t> m_items;  // the newest items (continuous streams keep one window)
+    int64_t m_droppedItems = 0;     // items dropped before m_items[0]
     size_t m_itemsAtLastTry = 0;
     size_t m_retryItems = 0;
+    int64_t m_lastTrackId = 0;
+    int64_t m_lastStartUs = 0;
 };
 
 }  // namespace brisca
