@@ -102,6 +102,14 @@ int32_t StopRecognizer(int32_t recognizer)
     return r ? 1 : 0;
 }
 
+int32_t EndRecognizerStream(int32_t recognizer)
+{
+    std::shared_ptr<Recognizer> r = lookupHandle<Recognizer>(recognizer, "recognizer");
+    if (r)
+        r->endStream();
+    return r ? 1 : 0;
+}
+
 int32_t CloseRecognizer(int32_t recognizer)
 {
     std::shared_ptr<Recognizer> r = lookupHandle<Recognizer>(recognizer, "recognizer");

@@ -79,6 +79,7 @@ bool Recognizer::start(std::string* error)
     }
     m_state = BRISCA_RECOGNIZER_LISTENING;
     m_stopping = false;
+    m_streamEnded = false;
     m_worker = std::thread(&Recognizer::run, this);
     return true;
 }
@@ -94,6 +95,16 @@ void Recognizer::stop()
     if (m_state == BRISCA_RECOGNIZER_LISTENING)
         m_state = m_hasResult || !m_pending.empty() ? BRISCA_RECOGNIZER_MATCHED
                                                     : BRISCA_RECOGNIZER_NO_MATCH;
+}
+
+void Recognizer::endStream()
+{
+    {
+        // Under the lock the worker waits with, so that it cannot miss the wake-up.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_streamEnded = true;
+    }
+    m_wake.notify_all();
 }
 
 void Recognizer::close()
@@ -183,23 +194,34 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
     if (!fingerprinter.start(&error))
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
     while (!m_stopping) {
+        // Read before taking the queue: what was pushed before the end was marked is taken.
+        const bool ended = m_streamEnded;
         for (const AudioBlock& block : stream->takeAll()) {
             const std::vector<int16_t>& mono = input.convert(block, &error);
             fingerprinter.feed(mono.data(), int(mono.size()));
         }
         // A continuous stream is looked up every few seconds of its sound, also when a long
         // stretch of it arrived at once.
-        const std::vector<uint32_t> items = fingerprinter.takeItems();
+        const std::vector<uint32_t> items =
+            ended ? fingerprinter.finish() : fingerprinter.takeItems();
         const size_t step = m_continuous ? m_retryItems : std::max<size_t>(items.size(), 1);
         for (size_t at = 0; at < items.size() || at == 0; at += step) {
             const size_t end = std::min(items.size(), at + step);
+            const bool last = ended && end == items.size();
             if (consider(std::vector<uint32_t>(items.begin() + int64_t(at),
                                                items.begin() + int64_t(end)),
-                         false))
+                         last))
                 return;
         }
+        if (ended) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            const bool found = m_hasResult || !m_pending.empty();
+            m_state = found ? BRISCA_RECOGNIZER_MATCHED : BRISCA_RECOGNIZER_NO_MATCH;
+            return;
+        }
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_wake.wait_for(lock, kStreamPoll, [this] { return m_stopping.load(); });
+        m_wake.wait_for(lock, kStreamPoll,
+                        [this] { return m_stopping.load() || m_streamEnded.load(); });
     }
 }
 

@@ -44,6 +44,9 @@ public:
     bool start(std::string* error);
     // Ends the worker; without a match so far the state becomes no match.
     void stop();
+    // A stream source has ended: the worker takes what is queued, looks it up a last time and
+    // ends. Returns at once.
+    void endStream();
     // Stops and forgets the source and the result.
     void close();
 
@@ -82,6 +85,7 @@ private:
     std::condition_variable m_wake;
     std::thread m_worker;
     std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_streamEnded{false};
     int m_state = 0;
     std::shared_ptr<StreamObject> m_stream;
     std::string m_path;

@@ -94,6 +94,11 @@ void NxAudioRecognizer::StopRecognizer()
     ::StopRecognizer(m_recognizer);
 }
 
+void NxAudioRecognizer::EndAudioStream()
+{
+    EndRecognizerStream(m_recognizer);
+}
+
 void NxAudioRecognizer::RecognizerAudioFrane(int32_t frame)
 {
     if (!frame || !m_isOpen || m_isDone || m_isFull)

@@ -38,6 +38,9 @@ public:
     Q_INVOKABLE void CreateAudioRecognizer(int32_t recognizerTrack);
     Q_INVOKABLE void CreateAudioRecognizerFromFilepath(const QString& filepath);
     Q_INVOKABLE void StopRecognizer();
+    // The fed stream has ended: the engine looks up what it holds once more and then ends
+    // with a result or without one (hasEndedWithoutMatch). Returns at once.
+    Q_INVOKABLE void EndAudioStream();
     // frame: an engine frame handle holding captured samples (0 is ignored).
     Q_INVOKABLE void RecognizerAudioFrane(int32_t frame);
     // Interleaved samples in the format the recognizer was opened with.

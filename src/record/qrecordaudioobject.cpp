@@ -3,6 +3,7 @@
 #include "pulseapplicationendpoint.h"
 #include "pulsecaptureendpoint.h"
 #include "qaudioframebuffer.h"
+#include "recordingrecognition.h"
 #include "sessionclock.h"
 
 #include <brisca/brisca.h>
@@ -49,8 +50,16 @@ int32_t makeStream()
 }  // namespace
 
 QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
-    : QObject(parent), m_mode(mode), m_stream(makeStream()), m_frame(CreateFrame())
+    : QObject(parent),
+      m_mode(mode),
+      m_recognition(new RecordingRecognition(this)),
+      m_stream(makeStream()),
+      m_frame(CreateFrame())
 {
+    // The tags cross from the capture thread to the receivers' thread.
+    qRegisterMetaType<NxRecognizerAudioTagInfo>("NxRecognizerAudioTagInfo");
+    connect(m_recognition, &RecordingRecognition::recognized, this,
+            &QRecordAudioObject::emitRecognizedAudioTagInfo, Qt::DirectConnection);
 }
 
 QRecordAudioObject::~QRecordAudioObject()
@@ -74,6 +83,7 @@ void QRecordAudioObject::startCapture()
     m_opened = false;
     m_starting = true;
     setError(QString());
+    m_recognition->prepare(m_recordingPath);
     QUtilThread::start();
 }
 
@@ -83,6 +93,11 @@ void QRecordAudioObject::stopCapture(int64_t stopAtUs)
     m_stop = true;
     stopAndWait();
     m_starting = false;
+}
+
+bool QRecordAudioObject::recognitionPending() const
+{
+    return m_recognition->recognitionPending();
 }
 
 void QRecordAudioObject::resetRecorder()
@@ -124,6 +139,11 @@ bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
     SetFrameSampleRate(m_frame, m_format.rateHz);
     SetFrameChannels(m_frame, m_format.channels);
     SetFrameChannelLayout(m_frame, m_format.channelMask);
+    // Only what goes to a recorder is listened to: the mixed-in microphone's sound reaches it
+    // through the system source's recorder.
+    if (m_sink != 0)
+        m_recognition->begin({m_format.sampleFormat, m_format.rateHz, m_format.channels,
+                              int32_t(m_format.channelMask)});
     m_queue = std::make_unique<QAudioFrameBuffer>();
     m_held.clear();
     m_heldFrames = 0;
@@ -305,6 +325,7 @@ void QRecordAudioObject::finishCapture(CaptureEndpoint& endpoint, bool ok)
         sendSilence(from, frames);
     }
     flushQueue(0);
+    m_recognition->end();
 }
 
 void QRecordAudioObject::sendStamped(const void* data, int64_t frames, int64_t timestampUs)
@@ -377,6 +398,8 @@ void QRecordAudioObject::writeFrame(const void* data, int64_t frames, int64_t ti
         sink ? WriteAudioFrame(sink, m_frame) != 0 : PushStreamFrame(m_stream, m_frame) != 0;
     if (ok) {
         m_writeFailing = false;
+        if (sink)
+            m_recognition->feed(m_frame);
     } else if (!sink || GetRecorderState(sink) == BRISCA_RECORDER_WRITING) {
         // A recorder that stopped or failed is the session's business, not a dropped block.
         reportDropped(QString::fromUtf8(BriscaLastError()));

@@ -18,6 +18,7 @@
 
 #include "captureendpoint.h"
 #include "capturetimeline.h"
+#include "nxrecognizeraudiotaginfo.h"
 #include "qutilthread.h"
 
 #include <QByteArray>
@@ -30,6 +31,7 @@
 #include <mutex>
 
 class QAudioFrameBuffer;
+class RecordingRecognition;
 
 class QRecordAudioObject : public QObject, public QUtilThread {
     Q_OBJECT
@@ -46,6 +48,12 @@ public:
     // sound server's endpoint; no effect with a factory set); empty = everything. Only while
     // stopped.
     void setApplication(const QString& application) { m_application = application; }
+
+    // The file the next recording writes; the tags recognized in it go out with it. Only while
+    // stopped.
+    void setRecordingPath(const QString& path) { m_recordingPath = path; }
+    // True while the music of a recording that ended is still being identified.
+    bool recognitionPending() const;
 
     // Recorder handle that receives this source's frames; 0 = none (frames go to stream()).
     void setSink(int32_t recorder) { m_sink = recorder; }
@@ -76,6 +84,10 @@ public:
 
 signals:
     void emitVolume(int nValue);
+    // The music of the recording at `recordingPath` was identified (at most once per
+    // recording; only a source with a sink listens). From the worker thread, or from the
+    // owning thread when the result came after the capture ended.
+    void emitRecognizedAudioTagInfo(NxRecognizerAudioTagInfo info, QString recordingPath);
     // The endpoint is open and capturing.
     void emitStarted();
     // The endpoint could not be opened or went away (the thread ends), or captured audio could
@@ -118,6 +130,8 @@ private:
     const int m_mode;
     CaptureEndpointFactory m_factory;
     QString m_application;
+    QString m_recordingPath;
+    RecordingRecognition* m_recognition = nullptr;
 
     std::atomic<int32_t> m_sink{0};
     int32_t m_stream = 0;

@@ -88,6 +88,7 @@ void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
     for (QRecordAudioObject* source : {m_microphone, m_system}) {
         if (source == m_system ? !useSystem : !useMic)
             continue;
+        source->setRecordingPath(m_path);
         source->startCapture();
         source->setStartTimeUs(now);
         source->setActive(true);

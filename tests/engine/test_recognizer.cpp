@@ -59,6 +59,8 @@ private slots:
     void recognizeFile();
     void recognizeFrames_data();
     void recognizeFrames();
+    void endedStream_data();
+    void endedStream();
     void unusableCatalogue_data();
     void unusableCatalogue();
     void deadHandles();
@@ -231,6 +233,46 @@ void TestRecognizer::recognizeFrames()
     ReleaseStreamDesc(stream);
 }
 
+// A stream that ends before the first regular lookup (10 s) is looked up once more on what it
+// holds, and the recognizer ends by itself either way.
+void TestRecognizer::endedStream_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << "Morning Tide";
+    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << QString();
+    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << QString();
+    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << QString();
+}
+
+void TestRecognizer::endedStream()
+{
+    QFETCH(QString, name);
+    QFETCH(double, seconds);
+    QFETCH(QString, title);
+    const testmedia::ToolResult pcm = testmedia::run(
+        QStringLiteral("ffmpeg"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), file(name),
+         QStringLiteral("-t"), QString::number(seconds), QStringLiteral("-f"),
+         QStringLiteral("s16le"), QStringLiteral("-ar"), QStringLiteral("44100"),
+         QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-")});
+    QVERIFY(pcm.ok());
+    const int32_t stream = CreateStreamDesc(2);
+    QVERIFY(SetStreamCodecTag(stream, "AFRM"));
+    const int32_t r = CreateRecognizer(-1);
+    QVERIFY2(OpenRecognizer(r, 0, stream, 0), BriscaLastError());
+    QCOMPARE(StartRecognizer(r), 1);
+    pushAll(stream, pcm.out, 1, 2, 44100, 2);
+    QVERIFY(EndRecognizerStream(r));
+    QCOMPARE(finalState(r),
+             int(title.isEmpty() ? BRISCA_RECOGNIZER_NO_MATCH : BRISCA_RECOGNIZER_MATCHED));
+    QCOMPARE(entryText(GetRecognizedTag(r, "title")), title);
+    QCOMPARE(GetStreamQueuedBytes(stream), 0);
+    DestroyRecognizer(r);
+    ReleaseStreamDesc(stream);
+}
+
 void TestRecognizer::unusableCatalogue_data()
 {
     QTest::addColumn<bool>("locked");
@@ -275,6 +317,7 @@ void TestRecognizer::deadHandles()
     QCOMPARE(GetRecognizerState(987654), -1);
     QVERIFY(!StartRecognizer(987654));
     QVERIFY(!GetRecognizedTag(987654, "title"));
+    QVERIFY(!EndRecognizerStream(987654));
     const int32_t r = CreateRecognizer(-1);
     QVERIFY(!StartRecognizer(r));  // not opened
     const int32_t untagged = CreateStreamDesc(2);

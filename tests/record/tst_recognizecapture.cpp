@@ -2,8 +2,8 @@
 // sink is captured from its monitor by the capture endpoint the recording threads use, fed
 // to NxAudioRecognizer frame by frame, and identified from its first 30 s of sound.
 //
-// The recording session does not feed a recognizer yet, so the test feeds the captured frames
-// itself, as the session will.
+// The test feeds the captured frames itself, to check identification apart from the recording
+// session (tst_recordrecognition checks the session's own feeding).
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

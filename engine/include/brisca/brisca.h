@@ -440,6 +440,11 @@ BRISCA_API int32_t StartRecognizer(int32_t recognizer);
 /* Stops listening; without a result the state becomes BRISCA_RECOGNIZER_NO_MATCH. A result
  * stays readable until CloseRecognizer. */
 BRISCA_API int32_t StopRecognizer(int32_t recognizer);
+/* The stream has ended (the recording stopped): the recognizer takes what is still queued,
+ * looks it up once more, even when less than the usual 3 s came since the last lookup, and
+ * then ends with a result or with BRISCA_RECOGNIZER_NO_MATCH, without waiting for more sound.
+ * Returns at once. */
+BRISCA_API int32_t EndRecognizerStream(int32_t recognizer);
 /* Stops and forgets the source and the result. */
 BRISCA_API int32_t CloseRecognizer(int32_t recognizer);
 /* BRISCA_RECOGNIZER_*; -1 for an invalid handle. */

@@ -1,0 +1,107 @@
+#include "recordingrecognition.h"
+
+#include "nxaudiorecognizer.h"
+
+#include <QTimer>
+
+namespace {
+
+// How often a recognizer of an ended recording is asked whether the engine has answered.
+constexpr int kFinishingPollMs = 200;
+
+}  // namespace
+
+RecordingRecognition::RecordingRecognition(QObject* parent)
+    : QObject(parent), m_pollTimer(new QTimer(this))
+{
+    qRegisterMetaType<NxRecognizerAudioTagInfo>("NxRecognizerAudioTagInfo");
+    m_pollTimer->setInterval(kFinishingPollMs);
+    connect(m_pollTimer, &QTimer::timeout, this, &RecordingRecognition::pollFinishing);
+}
+
+RecordingRecognition::~RecordingRecognition() = default;
+
+void RecordingRecognition::prepare(const QString& path)
+{
+    if (!m_recognizer)
+        m_recognizer = std::make_unique<NxAudioRecognizer>();
+    m_path = path;
+    m_reported = false;
+}
+
+void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
+{
+    m_reported = false;
+    if (m_recognizer)
+        m_recognizer->CreateAudioRecognizer(format);
+}
+
+void RecordingRecognition::feed(int32_t frame)
+{
+    if (!m_recognizer || m_reported)
+        return;
+    m_recognizer->RecognizerAudioFrane(frame);
+    if (m_recognizer->isDone()) {
+        m_reported = true;
+        report(*m_recognizer, m_path);
+    }
+}
+
+void RecordingRecognition::end()
+{
+    if (!m_recognizer || !m_recognizer->isOpen() || m_reported) {
+        if (m_recognizer)
+            m_recognizer->ReleaseAudioRecognizer();
+        return;
+    }
+    if (m_recognizer->isRecognized()) {
+        m_reported = true;
+        report(*m_recognizer, m_path);
+        m_recognizer->ReleaseAudioRecognizer();
+        return;
+    }
+    m_recognizer->EndAudioStream();
+    {
+        std::lock_guard<std::mutex> lock(m_finishingMutex);
+        m_finishing.push_back({std::move(m_recognizer), m_path});
+    }
+    QMetaObject::invokeMethod(m_pollTimer, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+}
+
+bool RecordingRecognition::recognitionPending() const
+{
+    std::lock_guard<std::mutex> lock(m_finishingMutex);
+    return !m_finishing.empty();
+}
+
+void RecordingRecognition::report(NxAudioRecognizer& recognizer, const QString& path)
+{
+    recognizer.StopRecognizer();
+    const NxRecognizerAudioTagInfo info = recognizer.tagInfo();
+    if (!info.isEmpty())
+        emit recognized(info, path);
+}
+
+void RecordingRecognition::pollFinishing()
+{
+    std::vector<Finishing> answered;
+    {
+        std::lock_guard<std::mutex> lock(m_finishingMutex);
+        auto it = m_finishing.begin();
+        while (it != m_finishing.end()) {
+            if (it->recognizer->isRecognized() || it->recognizer->hasEndedWithoutMatch()) {
+                answered.push_back(std::move(*it));
+                it = m_finishing.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (m_finishing.empty())
+            m_pollTimer->stop();
+    }
+    // Reported outside the lock: a receiver may ask recognitionPending().
+    for (Finishing& done : answered) {
+        if (done.recognizer->isRecognized())
+            report(*done.recognizer, done.path);
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+// RecordingRecognition: the track recognition of one capture source. Every block the source
+// hands to its recorder is fed to an NxAudioRecognizer; once the engine reports a result, the
+// tags go out once per recording with the path of the file they belong to.
+//
+// Threading: prepare() and recognitionPending() on the owning (GUI) thread, while the capture
+// thread is not running; begin(), feed() and end() on the capture thread. recognized() is
+// emitted on the capture thread for a result found while capturing, and on the owning thread
+// for one that came after the capture ended.
+//
+// Feeding never waits: the engine listens on its own thread. When the capture ends before a
+// result, the recognizer is told that the stream ended (it looks the tail up once more) and is
+// kept aside until the engine answers, so a cut that starts the next file at once loses
+// nothing; the next recording gets a fresh recognizer.
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "nxrecognizeraudioformat.h"
+#include "nxrecognizeraudiotaginfo.h"
+
+class NxAudioRecognizer;
+class QTimer;
+
+class RecordingRecognition : public QObject {
+    Q_OBJECT
+public:
+    explicit RecordingRecognition(QObject* parent = nullptr);
+    ~RecordingRecognition() override;
+
+    // A recording of `path` is about to start: makes the recognizer when there is none.
+    void prepare(const QString& path);
+    // Capture started with `format`: opens the recognizer for it.
+    void begin(const NxRecognizerAudioFormat& format);
+    // One block (an engine frame) that went to the recorder.
+    void feed(int32_t frame);
+    // Capture ended: reports a result that is ready, or lets the engine finish on its own.
+    void end();
+    // True while a recognizer of an ended recording still listens.
+    bool recognitionPending() const;
+
+signals:
+    void recognized(NxRecognizerAudioTagInfo info, QString recordingPath);
+
+private:
+    struct Finishing {
+        std::unique_ptr<NxAudioRecognizer> recognizer;
+        QString path;
+    };
+
+    // Stops the recognizer and sends its tags (none when the match carries no title, artist or
+    // album).
+    void report(NxAudioRecognizer& recognizer, const QString& path);
+    void pollFinishing();
+
+    std::unique_ptr<NxAudioRecognizer> m_recognizer;
+    QString m_path;
+    bool m_reported = false;
+    QTimer* m_pollTimer = nullptr;
+    mutable std::mutex m_finishingMutex;
+    std::vector<Finishing> m_finishing;
+};

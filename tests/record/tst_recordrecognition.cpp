@@ -1,0 +1,144 @@
+// Track recognition during a recording, against the private sound server: catalogued tracks
+// played into the default sink while the session records system audio are identified, and the
+// tags go out once per recording with that recording's path, also when the recording ended
+// before the engine answered and the next one started at once; noise gets no tags.
+
+#include "playedaudio.h"
+#include "qrecordaudioobject.h"
+#include "qrecordobject.h"
+#include "sessiontestutil.h"
+#include "testmedia.h"
+#include "testmusic.h"
+
+#include <brisca/brisca.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using namespace sessiontest;
+
+const QString kSink = QStringLiteral("quillon_out");
+// Long enough for the engine's lookup of a stream that ended; shorter than its first regular
+// lookup (10 s), so the tags of a recording may come after it ended.
+constexpr double kTrackSeconds = 9;
+
+struct Tagged {
+    QString path;
+    QString title;
+    QString artist;
+    QString album;
+    QString genre;
+};
+
+QVector<Tagged> tagsOf(const QSignalSpy& spy)
+{
+    QVector<Tagged> out;
+    for (const QList<QVariant>& args : spy) {
+        const auto info = args.at(0).value<NxRecognizerAudioTagInfo>();
+        out.append({args.at(1).toString(), QString::fromStdString(info.title),
+                    QString::fromStdString(info.artist), QString::fromStdString(info.album),
+                    QString::fromStdString(info.genre)});
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestRecordRecognition : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void identifiesEachRecordingOfACut();
+    void noiseGetsNoTags();
+
+private:
+    // Records `file` played into the sink: from just before it plays until it has ended.
+    bool recordPlayed(QRecordObject& session, const QString& file, const QString& path);
+    QString track(int seed) const { return m_dir.filePath(QStringLiteral("%1.wav").arg(seed)); }
+    QTemporaryDir m_dir;
+};
+
+void TestRecordRecognition::initTestCase()
+{
+    QVERIFY2(testmedia::pulseAvailable(), "the private sound server is not running");
+    QVERIFY(m_dir.isValid());
+    SetCataloguePath(m_dir.filePath(QStringLiteral("catalogue.sqlite")).toUtf8().constData());
+    for (int seed : {41, 42, 43}) {
+        testmusic::Track music;
+        music.seed = seed;
+        music.seconds = kTrackSeconds;
+        music.tags = {{QStringLiteral("title"), QStringLiteral("Take %1").arg(seed)},
+                      {QStringLiteral("artist"), QStringLiteral("Monitor Quartet")},
+                      {QStringLiteral("album"), QStringLiteral("Null Sink Sessions")},
+                      {QStringLiteral("genre"), QStringLiteral("Ambient")}};
+        const QString flac = m_dir.filePath(QStringLiteral("%1.flac").arg(seed));
+        QVERIFY(testmusic::make(flac, music));
+        QVERIFY2(AddCatalogueFile(flac.toUtf8().constData()), BriscaLastError());
+        // paplay (libsndfile) plays 24-bit FLAC at the wrong speed: it gets 16-bit WAV.
+        QVERIFY(testmedia::ffmpeg({QStringLiteral("-i"), flac, QStringLiteral("-c:a"),
+                                   QStringLiteral("pcm_s16le"), track(seed)}));
+    }
+    QVERIFY(playedaudio::makeNoise(m_dir.filePath(QStringLiteral("noise.wav")), kTrackSeconds, 7));
+    useSources(QRecordAreaInfo::SystemAudio);
+}
+
+bool TestRecordRecognition::recordPlayed(QRecordObject& session, const QString& file,
+                                         const QString& path)
+{
+    if (!session.start(path))
+        return false;
+    auto player = testmedia::playInto(kSink, file);
+    // Counted by the player, not by a clock: all of the track went through the sink.
+    const bool played = player->waitForFinished(60000);
+    QTest::qWait(300);
+    session.stop();
+    return played;
+}
+
+void TestRecordRecognition::identifiesEachRecordingOfACut()
+{
+    QRecordObject session;
+    session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
+    QSignalSpy spy(session.systemSource(), &QRecordAudioObject::emitRecognizedAudioTagInfo);
+    const QString first = m_dir.filePath(QStringLiteral("first.wav"));
+    const QString second = m_dir.filePath(QStringLiteral("second.wav"));
+    // A cut: the second recording starts as soon as the first stopped.
+    QVERIFY2(recordPlayed(session, track(41), first), qPrintable(session.lastError()));
+    QVERIFY2(recordPlayed(session, track(42), second), qPrintable(session.lastError()));
+    // A result that comes after its recording ended is polled for on this thread.
+    QTRY_VERIFY_WITH_TIMEOUT(!session.systemSource()->recognitionPending(), 120000);
+    QCoreApplication::processEvents();
+
+    const QVector<Tagged> tags = tagsOf(spy);
+    QStringList seen;
+    for (const Tagged& t : tags)
+        seen << t.path + QStringLiteral(": ") + t.title;
+    QVERIFY2(tags.size() == 2, qPrintable(seen.join(QStringLiteral(", "))));
+    QCOMPARE(tags[0].path, first);
+    QCOMPARE(tags[0].title, QStringLiteral("Take 41"));
+    QCOMPARE(tags[0].artist, QStringLiteral("Monitor Quartet"));
+    QCOMPARE(tags[0].album, QStringLiteral("Null Sink Sessions"));
+    QCOMPARE(tags[0].genre, QStringLiteral("Ambient"));
+    QCOMPARE(tags[1].path, second);
+    QCOMPARE(tags[1].title, QStringLiteral("Take 42"));
+}
+
+void TestRecordRecognition::noiseGetsNoTags()
+{
+    QRecordObject session;
+    session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
+    QSignalSpy spy(session.systemSource(), &QRecordAudioObject::emitRecognizedAudioTagInfo);
+    QVERIFY2(recordPlayed(session, m_dir.filePath(QStringLiteral("noise.wav")),
+                          m_dir.filePath(QStringLiteral("noise-recorded.wav"))),
+             qPrintable(session.lastError()));
+    // A result that comes after its recording ended is polled for on this thread.
+    QTRY_VERIFY_WITH_TIMEOUT(!session.systemSource()->recognitionPending(), 120000);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestRecordRecognition)
+#include "tst_recordrecognition.moc"
