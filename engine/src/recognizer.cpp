@@ -29,6 +29,12 @@ constexpr size_t kContinuousWindowItems = size_t(Fingerprinter::usToItems(100000
 constexpr size_t kContinuousRetryItems = size_t(Fingerprinter::usToItems(2000000));
 // Two matches of one track whose starts differ by more than this are two plays of it.
 constexpr int64_t kReplayUs = 5000000;
+// Chromaprint's items depend on where its item grid falls in the sound: a query whose grid lies
+// half an item off the catalogued one shares few identical items with it, and the catalogue
+// finds candidates by identical items. A stream is therefore also fingerprinted half an item
+// later, which keeps one of the two grids within a quarter item of any track's.
+constexpr int kShiftSamples = Fingerprinter::kItemSamples / 2;
+constexpr int64_t kShiftUs = int64_t(kShiftSamples) * 1000000 / Fingerprinter::kRateHz;
 
 }  // namespace
 
@@ -176,6 +182,7 @@ void Recognizer::run()
         path = m_path;
     }
     m_items.clear();
+    m_shiftedItems.clear();
     m_droppedItems = 0;
     m_itemsAtLastTry = 0;
     m_lastTrackId = 0;
@@ -188,31 +195,26 @@ void Recognizer::run()
 void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
 {
     m_retryItems = m_continuous ? kContinuousRetryItems : kStreamRetryItems;
-    Fingerprinter fingerprinter;
+    Fingerprinter fingerprinter, shifted;
     FingerprintInput input;
     std::string error;
-    if (!fingerprinter.start(&error))
+    if (!fingerprinter.start(&error) || !shifted.start(&error))
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
+    const std::vector<int16_t> shift(kShiftSamples, 0);
+    shifted.feed(shift.data(), int(shift.size()));
     while (!m_stopping) {
         // Read before taking the queue: what was pushed before the end was marked is taken.
         const bool ended = m_streamEnded;
         for (const AudioBlock& block : stream->takeAll()) {
             const std::vector<int16_t>& mono = input.convert(block, &error);
             fingerprinter.feed(mono.data(), int(mono.size()));
+            shifted.feed(mono.data(), int(mono.size()));
         }
-        // A continuous stream is looked up every few seconds of its sound, also when a long
-        // stretch of it arrived at once.
         const std::vector<uint32_t> items =
             ended ? fingerprinter.finish() : fingerprinter.takeItems();
-        const size_t step = m_continuous ? m_retryItems : std::max<size_t>(items.size(), 1);
-        for (size_t at = 0; at < items.size() || at == 0; at += step) {
-            const size_t end = std::min(items.size(), at + step);
-            const bool last = ended && end == items.size();
-            if (consider(std::vector<uint32_t>(items.begin() + int64_t(at),
-                                               items.begin() + int64_t(end)),
-                         last))
-                return;
-        }
+        const std::vector<uint32_t> shiftedItems = ended ? shifted.finish() : shifted.takeItems();
+        if (considerInSteps(items, shiftedItems, ended))
+            return;
         if (ended) {
             std::lock_guard<std::mutex> lock(m_mutex);
             const bool found = m_hasResult || !m_pending.empty();
@@ -223,6 +225,25 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
         m_wake.wait_for(lock, kStreamPoll,
                         [this] { return m_stopping.load() || m_streamEnded.load(); });
     }
+}
+
+// A continuous stream is looked up every few seconds of its sound, also when a long stretch
+// of it arrived at once.
+bool Recognizer::considerInSteps(const std::vector<uint32_t>& items,
+                                 const std::vector<uint32_t>& shifted, bool ended)
+{
+    const size_t step = m_continuous ? m_retryItems : std::max<size_t>(items.size(), 1);
+    for (size_t at = 0; at < items.size() || at == 0; at += step) {
+        const size_t end = std::min(items.size(), at + step);
+        const auto slice = [&](const std::vector<uint32_t>& v) {
+            const size_t last = ended && end == items.size() ? v.size() : std::min(v.size(), end);
+            return std::vector<uint32_t>(v.begin() + int64_t(std::min(at, last)),
+                                         v.begin() + int64_t(last));
+        };
+        if (consider(slice(items), slice(shifted), ended && end == items.size()))
+            return true;
+    }
+    return false;
 }
 
 void Recognizer::listenToFile(const std::string& path)
@@ -237,20 +258,22 @@ void Recognizer::listenToFile(const std::string& path)
     int rc = 0;
     while (!m_stopping && (rc = input.next(&samples, &error)) == 1) {
         fingerprinter.feed(samples->data(), int(samples->size()));
-        if (consider(fingerprinter.takeItems(), false))
+        if (consider(fingerprinter.takeItems(), {}, false))
             return;
     }
     if (m_stopping)
         return;
     if (rc < 0)
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
-    if (!consider(fingerprinter.finish(), true))
+    if (!consider(fingerprinter.finish(), {}, true))
         finish(BRISCA_RECOGNIZER_NO_MATCH, reason());
 }
 
-bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
+bool Recognizer::consider(const std::vector<uint32_t>& newItems,
+                          const std::vector<uint32_t>& newShifted, bool final)
 {
     m_items.insert(m_items.end(), newItems.begin(), newItems.end());
+    m_shiftedItems.insert(m_shiftedItems.end(), newShifted.begin(), newShifted.end());
     const size_t windowItems = m_continuous ? kContinuousWindowItems : kWindowItems;
     const bool due =
         m_items.size() >= kFirstTryItems && m_items.size() >= m_itemsAtLastTry + m_retryItems;
@@ -262,16 +285,29 @@ bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
         // Only the latest window is ever looked up again: older items go.
         const size_t drop = m_items.size() - windowItems;
         m_items.erase(m_items.begin(), m_items.begin() + int64_t(drop));
+        m_shiftedItems.erase(
+            m_shiftedItems.begin(),
+            m_shiftedItems.begin() + int64_t(std::min(drop, m_shiftedItems.size())));
         m_droppedItems += int64_t(drop);
     }
     m_itemsAtLastTry = m_items.size();
     const size_t first = m_items.size() > windowItems ? m_items.size() - windowItems : 0;
-    const std::vector<uint32_t> window(m_items.begin() + int64_t(first), m_items.end());
-    const int64_t windowStartUs = Fingerprinter::itemsToUs(m_droppedItems + int64_t(first));
+    int64_t windowStartUs = Fingerprinter::itemsToUs(m_droppedItems + int64_t(first));
     Catalogue catalogue;
     CatalogueMatch match;
     std::string error;
-    if (catalogue.open(false, &error) && catalogue.identify(window, &match, &error)) {
+    bool found =
+        catalogue.open(false, &error) &&
+        catalogue.identify(std::vector<uint32_t>(m_items.begin() + int64_t(first), m_items.end()),
+                           &match, &error);
+    if (!found && error.empty() && m_shiftedItems.size() > first + size_t(kMinOverlapItems)) {
+        // The shifted grid's item k begins kShiftUs before the unshifted one's.
+        found = catalogue.identify(
+            std::vector<uint32_t>(m_shiftedItems.begin() + int64_t(first), m_shiftedItems.end()),
+            &match, &error);
+        windowStartUs -= kShiftUs;
+    }
+    if (found) {
         if (m_continuous) {
             queueIfNew(match, windowStartUs);
             return false;

@@ -72,8 +72,12 @@ private:
     void run();
     void listenToStream(const std::shared_ptr<StreamObject>& stream);
     void listenToFile(const std::string& path);
-    // Feeds new items and looks the latest window up when due; true once the work is over.
-    bool consider(const std::vector<uint32_t>& newItems, bool final);
+    // Feeds new items (and those of the fingerprint half an item later, streams only) and looks
+    // the latest window up when due; true once the work is over.
+    bool consider(const std::vector<uint32_t>& newItems, const std::vector<uint32_t>& newShifted,
+                  bool final);
+    bool considerInSteps(const std::vector<uint32_t>& items, const std::vector<uint32_t>& shifted,
+                         bool ended);
     // Continuous streams: queues the match when it is a track (or a replay) not queued last.
     void queueIfNew(const CatalogueMatch& match, int64_t windowStartUs);
     void finish(int state, const std::string& reason);
@@ -97,8 +101,9 @@ private:
     std::deque<Result> m_pending;  // continuous streams: identified, not yet taken
 
     // Worker only.
-    std::vector<uint32_t> m_items;  // the newest items (continuous streams keep one window)
-    int64_t m_droppedItems = 0;     // items dropped before m_items[0]
+    std::vector<uint32_t> m_items;         // the newest items (continuous streams keep one window)
+    std::vector<uint32_t> m_shiftedItems;  // the same, fingerprinted half an item later
+    int64_t m_droppedItems = 0;            // items dropped before m_items[0]
     size_t m_itemsAtLastTry = 0;
     size_t m_retryItems = 0;
     int64_t m_lastTrackId = 0;

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "mainwindowservices.h"
+#include "nxrecognizeraudiotaginfo.h"
 #include "qnxmainwindow.h"
 
 class IBaseChunk;
@@ -137,6 +138,8 @@ private:
     // Recording (mainwindow_record.cpp).
     void onRecordingEndedByFailure(const QString& reason);
     void onRecordingFailedToStart(const QString& reason);
+    void onSplitAtNewTrack(const QString& newPath);
+    void onRecordingIdentified(const NxRecognizerAudioTagInfo& info);
     // A desktop notification, unless a window of the program has the focus.
     void notifyUnlessFocused(const QString& summary, const QString& body);
     // Stops the recording that a rule ended (schedule, set length) and tells the user.

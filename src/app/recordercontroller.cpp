@@ -7,6 +7,7 @@
 #include "qrecordobject.h"
 #include "silencerules.h"
 #include "sleepinhibitor.h"
+#include "trackboundarymover.h"
 #include "wallclock.h"
 
 #include <QDebug>
@@ -26,13 +27,20 @@ QString currentExtension()
 
 RecorderController::RecorderController(const WallClock& clock, SleepInhibitor* inhibitor,
                                        QObject* parent)
-    : QObject(parent), m_clock(clock), m_inhibitor(inhibitor)
+    : QObject(parent), m_clock(clock), m_inhibitor(inhibitor), m_mover(new TrackBoundaryMover(this))
 {
+    connect(
+        m_mover, &TrackBoundaryMover::moved, this,
+        [this](const QString& first, const QString& second, qint64, const QString& error) {
+            onBoundaryMoved(first, second, error);
+        },
+        Qt::QueuedConnection);
 }
 
 RecorderController::~RecorderController()
 {
     stopFile();
+    finishBoundaryMoves();
     endRun();
 }
 
@@ -57,6 +65,8 @@ void RecorderController::ensureSession()
             [this](const QString& path) { m_finishedPath = path; });
     connect(m_session, &QRecordObject::emitAudioRecordFail, this,
             &RecorderController::onSessionFailed);
+    connect(m_session, &QRecordObject::emitRecognizedTrack, this,
+            &RecorderController::onTrackIdentified);
 }
 
 bool RecorderController::startFile()
@@ -82,6 +92,7 @@ bool RecorderController::startAt(const QString& path)
     m_lastError.clear();
     m_silentThroughout = true;
     m_awaitingFile = true;
+    m_trackChange = TrackChange(TrackChange::readMode());
     if (m_inhibitor && !m_inhibitor->isHeld() && !m_inhibitor->acquire(kInhibitReason))
         qInfo().noquote() << "the machine may sleep while recording:" << m_inhibitor->errorString();
     if (m_sink)
@@ -104,6 +115,8 @@ void RecorderController::handOver(const QString& failure)
         // A session that failed before writing a file leaves nothing to list.
         if (m_awaitingFile && m_session && !m_session->isRecording() && m_sink)
             m_sink->recordingFailed(m_path, failure.isEmpty() ? m_lastError : failure);
+        if (!isRecording())
+            releaseHeldFile();  // no next file will take its tail
         m_awaitingFile = m_awaitingFile && m_session && m_session->isRecording();
         return;
     }
@@ -117,9 +130,9 @@ void RecorderController::handOver(const QString& failure)
                                                    QFileInfo(m_finishedPath).suffix(), 0, 0);
     done.silentThroughout = m_silentThroughout;
     done.failure = failure;
+    const QString path = m_finishedPath;
     m_finishedPath.clear();
-    if (m_sink)
-        m_sink->recordingFinished(done);
+    deliver(path, done);
 }
 
 RecorderController::SplitOutcome RecorderController::splitAtSilence()

@@ -7,16 +7,27 @@
 // A "run" is what the user sees as one recording: from Start to Stop, through any number of
 // cuts and splits (each a new file). The window drives it with startFile / stopFile /
 // splitAtSilence / endRun and shows what these report. GUI thread only.
+//
+// Splitting at a new track: the session reports every track it identifies (with where in the
+// file's sound it began). A different track cuts the file at once and goes on in a new one, and
+// the sound between the track's beginning and the cut is moved to the new file once that one is
+// finished (TrackBoundaryMover, on its own thread). A file waits for the moves at its ends
+// before it is handed to the sink, so the list and the history see its final length.
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 
+#include <QMap>
+
 #include "irecordingsink.h"
+#include "nxrecognizeraudiotaginfo.h"
+#include "trackchange.h"
 
 class QRecordObject;
 class SleepInhibitor;
+class TrackBoundaryMover;
 class WallClock;
 
 class RecorderController : public QObject {
@@ -54,6 +65,10 @@ public:
     void endRun();
     // The recording that runs now made its first loud block.
     void recordingBecameLoud();
+    // Blocks until the track boundaries being moved are in place and their files handed over.
+    void finishBoundaryMoves();
+    // Files finished but not yet handed over: waiting for the sound at their ends to move.
+    int filesAwaitingBoundaries() const { return int(m_waiting.size()); }
 
 signals:
     // Session reports, passed on.
@@ -66,12 +81,25 @@ signals:
     // The recording failed before it wrote a file (the sound server was gone): nothing is kept.
     // Connect it queued, like recordingEndedByFailure.
     void recordingFailedToStart(const QString& reason);
+    // Music identified in the recording that runs now (the list gives its row these tags).
+    void recordingIdentified(const NxRecognizerAudioTagInfo& info);
+    // A new track began: the recording goes on in a new file at currentPath().
+    void splitAtNewTrack(const QString& newPath);
 
 private:
     void ensureSession();
     bool startAt(const QString& path);
     void handOver(const QString& failure = QString());
     void onSessionFailed();
+    void onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
+                           const QString& path);
+    void splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs);
+    // Hands a finished file to the sink, or keeps it until the boundaries at its ends moved.
+    void deliver(const QString& path, const FinishedRecording& done);
+    void onBoundaryMoved(const QString& first, const QString& second, const QString& error);
+    void handOverWaiting(const QString& path);
+    // The held file's successor wrote nothing: it is handed over as it is.
+    void releaseHeldFile();
 
     const WallClock& m_clock;
     SleepInhibitor* m_inhibitor = nullptr;
@@ -83,4 +111,13 @@ private:
     bool m_silentThroughout = true;
     bool m_handlingFailure = false;
     bool m_awaitingFile = false;  // started, not yet handed to the sink
+
+    TrackChange m_trackChange;
+    TrackBoundaryMover* m_mover = nullptr;
+    // The file being finished ends tailUs after a new track began (-1: it ends where it should).
+    int64_t m_cutTailUs = -1;
+    // The last finished file whose end waits for the next file: its tail moves there.
+    QString m_heldPath;
+    int64_t m_heldTailUs = 0;
+    QMap<QString, FinishedRecording> m_waiting;  // finished, not yet handed to the sink
 };

@@ -60,6 +60,8 @@ QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
     qRegisterMetaType<NxRecognizerAudioTagInfo>("NxRecognizerAudioTagInfo");
     connect(m_recognition, &RecordingRecognition::recognized, this,
             &QRecordAudioObject::emitRecognizedAudioTagInfo, Qt::DirectConnection);
+    connect(m_recognition, &RecordingRecognition::trackRecognized, this,
+            &QRecordAudioObject::emitRecognizedTrack, Qt::DirectConnection);
 }
 
 QRecordAudioObject::~QRecordAudioObject()
@@ -98,6 +100,11 @@ void QRecordAudioObject::stopCapture(int64_t stopAtUs)
 bool QRecordAudioObject::recognitionPending() const
 {
     return m_recognition->recognitionPending();
+}
+
+int64_t QRecordAudioObject::recognizedSoundUs() const
+{
+    return m_recognition->fedUs();
 }
 
 void QRecordAudioObject::resetRecorder()

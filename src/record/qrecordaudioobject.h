@@ -54,6 +54,9 @@ public:
     void setRecordingPath(const QString& path) { m_recordingPath = path; }
     // True while the music of a recording that ended is still being identified.
     bool recognitionPending() const;
+    // Microseconds of sound the recognizer was fed during the last recording (0 for a source
+    // without a sink); read after the capture ended.
+    int64_t recognizedSoundUs() const;
 
     // Recorder handle that receives this source's frames; 0 = none (frames go to stream()).
     void setSink(int32_t recorder) { m_sink = recorder; }
@@ -88,6 +91,9 @@ signals:
     // recording; only a source with a sink listens). From the worker thread, or from the
     // owning thread when the result came after the capture ended.
     void emitRecognizedAudioTagInfo(NxRecognizerAudioTagInfo info, QString recordingPath);
+    // A track identified in the recording at `recordingPath`, beginning startUs into the sound
+    // the recognizer was fed (every track, not only the first). From the worker thread.
+    void emitRecognizedTrack(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath);
     // The endpoint is open and capturing.
     void emitStarted();
     // The endpoint could not be opened or went away (the thread ends), or captured audio could

@@ -41,7 +41,15 @@ QRecordObject::QRecordObject(QObject* parent)
         connect(source, &QRecordAudioObject::emitAudioRecordFail, this,
                 [this, source] { onSourceFailed(source); });
         connect(source, &QRecordAudioObject::emitStarted, this, &QRecordObject::onSourceStarted);
+        // Queued: it comes from the capture thread.
+        connect(source, &QRecordAudioObject::emitRecognizedTrack, this,
+                &QRecordObject::emitRecognizedTrack, Qt::QueuedConnection);
     }
+}
+
+int64_t QRecordObject::recognizedSoundUs() const
+{
+    return std::max(m_system->recognizedSoundUs(), m_microphone->recognizedSoundUs());
 }
 
 QRecordObject::~QRecordObject()

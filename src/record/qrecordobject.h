@@ -11,6 +11,7 @@
 
 #include "captureendpoint.h"
 #include "encodesettings.h"
+#include "nxrecognizeraudiotaginfo.h"
 
 #include <QObject>
 #include <QString>
@@ -55,6 +56,10 @@ public:
     // Sources whose capture thread is running now.
     int capturingSources() const;
 
+    // Microseconds of sound the track recognizer heard in the last recording (after stop()):
+    // the end of that recording in the positions of emitRecognizedTrack.
+    int64_t recognizedSoundUs() const;
+
     QRecordAudioObject* systemSource() const { return m_system; }
     QRecordAudioObject* microphoneSource() const { return m_microphone; }
 
@@ -66,6 +71,9 @@ signals:
     void emitAudioData(unsigned char* data, int sps);
     void emitFinishRecordFile(QString path);
     void emitAudioRecordFail();
+    // A track identified in the recording at `path`, beginning startUs into its sound.
+    void emitRecognizedTrack(const NxRecognizerAudioTagInfo& info, qint64 startUs,
+                             const QString& path);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -93,7 +101,7 @@ private:
     QString m_path;
     QString m_lastError;
     uint64_t m_lastDurationUs = 0;
-    int64_t m_startClockUs = 0;  // session clock at the start of the file
+    int64_t m_startClockUs = 0;       // session clock at the start of the file
     int64_t m_droppedUs[2] = {0, 0};  // reported so far, per recorder input
     bool m_mixing = false;
     // Sources of the current recording that could not be opened, with the reason.

@@ -23,8 +23,10 @@ RecordingRecognition::~RecordingRecognition() = default;
 
 void RecordingRecognition::prepare(const QString& path)
 {
-    if (!m_recognizer)
+    if (!m_recognizer) {
         m_recognizer = std::make_unique<NxAudioRecognizer>();
+        m_recognizer->setContinuous(true);
+    }
     m_path = path;
     m_reported = false;
 }
@@ -32,23 +34,38 @@ void RecordingRecognition::prepare(const QString& path)
 void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
 {
     m_reported = false;
+    m_fedUs = 0;
     if (m_recognizer)
         m_recognizer->CreateAudioRecognizer(format);
 }
 
 void RecordingRecognition::feed(int32_t frame)
 {
-    if (!m_recognizer || m_reported)
+    if (!m_recognizer)
         return;
     m_recognizer->RecognizerAudioFrane(frame);
-    if (m_recognizer->isDone()) {
-        m_reported = true;
-        report(*m_recognizer, m_path);
+    takeTracks();
+}
+
+void RecordingRecognition::takeTracks()
+{
+    int64_t startUs = 0;
+    while (m_recognizer->takeRecognizedTrack(&startUs)) {
+        const NxRecognizerAudioTagInfo info = m_recognizer->tagInfo();
+        if (info.isEmpty())
+            continue;
+        if (!m_reported) {
+            m_reported = true;
+            emit recognized(info, m_path);
+        }
+        emit trackRecognized(info, startUs, m_path);
     }
 }
 
 void RecordingRecognition::end()
 {
+    if (m_recognizer)
+        m_fedUs = m_recognizer->fedUs();
     if (!m_recognizer || !m_recognizer->isOpen() || m_reported) {
         if (m_recognizer)
             m_recognizer->ReleaseAudioRecognizer();
@@ -77,6 +94,9 @@ bool RecordingRecognition::recognitionPending() const
 void RecordingRecognition::report(NxAudioRecognizer& recognizer, const QString& path)
 {
     recognizer.StopRecognizer();
+    // A continuous recognizer queues its results: the first one names the recording.
+    if (recognizer.isContinuous())
+        recognizer.takeRecognizedTrack(nullptr);
     const NxRecognizerAudioTagInfo info = recognizer.tagInfo();
     if (!info.isEmpty())
         emit recognized(info, path);

@@ -12,10 +12,16 @@
 // result, the recognizer is told that the stream ended (it looks the tail up once more) and is
 // kept aside until the engine answers, so a cut that starts the next file at once loses
 // nothing; the next recording gets a fresh recognizer.
+//
+// The recognition is continuous: after the first result (which names the recording) the
+// recognizer keeps listening, and every track it identifies goes out with trackRecognized(),
+// with where it began in the recording's sound, so that the session can split the recording
+// where a new track begins.
 
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -42,9 +48,13 @@ public:
     void end();
     // True while a recognizer of an ended recording still listens.
     bool recognitionPending() const;
+    // Microseconds of sound fed during the last recording (read after its capture ended).
+    int64_t fedUs() const { return m_fedUs; }
 
 signals:
     void recognized(NxRecognizerAudioTagInfo info, QString recordingPath);
+    // A track identified while capturing; it began startUs into the recording's sound.
+    void trackRecognized(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath);
 
 private:
     struct Finishing {
@@ -56,10 +66,13 @@ private:
     // album).
     void report(NxAudioRecognizer& recognizer, const QString& path);
     void pollFinishing();
+    // Sends the tracks identified since the last call.
+    void takeTracks();
 
     std::unique_ptr<NxAudioRecognizer> m_recognizer;
     QString m_path;
     bool m_reported = false;
+    std::atomic<int64_t> m_fedUs{0};
     QTimer* m_pollTimer = nullptr;
     mutable std::mutex m_finishingMutex;
     std::vector<Finishing> m_finishing;

@@ -1,0 +1,101 @@
+// Splitting a recording where a new track begins, and handing the files of such a split over
+// once the sound at their ends has moved to the right file.
+
+#include "recordercontroller.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+#include "qrecordobject.h"
+#include "trackboundarymover.h"
+
+void RecorderController::onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
+                                           const QString& path)
+{
+    // A report that was under way while the file it belongs to was finished comes too late.
+    if (!isRecording() || path != m_path)
+        return;
+    switch (m_trackChange.take(info, startUs)) {
+        case TrackChange::Verdict::Ignore:
+            return;
+        case TrackChange::Verdict::NameFile:
+            emit recordingIdentified(info);
+            return;
+        case TrackChange::Verdict::Split:
+            splitAtTrack(info, startUs);
+            return;
+    }
+}
+
+// Cuts the file now; the sound since the track began (tailUs of it) moves to the next file
+// once that one is finished.
+void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs)
+{
+    m_session->stop();
+    const int64_t tailUs = m_session->recognizedSoundUs() - startUs;
+    const bool movable = tailUs > 0 && uint64_t(tailUs) < m_session->lastRecordedDurationUs();
+    m_cutTailUs = movable ? tailUs : -1;
+    handOver();
+    m_cutTailUs = -1;
+    if (!startFile()) {
+        releaseHeldFile();
+        emit recordingEndedByFailure(m_lastError);
+        return;
+    }
+    // The new file begins inside the track: it began tailUs before the file's stream.
+    m_trackChange.beginFileWith(info, movable ? -tailUs : 0);
+    emit recordingIdentified(info);
+    emit splitAtNewTrack(m_path);
+}
+
+void RecorderController::deliver(const QString& path, const FinishedRecording& done)
+{
+    const bool hold = m_cutTailUs >= 0;
+    if (m_heldPath.isEmpty() && !hold) {
+        if (m_sink)
+            m_sink->recordingFinished(done);
+        return;
+    }
+    m_waiting.insert(path, done);
+    if (!m_heldPath.isEmpty())
+        m_mover->enqueue(m_heldPath, path, m_heldTailUs);
+    m_heldPath = hold ? path : QString();
+    m_heldTailUs = m_cutTailUs;
+}
+
+void RecorderController::onBoundaryMoved(const QString& first, const QString& second,
+                                         const QString& error)
+{
+    if (!error.isEmpty())
+        qWarning().noquote() << "the beginning of a new track stays at the end of" << first << ":"
+                             << error;
+    handOverWaiting(first);
+    if (second != m_heldPath)
+        handOverWaiting(second);
+}
+
+void RecorderController::handOverWaiting(const QString& path)
+{
+    auto it = m_waiting.find(path);
+    if (it == m_waiting.end())
+        return;
+    const FinishedRecording done = it.value();
+    m_waiting.erase(it);
+    // The sink reads the file's new length and size from the file itself.
+    if (m_sink)
+        m_sink->recordingFinished(done);
+}
+
+void RecorderController::releaseHeldFile()
+{
+    const QString held = m_heldPath;
+    m_heldPath.clear();
+    handOverWaiting(held);
+}
+
+void RecorderController::finishBoundaryMoves()
+{
+    m_mover->waitForAll();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    releaseHeldFile();
+}
