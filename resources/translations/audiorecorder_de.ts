@@ -308,6 +308,10 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
         <source>Cut out failure.</source>
         <translation>Ausschneiden fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Aufnahme bei einem neuen Titel geteilt</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -308,6 +308,10 @@ Some could not be repaired and may not play to their end:
         <source>Cut out failure.</source>
         <translation>Cut out failure.</translation>
     </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Recording split at a new track</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

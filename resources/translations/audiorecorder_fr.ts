@@ -308,6 +308,10 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
         <source>Cut out failure.</source>
         <translation>Échec du découpage.</translation>
     </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Enregistrement coupé à un nouveau morceau</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -308,6 +308,10 @@ Some could not be repaired and may not play to their end:
         <source>Cut out failure.</source>
         <translation>切り取りに失敗しました。</translation>
     </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>新しい曲で録音を分割しました</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>

@@ -308,6 +308,10 @@ Some could not be repaired and may not play to their end:
         <source>Cut out failure.</source>
         <translation>剪切失败。</translation>
     </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>录音已在新曲目处分割</translation>
+    </message>
 </context>
 <context>
     <name>NxInfoManager</name>
