@@ -291,13 +291,4 @@ int64_t GetStreamQueuedBytes(int32_t stream)
     return s->queuedBytes;
 }
 
-int64_t GetStreamPushedDuration(int32_t stream)
-{
-    std::shared_ptr<StreamObject> s = lookupHandle<StreamObject>(stream, "stream");
-    if (!s)
-        return -1;
-    std::lock_guard<std::mutex> lock(s->mutex);
-    return s->pushedUs;
-}
-
 }  // extern "C"

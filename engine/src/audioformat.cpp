@@ -11,8 +11,8 @@ namespace brisca {
 bool AudioFormat::valid() const
 {
     return sampleFormat >= AV_SAMPLE_FMT_U8 && sampleFormat < AV_SAMPLE_FMT_NB &&
-           sampleFormat != AV_SAMPLE_FMT_NONE && rateHz > 0 && rateHz <= 768000 && channels > 0 &&
-           channels <= 64;
+           sampleFormat != AV_SAMPLE_FMT_NONE && rateHz > 0 && rateHz <= 768000 &&
+           channels > 0 && channels <= 64;
 }
 
 int AudioFormat::bytesPerSample() const
@@ -49,8 +49,6 @@ void StreamObject::push(AudioBlock block)
 {
     std::lock_guard<std::mutex> lock(mutex);
     queuedBytes += int64_t(block.bytes.size());
-    if (block.format.rateHz > 0)
-        pushedUs += int64_t(block.samples) * 1000000 / block.format.rateHz;
     queue.push_back(std::move(block));
 }
 

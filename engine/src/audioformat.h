@@ -66,7 +66,6 @@ struct StreamObject : HandleObject {
     void* callbackUser = nullptr;
     std::deque<AudioBlock> queue;
     int64_t queuedBytes = 0;
-    int64_t pushedUs = 0;  // sound pushed since the stream was made, by the blocks' rates
 
     void push(AudioBlock block);
     // Takes every queued block, oldest first.

@@ -275,23 +275,10 @@ bool Converter::measureLoudness(double* lufs, std::string* error)
                error) >= 0;
 }
 
-// Pads a short last frame for encoders that take only whole frames, then encodes and writes.
 bool Converter::encodeFrame(AVFrame* frame, int64_t pts, Muxer& muxer, std::string* error)
 {
-    const int frameSize = m_encoder.frameSize();
-    const bool shortLast = m_encoder.context()->codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
-    FramePtr padded;
-    if (frameSize > 0 && frame->nb_samples < frameSize && !shortLast) {
-        padded = paddedTo(frame, frameSize);
-        if (!padded) {
-            *error = "out of memory";
-            return false;
-        }
-        frame = padded.get();
-    }
     frame->pts = pts;
-    return m_encoder.send(frame, error) && writePackets(muxer, error);
+    return sendPadded(m_encoder, frame, error) && writeEncodedPackets(m_encoder, muxer, error);
 }
 
 bool Converter::encodeRange(Muxer& muxer, std::string* error)
@@ -323,24 +310,8 @@ bool Converter::encodeRange(Muxer& muxer, std::string* error)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_finalLufs = finalLufs;
     }
-    return m_encoder.send(nullptr, error) && writePackets(muxer, error) && muxer.finish(error);
-}
-
-bool Converter::writePackets(Muxer& muxer, std::string* error)
-{
-    PacketPtr packet(av_packet_alloc());
-    for (;;) {
-        const int r = m_encoder.receive(packet.get(), error);
-        if (r < 0)
-            return false;
-        if (r == 0)
-            return true;
-        av_packet_rescale_ts(packet.get(), m_encoder.context()->time_base,
-                             muxer.stream()->time_base);
-        if (!muxer.write(packet.get(), error))
-            return false;
-        av_packet_unref(packet.get());
-    }
+    return m_encoder.send(nullptr, error) && writeEncodedPackets(m_encoder, muxer, error) &&
+           muxer.finish(error);
 }
 
 bool Converter::cancel()

@@ -68,6 +68,37 @@ FramePtr paddedTo(const AVFrame* frame, int size)
     return out;
 }
 
+bool sendPadded(Encoder& encoder, AVFrame* frame, std::string* error)
+{
+    const int frameSize = encoder.frameSize();
+    const bool shortLast = encoder.context()->codec->capabilities &
+                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+    FramePtr padded;
+    if (frameSize > 0 && frame->nb_samples < frameSize && !shortLast) {
+        padded = paddedTo(frame, frameSize);
+        if (!padded) {
+            *error = "out of memory";
+            return false;
+        }
+        frame = padded.get();
+    }
+    return encoder.send(frame, error);
+}
+
+bool writeEncodedPackets(Encoder& encoder, Muxer& muxer, std::string* error)
+{
+    PacketPtr packet(av_packet_alloc());
+    for (;;) {
+        const int r = encoder.receive(packet.get(), error);
+        if (r <= 0)
+            return r == 0;
+        av_packet_rescale_ts(packet.get(), encoder.context()->time_base, muxer.stream()->time_base);
+        if (!muxer.write(packet.get(), error))
+            return false;
+        av_packet_unref(packet.get());
+    }
+}
+
 bool syncFile(const std::string& path, std::string* error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -183,6 +183,7 @@ void Recognizer::run()
     }
     m_items.clear();
     m_shiftedItems.clear();
+    m_placedSamples = 0;
     m_droppedItems = 0;
     m_itemsAtLastTry = 0;
     m_lastTrackId = 0;
@@ -207,8 +208,11 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
         const bool ended = m_streamEnded;
         for (const AudioBlock& block : stream->takeAll()) {
             const std::vector<int16_t>& mono = input.convert(block, &error);
-            fingerprinter.feed(mono.data(), int(mono.size()));
-            shifted.feed(mono.data(), int(mono.size()));
+            size_t skip = 0;
+            if (m_continuous)
+                skip = placeBlock(block.timestampUs, mono.size(), {&fingerprinter, &shifted});
+            fingerprinter.feed(mono.data() + skip, int(mono.size() - skip));
+            shifted.feed(mono.data() + skip, int(mono.size() - skip));
         }
         const std::vector<uint32_t> items =
             ended ? fingerprinter.finish() : fingerprinter.takeItems();
@@ -225,6 +229,30 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
         m_wake.wait_for(lock, kStreamPoll,
                         [this] { return m_stopping.load() || m_streamEnded.load(); });
     }
+}
+
+// A recorder places each block at its timestamp: a gap becomes silence, and a block that
+// overlaps what was written loses the overlap. A continuous stream follows it, so that the
+// positions it reports are positions in the recording. Returns how many of the block's samples
+// to skip.
+size_t Recognizer::placeBlock(int64_t timestampUs, size_t samples,
+                              std::initializer_list<Fingerprinter*> fingerprinters)
+{
+    // Timestamps round to a sample either way; a few samples off is no gap.
+    constexpr int64_t kSlackSamples = 4;
+    const int64_t at = timestampUs * Fingerprinter::kRateHz / 1000000;
+    const int64_t gap = at - m_placedSamples;
+    size_t skip = 0;
+    if (gap > kSlackSamples) {
+        const std::vector<int16_t> silence(size_t(gap), 0);
+        for (Fingerprinter* f : fingerprinters)
+            f->feed(silence.data(), int(silence.size()));
+        m_placedSamples += gap;
+    } else if (gap < -kSlackSamples) {
+        skip = std::min(samples, size_t(-gap));
+    }
+    m_placedSamples += int64_t(samples - skip);
+    return skip;
 }
 
 // A continuous stream is looked up every few seconds of its sound, also when a long stretch

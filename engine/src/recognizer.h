@@ -13,6 +13,8 @@
 // A continuous stream (a recording that may hold several tracks) keeps listening after a
 // match: it looks the latest 10 s up every 2 s and queues each track it identifies, with the
 // stream position where that track begins, for takeNext(). It stays LISTENING until stopped.
+// Its blocks are placed by their timestamps, as a recorder places them in a file, so the
+// positions are the recording's.
 //
 // Calls come from any thread; m_control serialises opening, starting and stopping (stop()
 // and close() join the worker), m_mutex guards the state and the result.
@@ -21,6 +23,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -30,6 +33,7 @@
 
 #include "audioformat.h"
 #include "catalogue.h"
+#include "fingerprinter.h"
 #include "handletable.h"
 #include "mediainfo.h"
 
@@ -76,6 +80,8 @@ private:
     // the latest window up when due; true once the work is over.
     bool consider(const std::vector<uint32_t>& newItems, const std::vector<uint32_t>& newShifted,
                   bool final);
+    size_t placeBlock(int64_t timestampUs, size_t samples,
+                      std::initializer_list<Fingerprinter*> fingerprinters);
     bool considerInSteps(const std::vector<uint32_t>& items, const std::vector<uint32_t>& shifted,
                          bool ended);
     // Continuous streams: queues the match when it is a track (or a replay) not queued last.
@@ -104,6 +110,7 @@ private:
     std::vector<uint32_t> m_items;         // the newest items (continuous streams keep one window)
     std::vector<uint32_t> m_shiftedItems;  // the same, fingerprinted half an item later
     int64_t m_droppedItems = 0;            // items dropped before m_items[0]
+    int64_t m_placedSamples = 0;           // continuous streams: sound fingerprinted, placed
     size_t m_itemsAtLastTry = 0;
     size_t m_retryItems = 0;
     int64_t m_lastTrackId = 0;

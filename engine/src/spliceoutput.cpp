@@ -1,5 +1,6 @@
 #include "spliceoutput.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -84,42 +85,15 @@ bool SpliceOutput::encodeFromFifo(bool all, std::string* error)
 
 bool SpliceOutput::encodeFrame(AVFrame* frame, std::string* error)
 {
-    const int frameSize = m_encoder.frameSize();
-    const bool shortLast = m_encoder.context()->codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
-    FramePtr padded;
-    if (frameSize > 0 && frame->nb_samples < frameSize && !shortLast) {
-        padded = paddedTo(frame, frameSize);
-        if (!padded) {
-            *error = "out of memory";
-            return false;
-        }
-        frame = padded.get();
-    }
     frame->pts = m_pts;
-    m_pts += frame->nb_samples;
-    return m_encoder.send(frame, error) && writePackets(error);
-}
-
-bool SpliceOutput::writePackets(std::string* error)
-{
-    PacketPtr packet(av_packet_alloc());
-    for (;;) {
-        const int r = m_encoder.receive(packet.get(), error);
-        if (r <= 0)
-            return r == 0;
-        av_packet_rescale_ts(packet.get(), m_encoder.context()->time_base,
-                             m_muxer.stream()->time_base);
-        if (!m_muxer.write(packet.get(), error))
-            return false;
-        av_packet_unref(packet.get());
-    }
+    m_pts += std::max(frame->nb_samples, m_encoder.frameSize());
+    return sendPadded(m_encoder, frame, error) && writeEncodedPackets(m_encoder, m_muxer, error);
 }
 
 bool SpliceOutput::finish(std::string* error)
 {
-    if (!encodeFromFifo(true, error) || !m_encoder.send(nullptr, error) || !writePackets(error) ||
-        !m_muxer.finish(error))
+    if (!encodeFromFifo(true, error) || !m_encoder.send(nullptr, error) ||
+        !writeEncodedPackets(m_encoder, m_muxer, error) || !m_muxer.finish(error))
         return false;
     m_muxer.close();
     m_finished = syncFile(m_temporary, error);

@@ -37,7 +37,6 @@ public:
 private:
     bool encodeFrame(AVFrame* frame, std::string* error);
     bool encodeFromFifo(bool all, std::string* error);
-    bool writePackets(std::string* error);
 
     std::string m_target, m_temporary;
     Encoder m_encoder;

@@ -32,7 +32,8 @@ void RecorderController::onTrackIdentified(const NxRecognizerAudioTagInfo& info,
 void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs)
 {
     m_session->stop();
-    const int64_t tailUs = m_session->recognizedSoundUs() - startUs;
+    // The recognizer places the sound as the recorder does: its positions are the file's.
+    const int64_t tailUs = int64_t(m_session->lastRecordedDurationUs()) - startUs;
     const bool movable = tailUs > 0 && uint64_t(tailUs) < m_session->lastRecordedDurationUs();
     m_cutTailUs = movable ? tailUs : -1;
     handOver();

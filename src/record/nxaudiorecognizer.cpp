@@ -2,8 +2,6 @@
 
 #include <QDebug>
 
-#include <algorithm>
-
 #include <brisca/brisca.h>
 
 namespace {
@@ -153,11 +151,6 @@ void NxAudioRecognizer::ReleaseAudioRecognizer()
 bool NxAudioRecognizer::takeRecognizedTrack(int64_t* startUs)
 {
     return m_isOpen && TakeRecognizedTrack(m_recognizer, startUs) == 1;
-}
-
-int64_t NxAudioRecognizer::fedUs() const
-{
-    return m_stream ? std::max<int64_t>(0, GetStreamPushedDuration(m_stream)) : 0;
 }
 
 bool NxAudioRecognizer::isRecognized() const

@@ -54,8 +54,6 @@ public:
     // confidence()) and sets *startUs to where it begins, in microseconds of sound from the
     // first frame fed (negative: before it). False when none waits.
     bool takeRecognizedTrack(int64_t* startUs);
-    // Microseconds of sound fed since the recognizer was opened for frames.
-    int64_t fedUs() const;
 
     // The engine reports a result ready.
     bool isRecognized() const;

@@ -102,11 +102,6 @@ bool QRecordAudioObject::recognitionPending() const
     return m_recognition->recognitionPending();
 }
 
-int64_t QRecordAudioObject::recognizedSoundUs() const
-{
-    return m_recognition->fedUs();
-}
-
 void QRecordAudioObject::resetRecorder()
 {
     m_sink = 0;

@@ -54,9 +54,6 @@ public:
     void setRecordingPath(const QString& path) { m_recordingPath = path; }
     // True while the music of a recording that ended is still being identified.
     bool recognitionPending() const;
-    // Microseconds of sound the recognizer was fed during the last recording (0 for a source
-    // without a sink); read after the capture ended.
-    int64_t recognizedSoundUs() const;
 
     // Recorder handle that receives this source's frames; 0 = none (frames go to stream()).
     void setSink(int32_t recorder) { m_sink = recorder; }

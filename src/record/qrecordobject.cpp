@@ -47,11 +47,6 @@ QRecordObject::QRecordObject(QObject* parent)
     }
 }
 
-int64_t QRecordObject::recognizedSoundUs() const
-{
-    return std::max(m_system->recognizedSoundUs(), m_microphone->recognizedSoundUs());
-}
-
 QRecordObject::~QRecordObject()
 {
     stop();

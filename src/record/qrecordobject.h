@@ -56,10 +56,6 @@ public:
     // Sources whose capture thread is running now.
     int capturingSources() const;
 
-    // Microseconds of sound the track recognizer heard in the last recording (after stop()):
-    // the end of that recording in the positions of emitRecognizedTrack.
-    int64_t recognizedSoundUs() const;
-
     QRecordAudioObject* systemSource() const { return m_system; }
     QRecordAudioObject* microphoneSource() const { return m_microphone; }
 

@@ -34,7 +34,6 @@ void RecordingRecognition::prepare(const QString& path)
 void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
 {
     m_reported = false;
-    m_fedUs = 0;
     if (m_recognizer)
         m_recognizer->CreateAudioRecognizer(format);
 }
@@ -64,8 +63,6 @@ void RecordingRecognition::takeTracks()
 
 void RecordingRecognition::end()
 {
-    if (m_recognizer)
-        m_fedUs = m_recognizer->fedUs();
     if (!m_recognizer || !m_recognizer->isOpen() || m_reported) {
         if (m_recognizer)
             m_recognizer->ReleaseAudioRecognizer();

@@ -21,7 +21,6 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -48,8 +47,6 @@ public:
     void end();
     // True while a recognizer of an ended recording still listens.
     bool recognitionPending() const;
-    // Microseconds of sound fed during the last recording (read after its capture ended).
-    int64_t fedUs() const { return m_fedUs; }
 
 signals:
     void recognized(NxRecognizerAudioTagInfo info, QString recordingPath);
@@ -72,7 +69,6 @@ private:
     std::unique_ptr<NxAudioRecognizer> m_recognizer;
     QString m_path;
     bool m_reported = false;
-    std::atomic<int64_t> m_fedUs{0};
     QTimer* m_pollTimer = nullptr;
     mutable std::mutex m_finishingMutex;
     std::vector<Finishing> m_finishing;

@@ -94,9 +94,6 @@ BRISCA_API int32_t SetStreamDataCallback(int32_t stream, BriscaStreamDataCallbac
 BRISCA_API int32_t PushStreamFrame(int32_t stream, int32_t frame);
 /* Bytes pushed but not yet taken by a recorder. */
 BRISCA_API int64_t GetStreamQueuedBytes(int32_t stream);
-/* Microseconds of sound pushed into the stream since it was made (each block counted at its
- * own rate): the stream position of the next pushed sample. -1 for an invalid handle. */
-BRISCA_API int64_t GetStreamPushedDuration(int32_t stream);
 
 /* ---- Recorder ------------------------------------------------------------------------- */
 
@@ -420,7 +417,9 @@ enum {
  * latest 10 s up every 2 s and queues every track it identifies that differs from the one it
  * queued last (or is the same track begun again), with the stream position where the track
  * begins; TakeRecognizedTrack takes them in order. The state stays LISTENING until
- * StopRecognizer, which then gives MATCHED when any track was identified.
+ * StopRecognizer, which then gives MATCHED when any track was identified. The stream's frames
+ * are placed by their timestamps (SetFrameTimestamp), as a recorder places them in its file: a
+ * gap is silence and an overlap is dropped, so positions are positions in that file.
  */
 enum { BRISCA_RECOGNIZE_CONTINUOUS = 1 };
 
