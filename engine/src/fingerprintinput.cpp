@@ -13,13 +13,12 @@ bool FingerprintInput::configure(const AudioFormat& format, std::string* error)
 {
     if (m_swr && format == m_format)
         return true;
-    // The resampling of Chromaprint's own tool (fpcalc): a short filter in 16-bit, all that a
+    // The resampling of Chromaprint's own tool (fpcalc): a short filter, all that a
     // fingerprint of 11 kHz sound needs, and cheaper than libswresample's default.
     auto likeFpcalc = [](SwrContext* swr) {
         av_opt_set_int(swr, "filter_size", 16, 0);
         av_opt_set_int(swr, "phase_shift", 8, 0);
         av_opt_set_int(swr, "linear_interp", 1, 0);
-        av_opt_set_sample_fmt(swr, "internal_sample_fmt", AV_SAMPLE_FMT_S16P, 0);
         return av_opt_set_double(swr, "cutoff", 0.8, 0);
     };
     m_swr = openResampler(format, 1, AV_SAMPLE_FMT_S16, Fingerprinter::kRateHz, likeFpcalc, error);

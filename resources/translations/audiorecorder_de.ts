@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CatalogueTrackIdentifier</name>
+    <message>
+        <source>the local catalogue needs the sound&apos;s file</source>
+        <translation>der lokale Katalog braucht die Datei des Klangs</translation>
+    </message>
+</context>
+<context>
     <name>ConvertWidget</name>
     <message>
         <source>Location of Output Files</source>
@@ -177,6 +184,26 @@
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>Online recognition</source>
+        <translation>Online-Erkennung</translation>
+    </message>
+    <message>
+        <source>Identify music with AcoustID and MusicBrainz</source>
+        <translation>Musik mit AcoustID und MusicBrainz erkennen</translation>
+    </message>
+    <message>
+        <source>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</source>
+        <translation>Nur der Fingerabdruck und die Dauer des Klangs werden gesendet, wenn der lokale Katalog die Musik nicht kennt.</translation>
+    </message>
+    <message>
+        <source>AcoustID API key:</source>
+        <translation>AcoustID-API-Schlüssel:</translation>
+    </message>
+    <message>
+        <source>AcoustID API key</source>
+        <translation>AcoustID-API-Schlüssel</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -322,6 +349,53 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     <message>
         <source>Current</source>
         <translation>Aktuell</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTrackIdentifier</name>
+    <message>
+        <source>AcoustID: %1 (error %2)</source>
+        <translation>AcoustID: %1 (Fehler %2)</translation>
+    </message>
+    <message>
+        <source>AcoustID answered something that is not a lookup result</source>
+        <translation>AcoustID hat etwas geantwortet, das kein Suchergebnis ist</translation>
+    </message>
+    <message>
+        <source>online identification is switched off</source>
+        <translation>die Online-Erkennung ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>no AcoustID API key is set in the preferences</source>
+        <translation>in den Einstellungen ist kein AcoustID-API-Schlüssel eingetragen</translation>
+    </message>
+    <message>
+        <source>there is no sound to identify</source>
+        <translation>es gibt keinen Klang zu erkennen</translation>
+    </message>
+    <message>
+        <source>the sound could not be fingerprinted: %1</source>
+        <translation>vom Klang konnte kein Fingerabdruck erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 hat nicht innerhalb von %2 s geantwortet</translation>
+    </message>
+    <message>
+        <source>%1 asks to wait: too many requests (HTTP 429)</source>
+        <translation>%1 bittet zu warten: zu viele Anfragen (HTTP 429)</translation>
+    </message>
+    <message>
+        <source>%1 is unavailable for now (HTTP 503)</source>
+        <translation>%1 ist zurzeit nicht verfügbar (HTTP 503)</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2</source>
+        <translation>%1 hat mit HTTP %2 geantwortet</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>keine Verbindung zu %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1432,10 +1506,6 @@ Liste entfernen?</translation>
         <translation>Erkennen</translation>
     </message>
     <message>
-        <source>Track recognition is not available yet.</source>
-        <translation>Die Titelerkennung ist noch nicht verfügbar.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1466,6 +1536,26 @@ Liste entfernen?</translation>
     <message>
         <source>Nothing was cut.</source>
         <translation>Es wurde nichts geschnitten.</translation>
+    </message>
+    <message>
+        <source>Identify the music and fill in its tags</source>
+        <translation>Die Musik erkennen und ihre Tags eintragen</translation>
+    </message>
+    <message>
+        <source>No match: this music is not in the catalogue.</source>
+        <translation>Kein Treffer: Diese Musik ist nicht im Katalog.</translation>
+    </message>
+    <message>
+        <source>No match: %1</source>
+        <translation>Kein Treffer: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be identified: it is not audio that can be read.</source>
+        <translation>„%1“ kann nicht erkannt werden: Es ist kein lesbares Audio.</translation>
+    </message>
+    <message>
+        <source>No match: the track found has no tags.</source>
+        <translation>Kein Treffer: Der gefundene Titel hat keine Tags.</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1590,17 @@ Liste entfernen?</translation>
     <message>
         <source>Cancel Schedule</source>
         <translation>Zeitplan abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Unbekannter Interpret</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Unbekanntes Album</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CatalogueTrackIdentifier</name>
+    <message>
+        <source>the local catalogue needs the sound&apos;s file</source>
+        <translation>the local catalogue needs the sound&apos;s file</translation>
+    </message>
+</context>
+<context>
     <name>ConvertWidget</name>
     <message>
         <source>Location of Output Files</source>
@@ -177,6 +184,26 @@
         <source>Language</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>Online recognition</source>
+        <translation>Online recognition</translation>
+    </message>
+    <message>
+        <source>Identify music with AcoustID and MusicBrainz</source>
+        <translation>Identify music with AcoustID and MusicBrainz</translation>
+    </message>
+    <message>
+        <source>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</source>
+        <translation>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</translation>
+    </message>
+    <message>
+        <source>AcoustID API key:</source>
+        <translation>AcoustID API key:</translation>
+    </message>
+    <message>
+        <source>AcoustID API key</source>
+        <translation>AcoustID API key</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -322,6 +349,53 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Current</source>
         <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTrackIdentifier</name>
+    <message>
+        <source>AcoustID: %1 (error %2)</source>
+        <translation>AcoustID: %1 (error %2)</translation>
+    </message>
+    <message>
+        <source>AcoustID answered something that is not a lookup result</source>
+        <translation>AcoustID answered something that is not a lookup result</translation>
+    </message>
+    <message>
+        <source>online identification is switched off</source>
+        <translation>online identification is switched off</translation>
+    </message>
+    <message>
+        <source>no AcoustID API key is set in the preferences</source>
+        <translation>no AcoustID API key is set in the preferences</translation>
+    </message>
+    <message>
+        <source>there is no sound to identify</source>
+        <translation>there is no sound to identify</translation>
+    </message>
+    <message>
+        <source>the sound could not be fingerprinted: %1</source>
+        <translation>the sound could not be fingerprinted: %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 did not answer within %2 s</translation>
+    </message>
+    <message>
+        <source>%1 asks to wait: too many requests (HTTP 429)</source>
+        <translation>%1 asks to wait: too many requests (HTTP 429)</translation>
+    </message>
+    <message>
+        <source>%1 is unavailable for now (HTTP 503)</source>
+        <translation>%1 is unavailable for now (HTTP 503)</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2</source>
+        <translation>%1 answered HTTP %2</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>no connection to %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1432,10 +1506,6 @@ list?</translation>
         <translation>Recognize</translation>
     </message>
     <message>
-        <source>Track recognition is not available yet.</source>
-        <translation>Track recognition is not available yet.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1466,6 +1536,26 @@ list?</translation>
     <message>
         <source>Nothing was cut.</source>
         <translation>Nothing was cut.</translation>
+    </message>
+    <message>
+        <source>Identify the music and fill in its tags</source>
+        <translation>Identify the music and fill in its tags</translation>
+    </message>
+    <message>
+        <source>No match: this music is not in the catalogue.</source>
+        <translation>No match: this music is not in the catalogue.</translation>
+    </message>
+    <message>
+        <source>No match: %1</source>
+        <translation>No match: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be identified: it is not audio that can be read.</source>
+        <translation>&quot;%1&quot; cannot be identified: it is not audio that can be read.</translation>
+    </message>
+    <message>
+        <source>No match: the track found has no tags.</source>
+        <translation>No match: the track found has no tags.</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1590,17 @@ list?</translation>
     <message>
         <source>Cancel Schedule</source>
         <translation>Cancel Schedule</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Unknown Artist</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Unknown Album</translation>
     </message>
 </context>
 <context>

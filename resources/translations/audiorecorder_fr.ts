@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CatalogueTrackIdentifier</name>
+    <message>
+        <source>the local catalogue needs the sound&apos;s file</source>
+        <translation>le catalogue local a besoin du fichier du son</translation>
+    </message>
+</context>
+<context>
     <name>ConvertWidget</name>
     <message>
         <source>Location of Output Files</source>
@@ -177,6 +184,26 @@
         <source>Language</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>Online recognition</source>
+        <translation>Reconnaissance en ligne</translation>
+    </message>
+    <message>
+        <source>Identify music with AcoustID and MusicBrainz</source>
+        <translation>Identifier la musique avec AcoustID et MusicBrainz</translation>
+    </message>
+    <message>
+        <source>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</source>
+        <translation>Seuls l&apos;empreinte et la durée du son sont envoyées, lorsque le catalogue local ne connaît pas la musique.</translation>
+    </message>
+    <message>
+        <source>AcoustID API key:</source>
+        <translation>Clé d&apos;API AcoustID :</translation>
+    </message>
+    <message>
+        <source>AcoustID API key</source>
+        <translation>Clé d&apos;API AcoustID</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -322,6 +349,53 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     <message>
         <source>Current</source>
         <translation>Actuel</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTrackIdentifier</name>
+    <message>
+        <source>AcoustID: %1 (error %2)</source>
+        <translation>AcoustID : %1 (erreur %2)</translation>
+    </message>
+    <message>
+        <source>AcoustID answered something that is not a lookup result</source>
+        <translation>AcoustID a répondu quelque chose qui n&apos;est pas un résultat de recherche</translation>
+    </message>
+    <message>
+        <source>online identification is switched off</source>
+        <translation>l&apos;identification en ligne est désactivée</translation>
+    </message>
+    <message>
+        <source>no AcoustID API key is set in the preferences</source>
+        <translation>aucune clé d&apos;API AcoustID n&apos;est définie dans les préférences</translation>
+    </message>
+    <message>
+        <source>there is no sound to identify</source>
+        <translation>il n&apos;y a aucun son à identifier</translation>
+    </message>
+    <message>
+        <source>the sound could not be fingerprinted: %1</source>
+        <translation>l&apos;empreinte du son n&apos;a pas pu être calculée : %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 n&apos;a pas répondu en %2 s</translation>
+    </message>
+    <message>
+        <source>%1 asks to wait: too many requests (HTTP 429)</source>
+        <translation>%1 demande d&apos;attendre : trop de requêtes (HTTP 429)</translation>
+    </message>
+    <message>
+        <source>%1 is unavailable for now (HTTP 503)</source>
+        <translation>%1 est indisponible pour le moment (HTTP 503)</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2</source>
+        <translation>%1 a répondu HTTP %2</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>aucune connexion à %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1432,10 +1506,6 @@ la liste ?</translation>
         <translation>Reconnaître</translation>
     </message>
     <message>
-        <source>Track recognition is not available yet.</source>
-        <translation>La reconnaissance des morceaux n’est pas encore disponible.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1466,6 +1536,26 @@ la liste ?</translation>
     <message>
         <source>Nothing was cut.</source>
         <translation>Rien n’a été découpé.</translation>
+    </message>
+    <message>
+        <source>Identify the music and fill in its tags</source>
+        <translation>Identifier la musique et remplir ses balises</translation>
+    </message>
+    <message>
+        <source>No match: this music is not in the catalogue.</source>
+        <translation>Aucune correspondance : cette musique n&apos;est pas dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>No match: %1</source>
+        <translation>Aucune correspondance : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be identified: it is not audio that can be read.</source>
+        <translation>« %1 » ne peut pas être identifié : ce n&apos;est pas un son lisible.</translation>
+    </message>
+    <message>
+        <source>No match: the track found has no tags.</source>
+        <translation>Aucune correspondance : le morceau trouvé n&apos;a pas de balises.</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1590,17 @@ la liste ?</translation>
     <message>
         <source>Cancel Schedule</source>
         <translation>Annuler la planification</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>Artiste inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>Album inconnu</translation>
     </message>
 </context>
 <context>

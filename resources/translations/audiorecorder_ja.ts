@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CatalogueTrackIdentifier</name>
+    <message>
+        <source>the local catalogue needs the sound&apos;s file</source>
+        <translation>ローカルカタログには音声のファイルが必要です</translation>
+    </message>
+</context>
+<context>
     <name>ConvertWidget</name>
     <message>
         <source>Location of Output Files</source>
@@ -177,6 +184,26 @@
         <source>Language</source>
         <translation>言語</translation>
     </message>
+    <message>
+        <source>Online recognition</source>
+        <translation>オンライン認識</translation>
+    </message>
+    <message>
+        <source>Identify music with AcoustID and MusicBrainz</source>
+        <translation>AcoustID と MusicBrainz で曲を識別する</translation>
+    </message>
+    <message>
+        <source>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</source>
+        <translation>ローカルカタログが曲を知らない場合に、音声のフィンガープリントと長さだけが送信されます。</translation>
+    </message>
+    <message>
+        <source>AcoustID API key:</source>
+        <translation>AcoustID API キー:</translation>
+    </message>
+    <message>
+        <source>AcoustID API key</source>
+        <translation>AcoustID API キー</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -322,6 +349,53 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Current</source>
         <translation>現在</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTrackIdentifier</name>
+    <message>
+        <source>AcoustID: %1 (error %2)</source>
+        <translation>AcoustID: %1 (エラー %2)</translation>
+    </message>
+    <message>
+        <source>AcoustID answered something that is not a lookup result</source>
+        <translation>AcoustID の応答は検索結果ではありません</translation>
+    </message>
+    <message>
+        <source>online identification is switched off</source>
+        <translation>オンライン識別はオフです</translation>
+    </message>
+    <message>
+        <source>no AcoustID API key is set in the preferences</source>
+        <translation>設定に AcoustID API キーがありません</translation>
+    </message>
+    <message>
+        <source>there is no sound to identify</source>
+        <translation>識別する音声がありません</translation>
+    </message>
+    <message>
+        <source>the sound could not be fingerprinted: %1</source>
+        <translation>音声のフィンガープリントを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 から %2 秒以内に応答がありませんでした</translation>
+    </message>
+    <message>
+        <source>%1 asks to wait: too many requests (HTTP 429)</source>
+        <translation>%1 が待機を求めています: リクエストが多すぎます (HTTP 429)</translation>
+    </message>
+    <message>
+        <source>%1 is unavailable for now (HTTP 503)</source>
+        <translation>%1 は現在利用できません (HTTP 503)</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2</source>
+        <translation>%1 の応答: HTTP %2</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>%1 に接続できません: %2</translation>
     </message>
 </context>
 <context>
@@ -1432,10 +1506,6 @@ list?</source>
         <translation>認識</translation>
     </message>
     <message>
-        <source>Track recognition is not available yet.</source>
-        <translation>曲の認識はまだ利用できません。</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1466,6 +1536,26 @@ list?</source>
     <message>
         <source>Nothing was cut.</source>
         <translation>何も切り出されませんでした。</translation>
+    </message>
+    <message>
+        <source>Identify the music and fill in its tags</source>
+        <translation>曲を識別してタグを入力します</translation>
+    </message>
+    <message>
+        <source>No match: this music is not in the catalogue.</source>
+        <translation>一致なし: この曲はカタログにありません。</translation>
+    </message>
+    <message>
+        <source>No match: %1</source>
+        <translation>一致なし: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be identified: it is not audio that can be read.</source>
+        <translation>「%1」は識別できません: 読み取れる音声ではありません。</translation>
+    </message>
+    <message>
+        <source>No match: the track found has no tags.</source>
+        <translation>一致なし: 見つかった曲にタグがありません。</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1590,17 @@ list?</source>
     <message>
         <source>Cancel Schedule</source>
         <translation>予約を取消</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>不明なアーティスト</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>不明なアルバム</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CatalogueTrackIdentifier</name>
+    <message>
+        <source>the local catalogue needs the sound&apos;s file</source>
+        <translation>本地曲库需要该声音的文件</translation>
+    </message>
+</context>
+<context>
     <name>ConvertWidget</name>
     <message>
         <source>Location of Output Files</source>
@@ -177,6 +184,26 @@
         <source>Language</source>
         <translation>语言</translation>
     </message>
+    <message>
+        <source>Online recognition</source>
+        <translation>在线识别</translation>
+    </message>
+    <message>
+        <source>Identify music with AcoustID and MusicBrainz</source>
+        <translation>使用 AcoustID 和 MusicBrainz 识别音乐</translation>
+    </message>
+    <message>
+        <source>Only the sound&apos;s fingerprint and duration are sent, when the local catalogue does not know the music.</source>
+        <translation>仅在本地曲库无法识别音乐时发送声音的指纹和时长。</translation>
+    </message>
+    <message>
+        <source>AcoustID API key:</source>
+        <translation>AcoustID API 密钥:</translation>
+    </message>
+    <message>
+        <source>AcoustID API key</source>
+        <translation>AcoustID API 密钥</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -322,6 +349,53 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Current</source>
         <translation>当前</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTrackIdentifier</name>
+    <message>
+        <source>AcoustID: %1 (error %2)</source>
+        <translation>AcoustID：%1（错误 %2）</translation>
+    </message>
+    <message>
+        <source>AcoustID answered something that is not a lookup result</source>
+        <translation>AcoustID 返回的内容不是查询结果</translation>
+    </message>
+    <message>
+        <source>online identification is switched off</source>
+        <translation>在线识别已关闭</translation>
+    </message>
+    <message>
+        <source>no AcoustID API key is set in the preferences</source>
+        <translation>首选项中未设置 AcoustID API 密钥</translation>
+    </message>
+    <message>
+        <source>there is no sound to identify</source>
+        <translation>没有可识别的声音</translation>
+    </message>
+    <message>
+        <source>the sound could not be fingerprinted: %1</source>
+        <translation>无法计算声音的指纹：%1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 在 %2 秒内没有响应</translation>
+    </message>
+    <message>
+        <source>%1 asks to wait: too many requests (HTTP 429)</source>
+        <translation>%1 要求稍候：请求过多（HTTP 429）</translation>
+    </message>
+    <message>
+        <source>%1 is unavailable for now (HTTP 503)</source>
+        <translation>%1 暂时不可用（HTTP 503）</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2</source>
+        <translation>%1 返回 HTTP %2</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>无法连接到 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -1432,10 +1506,6 @@ list?</source>
         <translation>识别</translation>
     </message>
     <message>
-        <source>Track recognition is not available yet.</source>
-        <translation>歌曲识别暂不可用。</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -1466,6 +1536,26 @@ list?</source>
     <message>
         <source>Nothing was cut.</source>
         <translation>未剪切任何内容。</translation>
+    </message>
+    <message>
+        <source>Identify the music and fill in its tags</source>
+        <translation>识别音乐并填写其标签</translation>
+    </message>
+    <message>
+        <source>No match: this music is not in the catalogue.</source>
+        <translation>无匹配：此音乐不在曲库中。</translation>
+    </message>
+    <message>
+        <source>No match: %1</source>
+        <translation>无匹配：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be identified: it is not audio that can be read.</source>
+        <translation>无法识别“%1”：它不是可读取的音频。</translation>
+    </message>
+    <message>
+        <source>No match: the track found has no tags.</source>
+        <translation>无匹配：找到的曲目没有标签。</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1590,17 @@ list?</source>
     <message>
         <source>Cancel Schedule</source>
         <translation>取消计划</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingArchive</name>
+    <message>
+        <source>Unknown Artist</source>
+        <translation>未知艺术家</translation>
+    </message>
+    <message>
+        <source>Unknown Album</source>
+        <translation>未知专辑</translation>
     </message>
 </context>
 <context>

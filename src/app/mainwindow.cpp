@@ -197,8 +197,6 @@ void MainWindow::connectControls()
             &MainWindow::onRecordingEndedByFailure, Qt::QueuedConnection);
     connect(m_recorder, &RecorderController::recordingFailedToStart, this,
             &MainWindow::onRecordingFailedToStart, Qt::QueuedConnection);
-    connect(m_recorder, &RecorderController::recordingIdentified, this,
-            &MainWindow::onRecordingIdentified);
     connect(m_recorder, &RecorderController::splitAtNewTrack, this, &MainWindow::onSplitAtNewTrack);
     connect(m_recordingWidget, &QRecordingWidget::emitSplitSilence, this,
             &MainWindow::OnSplitSilence);

@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "mainwindowservices.h"
-#include "nxrecognizeraudiotaginfo.h"
 #include "qnxmainwindow.h"
 
 class IBaseChunk;
@@ -139,7 +138,6 @@ private:
     void onRecordingEndedByFailure(const QString& reason);
     void onRecordingFailedToStart(const QString& reason);
     void onSplitAtNewTrack(const QString& newPath);
-    void onRecordingIdentified(const NxRecognizerAudioTagInfo& info);
     // A desktop notification, unless a window of the program has the focus.
     void notifyUnlessFocused(const QString& summary, const QString& body);
     // Stops the recording that a rule ended (schedule, set length) and tells the user.

@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFileInfo>
 
-#include "qfilelistwgt.h"
 #include "qrecordareainfo.h"
 #include "qrecordingwidget.h"
 #include "recordercontroller.h"
@@ -114,14 +113,6 @@ void MainWindow::onSplitAtNewTrack(const QString& newPath)
     notifyUnlessFocused(
         tr("Recording split at a new track"),
         tr("Recording goes on in a new file: %1").arg(QFileInfo(newPath).fileName()));
-}
-
-void MainWindow::onRecordingIdentified(const NxRecognizerAudioTagInfo& info)
-{
-    if (m_fileList)
-        m_fileList->OnSetRecordingTagInfo(
-            QString::fromStdString(info.title), QString::fromStdString(info.artist),
-            QString::fromStdString(info.album), QString::fromStdString(info.genre));
 }
 
 // The session ended the file by itself; it is kept and listed. The window returns to idle.

@@ -78,6 +78,11 @@ QString newRecordingPath(const QString& dir, const QString& extension, const QDa
 {
     QDir().mkpath(dir);
     const QString name = QStringLiteral("REC_") + now.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
+    return freePath(dir, name, extension);
+}
+
+QString freePath(const QString& dir, const QString& name, const QString& extension)
+{
     QString path =
         withoutDoubleSlashes(dir + QLatin1Char('/') + name + QLatin1Char('.') + extension);
     for (int n = 1; QFileInfo::exists(path); ++n) {

@@ -29,5 +29,7 @@ QString unwritableReason(const QString& folder);
 
 // A path for a new recording in `folder` that names no existing file.
 QString newRecordingPath(const QString& folder, const QString& extension, const QDateTime& now);
+// folder/name.extension, or, when that exists, the first free folder/name(n).extension.
+QString freePath(const QString& folder, const QString& name, const QString& extension);
 
 }  // namespace OutputFolder

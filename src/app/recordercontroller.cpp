@@ -1,10 +1,13 @@
 #include "recordercontroller.h"
 
+#include "audiotagwriter.h"
 #include "formatdescriptor.h"
 #include "historywriter.h"
 #include "outputfolder.h"
 #include "parserxml.h"
+#include "qrecordaudioobject.h"
 #include "qrecordobject.h"
+#include "recordingarchive.h"
 #include "silencerules.h"
 #include "sleepinhibitor.h"
 #include "trackboundarymover.h"
@@ -65,6 +68,10 @@ void RecorderController::ensureSession()
             [this](const QString& path) { m_finishedPath = path; });
     connect(m_session, &QRecordObject::emitAudioRecordFail, this,
             &RecorderController::onSessionFailed);
+    // Queued when the tags come from a capture thread.
+    for (QRecordAudioObject* source : {m_session->systemSource(), m_session->microphoneSource()})
+        connect(source, &QRecordAudioObject::emitRecognizedAudioTagInfo, this,
+                &RecorderController::onRecognized);
     connect(m_session, &QRecordObject::emitRecognizedTrack, this,
             &RecorderController::onTrackIdentified);
 }
@@ -92,6 +99,7 @@ bool RecorderController::startAt(const QString& path)
     m_lastError.clear();
     m_silentThroughout = true;
     m_awaitingFile = true;
+    m_splitAtTracks = TrackChange::enabled();
     m_trackChange = TrackChange(TrackChange::readMode());
     if (m_inhibitor && !m_inhibitor->isHeld() && !m_inhibitor->acquire(kInhibitReason))
         qInfo().noquote() << "the machine may sleep while recording:" << m_inhibitor->errorString();
@@ -148,6 +156,7 @@ RecorderController::SplitOutcome RecorderController::splitAtSilence()
         const QString path = m_path;
         const bool silent = m_silentThroughout;
         m_finishedPath.clear();
+        m_identified.remove(path);
         if (m_session->start(path)) {
             m_silentThroughout = silent;
             if (m_sink)
@@ -203,4 +212,79 @@ void RecorderController::onSessionFailed()
     }
     handOver(m_lastError);
     emit recordingEndedByFailure(m_lastError);
+}
+
+void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path)
+{
+    // While splitting at tracks, the running file is named by the tracks it holds
+    // (onTrackIdentified): its recognizer's first result may be the next track.
+    if (m_splitAtTracks && isRecording() && path == m_path)
+        return;
+    nameRecording(info, path);
+}
+
+void RecorderController::nameRecording(const NxRecognizerAudioTagInfo& info, const QString& path)
+{
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    qInfo().noquote() << "identified" << path << "as" << text(info.artist) << "-"
+                      << text(info.title);
+    if (m_sink)
+        m_sink->recordingIdentified(path, text(info.title), text(info.artist), text(info.album),
+                                    text(info.genre));
+    m_identified.insert(path, info);
+    // Tags of a recording that was already finished and listed apply at once; a file that
+    // waits for a track boundary gets them when it is handed over.
+    const bool running = isRecording() && path == m_path;
+    if (!running && !m_waiting.contains(path))
+        fileIdentified(path);
+}
+
+namespace {
+
+VEAudioTagInfo fileTags(const NxRecognizerAudioTagInfo& info)
+{
+    VEAudioTagInfo tags;
+    tags.title = info.title;
+    tags.artist = info.artist;
+    tags.albumArtist = info.albumArtist;
+    tags.composer = info.composer;
+    tags.album = info.album;
+    tags.genre = info.genre;
+    tags.track = info.track;
+    tags.year = info.year;
+    tags.date = info.date;
+    tags.grouping = info.grouping;
+    tags.comment = info.comment;
+    tags.disc = info.disc;
+    tags.copyright = info.copyright;
+    tags.coverBytes = info.cover;
+    tags.coverSize = info.coverSize;
+    return tags;
+}
+
+}  // namespace
+
+void RecorderController::fileIdentified(const QString& path)
+{
+    const NxRecognizerAudioTagInfo info = m_identified.take(path);
+    // Dropped by the delete rules, or the start failed: there is nothing to file.
+    if (!QFileInfo::exists(path))
+        return;
+    QString error;
+    // The writer replaces the file only with a complete, checked copy.
+    if (!writeAudioTags(path, fileTags(info), &error))
+        qWarning().noquote() << "the identified tags stay out of" << path << "-" << error;
+    const QString folder = RecordingArchive::folderFor(
+        QFileInfo(path).absolutePath(), PreferenceValues::loadArchiveBy(),
+        QString::fromStdString(info.artist), QString::fromStdString(info.album));
+    if (folder.isEmpty())
+        return;
+    QString moved;
+    if (!RecordingArchive::moveInto(path, folder, &moved, &error)) {
+        qWarning().noquote() << "the recording stays where it is, not archived:" << error;
+        return;
+    }
+    ParserXML::renameHistory(path, moved);
+    if (m_sink)
+        m_sink->recordingMoved(path, moved);
 }

@@ -8,12 +8,17 @@
 // cuts and splits (each a new file). The window drives it with startFile / stopFile /
 // splitAtSilence / endRun and shows what these report. GUI thread only.
 //
-// Splitting at a new track: the session reports every track it identifies (with where in the
-// file's sound it began). A different track cuts the file at once and goes on in a new one, and
-// the sound between the track's beginning and the cut is moved to the new file once that one is
-// finished (TrackBoundaryMover, on its own thread). A file waits for the moves at its ends
-// before it is handed to the sink, so the list and the history see its final length.
+// Music identified in a recording is passed to the sink; once that file is finished its tags
+// are written into it and it is filed into the archive folder ("Archive output tracks by").
+//
+// Splitting at a new track (when the preferences ask for it): the session reports every track it
+// identifies (with where in the file's sound it began). A different track cuts the file at once
+// and goes on in a new one, and the sound between the track's beginning and the cut is moved to
+// the new file once that one is finished (TrackBoundaryMover, on its own thread). A file waits
+// for the moves at its ends before it is handed to the sink, tagged and archived, so the list and
+// the history see its final length.
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -81,8 +86,6 @@ signals:
     // The recording failed before it wrote a file (the sound server was gone): nothing is kept.
     // Connect it queued, like recordingEndedByFailure.
     void recordingFailedToStart(const QString& reason);
-    // Music identified in the recording that runs now (the list gives its row these tags).
-    void recordingIdentified(const NxRecognizerAudioTagInfo& info);
     // A new track began: the recording goes on in a new file at currentPath().
     void splitAtNewTrack(const QString& newPath);
 
@@ -91,11 +94,20 @@ private:
     bool startAt(const QString& path);
     void handOver(const QString& failure = QString());
     void onSessionFailed();
+    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path);
+    // The recording at `path` holds this music: the sink hears of it, and the file gets its tags
+    // once it is finished.
+    void nameRecording(const NxRecognizerAudioTagInfo& info, const QString& path);
+    // The identified recording's file is finished: its tags go into the file, and the file into
+    // the archive folder the preferences ask for.
+    void fileIdentified(const QString& path);
     void onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
                            const QString& path);
     void splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs);
     // Hands a finished file to the sink, or keeps it until the boundaries at its ends moved.
     void deliver(const QString& path, const FinishedRecording& done);
+    // The file is final: the sink gets it, and an identified one its tags and folder.
+    void finish(const QString& path, const FinishedRecording& done);
     void onBoundaryMoved(const QString& first, const QString& second, const QString& error);
     void handOverWaiting(const QString& path);
     // The held file's successor wrote nothing: it is handed over as it is.
@@ -111,7 +123,12 @@ private:
     bool m_silentThroughout = true;
     bool m_handlingFailure = false;
     bool m_awaitingFile = false;  // started, not yet handed to the sink
+    // Tags of recordings identified while they recorded, until their files are finished.
+    QHash<QString, NxRecognizerAudioTagInfo> m_identified;
 
+    // Off: recordings are never split at a track (the session's recognizer stops at its first
+    // result).
+    bool m_splitAtTracks = false;
     TrackChange m_trackChange;
     TrackBoundaryMover* m_mover = nullptr;
     // The file being finished ends tailUs after a new track began (-1: it ends where it should).

@@ -13,13 +13,13 @@ void RecorderController::onTrackIdentified(const NxRecognizerAudioTagInfo& info,
                                            const QString& path)
 {
     // A report that was under way while the file it belongs to was finished comes too late.
-    if (!isRecording() || path != m_path)
+    if (!m_splitAtTracks || !isRecording() || path != m_path)
         return;
     switch (m_trackChange.take(info, startUs)) {
         case TrackChange::Verdict::Ignore:
             return;
         case TrackChange::Verdict::NameFile:
-            emit recordingIdentified(info);
+            nameRecording(info, path);
             return;
         case TrackChange::Verdict::Split:
             splitAtTrack(info, startUs);
@@ -45,7 +45,7 @@ void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int6
     }
     // The new file begins inside the track: it began tailUs before the file's stream.
     m_trackChange.beginFileWith(info, movable ? -tailUs : 0);
-    emit recordingIdentified(info);
+    nameRecording(info, m_path);
     emit splitAtNewTrack(m_path);
 }
 
@@ -53,8 +53,7 @@ void RecorderController::deliver(const QString& path, const FinishedRecording& d
 {
     const bool hold = m_cutTailUs >= 0;
     if (m_heldPath.isEmpty() && !hold) {
-        if (m_sink)
-            m_sink->recordingFinished(done);
+        finish(path, done);
         return;
     }
     m_waiting.insert(path, done);
@@ -83,8 +82,15 @@ void RecorderController::handOverWaiting(const QString& path)
     const FinishedRecording done = it.value();
     m_waiting.erase(it);
     // The sink reads the file's new length and size from the file itself.
+    finish(path, done);
+}
+
+void RecorderController::finish(const QString& path, const FinishedRecording& done)
+{
     if (m_sink)
         m_sink->recordingFinished(done);
+    if (m_identified.contains(path))
+        fileIdentified(path);
 }
 
 void RecorderController::releaseHeldFile()

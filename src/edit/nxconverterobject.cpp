@@ -5,6 +5,7 @@
 
 #include "cavconverter.h"
 #include "jobtargetname.h"
+#include "tagsavecatalogue.h"
 
 NxConverterObject::NxConverterObject(QObject* parent) : QObject(parent)
 {
@@ -101,7 +102,9 @@ void NxConverterObject::UpdataConverPro(uint32_t progress, convertState state)
         return;
     m_running = 0;
     const bool ok = state == ConvertFinished;
-    if (!ok) {
+    if (ok) {
+        tagsavecatalogue::add(m_producedPath, m_settings.tagsToWrite());
+    } else {
         if (m_converter && !m_cancelled)
             m_error = m_converter->lastError();
         removeUnfinishedTarget();

@@ -172,21 +172,55 @@ RecordingLibrary::FinishOutcome RecordingLibrary::finishRecording(const Finished
     return FinishOutcome::Kept;
 }
 
+void RecordingLibrary::setIdentified(QAudioFileChunk* item, const QString& title,
+                                     const QString& artist, const QString& album,
+                                     const QString& genre)
+{
+    const auto set = [](const QString& value, auto setter) {
+        if (!value.isEmpty())
+            setter(value.toStdString());
+    };
+    set(title, [item](std::string v) { item->setName(std::move(v)); });
+    set(artist, [item](std::string v) { item->setArtist(std::move(v)); });
+    set(album, [item](std::string v) { item->setAlbum(std::move(v)); });
+    set(genre, [item](std::string v) { item->setGenre(std::move(v)); });
+    item->setBool(kIdentifiedKey, true);
+}
+
 bool RecordingLibrary::setRecordingTags(const QString& title, const QString& artist,
                                         const QString& album, const QString& genre)
 {
     if (!m_recording)
         return false;
-    const auto set = [](const QString& value, auto setter) {
-        if (!value.isEmpty())
-            setter(value.toStdString());
-    };
-    set(title, [this](std::string v) { m_recording->setName(std::move(v)); });
-    set(artist, [this](std::string v) { m_recording->setArtist(std::move(v)); });
-    set(album, [this](std::string v) { m_recording->setAlbum(std::move(v)); });
-    set(genre, [this](std::string v) { m_recording->setGenre(std::move(v)); });
-    m_recording->setBool(kIdentifiedKey, true);
+    setIdentified(m_recording, title, artist, album, genre);
     return true;
+}
+
+QAudioFileChunk* RecordingLibrary::setFinishedTags(const QString& path, const QString& title,
+                                                   const QString& artist, const QString& album,
+                                                   const QString& genre)
+{
+    QAudioFileChunk* item = find(path);
+    if (!item)
+        return nullptr;
+    setIdentified(item, title, artist, album, genre);
+    setTags(item, text(item->name()), text(item->artist()), text(item->album()),
+            text(item->genre()));
+    return item;
+}
+
+void RecordingLibrary::setPath(QAudioFileChunk* item, const QString& path)
+{
+    item->setFilePath(path.toStdString());
+    item->setFileName(fileNameOf(path).toStdString());
+}
+
+QAudioFileChunk* RecordingLibrary::relocate(const QString& oldPath, const QString& newPath)
+{
+    QAudioFileChunk* item = find(oldPath);
+    if (item)
+        setPath(item, newPath);
+    return item;
 }
 
 RecordingLibrary::Removed RecordingLibrary::abandonRecording(const QString& path)
@@ -249,8 +283,7 @@ bool RecordingLibrary::rename(QAudioFileChunk* item, const QString& title, QStri
     QString after;
     if (!RecordingFiles::renameRecording(before, title, &after))
         return false;
-    item->setFilePath(after.toStdString());
-    item->setFileName(fileNameOf(after).toStdString());
+    setPath(item, after);
     ParserXML::renameHistory(before, after);
     *oldPath = before;
     return true;

@@ -58,6 +58,14 @@ public:
     // the field alone. False when no recording runs.
     bool setRecordingTags(const QString& title, const QString& artist, const QString& album,
                           const QString& genre);
+    // Music identified in a finished recording: as setRecordingTags, and stored in its history
+    // record. The item, or null when path is not listed.
+    QAudioFileChunk* setFinishedTags(const QString& path, const QString& title,
+                                     const QString& artist, const QString& album,
+                                     const QString& genre);
+    // The file of the item at oldPath was moved to newPath (the history already says so). The
+    // item, or null when oldPath is not listed.
+    QAudioFileChunk* relocate(const QString& oldPath, const QString& newPath);
     // The recording at path failed before it wrote a file: its row goes.
     Removed abandonRecording(const QString& path);
 
@@ -88,6 +96,9 @@ public:
 
 private:
     void store(const QAudioFileChunk* item) const;
+    static void setIdentified(QAudioFileChunk* item, const QString& title, const QString& artist,
+                              const QString& album, const QString& genre);
+    static void setPath(QAudioFileChunk* item, const QString& path);
     // One rewrite of the history for the lot (rows being recorded are left out).
     void storeAll(const std::vector<const QAudioFileChunk*>& items) const;
     void completeFromFile(QAudioFileChunk* item, uint64_t fallbackUs) const;

@@ -6,6 +6,7 @@
 
 #include "audiotagwriter.h"
 #include "nxinfoclass.h"
+#include "tagsavecatalogue.h"
 #include "timetext.h"
 
 namespace {
@@ -150,5 +151,8 @@ QList<ChapterEntry> NxInfoManager::chapters() const
 
 bool NxInfoManager::writeTags(const VEAudioTagInfo& tags, QString* error)
 {
-    return writeAudioTags(m_path, tags, error);
+    if (!writeAudioTags(m_path, tags, error))
+        return false;
+    tagsavecatalogue::add(m_path, tags);
+    return true;
 }

@@ -34,7 +34,8 @@ public:
     QByteArray pictureFrameBmp() const;
     // Whole-file row first, then one row per chapter; empty when the file has no chapters.
     QList<ChapterEntry> chapters() const;
-    // Writes tags into the file at path(): slots as audiotagwriter.h describes.
+    // Writes tags into the file at path(): slots as audiotagwriter.h describes. The saved file
+    // then goes to the local track catalogue in the background (tagsavecatalogue.h).
     bool writeTags(const VEAudioTagInfo& tags, QString* error = nullptr);
     NxInfoClass* info() const { return m_info; }
     // Why the last open failed.

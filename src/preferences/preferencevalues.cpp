@@ -21,6 +21,8 @@ const Key kSilenceMs{"Split_Recording", "Silence_More_Than"};
 const Key kTrackSplit{"Split_Recording", "Split_According_To_Track"};
 const Key kArchiveBy{"ARCHIVE_ITEM", "Archive_Tracks_By"};
 const Key kJobsFinished{"SHOWDOWN_ITEM", "Finished_All_Job"};
+const Key kOnlineLookup{"ONLINE_RECOGNITION", "Enabled"};
+const Key kAcoustIdKey{"ONLINE_RECOGNITION", "AcoustID_Key"};
 
 QString read(const Key& key, const QString& defaultValue)
 {
@@ -73,9 +75,16 @@ PreferenceValues PreferenceValues::load()
     v.splitAtSilence = readBool(kSplitAtSilence, false);
     v.silenceMs = read(kSilenceMs, QStringLiteral("0"));
     v.trackSplit = readIndex(kTrackSplit, TrackSplit::NewTrack, TrackSplit::NewTrackOrReplay);
-    v.archiveBy = readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
+    v.archiveBy = loadArchiveBy();
     v.jobsFinished = loadJobsFinished();
+    v.onlineLookup = readBool(kOnlineLookup, false);
+    v.acoustIdKey = read(kAcoustIdKey, QString());
     return v;
+}
+
+PreferenceValues::ArchiveBy PreferenceValues::loadArchiveBy()
+{
+    return readIndex(kArchiveBy, ArchiveBy::None, ArchiveBy::None);
 }
 
 PreferenceValues::JobsFinished PreferenceValues::loadJobsFinished()
@@ -97,6 +106,8 @@ void PreferenceValues::store() const
     writeIndex(kArchiveBy, archiveBy);
     write(kAutoUpdate, autoUpdate);
     write(kCloseExits, exitOnClose);
+    write(kOnlineLookup, onlineLookup);
+    write(kAcoustIdKey, acoustIdKey);
 }
 
 QString PreferenceValues::defaultOutputFolder()

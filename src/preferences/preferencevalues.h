@@ -32,10 +32,15 @@ struct PreferenceValues {
     TrackSplit trackSplit = TrackSplit::NewTrack;  // ... / Split_According_To_Track
     ArchiveBy archiveBy = ArchiveBy::None;         // ARCHIVE_ITEM / Archive_Tracks_By
     JobsFinished jobsFinished = JobsFinished::DoNothing;  // SHOWDOWN_ITEM / Finished_All_Job
+    // Track recognition through the online service (off unless the user switches it on).
+    bool onlineLookup = false;  // ONLINE_RECOGNITION / Enabled
+    QString acoustIdKey;        // ONLINE_RECOGNITION / AcoustID_Key
 
     static PreferenceValues load();
     // Only the end-of-jobs choice (read when the last conversion job finishes).
     static JobsFinished loadJobsFinished();
+    // Only the archive choice (read when an identified recording is filed).
+    static ArchiveBy loadArchiveBy();
     void store() const;
 
     // <documents folder>/Converted/ and <documents folder>/Screenshots/, '/' separators.

@@ -24,6 +24,11 @@
 // - recordingFailed: the recording at `path` failed before its file was written (the sound
 //   server was gone, the device could not be opened); there is no file and no history entry, and
 //   the row being recorded goes. `reason` says why.
+// - recordingIdentified: the music of the recording at `path` was identified, while it records
+//   (its row gets the tags and keeps them when it finishes) or after recordingFinished (the
+//   finished row and its history record get them). Empty texts leave a field alone.
+// - recordingMoved: a finished, listed recording's file was moved to `newPath` (filed into the
+//   archive folder); the history record already points there.
 // - Implementations must not call back into the window or the session from these calls.
 
 #include "historyrecord.h"
@@ -48,4 +53,8 @@ public:
     virtual void recordingFinished(const FinishedRecording& recording) = 0;
     virtual void recordingDiscarded(const QString& path) = 0;
     virtual void recordingFailed(const QString& path, const QString& reason) = 0;
+    virtual void recordingIdentified(const QString& path, const QString& title,
+                                     const QString& artist, const QString& album,
+                                     const QString& genre) = 0;
+    virtual void recordingMoved(const QString& oldPath, const QString& newPath) = 0;
 };

@@ -1,6 +1,7 @@
 #include "recordingrecognition.h"
 
 #include "nxaudiorecognizer.h"
+#include "trackchange.h"
 
 #include <QTimer>
 
@@ -23,10 +24,10 @@ RecordingRecognition::~RecordingRecognition() = default;
 
 void RecordingRecognition::prepare(const QString& path)
 {
-    if (!m_recognizer) {
+    if (!m_recognizer)
         m_recognizer = std::make_unique<NxAudioRecognizer>();
-        m_recognizer->setContinuous(true);
-    }
+    // Only a recording that may be split at tracks listens on after its first result.
+    m_recognizer->setContinuous(TrackChange::enabled());
     m_path = path;
     m_reported = false;
 }
@@ -40,10 +41,15 @@ void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
 
 void RecordingRecognition::feed(int32_t frame)
 {
-    if (!m_recognizer)
+    if (!m_recognizer || (m_reported && !m_recognizer->isContinuous()))
         return;
     m_recognizer->RecognizerAudioFrane(frame);
-    takeTracks();
+    if (m_recognizer->isContinuous()) {
+        takeTracks();
+    } else if (m_recognizer->isDone()) {
+        m_reported = true;
+        report(*m_recognizer, m_path);
+    }
 }
 
 void RecordingRecognition::takeTracks()

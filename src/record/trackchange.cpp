@@ -2,6 +2,12 @@
 
 #include "parserxml.h"
 
+bool TrackChange::enabled()
+{
+    return ParserXML::getSettingBool(QStringLiteral("Split_Recording"),
+                                     QStringLiteral("Split_At_New_Track"), false);
+}
+
 TrackChange::Mode TrackChange::readMode()
 {
     const qint64 index = ParserXML::getSettingInt(QStringLiteral("Split_Recording"),

@@ -25,6 +25,8 @@ public:
     // A track found this long after the file's own track began is a second play of it.
     static constexpr int64_t kReplayUs = 5000000;
 
+    // "Split_Recording" / "Split_At_New_Track": "Y" splits recordings at tracks (default "N").
+    static bool enabled();
     static Mode readMode();
 
     explicit TrackChange(Mode mode = Mode::NewTrack) : m_mode(mode) {}

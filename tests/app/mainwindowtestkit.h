@@ -36,12 +36,23 @@ public:
     }
     void recordingDiscarded(const QString& path) override { discarded.append(path); }
     void recordingFailed(const QString& path, const QString&) override { failed.append(path); }
+    void recordingIdentified(const QString& path, const QString& title, const QString&,
+                             const QString&, const QString&) override
+    {
+        identified.append(path + QStringLiteral(": ") + title);
+    }
+    void recordingMoved(const QString& oldPath, const QString& newPath) override
+    {
+        moved.append(oldPath + QStringLiteral(" -> ") + newPath);
+    }
 
     QStringList started;
     QList<bool> silentCalls;
     QList<FinishedRecording> finished;
     QStringList discarded;
     QStringList failed;
+    QStringList identified;
+    QStringList moved;
 };
 
 struct Fixture {

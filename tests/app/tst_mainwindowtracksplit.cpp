@@ -8,6 +8,7 @@
 
 #include "mainwindowtestkit.h"
 #include "qfilelistwgt.h"
+#include "qrecordobject.h"
 #include "recordercontroller.h"
 #include "sessiontestutil.h"
 #include "testmedia.h"
@@ -79,6 +80,8 @@ private slots:
     void tracksPlayedBackToBackBecomeFiles()
     {
         resetStorage(m_root.filePath(QStringLiteral("out")));
+        setSetting(QStringLiteral("Split_Recording"), QStringLiteral("Split_At_New_Track"),
+                   QStringLiteral("Y"));
         m_fixture.listAsSink = true;
         MainWindow* w = m_fixture.open();
         QTest::mouseClick(button(w, QStringLiteral("Start Recording")), Qt::LeftButton);
@@ -90,9 +93,11 @@ private slots:
                     paths << path;
                     identified << QStringLiteral("split");
                 });
-        connect(w->recorder(), &RecorderController::recordingIdentified, this,
-                [&](const NxRecognizerAudioTagInfo& info) {
-                    identified << QString::fromStdString(info.title);
+        connect(w->recorder()->session(), &QRecordObject::emitRecognizedTrack, this,
+                [&](const NxRecognizerAudioTagInfo& info, qint64 startUs) {
+                    identified << QStringLiteral("%1 at %2 s")
+                                      .arg(QString::fromStdString(info.title))
+                                      .arg(startUs / 1e6);
                 });
         auto player = testmedia::playInto(QStringLiteral("quillon_out"),
                                           m_root.filePath(QStringLiteral("played.wav")));

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "tablerows.h"
 #include "testmedia.h"
 
 namespace {
@@ -29,6 +30,8 @@ QStringList registeredCommands()
 
 }  // namespace
 
+using tablerows::addRow;
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 
@@ -39,19 +42,14 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("stdoutPattern");
         QTest::addColumn<QString>("stderrPattern");
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << "^usage:\n  quillon "
-                                << "^$";
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << "^usage:\n"
-                            << "^$";
-        QTest::newRow("--version")
-            << QStringList{"--version"} << 0 << "^quillon \\d+\\.\\d+\\.\\d+\n$"
-            << "^$";
-        QTest::newRow("nothing") << QStringList{} << 2 << "^$"
-                                 << "^usage:\n";
-        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "^$"
-                                        << "^quillon: unknown option '--colour'\nusage:";
-        QTest::newRow("unknown command") << QStringList{"dance"} << 2 << "^$"
-                                         << "^quillon: unknown command 'dance'\nusage:";
+        addRow("--help", QStringList{"--help"}, 0, "^usage:\n  quillon ", "^$");
+        addRow("-h", QStringList{"-h"}, 0, "^usage:\n", "^$");
+        addRow("--version", QStringList{"--version"}, 0, "^quillon \\d+\\.\\d+\\.\\d+\n$", "^$");
+        addRow("nothing", QStringList{}, 2, "^$", "^usage:\n");
+        addRow("unknown option", QStringList{"--colour"}, 2, "^$",
+               "^quillon: unknown option '--colour'\nusage:");
+        addRow("unknown command", QStringList{"dance"}, 2, "^$",
+               "^quillon: unknown command 'dance'\nusage:");
     }
 
     void programOptions()

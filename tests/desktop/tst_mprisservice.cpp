@@ -7,6 +7,7 @@
 #include "mediaplayercontrol.h"
 #include "mprisservice.h"
 #include "privatebus.h"
+#include "tablerows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -82,6 +83,8 @@ private:
     }
 };
 
+using tablerows::addRow;
+
 // Listens to PropertiesChanged of the player on the bus.
 class ChangeListener : public QObject {
     Q_OBJECT
@@ -107,17 +110,183 @@ class TestMprisService : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void listedUnderItsName();
-    void commands_data();
-    void commands();
-    void metadata_data();
-    void metadata();
-    void announcesChanges();
-    void refusesWhatItCannot();
-    void secondPlayerCannotTakeTheName();
+    void initTestCase()
+    {
+        qRegisterMetaType<QProcess::ExitStatus>();
+        QVERIFY2(m_bus.start(), qPrintable(m_bus.error()));
+    }
+
+    void init()
+    {
+        m_player = std::make_unique<FakePlayer>();
+        m_raised = 0;
+        m_service = std::make_unique<MprisService>(
+            QDBusConnection::connectToBus(m_bus.address(), "service"), *m_player,
+            MprisService::Identity{"Quillon Audio Recorder", "com.quillonfennick.AudioRecorder"},
+            MprisService::Window{[this] { ++m_raised; }, nullptr});
+        QVERIFY2(m_service->isPublished(), qPrintable(m_service->errorString()));
+    }
+
+    void cleanup()
+    {
+        m_service.reset();
+        QDBusConnection::disconnectFromBus("service");
+    }
+
+    void listedUnderItsName()
+    {
+        QProcess list;
+        list.setProcessEnvironment(m_bus.environment());
+        QSignalSpy finished(&list, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+        list.start("playerctl", {"--list-all"});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(QString::fromUtf8(list.readAllStandardOutput()).trimmed(),
+                 QStringLiteral("quillon"));
+
+        // The root interface: a window that can be raised but not quit from outside.
+        QDBusMessage raise =
+            QDBusMessage::createMethodCall(MprisService::kServiceName, MprisService::kObjectPath,
+                                           "org.mpris.MediaPlayer2", "Raise");
+        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "root-client");
+        QDBusPendingCallWatcher watcher(client.asyncCall(raise));
+        QSignalSpy done(&watcher, &QDBusPendingCallWatcher::finished);
+        QVERIFY(done.wait(10000));
+        QCOMPARE(m_raised, 1);
+        QDBusConnection::disconnectFromBus("root-client");
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("steps");  // playerctl calls separated by "|"
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("status");
+        addRow("play-pause toggles", QStringList{"play-pause", "|", "play-pause"},
+               QStringList{"playPause", "playPause"}, "Paused");
+        addRow("play then pause", QStringList{"play", "|", "pause"}, QStringList{"play", "pause"},
+               "Paused");
+        addRow("stop", QStringList{"play", "|", "stop"}, QStringList{"play", "stop"}, "Stopped");
+        addRow("next and previous", QStringList{"next", "|", "next", "|", "previous"},
+               QStringList{"next", "next", "previous"}, "Stopped");
+        addRow("no next after the last", QStringList{"next", "|", "next", "|", "next"},
+               QStringList{"next", "next"}, "Stopped");
+        addRow("no previous before the first", QStringList{"previous"}, QStringList{}, "Stopped");
+        addRow("set position", QStringList{"position", "12.5"}, QStringList{"seekTo 12500000"},
+               "Stopped");
+        addRow("move position", QStringList{"position", "30", "|", "position", "10-"},
+               QStringList{"seekTo 30000000", "seekTo 20000000"}, "Stopped");
+        addRow("past the end is next", QStringList{"position", "199", "|", "position", "5+"},
+               QStringList{"seekTo 199000000", "next"}, "Stopped");
+        addRow("volume", QStringList{"volume", "0.25"}, QStringList{"setVolume 0.25"}, "Stopped");
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, commands);
+        QFETCH(QString, status);
+        QStringList call;
+        for (const QString& word : steps + QStringList{"|"}) {
+            if (word != QLatin1String("|")) {
+                call << word;
+                continue;
+            }
+            int exitCode = -1;
+            playerctl(call, &exitCode);
+            QVERIFY2(exitCode == 0 || call.first() == "next" || call.first() == "previous",
+                     qPrintable(call.join(' ')));
+            call.clear();
+        }
+        QCOMPARE(m_player->commands, commands);
+        QCOMPARE(playerctl({"status"}), status);
+    }
+
+    void metadata_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("shown");
+        addRow("title", 0, "{{title}}", "First Light");
+        addRow("artist and album", 0, "{{artist}} - {{album}}", "Ana Ray - Dawn");
+        addRow("length", 0, "{{mpris:length}}", "200000000");
+        QTest::newRow("file") << 2 << "{{xesam:url}}"
+                              << "file:///music/c%20d.ogg";
+        QTest::newRow("non-ASCII title") << 2 << "{{title}}" << QStringLiteral("Drittes Stück");
+        addRow("no album", 1, "[{{album}}]", "[]");
+        addRow("no artist", 2, "[{{artist}}]", "[]");
+    }
+
+    void metadata()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, format);
+        QFETCH(QString, shown);
+        for (int i = 0; i < index; ++i)
+            playerctl({"next"});
+        QCOMPARE(playerctl({"metadata", "--format", format}), shown);
+    }
+
+    void announcesChanges()
+    {
+        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "listener");
+        ChangeListener listener;
+        QVERIFY(client.connect(MprisService::kServiceName, MprisService::kObjectPath,
+                               "org.freedesktop.DBus.Properties", "PropertiesChanged", &listener,
+                               SLOT(onChanged(QString, QVariantMap, QStringList))));
+        QSignalSpy changed(&listener, &ChangeListener::changed);
+
+        m_player->play();
+        QVERIFY(changed.wait(10000));
+        QCOMPARE(listener.lastChanged.value("PlaybackStatus").toString(),
+                 QStringLiteral("Playing"));
+
+        changed.clear();
+        m_player->next();
+        QVERIFY(changed.count() > 0 || changed.wait(10000));
+        // The track change comes first, then the capabilities.
+        QTRY_VERIFY_WITH_TIMEOUT(listener.lastChanged.contains("CanGoPrevious"), 10000);
+        QCOMPARE(listener.lastChanged.value("CanGoPrevious").toBool(), true);
+        QDBusConnection::disconnectFromBus("listener");
+    }
+
+    void refusesWhatItCannot()
+    {
+        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "open-client");
+        const auto call = [&](const char* method, const QVariantList& args = {}) {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                MprisService::kServiceName, MprisService::kObjectPath,
+                "org.mpris.MediaPlayer2.Player", method);
+            message.setArguments(args);
+            QDBusPendingCallWatcher watcher(client.asyncCall(message));
+            QSignalSpy answered(&watcher, &QDBusPendingCallWatcher::finished);
+            return answered.wait(10000) ? watcher.error().type() : QDBusError::Timeout;
+        };
+        QCOMPARE(call("OpenUri", {QStringLiteral("file:///music/other.mp3")}),
+                 QDBusError::NotSupported);
+        // Seeking is refused where the player cannot seek (the third recording has no length).
+        playerctl({"next"});
+        playerctl({"next"});
+        playerctl({"position", "3"});
+        // playerctl asks CanGoNext first; a desktop that calls Next and Previous itself must meet
+        // the same limits at the service.
+        QCOMPARE(call("Next"), QDBusError::NoError);
+        QCOMPARE(m_player->commands, (QStringList{"next", "next"}));
+        m_player->index = 0;
+        QCOMPARE(call("Previous"), QDBusError::NoError);
+        QCOMPARE(m_player->commands, (QStringList{"next", "next"}));
+        QDBusConnection::disconnectFromBus("open-client");
+    }
+
+    void secondPlayerCannotTakeTheName()
+    {
+        FakePlayer other;
+        MprisService second(QDBusConnection::connectToBus(m_bus.address(), "second"), other,
+                            MprisService::Identity{"Other", "other"}, MprisService::Window{});
+        QVERIFY(!second.isPublished());
+        QVERIFY2(second.errorString().contains("cannot own"), qPrintable(second.errorString()));
+        // The first one still answers.
+        QCOMPARE(playerctl({"metadata", "--format", "{{title}}"}), QStringLiteral("First Light"));
+        QDBusConnection::disconnectFromBus("second");
+    }
 
 private:
     // Runs playerctl against the private bus and waits for it while the service answers.
@@ -129,184 +298,9 @@ private:
     int m_raised = 0;
 };
 
-void TestMprisService::initTestCase()
-{
-    qRegisterMetaType<QProcess::ExitStatus>();
-    QVERIFY2(m_bus.start(), qPrintable(m_bus.error()));
-}
-
-void TestMprisService::init()
-{
-    m_player = std::make_unique<FakePlayer>();
-    m_raised = 0;
-    m_service = std::make_unique<MprisService>(
-        QDBusConnection::connectToBus(m_bus.address(), "service"), *m_player,
-        MprisService::Identity{"Quillon Audio Recorder", "com.quillonfennick.AudioRecorder"},
-        MprisService::Window{[this] { ++m_raised; }, nullptr});
-    QVERIFY2(m_service->isPublished(), qPrintable(m_service->errorString()));
-}
-
-void TestMprisService::cleanup()
-{
-    m_service.reset();
-    QDBusConnection::disconnectFromBus("service");
-}
-
 QString TestMprisService::playerctl(const QStringList& args, int* exitCode)
 {
     return m_bus.playerctl(args, exitCode);
-}
-
-void TestMprisService::listedUnderItsName()
-{
-    QProcess list;
-    list.setProcessEnvironment(m_bus.environment());
-    QSignalSpy finished(&list, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
-    list.start("playerctl", {"--list-all"});
-    QVERIFY(finished.wait(30000));
-    QCOMPARE(QString::fromUtf8(list.readAllStandardOutput()).trimmed(), QStringLiteral("quillon"));
-
-    // The root interface: a window that can be raised but not quit from outside.
-    QDBusMessage raise = QDBusMessage::createMethodCall(
-        MprisService::kServiceName, MprisService::kObjectPath, "org.mpris.MediaPlayer2", "Raise");
-    QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "root-client");
-    QDBusPendingCallWatcher watcher(client.asyncCall(raise));
-    QSignalSpy done(&watcher, &QDBusPendingCallWatcher::finished);
-    QVERIFY(done.wait(10000));
-    QCOMPARE(m_raised, 1);
-    QDBusConnection::disconnectFromBus("root-client");
-}
-
-void TestMprisService::commands_data()
-{
-    QTest::addColumn<QStringList>("steps");  // playerctl calls separated by "|"
-    QTest::addColumn<QStringList>("commands");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("play-pause toggles") << QStringList{"play-pause", "|", "play-pause"}
-                                        << QStringList{"playPause", "playPause"} << "Paused";
-    QTest::newRow("play then pause")
-        << QStringList{"play", "|", "pause"} << QStringList{"play", "pause"} << "Paused";
-    QTest::newRow("stop") << QStringList{"play", "|", "stop"} << QStringList{"play", "stop"}
-                          << "Stopped";
-    QTest::newRow("next and previous") << QStringList{"next", "|", "next", "|", "previous"}
-                                       << QStringList{"next", "next", "previous"} << "Stopped";
-    QTest::newRow("no next after the last") << QStringList{"next", "|", "next", "|", "next"}
-                                            << QStringList{"next", "next"} << "Stopped";
-    QTest::newRow("no previous before the first")
-        << QStringList{"previous"} << QStringList{} << "Stopped";
-    QTest::newRow("set position") << QStringList{"position", "12.5"}
-                                  << QStringList{"seekTo 12500000"} << "Stopped";
-    QTest::newRow("move position")
-        << QStringList{"position", "30", "|", "position", "10-"}
-        << QStringList{"seekTo 30000000", "seekTo 20000000"} << "Stopped";
-    QTest::newRow("past the end is next") << QStringList{"position", "199", "|", "position", "5+"}
-                                          << QStringList{"seekTo 199000000", "next"} << "Stopped";
-    QTest::newRow("volume") << QStringList{"volume", "0.25"} << QStringList{"setVolume 0.25"}
-                            << "Stopped";
-}
-
-void TestMprisService::commands()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, commands);
-    QFETCH(QString, status);
-    QStringList call;
-    for (const QString& word : steps + QStringList{"|"}) {
-        if (word != QLatin1String("|")) {
-            call << word;
-            continue;
-        }
-        int exitCode = -1;
-        playerctl(call, &exitCode);
-        QVERIFY2(exitCode == 0 || call.first() == "next" || call.first() == "previous",
-                 qPrintable(call.join(' ')));
-        call.clear();
-    }
-    QCOMPARE(m_player->commands, commands);
-    QCOMPARE(playerctl({"status"}), status);
-}
-
-void TestMprisService::metadata_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("title") << 0 << "{{title}}"
-                           << "First Light";
-    QTest::newRow("artist and album") << 0 << "{{artist}} - {{album}}"
-                                      << "Ana Ray - Dawn";
-    QTest::newRow("length") << 0 << "{{mpris:length}}"
-                            << "200000000";
-    QTest::newRow("file") << 2 << "{{xesam:url}}"
-                          << "file:///music/c%20d.ogg";
-    QTest::newRow("non-ASCII title") << 2 << "{{title}}" << QStringLiteral("Drittes Stück");
-    QTest::newRow("no album") << 1 << "[{{album}}]"
-                              << "[]";
-    QTest::newRow("no artist") << 2 << "[{{artist}}]"
-                               << "[]";
-}
-
-void TestMprisService::metadata()
-{
-    QFETCH(int, index);
-    QFETCH(QString, format);
-    QFETCH(QString, shown);
-    for (int i = 0; i < index; ++i)
-        playerctl({"next"});
-    QCOMPARE(playerctl({"metadata", "--format", format}), shown);
-}
-
-void TestMprisService::announcesChanges()
-{
-    QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "listener");
-    ChangeListener listener;
-    QVERIFY(client.connect(MprisService::kServiceName, MprisService::kObjectPath,
-                           "org.freedesktop.DBus.Properties", "PropertiesChanged", &listener,
-                           SLOT(onChanged(QString, QVariantMap, QStringList))));
-    QSignalSpy changed(&listener, &ChangeListener::changed);
-
-    m_player->play();
-    QVERIFY(changed.wait(10000));
-    QCOMPARE(listener.lastChanged.value("PlaybackStatus").toString(), QStringLiteral("Playing"));
-
-    changed.clear();
-    m_player->next();
-    QVERIFY(changed.count() > 0 || changed.wait(10000));
-    // The track change comes first, then the capabilities.
-    QTRY_VERIFY_WITH_TIMEOUT(listener.lastChanged.contains("CanGoPrevious"), 10000);
-    QCOMPARE(listener.lastChanged.value("CanGoPrevious").toBool(), true);
-    QDBusConnection::disconnectFromBus("listener");
-}
-
-void TestMprisService::refusesWhatItCannot()
-{
-    QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), "open-client");
-    QDBusMessage open =
-        QDBusMessage::createMethodCall(MprisService::kServiceName, MprisService::kObjectPath,
-                                       "org.mpris.MediaPlayer2.Player", "OpenUri");
-    open << QStringLiteral("file:///music/other.mp3");
-    QDBusPendingCallWatcher watcher(client.asyncCall(open));
-    QSignalSpy answered(&watcher, &QDBusPendingCallWatcher::finished);
-    QVERIFY(answered.wait(10000));
-    QCOMPARE(watcher.error().type(), QDBusError::NotSupported);
-    QDBusConnection::disconnectFromBus("open-client");
-    // Seeking is refused where the player cannot seek (the third recording has no length).
-    playerctl({"next"});
-    playerctl({"next"});
-    playerctl({"position", "3"});
-    QCOMPARE(m_player->commands, (QStringList{"next", "next"}));
-}
-
-void TestMprisService::secondPlayerCannotTakeTheName()
-{
-    FakePlayer other;
-    MprisService second(QDBusConnection::connectToBus(m_bus.address(), "second"), other,
-                        MprisService::Identity{"Other", "other"}, MprisService::Window{});
-    QVERIFY(!second.isPublished());
-    QVERIFY2(second.errorString().contains("cannot own"), qPrintable(second.errorString()));
-    // The first one still answers.
-    QCOMPARE(playerctl({"metadata", "--format", "{{title}}"}), QStringLiteral("First Light"));
-    QDBusConnection::disconnectFromBus("second");
 }
 
 QTEST_GUILESS_MAIN(TestMprisService)

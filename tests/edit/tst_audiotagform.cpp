@@ -15,8 +15,11 @@
 #include "qnxbasebutton.h"
 #include "qnxtextedit.h"
 #include "qvideoeditingsettings.h"
+#include "tablerows.h"
 #include "tagformrules.h"
 #include "testmedia.h"
+
+using tablerows::addRow;
 
 namespace {
 
@@ -83,21 +86,15 @@ private slots:
         for (const char* field : {"Track", "Disc"}) {
             const QByteArray number = QByteArray("m_edit") + field;
             const QByteArray total = number + "Total";
-            auto row = [&](const char* name) {
-                return &QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(field, name)));
+            auto row = [&](const char* name, const char* typedNumber, const char* typedTotal,
+                           const char* stored) {
+                addRow(qPrintable(QStringLiteral("%1 %2").arg(field, name)), number, total,
+                       typedNumber, typedTotal, stored);
             };
-            *row("both") << number << total << "3"
-                         << "12"
-                         << "3/12";
-            *row("no total") << number << total << "3"
-                             << ""
-                             << "3";
-            *row("total alone") << number << total << ""
-                                << "12"
-                                << "";
-            *row("leading zeros") << number << total << "007"
-                                  << "010"
-                                  << "7/10";
+            row("both", "3", "12", "3/12");
+            row("no total", "3", "", "3");
+            row("total alone", "", "12", "");
+            row("leading zeros", "007", "010", "7/10");
         }
     }
     void numberAndTotalAreStoredTogether()
@@ -119,21 +116,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("total");
-        QTest::newRow("slash") << "3/12"
-                               << "3"
-                               << "12";
-        QTest::newRow("backslash") << "5\\7"
-                                   << "5"
-                                   << "7";
-        QTest::newRow("number only") << "7"
-                                     << "7"
-                                     << "0";
-        QTest::newRow("total only") << "/4"
-                                    << "0"
-                                    << "4";
-        QTest::newRow("empty") << ""
-                               << "0"
-                               << "0";
+        addRow("slash", "3/12", "3", "12");
+        addRow("backslash", "5\\7", "5", "7");
+        addRow("number only", "7", "7", "0");
+        addRow("total only", "/4", "0", "4");
+        addRow("empty", "", "0", "0");
     }
     void storedTextsAreShownSplit()
     {
@@ -155,15 +142,9 @@ private slots:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("date only") << ""
-                                   << "2019-05-01"
-                                   << "2019";
-        QTest::newRow("year wins") << "1999"
-                                   << "2019-05-01"
-                                   << "1999";
-        QTest::newRow("long year") << "2004-11-30T10:00"
-                                   << ""
-                                   << "2004";
+        addRow("date only", "", "2019-05-01", "2019");
+        addRow("year wins", "1999", "2019-05-01", "1999");
+        addRow("long year", "2004-11-30T10:00", "", "2004");
     }
     void yearComesFromTheDateWhenMissing()
     {
@@ -182,16 +163,11 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("zero") << "0"
-                              << "";
-        QTest::newRow("ten") << "10"
-                             << "10";
-        QTest::newRow("letters") << "abc"
-                                 << "";
-        QTest::newRow("minus") << "-5"
-                               << "5";
-        QTest::newRow("slash") << "3/12"
-                               << "312";
+        addRow("zero", "0", "");
+        addRow("ten", "10", "10");
+        addRow("letters", "abc", "");
+        addRow("minus", "-5", "5");
+        addRow("slash", "3/12", "312");
     }
     void numberFieldsTakePositiveNumbersOnly()
     {
@@ -225,7 +201,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("edit");
         QTest::addColumn<QString>("other");
-        VEAudioTagInfo loaded;
         QTest::newRow("title") << QByteArray("m_editTitle") << "Другое";
         QTest::newRow("year shown from a date") << QByteArray("m_editYear") << "1987";
         QTest::newRow("track with zeros") << QByteArray("m_editTrack") << "9";
@@ -297,10 +272,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<qint64>("size");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("text") << "notes.png" << QByteArray("just some text\n") << qint64(0)
-                              << "not a picture";
-        QTest::newRow("truncated png")
-            << "half.png" << pngBytes(64, 64).left(40) << qint64(0) << "not a picture";
+        addRow("text", "notes.png", QByteArray("just some text\n"), qint64(0), "not a picture");
+        addRow("truncated png", "half.png", pngBytes(64, 64).left(40), qint64(0), "not a picture");
         QTest::newRow("50 MB") << "huge.jpg" << QByteArray("\xFF\xD8\xFF") << qint64(50) << "MB";
         QTest::newRow("missing") << "" << QByteArray() << qint64(0) << "cannot be read";
     }

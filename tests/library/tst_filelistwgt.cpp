@@ -19,6 +19,7 @@
 #include "qlibrarychunk.h"
 #include "qnxlineedit.h"
 #include "qnxmenu.h"
+#include "tablerows.h"
 
 using namespace librarytest;
 
@@ -43,6 +44,8 @@ QStringList menuTexts(const QMenu* menu)
 }
 
 }  // namespace
+
+using tablerows::addRow;
 
 class TestFileListWgt : public QObject {
     Q_OBJECT
@@ -96,22 +99,13 @@ private slots:
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QStringList>("names");
         // The last row's duration does not parse: it counts, but adds no time.
-        QTest::newRow("all") << ""
-                             << "5 Audios, 5 KB, 1 Hours" << QStringList{"d", "c", "b", "a", "e"};
-        QTest::newRow("format ignores case")
-            << "mp3"
-            << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "b"};
-        QTest::newRow("any column") << "abba"
-                                    << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "a"};
-        QTest::newRow("expression") << "^[ae]$"
-                                    << "2 Audios, 2 KB, 1 Minutes" << QStringList{"a", "e"};
-        QTest::newRow("time text") << "2020"
-                                   << "2 Audios, 2 KB, 1 Minutes" << QStringList{"c", "b"};
-        QTest::newRow("invalid expression hides all")
-            << "("
-            << "0 Audios, 0 B, 0 Seconds" << QStringList{};
-        QTest::newRow("no match") << "xyz"
-                                  << "0 Audios, 0 B, 0 Seconds" << QStringList{};
+        addRow("all", "", "5 Audios, 5 KB, 1 Hours", QStringList{"d", "c", "b", "a", "e"});
+        addRow("format ignores case", "mp3", "2 Audios, 2 KB, 1 Minutes", QStringList{"c", "b"});
+        addRow("any column", "abba", "2 Audios, 2 KB, 1 Minutes", QStringList{"c", "a"});
+        addRow("expression", "^[ae]$", "2 Audios, 2 KB, 1 Minutes", QStringList{"a", "e"});
+        addRow("time text", "2020", "2 Audios, 2 KB, 1 Minutes", QStringList{"c", "b"});
+        addRow("invalid expression hides all", "(", "0 Audios, 0 B, 0 Seconds", QStringList{});
+        addRow("no match", "xyz", "0 Audios, 0 B, 0 Seconds", QStringList{});
     }
     void summaryFollowsRowsAndSearch()
     {
@@ -133,20 +127,16 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("order");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("created ascending")
-            << 6 << int(Qt::AscendingOrder) << QStringList{"e", "a", "b", "c", "d"};
-        QTest::newRow("created descending")
-            << 6 << int(Qt::DescendingOrder) << QStringList{"d", "c", "b", "a", "e"};
-        QTest::newRow("name") << 1 << int(Qt::AscendingOrder)
-                              << QStringList{"a", "b", "c", "d", "e"};
+        addRow("created ascending", 6, int(Qt::AscendingOrder),
+               QStringList{"e", "a", "b", "c", "d"});
+        addRow("created descending", 6, int(Qt::DescendingOrder),
+               QStringList{"d", "c", "b", "a", "e"});
+        addRow("name", 1, int(Qt::AscendingOrder), QStringList{"a", "b", "c", "d", "e"});
         // Plain code-unit order, upper case before lower case; equal texts keep the order the
         // list had (newest first, and by file name in one minute).
-        QTest::newRow("format") << 2 << int(Qt::AscendingOrder)
-                                << QStringList{"d", "e", "c", "b", "a"};
-        QTest::newRow("artist") << 3 << int(Qt::AscendingOrder)
-                                << QStringList{"d", "e", "c", "b", "a"};
-        QTest::newRow("duration") << 5 << int(Qt::DescendingOrder)
-                                  << QStringList{"e", "d", "a", "c", "b"};
+        addRow("format", 2, int(Qt::AscendingOrder), QStringList{"d", "e", "c", "b", "a"});
+        addRow("artist", 3, int(Qt::AscendingOrder), QStringList{"d", "e", "c", "b", "a"});
+        addRow("duration", 5, int(Qt::DescendingOrder), QStringList{"e", "d", "a", "c", "b"});
     }
     void sortByEachColumn()
     {

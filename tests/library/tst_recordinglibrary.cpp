@@ -15,8 +15,10 @@
 #include "recordingfiles.h"
 #include "recordinglibrary.h"
 #include "smallfilesystem.h"
+#include "tablerows.h"
 
 using namespace librarytest;
+using tablerows::addRow;
 
 namespace {
 
@@ -130,20 +132,16 @@ private slots:
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("expected");  // file name after; empty: unchanged
-        QTest::newRow("free name") << QStringList{} << "talk"
-                                   << "talk.mp3";
-        QTest::newRow("taken") << QStringList{"talk.mp3"} << "talk"
-                               << "talk(1).mp3";
-        QTest::newRow("taken twice") << QStringList{"talk.mp3", "talk(1).mp3"} << "talk"
-                                     << "talk(2).mp3";
-        QTest::newRow("other extension is no clash") << QStringList{"talk.wav"} << "talk"
-                                                     << "talk.mp3";
+        addRow("free name", QStringList{}, "talk", "talk.mp3");
+        addRow("taken", QStringList{"talk.mp3"}, "talk", "talk(1).mp3");
+        addRow("taken twice", QStringList{"talk.mp3", "talk(1).mp3"}, "talk", "talk(2).mp3");
+        addRow("other extension is no clash", QStringList{"talk.wav"}, "talk", "talk.mp3");
         for (const char* bad : {"a/b", "a:b", "a*b", "a\"b", "a<b", "a>b", "a|b", "a?b", "a\\b"})
             QTest::newRow(bad) << QStringList{} << QString::fromLatin1(bad) << QString();
         QTest::newRow("empty") << QStringList{} << "" << QString();
         QTest::newRow("dot dot") << QStringList{} << ".." << QString();
-        QTest::newRow("too long for the file system")
-            << QStringList{} << QString(300, QLatin1Char('n')) << QString();
+        addRow("too long for the file system", QStringList{}, QString(300, QLatin1Char('n')),
+               QString());
     }
     void renameCollisionsAndRefusedNames()
     {
@@ -177,14 +175,13 @@ private slots:
         QTest::addColumn<QStringList>("allAfter");
         QTest::addColumn<QStringList>("latestAfter");
         QTest::addColumn<QStringList>("carAfter");
-        QTest::newRow("remove from all")
-            << 0 << false << QStringList{"b"} << QStringList{"b"} << QStringList{"b"};
-        QTest::newRow("remove from latest")
-            << 1 << false << QStringList{"a", "b"} << QStringList{"b"} << QStringList{"a", "b"};
-        QTest::newRow("remove from playlist")
-            << 2 << false << QStringList{"a", "b"} << QStringList{"a", "b"} << QStringList{"b"};
-        QTest::newRow("delete from playlist")
-            << 2 << true << QStringList{"b"} << QStringList{"b"} << QStringList{"b"};
+        addRow("remove from all", 0, false, QStringList{"b"}, QStringList{"b"}, QStringList{"b"});
+        addRow("remove from latest", 1, false, QStringList{"a", "b"}, QStringList{"b"},
+               QStringList{"a", "b"});
+        addRow("remove from playlist", 2, false, QStringList{"a", "b"}, QStringList{"a", "b"},
+               QStringList{"b"});
+        addRow("delete from playlist", 2, true, QStringList{"b"}, QStringList{"b"},
+               QStringList{"b"});
     }
     void takeOutPerEntry()
     {
@@ -298,24 +295,11 @@ private slots:
         QTest::addColumn<bool>("silent");
         QTest::addColumn<bool>("fiveSecondsKept");
         QTest::addColumn<bool>("sixSecondsKept");
-        QTest::newRow("rules off") << "N"
-                                   << "5"
-                                   << "N" << true << true << true;
-        QTest::newRow("limit 5 drops exactly 5") << "Y"
-                                                 << "5"
-                                                 << "N" << true << false << true;
-        QTest::newRow("limit 0 drops nothing") << "Y"
-                                               << "0"
-                                               << "" << true << true << true;
-        QTest::newRow("silent dropped") << "N"
-                                        << "0"
-                                        << "Y" << true << false << false;
-        QTest::newRow("loud kept") << "N"
-                                   << "0"
-                                   << "Y" << false << true << true;
-        QTest::newRow("missing settings") << ""
-                                          << ""
-                                          << "" << true << true << true;
+        addRow("rules off", "N", "5", "N", true, true, true);
+        addRow("limit 5 drops exactly 5", "Y", "5", "N", true, false, true);
+        addRow("silent dropped", "N", "0", "Y", true, false, false);
+        addRow("loud kept", "N", "0", "Y", false, true, true);
+        // Limits of 0 and missing settings are the rules' own cases (tst_silencerules).
     }
     void deleteRulesAtTheEnd()
     {

@@ -66,25 +66,353 @@ class TestPreferencesDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void roundTrip_data();
-    void roundTrip();
-    void showsStoredValues();
-    void numberFields_data();
-    void numberFields();
-    void emptyTickedNumberIsRefused();
-    void changeFolder_data();
-    void changeFolder();
-    void typedFolderRefusedKeepsOldOne();
-    void typedFolderTaken();
-    void resetFolder();
-    void pageButtons();
-    void languageAtOnce_data();
-    void languageAtOnce();
-    void languageStoredByOk();
-    void everyControlHasAName();
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        g_testHandler = qInstallMessageHandler(dropOpacityWarnings);
+        testfiles::redirectUserFolders(m_root.path());
+        const QString resources = testmedia::binDir() + QStringLiteral("/audiorecorder_res");
+        NxSkin::setResourceDir(resources);
+        NxSkin::registerFonts();
+        m_languages = std::make_unique<LanguageSwitcher>(resources + QStringLiteral("/Language"));
+    }
+
+    void init()
+    {
+        QFile::remove(ParserXML::settingsFilePath());
+        m_languages->switchTo(QStringLiteral("English"));
+        m_problems.clear();
+        m_chosenFolder.clear();
+    }
+
+    void cleanup() { m_languages->switchTo(QStringLiteral("English")); }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<DialogChange>("change");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QString>("value");
+        auto click = [](const char* name) {
+            return DialogChange(
+                [name](QPreferencesDlg* d) { child<QAbstractButton>(d, name)->click(); });
+        };
+        auto type = [](const char* name, const QString& text) {
+            return DialogChange([name, text](QPreferencesDlg* d) {
+                auto* edit = child<QLineEdit>(d, name);
+                edit->clear();
+                QTest::keyClicks(edit, text);
+            });
+        };
+        auto pick = [](const char* name, int index) {
+            return DialogChange([name, index](QPreferencesDlg* d) {
+                child<QComboBox>(d, name)->setCurrentIndex(index);
+            });
+        };
+        const DialogChange splitAt700 = [type, click](QPreferencesDlg* d) {
+            click("m_chkSilence")(d);
+            type("m_editSilence", "700")(d);
+        };
+        const auto row = [](const char* name, const DialogChange& change, const char* element,
+                            const char* attribute, const QString& value) {
+            QTest::newRow(name) << change << QString(element) << QString(attribute) << value;
+        };
+        const QString folder = m_root.path() + QStringLiteral("/typed folder");
+        row("minimize to tray", click("m_radMin"), "CLOSE_ITEM", "bIsCloseDlg", "N");
+        row("automatic updates", click("m_radAutoUpdate"), "UPDATES_ITEM", "bIsAutoUpdate", "Y");
+        row("output folder", type("m_editPath", folder), "OutPut_path", "path_value", folder + "/");
+        row("keep short ones", click("m_chkDuration"), "Delete_Recorded_File",
+            "Delete_According_To_Duration", "N");
+        row("shorter than", type("m_editDuration", "45"), "Delete_Recorded_File",
+            "Duration_Less_Than", "45");
+        row("delete silent", click("m_chkSilent"), "Delete_Recorded_File",
+            "Delete_According_To_Silence", "Y");
+        row("split at silence", splitAt700, "Split_Recording", "Split_According_To_Silence", "Y");
+        row("silence length", splitAt700, "Split_Recording", "Silence_More_Than", "700");
+        row("track split", pick("m_cmbTrack", 1), "Split_Recording", "Split_According_To_Track",
+            "1");
+        row("archive", pick("m_cmbArchive", 1), "ARCHIVE_ITEM", "Archive_Tracks_By", "1");
+        row("all jobs finished", pick("m_cmbFinished", 2), "SHOWDOWN_ITEM", "Finished_All_Job",
+            "2");
+    }
+
+    void roundTrip()
+    {
+        QFETCH(DialogChange, change);
+        QFETCH(QString, element);
+        QFETCH(QString, attribute);
+        QFETCH(QString, value);
+        for (const char* button : {"m_btnCancel", "close", "m_btnOk"}) {
+            auto dlg = open();
+            QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
+            QSignalSpy autoUpdate(dlg.get(), &QPreferencesDlg::emitAutoUpdate);
+            change(dlg.get());
+            finish(dlg.get(), button);
+            const bool ok = qstrcmp(button, "m_btnOk") == 0;
+            QCOMPARE(stored(element, attribute), ok ? value : kAbsent);
+            QCOMPARE(autoUpdate.count(), ok ? 1 : 0);
+            QCOMPARE(folderChanged.count(), ok && element == QLatin1String("OutPut_path") ? 1 : 0);
+            QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join('\n')));
+        }
+    }
+
+    void showsStoredValues()
+    {
+        PreferenceValues wanted = PreferenceValues::load();
+        wanted.autoUpdate = true;
+        wanted.exitOnClose = false;
+        wanted.outputFolder = m_root.path() + QStringLiteral("/stored/");
+        wanted.deleteShort = false;
+        wanted.shortSeconds = QStringLiteral("12");
+        wanted.deleteSilent = true;
+        wanted.splitAtSilence = true;
+        wanted.silenceMs = QStringLiteral("3000");
+        wanted.trackSplit = PreferenceValues::TrackSplit::NewTrackOrReplay;
+        wanted.archiveBy = PreferenceValues::ArchiveBy::Artist;
+        wanted.jobsFinished = PreferenceValues::JobsFinished::Sleep;
+        wanted.store();
+
+        auto dlg = open();
+        QVERIFY(child<QRadioButton>(dlg.get(), "m_radMin")->isChecked());
+        QCOMPARE(child<QLineEdit>(dlg.get(), "m_editPath")->text(), wanted.outputFolder);
+        QVERIFY(!child<QLineEdit>(dlg.get(), "m_editDuration")->isEnabled());
+        QVERIFY(child<QLineEdit>(dlg.get(), "m_editSilence")->isEnabled());
+        QCOMPARE(child<QComboBox>(dlg.get(), "m_cmbFinished")->currentIndex(), 1);
+        finish(dlg.get(), "m_btnOk");
+        // Storing what was shown changes nothing.
+        const PreferenceValues after = PreferenceValues::load();
+        QCOMPARE(after.outputFolder, wanted.outputFolder);
+        QCOMPARE(after.shortSeconds, wanted.shortSeconds);
+        QCOMPARE(after.silenceMs, wanted.silenceMs);
+        QVERIFY(after.autoUpdate && !after.exitOnClose && !after.deleteShort &&
+                after.deleteSilent && after.splitAtSilence);
+        QVERIFY(after.trackSplit == wanted.trackSplit && after.archiveBy == wanted.archiveBy &&
+                after.jobsFinished == wanted.jobsFinished);
+    }
+
+    void numberFields_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* keys, const char* text) {
+            QTest::addRow("%s", keys) << QString(keys) << QString(text);
+        };
+        row("-5", "5");
+        row("0", "");
+        row("007", "7");
+        row("105", "105");
+        row("1a2", "12");
+        row("1.5", "15");
+        row("1234567890", "123456789");
+    }
+
+    void numberFields()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        auto dlg = open();
+        for (const char* name : {"m_editDuration", "m_editSilence"}) {
+            auto* edit = child<QLineEdit>(dlg.get(), name);
+            edit->setEnabled(true);
+            edit->clear();
+            QTest::keyClicks(edit, keys);
+            QCOMPARE(edit->text(), text);
+        }
+    }
+
+    void emptyTickedNumberIsRefused()
+    {
+        auto dlg = open();
+        child<QAbstractButton>(dlg.get(), "m_chkSilence")->click();
+        // The stored "0" is shown but is no answer once the box is ticked.
+        QCOMPARE(child<QLineEdit>(dlg.get(), "m_editSilence")->text(), QStringLiteral("0"));
+        child<QNxBaseButton>(dlg.get(), "m_btnOk")->click();
+        QCOMPARE(m_problems.size(), 1);
+        QVERIFY2(m_problems.first().contains("The silence is more than"),
+                 qPrintable(m_problems[0]));
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(stored("Split_Recording", "Split_According_To_Silence"), kAbsent);
+
+        QTest::keyClicks(child<QLineEdit>(dlg.get(), "m_editSilence"), "\b1500");
+        finish(dlg.get(), "m_btnOk");
+        QCOMPARE(stored("Split_Recording", "Silence_More_Than"), QStringLiteral("1500"));
+    }
+
+    void changeFolder_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("problemPart");  // empty: taken
+        const QString base = m_root.path();
+        QTest::newRow("missing, created") << base + "/chosen/new" << QString();
+        QTest::newRow("existing") << base << QString();
+        QTest::newRow("read-only") << QStringLiteral("/proc/self") << "No file can be written";
+        QTest::newRow("not a folder") << base + "/file.txt" << QString("is a file, not a folder");
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+
+    void changeFolder()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, problemPart);
+        QVERIFY(testfiles::writeFile(m_root.path() + "/file.txt", "x"));
+        auto dlg = open();
+        auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
+        const QString before = path->text();
+        m_chosenFolder = chosen;
+        child<QNxBaseButton>(dlg.get(), "m_btnChange")->click();
+        if (!problemPart.isEmpty()) {
+            QCOMPARE(m_problems.size(), 1);
+            QVERIFY2(m_problems.first().contains(problemPart), qPrintable(m_problems.first()));
+            QCOMPARE(path->text(), before);
+        } else {
+            QVERIFY(m_problems.isEmpty());
+            QCOMPARE(path->text(), chosen.isEmpty() ? before : chosen + "/");
+            QVERIFY(chosen.isEmpty() || QFileInfo(chosen).isDir());
+        }
+        finish(dlg.get(), "m_btnCancel");
+        QCOMPARE(stored("OutPut_path", "path_value"), kAbsent);
+    }
+
+    void typedFolderRefusedKeepsOldOne()
+    {
+        auto dlg = open();
+        QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
+        auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
+        const QString before = path->text();
+        path->setText(QStringLiteral("/proc/self/new folder"));
+        child<QNxBaseButton>(dlg.get(), "m_btnOk")->click();
+        QCOMPARE(m_problems.size(), 1);
+        QVERIFY2(m_problems.first().contains("cannot be created"), qPrintable(m_problems.first()));
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(path->text(), before);
+        QCOMPARE(stored("OutPut_path", "path_value"), kAbsent);
+        finish(dlg.get(), "m_btnOk");
+        QCOMPARE(stored("OutPut_path", "path_value"), before);
+        QCOMPARE(folderChanged.count(), 0);
+    }
+
+    void typedFolderTaken()
+    {
+        auto dlg = open();
+        QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
+        child<QLineEdit>(dlg.get(), "m_editPath")->setText(QStringLiteral("~/Music//Recordings"));
+        finish(dlg.get(), "m_btnOk");
+        const QString expected = QDir::homePath() + QStringLiteral("/Music/Recordings/");
+        QCOMPARE(stored("OutPut_path", "path_value"), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+        QCOMPARE(folderChanged.count(), 1);
+        QCOMPARE(folderChanged.first().first().toString(), expected);
+    }
+
+    void resetFolder()
+    {
+        auto dlg = open();
+        auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
+        m_chosenFolder = m_root.path();
+        child<QNxBaseButton>(dlg.get(), "m_btnChange")->click();
+        QCOMPARE(path->text(), m_root.path() + "/");
+        child<QNxBaseButton>(dlg.get(), "m_btnReset")->click();
+        QCOMPARE(path->text(), ParserXML::documentsFolder() + QStringLiteral("/Converted/"));
+        finish(dlg.get(), "m_btnOk");
+        QCOMPARE(stored("OutPut_path", "path_value"), path->text());
+    }
+
+    void pageButtons()
+    {
+        auto dlg = open();
+        auto* general = child<QNxBaseButton>(dlg.get(), "m_btnGeneral");
+        auto* convert = child<QNxBaseButton>(dlg.get(), "m_btnConvert");
+        QScrollBar* bar = child<QScrollArea>(dlg.get(), "m_scroll")->verticalScrollBar();
+        QVERIFY(general->isChecked() && !convert->isChecked());
+        QVERIFY(bar->maximum() > 0);
+        convert->click();
+        QVERIFY(!general->isChecked() && convert->isChecked());
+        QCOMPARE(bar->value(), qMin(bar->maximum(), dlg->convertPage()->y()));
+        // Clicking the checked button again keeps it checked.
+        convert->click();
+        QVERIFY(convert->isChecked());
+        general->click();
+        QVERIFY(general->isChecked() && !convert->isChecked());
+        QCOMPARE(bar->value(), 0);
+        // Scrolling by hand to the end shows the Convert page.
+        bar->setValue(bar->maximum());
+        QVERIFY(!general->isChecked() && convert->isChecked());
+    }
+
+    void languageAtOnce_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("doNothing");
+        const auto row = [](const char* language, const QString& title, const QString& doNothing) {
+            QTest::newRow(language) << QString(language) << title << doNothing;
+        };
+        row("Chinese", QStringLiteral("首选项"), QStringLiteral("不执行任何操作"));
+        row("German", "Einstellungen", "Nichts tun");
+        row("French", QStringLiteral("Préférences"), "Ne rien faire");
+        row("Japanese", QStringLiteral("環境設定"), QStringLiteral("何もしない"));
+    }
+
+    // Choosing a language changes the dialog's texts at once; Cancel puts English back.
+    void languageAtOnce()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, doNothing);
+        auto dlg = open();
+        auto* combo = child<QNxComboBox>(dlg.get(), "m_cmbLan");
+        auto* jobs = child<QComboBox>(dlg.get(), "m_cmbFinished");
+        jobs->setCurrentIndex(2);
+        const int index = combo->findData(language);
+        QVERIFY(index > 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(dlg->title(), title);
+        QCOMPARE(jobs->itemText(0), doNothing);
+        QCOMPARE(jobs->currentIndex(), 2);
+        QCOMPARE(combo->currentData().toString(), language);
+
+        finish(dlg.get(), "m_btnCancel");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(m_languages->currentName(), QStringLiteral("English"));
+        QCOMPARE(dlg->title(), QStringLiteral("Preferences"));
+        QCOMPARE(jobs->itemText(0), QStringLiteral("Do Nothing"));
+        QCOMPARE(stored("LANGUAGE_ITEM", "Language_Name"), kAbsent);
+    }
+
+    void languageStoredByOk()
+    {
+        auto dlg = open();
+        auto* combo = child<QNxComboBox>(dlg.get(), "m_cmbLan");
+        const int index = combo->findData(QStringLiteral("French"));
+        emit combo->activated(index);
+        finish(dlg.get(), "m_btnOk");
+        QCOMPARE(stored("LANGUAGE_ITEM", "Language_Name"), QStringLiteral("French"));
+        QCOMPARE(m_languages->currentName(), QStringLiteral("French"));
+        // Opened again, the dialog shows the language in place.
+        auto again = open();
+        QCOMPARE(child<QNxComboBox>(again.get(), "m_cmbLan")->currentData().toString(),
+                 QStringLiteral("French"));
+    }
+
+    void everyControlHasAName()
+    {
+        auto dlg = open();
+        QStringList unnamed;
+        for (QWidget* w : dlg->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QLineEdit*>(w);
+            if (!control || !w->isVisibleTo(dlg.get()))
+                continue;
+            // A control that shows only an image is named after its tool tip.
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+            const QString name = iface ? iface->text(QAccessible::Name) : QString();
+            if (name.trimmed().isEmpty() && w->toolTip().isEmpty())
+                unnamed << w->objectName() + QLatin1Char(' ') + w->metaObject()->className();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
 
 private:
     std::unique_ptr<QPreferencesDlg> open();
@@ -95,30 +423,6 @@ private:
     QStringList m_problems;
     QString m_chosenFolder;
 };
-
-void TestPreferencesDlg::initTestCase()
-{
-    QVERIFY(m_root.isValid());
-    g_testHandler = qInstallMessageHandler(dropOpacityWarnings);
-    testfiles::redirectUserFolders(m_root.path());
-    const QString resources = testmedia::binDir() + QStringLiteral("/audiorecorder_res");
-    NxSkin::setResourceDir(resources);
-    NxSkin::registerFonts();
-    m_languages = std::make_unique<LanguageSwitcher>(resources + QStringLiteral("/Language"));
-}
-
-void TestPreferencesDlg::init()
-{
-    QFile::remove(ParserXML::settingsFilePath());
-    m_languages->switchTo(QStringLiteral("English"));
-    m_problems.clear();
-    m_chosenFolder.clear();
-}
-
-void TestPreferencesDlg::cleanup()
-{
-    m_languages->switchTo(QStringLiteral("English"));
-}
 
 std::unique_ptr<QPreferencesDlg> TestPreferencesDlg::open()
 {
@@ -141,330 +445,6 @@ void TestPreferencesDlg::finish(QPreferencesDlg* dlg, const char* button)
     else
         child<QNxBaseButton>(dlg, button)->click();
     QTRY_VERIFY(!dlg->isVisible());
-}
-
-void TestPreferencesDlg::roundTrip_data()
-{
-    QTest::addColumn<DialogChange>("change");
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QString>("attribute");
-    QTest::addColumn<QString>("value");
-    auto click = [](const char* name) {
-        return DialogChange(
-            [name](QPreferencesDlg* d) { child<QAbstractButton>(d, name)->click(); });
-    };
-    auto type = [](const char* name, const QString& text) {
-        return DialogChange([name, text](QPreferencesDlg* d) {
-            auto* edit = child<QLineEdit>(d, name);
-            edit->clear();
-            QTest::keyClicks(edit, text);
-        });
-    };
-    auto pick = [](const char* name, int index) {
-        return DialogChange([name, index](QPreferencesDlg* d) {
-            child<QComboBox>(d, name)->setCurrentIndex(index);
-        });
-    };
-    const DialogChange splitAt700 = [type, click](QPreferencesDlg* d) {
-        click("m_chkSilence")(d);
-        type("m_editSilence", "700")(d);
-    };
-    const auto row = [](const char* name, const DialogChange& change, const char* element,
-                        const char* attribute, const QString& value) {
-        QTest::newRow(name) << change << QString(element) << QString(attribute) << value;
-    };
-    const QString folder = m_root.path() + QStringLiteral("/typed folder");
-    row("minimize to tray", click("m_radMin"), "CLOSE_ITEM", "bIsCloseDlg", "N");
-    row("automatic updates", click("m_radAutoUpdate"), "UPDATES_ITEM", "bIsAutoUpdate", "Y");
-    row("output folder", type("m_editPath", folder), "OutPut_path", "path_value", folder + "/");
-    row("keep short ones", click("m_chkDuration"), "Delete_Recorded_File",
-        "Delete_According_To_Duration", "N");
-    row("shorter than", type("m_editDuration", "45"), "Delete_Recorded_File", "Duration_Less_Than",
-        "45");
-    row("delete silent", click("m_chkSilent"), "Delete_Recorded_File",
-        "Delete_According_To_Silence", "Y");
-    row("split at silence", splitAt700, "Split_Recording", "Split_According_To_Silence", "Y");
-    row("silence length", splitAt700, "Split_Recording", "Silence_More_Than", "700");
-    row("track split", pick("m_cmbTrack", 1), "Split_Recording", "Split_According_To_Track", "1");
-    row("archive", pick("m_cmbArchive", 1), "ARCHIVE_ITEM", "Archive_Tracks_By", "1");
-    row("all jobs finished", pick("m_cmbFinished", 2), "SHOWDOWN_ITEM", "Finished_All_Job", "2");
-}
-
-void TestPreferencesDlg::roundTrip()
-{
-    QFETCH(DialogChange, change);
-    QFETCH(QString, element);
-    QFETCH(QString, attribute);
-    QFETCH(QString, value);
-    for (const char* button : {"m_btnCancel", "close", "m_btnOk"}) {
-        auto dlg = open();
-        QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
-        QSignalSpy autoUpdate(dlg.get(), &QPreferencesDlg::emitAutoUpdate);
-        change(dlg.get());
-        finish(dlg.get(), button);
-        const bool ok = qstrcmp(button, "m_btnOk") == 0;
-        QCOMPARE(stored(element, attribute), ok ? value : kAbsent);
-        QCOMPARE(autoUpdate.count(), ok ? 1 : 0);
-        QCOMPARE(folderChanged.count(), ok && element == QLatin1String("OutPut_path") ? 1 : 0);
-        QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join('\n')));
-    }
-}
-
-void TestPreferencesDlg::showsStoredValues()
-{
-    PreferenceValues wanted = PreferenceValues::load();
-    wanted.autoUpdate = true;
-    wanted.exitOnClose = false;
-    wanted.outputFolder = m_root.path() + QStringLiteral("/stored/");
-    wanted.deleteShort = false;
-    wanted.shortSeconds = QStringLiteral("12");
-    wanted.deleteSilent = true;
-    wanted.splitAtSilence = true;
-    wanted.silenceMs = QStringLiteral("3000");
-    wanted.trackSplit = PreferenceValues::TrackSplit::NewTrackOrReplay;
-    wanted.archiveBy = PreferenceValues::ArchiveBy::Artist;
-    wanted.jobsFinished = PreferenceValues::JobsFinished::Sleep;
-    wanted.store();
-
-    auto dlg = open();
-    QVERIFY(child<QRadioButton>(dlg.get(), "m_radMin")->isChecked());
-    QCOMPARE(child<QLineEdit>(dlg.get(), "m_editPath")->text(), wanted.outputFolder);
-    QVERIFY(!child<QLineEdit>(dlg.get(), "m_editDuration")->isEnabled());
-    QVERIFY(child<QLineEdit>(dlg.get(), "m_editSilence")->isEnabled());
-    QCOMPARE(child<QComboBox>(dlg.get(), "m_cmbFinished")->currentIndex(), 1);
-    finish(dlg.get(), "m_btnOk");
-    // Storing what was shown changes nothing.
-    const PreferenceValues after = PreferenceValues::load();
-    QCOMPARE(after.outputFolder, wanted.outputFolder);
-    QCOMPARE(after.shortSeconds, wanted.shortSeconds);
-    QCOMPARE(after.silenceMs, wanted.silenceMs);
-    QVERIFY(after.autoUpdate && !after.exitOnClose && !after.deleteShort && after.deleteSilent &&
-            after.splitAtSilence);
-    QVERIFY(after.trackSplit == wanted.trackSplit && after.archiveBy == wanted.archiveBy &&
-            after.jobsFinished == wanted.jobsFinished);
-}
-
-void TestPreferencesDlg::numberFields_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char* keys, const char* text) {
-        QTest::addRow("%s", keys) << QString(keys) << QString(text);
-    };
-    row("-5", "5");
-    row("0", "");
-    row("007", "7");
-    row("105", "105");
-    row("1a2", "12");
-    row("1.5", "15");
-    row("1234567890", "123456789");
-}
-
-void TestPreferencesDlg::numberFields()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, text);
-    auto dlg = open();
-    for (const char* name : {"m_editDuration", "m_editSilence"}) {
-        auto* edit = child<QLineEdit>(dlg.get(), name);
-        edit->setEnabled(true);
-        edit->clear();
-        QTest::keyClicks(edit, keys);
-        QCOMPARE(edit->text(), text);
-    }
-}
-
-void TestPreferencesDlg::emptyTickedNumberIsRefused()
-{
-    auto dlg = open();
-    child<QAbstractButton>(dlg.get(), "m_chkSilence")->click();
-    // The stored "0" is shown but is no answer once the box is ticked.
-    QCOMPARE(child<QLineEdit>(dlg.get(), "m_editSilence")->text(), QStringLiteral("0"));
-    child<QNxBaseButton>(dlg.get(), "m_btnOk")->click();
-    QCOMPARE(m_problems.size(), 1);
-    QVERIFY2(m_problems.first().contains("The silence is more than"), qPrintable(m_problems[0]));
-    QVERIFY(dlg->isVisible());
-    QCOMPARE(stored("Split_Recording", "Split_According_To_Silence"), kAbsent);
-
-    QTest::keyClicks(child<QLineEdit>(dlg.get(), "m_editSilence"), "\b1500");
-    finish(dlg.get(), "m_btnOk");
-    QCOMPARE(stored("Split_Recording", "Silence_More_Than"), QStringLiteral("1500"));
-}
-
-void TestPreferencesDlg::changeFolder_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("problemPart");  // empty: taken
-    const QString base = m_root.path();
-    QTest::newRow("missing, created") << base + "/chosen/new" << QString();
-    QTest::newRow("existing") << base << QString();
-    QTest::newRow("read-only") << QStringLiteral("/proc/self") << "No file can be written";
-    QTest::newRow("not a folder") << base + "/file.txt" << QString("is a file, not a folder");
-    QTest::newRow("cancelled") << QString() << QString();
-}
-
-void TestPreferencesDlg::changeFolder()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, problemPart);
-    QVERIFY(testfiles::writeFile(m_root.path() + "/file.txt", "x"));
-    auto dlg = open();
-    auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
-    const QString before = path->text();
-    m_chosenFolder = chosen;
-    child<QNxBaseButton>(dlg.get(), "m_btnChange")->click();
-    if (!problemPart.isEmpty()) {
-        QCOMPARE(m_problems.size(), 1);
-        QVERIFY2(m_problems.first().contains(problemPart), qPrintable(m_problems.first()));
-        QCOMPARE(path->text(), before);
-    } else {
-        QVERIFY(m_problems.isEmpty());
-        QCOMPARE(path->text(), chosen.isEmpty() ? before : chosen + "/");
-        QVERIFY(chosen.isEmpty() || QFileInfo(chosen).isDir());
-    }
-    finish(dlg.get(), "m_btnCancel");
-    QCOMPARE(stored("OutPut_path", "path_value"), kAbsent);
-}
-
-void TestPreferencesDlg::typedFolderRefusedKeepsOldOne()
-{
-    auto dlg = open();
-    QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
-    auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
-    const QString before = path->text();
-    path->setText(QStringLiteral("/proc/self/new folder"));
-    child<QNxBaseButton>(dlg.get(), "m_btnOk")->click();
-    QCOMPARE(m_problems.size(), 1);
-    QVERIFY2(m_problems.first().contains("cannot be created"), qPrintable(m_problems.first()));
-    QVERIFY(dlg->isVisible());
-    QCOMPARE(path->text(), before);
-    QCOMPARE(stored("OutPut_path", "path_value"), kAbsent);
-    finish(dlg.get(), "m_btnOk");
-    QCOMPARE(stored("OutPut_path", "path_value"), before);
-    QCOMPARE(folderChanged.count(), 0);
-}
-
-void TestPreferencesDlg::typedFolderTaken()
-{
-    auto dlg = open();
-    QSignalSpy folderChanged(dlg.get(), &QPreferencesDlg::emitOutputFolderChanged);
-    child<QLineEdit>(dlg.get(), "m_editPath")->setText(QStringLiteral("~/Music//Recordings"));
-    finish(dlg.get(), "m_btnOk");
-    const QString expected = QDir::homePath() + QStringLiteral("/Music/Recordings/");
-    QCOMPARE(stored("OutPut_path", "path_value"), expected);
-    QVERIFY(QFileInfo(expected).isDir());
-    QCOMPARE(folderChanged.count(), 1);
-    QCOMPARE(folderChanged.first().first().toString(), expected);
-}
-
-void TestPreferencesDlg::resetFolder()
-{
-    auto dlg = open();
-    auto* path = child<QLineEdit>(dlg.get(), "m_editPath");
-    m_chosenFolder = m_root.path();
-    child<QNxBaseButton>(dlg.get(), "m_btnChange")->click();
-    QCOMPARE(path->text(), m_root.path() + "/");
-    child<QNxBaseButton>(dlg.get(), "m_btnReset")->click();
-    QCOMPARE(path->text(), ParserXML::documentsFolder() + QStringLiteral("/Converted/"));
-    finish(dlg.get(), "m_btnOk");
-    QCOMPARE(stored("OutPut_path", "path_value"), path->text());
-}
-
-void TestPreferencesDlg::pageButtons()
-{
-    auto dlg = open();
-    auto* general = child<QNxBaseButton>(dlg.get(), "m_btnGeneral");
-    auto* convert = child<QNxBaseButton>(dlg.get(), "m_btnConvert");
-    QScrollBar* bar = child<QScrollArea>(dlg.get(), "m_scroll")->verticalScrollBar();
-    QVERIFY(general->isChecked() && !convert->isChecked());
-    QVERIFY(bar->maximum() > 0);
-    convert->click();
-    QVERIFY(!general->isChecked() && convert->isChecked());
-    QCOMPARE(bar->value(), qMin(bar->maximum(), dlg->convertPage()->y()));
-    // Clicking the checked button again keeps it checked.
-    convert->click();
-    QVERIFY(convert->isChecked());
-    general->click();
-    QVERIFY(general->isChecked() && !convert->isChecked());
-    QCOMPARE(bar->value(), 0);
-    // Scrolling by hand to the end shows the Convert page.
-    bar->setValue(bar->maximum());
-    QVERIFY(!general->isChecked() && convert->isChecked());
-}
-
-void TestPreferencesDlg::languageAtOnce_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("doNothing");
-    const auto row = [](const char* language, const QString& title, const QString& doNothing) {
-        QTest::newRow(language) << QString(language) << title << doNothing;
-    };
-    row("Chinese", QStringLiteral("首选项"), QStringLiteral("不执行任何操作"));
-    row("German", "Einstellungen", "Nichts tun");
-    row("French", QStringLiteral("Préférences"), "Ne rien faire");
-    row("Japanese", QStringLiteral("環境設定"), QStringLiteral("何もしない"));
-}
-
-// Choosing a language changes the dialog's texts at once; Cancel puts English back.
-void TestPreferencesDlg::languageAtOnce()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, title);
-    QFETCH(QString, doNothing);
-    auto dlg = open();
-    auto* combo = child<QNxComboBox>(dlg.get(), "m_cmbLan");
-    auto* jobs = child<QComboBox>(dlg.get(), "m_cmbFinished");
-    jobs->setCurrentIndex(2);
-    const int index = combo->findData(language);
-    QVERIFY(index > 0);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(dlg->title(), title);
-    QCOMPARE(jobs->itemText(0), doNothing);
-    QCOMPARE(jobs->currentIndex(), 2);
-    QCOMPARE(combo->currentData().toString(), language);
-
-    finish(dlg.get(), "m_btnCancel");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(m_languages->currentName(), QStringLiteral("English"));
-    QCOMPARE(dlg->title(), QStringLiteral("Preferences"));
-    QCOMPARE(jobs->itemText(0), QStringLiteral("Do Nothing"));
-    QCOMPARE(stored("LANGUAGE_ITEM", "Language_Name"), kAbsent);
-}
-
-void TestPreferencesDlg::languageStoredByOk()
-{
-    auto dlg = open();
-    auto* combo = child<QNxComboBox>(dlg.get(), "m_cmbLan");
-    const int index = combo->findData(QStringLiteral("French"));
-    emit combo->activated(index);
-    finish(dlg.get(), "m_btnOk");
-    QCOMPARE(stored("LANGUAGE_ITEM", "Language_Name"), QStringLiteral("French"));
-    QCOMPARE(m_languages->currentName(), QStringLiteral("French"));
-    // Opened again, the dialog shows the language in place.
-    auto again = open();
-    QCOMPARE(child<QNxComboBox>(again.get(), "m_cmbLan")->currentData().toString(),
-             QStringLiteral("French"));
-}
-
-void TestPreferencesDlg::everyControlHasAName()
-{
-    auto dlg = open();
-    QStringList unnamed;
-    for (QWidget* w : dlg->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                             qobject_cast<QLineEdit*>(w);
-        if (!control || !w->isVisibleTo(dlg.get()))
-            continue;
-        // A control that shows only an image is named after its tool tip.
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-        const QString name = iface ? iface->text(QAccessible::Name) : QString();
-        if (name.trimmed().isEmpty() && w->toolTip().isEmpty())
-            unnamed << w->objectName() + QLatin1Char(' ') + w->metaObject()->className();
-    }
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 }
 
 QTEST_MAIN(TestPreferencesDlg)

@@ -10,6 +10,7 @@
 #include "qrecordareainfo.h"
 #include "schedulecountdown.h"
 #include "scheduletime.h"
+#include "tablerows.h"
 #include "timeoptions.h"
 
 namespace {
@@ -93,163 +94,153 @@ Simulation simulate(ScheduleCountdown& countdown, ManualClock& clock, const QDat
 
 Q_DECLARE_METATYPE(ScheduleRepeat)
 
+using tablerows::addRow;
+
 class TestScheduleRepeat : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void recordsOnTheDaysItRepeats_data();
-    void recordsOnTheDaysItRepeats();
-    void startDuringARecordingWaits_data();
-    void startDuringARecordingWaits();
-    void missedStartIsSkipped_data();
-    void missedStartIsSkipped();
-    void storedChoiceRoundTrips_data();
-    void storedChoiceRoundTrips();
-};
-
-void TestScheduleRepeat::init()
-{
-    QFile::remove(ParserXML::settingsFilePath());
-    QRecordAreaInfo::instance().setScheduled(false);
-}
-
-void TestScheduleRepeat::recordsOnTheDaysItRepeats_data()
-{
-    QTest::addColumn<ScheduleRepeat>("repeat");
-    QTest::addColumn<uint64_t>("start");
-    QTest::addColumn<uint64_t>("end");
-    QTest::addColumn<QDateTime>("from");
-    QTest::addColumn<QDateTime>("to");
-    QTest::addColumn<Spans>("expected");
-    QTest::newRow("every day 23:00 for an hour, three days")
-        << repeat(Mode::Daily) << at(23, 0) << at(0, 0) << when(0, 12, 0) << when(3, 12, 0)
-        << Spans{{when(0, 23, 0), when(1, 0, 0)},
-                 {when(1, 23, 0), when(2, 0, 0)},
-                 {when(2, 23, 0), when(3, 0, 0)}};
-    QTest::newRow("weekdays skip Saturday and Sunday")
-        << repeat(Mode::Weekdays) << at(8, 0) << at(8, 30) << when(4, 12, 0) << when(7, 12, 0)
-        << Spans{{when(7, 8, 0), when(7, 8, 30)}};
-    QTest::newRow("Tuesday and Thursday")
-        << repeat(Mode::Days, {2, 4}) << at(6, 0) << at(6, 15) << when(0, 0, 0) << when(7, 0, 0)
-        << Spans{{when(1, 6, 0), when(1, 6, 15)}, {when(3, 6, 0), when(3, 6, 15)}};
-    QTest::newRow("once stays once")
-        << repeat(Mode::Once) << at(23, 0) << at(0, 0) << when(0, 12, 0) << when(2, 12, 0)
-        << Spans{{when(0, 23, 0), QDateTime()}};
-}
-
-void TestScheduleRepeat::recordsOnTheDaysItRepeats()
-{
-    QFETCH(ScheduleRepeat, repeat);
-    QFETCH(uint64_t, start);
-    QFETCH(uint64_t, end);
-    QFETCH(QDateTime, from);
-    QFETCH(QDateTime, to);
-    QFETCH(Spans, expected);
-    ManualClock clock(from);
-    ScheduleCountdown countdown(clock);
-    countdown.arm(start, end, repeat);
-    const Simulation run = simulate(countdown, clock, to);
-    if (!repeat.repeats()) {
-        // A one-time schedule starts once and leaves the end to the recorded length.
-        QVERIFY(!countdown.isArmed());
-        QCOMPARE(run.recorded.size(), 0);
-        return;
+    void init()
+    {
+        QFile::remove(ParserXML::settingsFilePath());
+        QRecordAreaInfo::instance().setScheduled(false);
     }
-    QCOMPARE(run.recorded, expected);
-    QVERIFY(countdown.isArmed());
-    QCOMPARE(run.waits, 0);
-}
 
-void TestScheduleRepeat::startDuringARecordingWaits_data()
-{
-    QTest::addColumn<QDateTime>("handFrom");
-    QTest::addColumn<QDateTime>("handTo");
-    QTest::addColumn<Spans>("expected");
-    QTest::addColumn<int>("skips");
-    QTest::newRow("ends within the span: the rest is recorded")
-        << when(0, 22, 50) << when(0, 23, 20) << Spans{{when(0, 23, 20), when(1, 0, 0)}} << 0;
-    QTest::newRow("outlasts the span: that night is skipped")
-        << when(0, 22, 50) << when(1, 0, 10) << Spans{} << 1;
-}
+    void recordsOnTheDaysItRepeats_data()
+    {
+        QTest::addColumn<ScheduleRepeat>("repeat");
+        QTest::addColumn<uint64_t>("start");
+        QTest::addColumn<uint64_t>("end");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<Spans>("expected");
+        addRow("every day 23:00 for an hour, three days", repeat(Mode::Daily), at(23, 0), at(0, 0),
+               when(0, 12, 0), when(3, 12, 0),
+               Spans{{when(0, 23, 0), when(1, 0, 0)},
+                     {when(1, 23, 0), when(2, 0, 0)},
+                     {when(2, 23, 0), when(3, 0, 0)}});
+        addRow("weekdays skip Saturday and Sunday", repeat(Mode::Weekdays), at(8, 0), at(8, 30),
+               when(4, 12, 0), when(7, 12, 0), Spans{{when(7, 8, 0), when(7, 8, 30)}});
+        addRow("Tuesday and Thursday", repeat(Mode::Days, {2, 4}), at(6, 0), at(6, 15),
+               when(0, 0, 0), when(7, 0, 0),
+               Spans{{when(1, 6, 0), when(1, 6, 15)}, {when(3, 6, 0), when(3, 6, 15)}});
+        addRow("once stays once", repeat(Mode::Once), at(23, 0), at(0, 0), when(0, 12, 0),
+               when(2, 12, 0), Spans{{when(0, 23, 0), QDateTime()}});
+    }
 
-// Every day 23:00 to 00:00 while the user records 22:50 onwards by hand. The next night
-// records as usual.
-void TestScheduleRepeat::startDuringARecordingWaits()
-{
-    QFETCH(QDateTime, handFrom);
-    QFETCH(QDateTime, handTo);
-    QFETCH(Spans, expected);
-    QFETCH(int, skips);
-    ManualClock clock(when(0, 12, 0));
-    ScheduleCountdown countdown(clock);
-    countdown.arm(at(23, 0), at(0, 0), repeat(Mode::Daily));
-    const Simulation run = simulate(countdown, clock, when(1, 12, 0), {{handFrom, handTo}});
-    QCOMPARE(run.recorded, expected);
-    QCOMPARE(run.waits, 1);
-    QCOMPARE(run.skips, skips);
-    QCOMPARE(countdown.target(), when(1, 23, 0));
-    const Simulation next = simulate(countdown, clock, when(2, 12, 0));
-    QCOMPARE(next.recorded, (Spans{{when(1, 23, 0), when(2, 0, 0)}}));
-}
+    void recordsOnTheDaysItRepeats()
+    {
+        QFETCH(ScheduleRepeat, repeat);
+        QFETCH(uint64_t, start);
+        QFETCH(uint64_t, end);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(Spans, expected);
+        ManualClock clock(from);
+        ScheduleCountdown countdown(clock);
+        countdown.arm(start, end, repeat);
+        const Simulation run = simulate(countdown, clock, to);
+        if (!repeat.repeats()) {
+            // A one-time schedule starts once and leaves the end to the recorded length.
+            QVERIFY(!countdown.isArmed());
+            QCOMPARE(run.recorded.size(), 0);
+            return;
+        }
+        QCOMPARE(run.recorded, expected);
+        QVERIFY(countdown.isArmed());
+        QCOMPARE(run.waits, 0);
+    }
 
-void TestScheduleRepeat::missedStartIsSkipped_data()
-{
-    QTest::addColumn<QDateTime>("startedAt");
-    QTest::addColumn<QDateTime>("firstStart");
-    QTest::newRow("started before the time") << when(0, 22, 0) << when(0, 23, 0);
-    QTest::newRow("started within the span") << when(0, 23, 30) << when(1, 23, 0);
-    QTest::newRow("started after the span") << when(1, 9, 0) << when(1, 23, 0);
-}
+    void startDuringARecordingWaits_data()
+    {
+        QTest::addColumn<QDateTime>("handFrom");
+        QTest::addColumn<QDateTime>("handTo");
+        QTest::addColumn<Spans>("expected");
+        QTest::addColumn<int>("skips");
+        addRow("ends within the span: the rest is recorded", when(0, 22, 50), when(0, 23, 20),
+               Spans{{when(0, 23, 20), when(1, 0, 0)}}, 0);
+        addRow("outlasts the span: that night is skipped", when(0, 22, 50), when(1, 0, 10), Spans{},
+               1);
+    }
 
-// The program was not running at 23:00; stored, the schedule comes back at start-up and waits
-// for its next time instead of recording late.
-void TestScheduleRepeat::missedStartIsSkipped()
-{
-    QFETCH(QDateTime, startedAt);
-    QFETCH(QDateTime, firstStart);
-    TimeOptions::confirmSchedule(true, at(23, 0), at(0, 0), repeat(Mode::Daily));
-    TimeOptions::setSchedule(true);
-    QRecordAreaInfo::instance().setScheduled(false);
+    // Every day 23:00 to 00:00 while the user records 22:50 onwards by hand. The next night
+    // records as usual.
+    void startDuringARecordingWaits()
+    {
+        QFETCH(QDateTime, handFrom);
+        QFETCH(QDateTime, handTo);
+        QFETCH(Spans, expected);
+        QFETCH(int, skips);
+        ManualClock clock(when(0, 12, 0));
+        ScheduleCountdown countdown(clock);
+        countdown.arm(at(23, 0), at(0, 0), repeat(Mode::Daily));
+        const Simulation run = simulate(countdown, clock, when(1, 12, 0), {{handFrom, handTo}});
+        QCOMPARE(run.recorded, expected);
+        QCOMPARE(run.waits, 1);
+        QCOMPARE(run.skips, skips);
+        QCOMPARE(countdown.target(), when(1, 23, 0));
+        const Simulation next = simulate(countdown, clock, when(2, 12, 0));
+        QCOMPARE(next.recorded, (Spans{{when(1, 23, 0), when(2, 0, 0)}}));
+    }
 
-    QVERIFY(TimeOptions::restoreRepeating());
-    const QRecordAreaInfo& area = QRecordAreaInfo::instance();
-    QVERIFY(area.scheduled());
-    ManualClock clock(startedAt);
-    ScheduleCountdown countdown(clock);
-    countdown.arm(area.scheduleStartUs(), area.scheduleEndUs(), area.scheduleRepeat());
-    const Simulation run = simulate(countdown, clock, firstStart.addSecs(-1));
-    QCOMPARE(run.recorded, Spans{});
-    QCOMPARE(countdown.target(), firstStart);
-    // The dialog's first opening resets a one-time schedule, not this one.
-    TimeOptions::resetStored();
-    QVERIFY(TimeOptions::restoreRepeating());
-}
+    void missedStartIsSkipped_data()
+    {
+        QTest::addColumn<QDateTime>("startedAt");
+        QTest::addColumn<QDateTime>("firstStart");
+        QTest::newRow("started before the time") << when(0, 22, 0) << when(0, 23, 0);
+        QTest::newRow("started within the span") << when(0, 23, 30) << when(1, 23, 0);
+        QTest::newRow("started after the span") << when(1, 9, 0) << when(1, 23, 0);
+    }
 
-void TestScheduleRepeat::storedChoiceRoundTrips_data()
-{
-    QTest::addColumn<ScheduleRepeat>("repeat");
-    QTest::addColumn<bool>("restored");
-    QTest::newRow("once") << repeat(Mode::Once) << false;
-    QTest::newRow("every day") << repeat(Mode::Daily) << true;
-    QTest::newRow("weekdays") << repeat(Mode::Weekdays) << true;
-    QTest::newRow("Monday, Wednesday, Sunday") << repeat(Mode::Days, {1, 3, 7}) << true;
-    QTest::newRow("chosen days, none chosen") << repeat(Mode::Days) << false;
-}
+    // The program was not running at 23:00; stored, the schedule comes back at start-up and waits
+    // for its next time instead of recording late.
+    void missedStartIsSkipped()
+    {
+        QFETCH(QDateTime, startedAt);
+        QFETCH(QDateTime, firstStart);
+        TimeOptions::confirmSchedule(true, at(23, 0), at(0, 0), repeat(Mode::Daily));
+        TimeOptions::setSchedule(true);
+        QRecordAreaInfo::instance().setScheduled(false);
 
-void TestScheduleRepeat::storedChoiceRoundTrips()
-{
-    QFETCH(ScheduleRepeat, repeat);
-    QFETCH(bool, restored);
-    TimeOptions::setSchedule(true);
-    TimeOptions::confirmSchedule(true, at(7, 30), at(8, 0), repeat);
-    QRecordAreaInfo::instance().setScheduleRepeat({});
+        QVERIFY(TimeOptions::restoreRepeating());
+        const QRecordAreaInfo& area = QRecordAreaInfo::instance();
+        QVERIFY(area.scheduled());
+        ManualClock clock(startedAt);
+        ScheduleCountdown countdown(clock);
+        countdown.arm(area.scheduleStartUs(), area.scheduleEndUs(), area.scheduleRepeat());
+        const Simulation run = simulate(countdown, clock, firstStart.addSecs(-1));
+        QCOMPARE(run.recorded, Spans{});
+        QCOMPARE(countdown.target(), firstStart);
+        // The dialog's first opening resets a one-time schedule, not this one.
+        TimeOptions::resetStored();
+        QVERIFY(TimeOptions::restoreRepeating());
+    }
 
-    const TimeOptions::State state = TimeOptions::load();
-    QVERIFY(state.repeat == repeat);
-    QCOMPARE(state.startUs, at(7, 30));
-    QCOMPARE(TimeOptions::restoreRepeating(), restored);
-    QVERIFY(QRecordAreaInfo::instance().scheduleRepeat() == repeat);
-}
+    void storedChoiceRoundTrips_data()
+    {
+        QTest::addColumn<ScheduleRepeat>("repeat");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("once") << repeat(Mode::Once) << false;
+        QTest::newRow("every day") << repeat(Mode::Daily) << true;
+        QTest::newRow("weekdays") << repeat(Mode::Weekdays) << true;
+        QTest::newRow("Monday, Wednesday, Sunday") << repeat(Mode::Days, {1, 3, 7}) << true;
+        QTest::newRow("chosen days, none chosen") << repeat(Mode::Days) << false;
+    }
+
+    void storedChoiceRoundTrips()
+    {
+        QFETCH(ScheduleRepeat, repeat);
+        QFETCH(bool, restored);
+        TimeOptions::setSchedule(true);
+        TimeOptions::confirmSchedule(true, at(7, 30), at(8, 0), repeat);
+        QRecordAreaInfo::instance().setScheduleRepeat({});
+
+        const TimeOptions::State state = TimeOptions::load();
+        QVERIFY(state.repeat == repeat);
+        QCOMPARE(state.startUs, at(7, 30));
+        QCOMPARE(TimeOptions::restoreRepeating(), restored);
+        QVERIFY(QRecordAreaInfo::instance().scheduleRepeat() == repeat);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestScheduleRepeat)
 #include "tst_schedulerepeat.moc"

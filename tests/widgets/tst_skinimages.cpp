@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "nxskin.h"
+#include "tablerows.h"
 #include "widgettestutil.h"
 
 namespace {
@@ -75,106 +76,98 @@ bool fullyTransparent(const QImage& image)
 
 }  // namespace
 
+using tablerows::addRow;
+
 class TestSkinImages : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void sourcesNameOnlyKnownImages_data();
-    void sourcesNameOnlyKnownImages();
-    void imageLayout_data();
-    void imageLayout();
-    void fonts_data();
-    void fonts();
+    void initTestCase()
+    {
+        WidgetTest::useBuiltResources();
+        QVERIFY2(!skinTable().isEmpty(), "resources/skin/skin.txt not found or empty");
+    }
+
+    void sourcesNameOnlyKnownImages_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("file");
+        const QMap<QString, QString> paths = quotedImagePaths();
+        QVERIFY2(paths.size() >= 10, "too few image paths found in src/");
+        for (auto it = paths.cbegin(); it != paths.cend(); ++it)
+            QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
+    }
+
+    void sourcesNameOnlyKnownImages()
+    {
+        QFETCH(QString, image);
+        QFETCH(QString, file);
+        const QFileInfo info(NxSkin::resourcePath(image));
+        if (image.endsWith(QLatin1Char('/'))) {
+            QVERIFY2(info.isDir(), qPrintable(file + QStringLiteral(": no folder ") + image));
+            return;
+        }
+        QVERIFY2(info.isFile(), qPrintable(file + QStringLiteral(": no file ") + image));
+        QVERIFY2(skinTable().contains(image),
+                 qPrintable(file + QStringLiteral(": not in the skin table: ") + image));
+    }
+
+    void imageLayout_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QSize>("frame");
+        const QMap<QString, Layout> table = skinTable();
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            addRow(qPrintable(it.key()), it.key(), it.value().frames, it.value().frame);
+    }
+
+    void imageLayout()
+    {
+        QFETCH(QString, image);
+        QFETCH(int, frames);
+        QFETCH(QSize, frame);
+        const QImage strip =
+            QImage(NxSkin::resourcePath(image)).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!strip.isNull(), qPrintable(QStringLiteral("cannot load ") + image));
+        QCOMPARE(strip.size(), QSize(frames * frame.width(), frame.height()));
+        // Buttons are four-frame strips by the toolkit's convention.
+        if (QFileInfo(image).fileName().startsWith(QLatin1String("btn_")))
+            QCOMPARE(frames, 4);
+        QList<QImage> parts;
+        for (int i = 0; i < frames; ++i) {
+            parts.append(strip.copy(i * frame.width(), 0, frame.width(), frame.height()));
+            QVERIFY2(!fullyTransparent(parts.last()),
+                     qPrintable(QStringLiteral("frame %1 is empty").arg(i)));
+        }
+        if (frames == 4) {
+            // Hover, pressed and disabled must each look different from normal.
+            for (int i = 1; i < 4; ++i)
+                QVERIFY2(parts[i] != parts[0],
+                         qPrintable(QStringLiteral("frame %1 equals the normal frame").arg(i)));
+        }
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("family");
+        addRow("seven segment", "/Font/LCDFont.ttf", "LcdD");
+        addRow("tahoma", "/Font/tahoma.ttf", "Tahoma");
+        addRow("tahoma bold", "/Font/tahomabd.ttf", "Tahoma");
+    }
+
+    void fonts()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, family);
+        const int id = QFontDatabase::addApplicationFont(NxSkin::resourcePath(file));
+        QVERIFY2(id >= 0, qPrintable(QStringLiteral("Qt refuses ") + file));
+        QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(family));
+        // Asking for the family by name finds exactly this family.
+        const QFontInfo info(QFont(family, 24));
+        QCOMPARE(info.family(), family);
+    }
 };
-
-void TestSkinImages::initTestCase()
-{
-    WidgetTest::useBuiltResources();
-    QVERIFY2(!skinTable().isEmpty(), "resources/skin/skin.txt not found or empty");
-}
-
-void TestSkinImages::sourcesNameOnlyKnownImages_data()
-{
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<QString>("file");
-    const QMap<QString, QString> paths = quotedImagePaths();
-    QVERIFY2(paths.size() >= 10, "too few image paths found in src/");
-    for (auto it = paths.cbegin(); it != paths.cend(); ++it)
-        QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
-}
-
-void TestSkinImages::sourcesNameOnlyKnownImages()
-{
-    QFETCH(QString, image);
-    QFETCH(QString, file);
-    const QFileInfo info(NxSkin::resourcePath(image));
-    if (image.endsWith(QLatin1Char('/'))) {
-        QVERIFY2(info.isDir(), qPrintable(file + QStringLiteral(": no folder ") + image));
-        return;
-    }
-    QVERIFY2(info.isFile(), qPrintable(file + QStringLiteral(": no file ") + image));
-    QVERIFY2(skinTable().contains(image),
-             qPrintable(file + QStringLiteral(": not in the skin table: ") + image));
-}
-
-void TestSkinImages::imageLayout_data()
-{
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<int>("frames");
-    QTest::addColumn<QSize>("frame");
-    const QMap<QString, Layout> table = skinTable();
-    for (auto it = table.cbegin(); it != table.cend(); ++it)
-        QTest::newRow(qPrintable(it.key())) << it.key() << it.value().frames << it.value().frame;
-}
-
-void TestSkinImages::imageLayout()
-{
-    QFETCH(QString, image);
-    QFETCH(int, frames);
-    QFETCH(QSize, frame);
-    const QImage strip = QImage(NxSkin::resourcePath(image)).convertToFormat(QImage::Format_ARGB32);
-    QVERIFY2(!strip.isNull(), qPrintable(QStringLiteral("cannot load ") + image));
-    QCOMPARE(strip.size(), QSize(frames * frame.width(), frame.height()));
-    // Buttons are four-frame strips by the toolkit's convention.
-    if (QFileInfo(image).fileName().startsWith(QLatin1String("btn_")))
-        QCOMPARE(frames, 4);
-    QList<QImage> parts;
-    for (int i = 0; i < frames; ++i) {
-        parts.append(strip.copy(i * frame.width(), 0, frame.width(), frame.height()));
-        QVERIFY2(!fullyTransparent(parts.last()),
-                 qPrintable(QStringLiteral("frame %1 is empty").arg(i)));
-    }
-    if (frames == 4) {
-        // Hover, pressed and disabled must each look different from normal.
-        for (int i = 1; i < 4; ++i)
-            QVERIFY2(parts[i] != parts[0],
-                     qPrintable(QStringLiteral("frame %1 equals the normal frame").arg(i)));
-    }
-}
-
-void TestSkinImages::fonts_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("family");
-    QTest::newRow("seven segment") << "/Font/LCDFont.ttf"
-                                   << "LcdD";
-    QTest::newRow("tahoma") << "/Font/tahoma.ttf"
-                            << "Tahoma";
-    QTest::newRow("tahoma bold") << "/Font/tahomabd.ttf"
-                                 << "Tahoma";
-}
-
-void TestSkinImages::fonts()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, family);
-    const int id = QFontDatabase::addApplicationFont(NxSkin::resourcePath(file));
-    QVERIFY2(id >= 0, qPrintable(QStringLiteral("Qt refuses ") + file));
-    QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(family));
-    // Asking for the family by name finds exactly this family.
-    const QFontInfo info(QFont(family, 24));
-    QCOMPARE(info.family(), family);
-}
 
 QTEST_MAIN(TestSkinImages)
 #include "tst_skinimages.moc"

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "nxinfomanager.h"
@@ -21,7 +20,6 @@
 
 namespace {
 
-constexpr int kRecognizePollMs = 500;
 const QSize kDialogSize(900, 640);
 
 QNxBaseButton* makeTextButton(const QString& image, const char* objectName, QWidget* parent)
@@ -147,8 +145,6 @@ QLayout* QVideoEditingDlg::buildButtonRow()
     row->setSpacing(10);
     m_btnRecognize =
         makeTextButton(QStringLiteral("/image/common/btn_common.png"), "m_btnRecognize", this);
-    // Track recognition is not part of the program yet.
-    m_btnRecognize->setEnabled(false);
     connect(m_btnRecognize, &QAbstractButton::clicked, this, &QVideoEditingDlg::OnBtnRecognize);
     row->addWidget(m_btnRecognize);
     m_lblProblem = new QLabel(this);
@@ -166,10 +162,6 @@ QLayout* QVideoEditingDlg::buildButtonRow()
     row->addWidget(m_btnCancel);
     connect(m_btnOk, &QAbstractButton::clicked, this, &QVideoEditingDlg::onOK);
     connect(m_btnCancel, &QAbstractButton::clicked, this, &QWidget::close);
-    m_recognizeTimer = new QTimer(this);
-    m_recognizeTimer->setInterval(kRecognizePollMs);
-    connect(m_recognizeTimer, &QTimer::timeout, this,
-            &QVideoEditingDlg::OnGetIsRecognizedCompelete);
     return row;
 }
 
@@ -180,7 +172,7 @@ void QVideoEditingDlg::retranslate()
     m_btnNext->setToolTip(tr("Next File"));
     m_btnNext->setAccessibleName(tr("Next File"));
     m_btnRecognize->setText(tr("Recognize"));
-    m_btnRecognize->setToolTip(tr("Track recognition is not available yet."));
+    m_btnRecognize->setToolTip(tr("Identify the music and fill in its tags"));
     m_btnOk->setText(tr("OK"));
     m_btnCancel->setText(tr("Cancel"));
     if (!m_path.isEmpty())

@@ -17,6 +17,9 @@
 #include "qnxdialog.h"
 #include "veeditconfig.h"
 
+class NxAudioRecognizer;
+class TrackIdentifier;
+struct TrackIdentification;
 class NxInfoManager;
 class NxPlayerManager;
 class QAudioTagForm;
@@ -50,6 +53,11 @@ public:
     // Fills the Tag tab with recognized tags and stores them; tags without title, artist and
     // album change nothing. False when nothing changed.
     bool applyRecognizedTags(const VEAudioTagInfo& tags);
+    // True from "Recognize" until the result (or its absence) is known.
+    bool isRecognizing() const;
+    // Asked when the local catalogue does not know the file. Without one, the online service
+    // is asked when the user has switched it on in the preferences. Not owned.
+    void setFallbackIdentifier(TrackIdentifier* identifier);
 
     NxPlayerManager* player() const { return m_player; }
     NxInfoManager* infoManager() const { return m_info; }
@@ -101,6 +109,12 @@ private:
     void connectPlayer();
     void retranslate();
     void firstShow();
+    void createRecognizer();
+    void stopRecognizing();
+    void finishRecognizing(const QString& problem);
+    // False when there is no other back end to ask.
+    bool askFallback();
+    void onFallbackIdentified(const TrackIdentification& result);
     void loadCurrentFile();
     void showProblem(const QString& text);
     // False (the user told why) when the edited file is gone.
@@ -121,7 +135,11 @@ private:
     QNxBaseButton* m_btnOk = nullptr;
     QNxBaseButton* m_btnCancel = nullptr;
     QLabel* m_lblProblem = nullptr;
+    NxAudioRecognizer* m_recognizer = nullptr;  // and its poll timer: from the first show
     QTimer* m_recognizeTimer = nullptr;
+    TrackIdentifier* m_fallback = nullptr;
+    TrackIdentifier* m_onlineIdentifier = nullptr;  // made from the preferences, owned
+    bool m_askingFallback = false;
     ProblemReporter m_report;
 
     bool m_bSoundEffect = false;

@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QTimer>
 
 #include "nxcoverimage.h"
 #include "nxinfoclass.h"
@@ -30,6 +29,7 @@ void QVideoEditingDlg::firstShow()
 {
     m_firstShowDone = true;
     m_player = new NxPlayerManager(this);
+    createRecognizer();
     m_settings->attachPlayer(m_player);
     connectPlayer();
     if (!m_path.isEmpty())
@@ -48,6 +48,7 @@ void QVideoEditingDlg::loadFile(const QString& path)
 
 void QVideoEditingDlg::loadCurrentFile()
 {
+    stopRecognizing();
     m_lblProblem->hide();
     m_mediaForm->setFileName(QFileInfo(m_path).fileName());
     const bool opened = m_info->open(m_path, 0, false);
@@ -121,19 +122,6 @@ void QVideoEditingDlg::OnEmitConvertFile()
         return;
     // Without a sound effect a cut may copy the audio as it is instead of encoding it again.
     emit emitConvertFile(m_settings->config(), !m_bSoundEffect);
-}
-
-void QVideoEditingDlg::OnBtnRecognize()
-{
-    // Track recognition is not part of the program yet: the button stays disabled, and a
-    // recognizer started here would be polled by OnGetIsRecognizedCompelete.
-}
-
-void QVideoEditingDlg::OnGetIsRecognizedCompelete()
-{
-    // No recognizer runs (see OnBtnRecognize); a finished one hands its result to
-    // applyRecognizedTags.
-    m_recognizeTimer->stop();
 }
 
 bool QVideoEditingDlg::applyRecognizedTags(const VEAudioTagInfo& tags)

@@ -218,6 +218,25 @@ void QFileListWgt::recordingFailed(const QString& path, const QString&)
     refreshRows();
 }
 
+void QFileListWgt::recordingIdentified(const QString& path, const QString& title,
+                                       const QString& artist, const QString& album,
+                                       const QString& genre)
+{
+    QAudioFileChunk* running = m_library.recordingItem();
+    if (running && running->filePath() == path.toStdString()) {
+        OnSetRecordingTagInfo(title, artist, album, genre);
+        return;
+    }
+    if (QAudioFileChunk* item = m_library.setFinishedTags(path, title, artist, album, genre))
+        m_model->refreshRow(m_model->rowOf(item));
+}
+
+void QFileListWgt::recordingMoved(const QString& oldPath, const QString& newPath)
+{
+    if (QAudioFileChunk* item = m_library.relocate(oldPath, newPath))
+        m_model->refreshRow(m_model->rowOf(item));
+}
+
 void QFileListWgt::OnSetRecordingTagInfo(const QString& title, const QString& artist,
                                          const QString& album, const QString& genre)
 {

@@ -39,6 +39,8 @@ protected:
     // Called at the end of every paint: clears the has-data flag and keeps the refresh going.
     void finishPaint();
     void paintBackground(QPainter& painter);
+    const QColor& backgroundColor() const { return m_background; }
+    bool hasBackgroundPicture() const { return !m_picture.isNull(); }
 
 private:
     void paintBars(QPainter& painter);

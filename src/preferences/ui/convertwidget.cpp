@@ -22,16 +22,6 @@ namespace {
 constexpr int kNumberFieldWidth = 80;
 constexpr int kComboWidth = 300;
 
-QLabel* makeLabel(QWidget* parent, const QColor& colour = NxSkin::text())
-{
-    auto* label = new QLabel(parent);
-    label->setFont(NxSkin::font(12));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
-
 QNxLineEdit* makeNumberField(QWidget* parent, const char* objectName)
 {
     auto* field = new QNxLineEdit(parent);
@@ -109,13 +99,13 @@ void ConvertWidget::buildLocation()
     m_GroupLocation = new PreferenceGroup("m_GroupLocation", this);
     auto* grid = new QGridLayout(m_GroupLocation);
     PreferenceGroup::frame(grid);
-    m_lblOutput = makeLabel(m_GroupLocation);
+    m_lblOutput = PreferenceGroup::makeLabel(m_GroupLocation);
     m_editPath = new QNxLineEdit(m_GroupLocation);
     m_editPath->setObjectName(QStringLiteral("m_editPath"));
     m_lblOutput->setBuddy(m_editPath);
     m_btnChange = makeButton(m_GroupLocation, "m_btnChange");
     m_btnReset = makeButton(m_GroupLocation, "m_btnReset");
-    m_lblScreenshot = makeLabel(m_GroupLocation);
+    m_lblScreenshot = PreferenceGroup::makeLabel(m_GroupLocation);
     m_editScreenshot = new QNxLineEdit(m_GroupLocation);
     m_editScreenshot->setObjectName(QStringLiteral("m_editScreenshot"));
     m_editScreenshot->setReadOnly(true);
@@ -139,7 +129,7 @@ void ConvertWidget::buildDelete()
     m_chkDuration = new QNxCheckBox(m_GroupDelete);
     m_chkDuration->setObjectName(QStringLiteral("m_chkDuration"));
     m_editDuration = makeNumberField(m_GroupDelete, "m_editDuration");
-    m_lblSeconds = makeLabel(m_GroupDelete);
+    m_lblSeconds = PreferenceGroup::makeLabel(m_GroupDelete);
     rows->addLayout(numberLine(m_chkDuration, m_editDuration, m_lblSeconds));
     m_chkSilent = new QNxCheckBox(m_GroupDelete);
     m_chkSilent->setObjectName(QStringLiteral("m_chkSilent"));
@@ -154,9 +144,9 @@ void ConvertWidget::buildSplit()
     m_chkSilence = new QNxCheckBox(m_GroupSplit);
     m_chkSilence->setObjectName(QStringLiteral("m_chkSilence"));
     m_editSilence = makeNumberField(m_GroupSplit, "m_editSilence");
-    m_lblMilliseconds = makeLabel(m_GroupSplit);
+    m_lblMilliseconds = PreferenceGroup::makeLabel(m_GroupSplit);
     rows->addLayout(numberLine(m_chkSilence, m_editSilence, m_lblMilliseconds));
-    m_lblTrack = makeLabel(m_GroupSplit);
+    m_lblTrack = PreferenceGroup::makeLabel(m_GroupSplit);
     m_cmbTrack = makeCombo(m_GroupSplit, "m_cmbTrack");
     m_lblTrack->setBuddy(m_cmbTrack);
     rows->addWidget(m_lblTrack);
@@ -177,7 +167,7 @@ void ConvertWidget::buildFinished()
     auto* group = new PreferenceGroup("m_GroupFinished", this);
     m_GroupFinished = group;
     QVBoxLayout* rows = group->rows();
-    m_lblFinished = makeLabel(m_GroupFinished);
+    m_lblFinished = PreferenceGroup::makeLabel(m_GroupFinished);
     m_cmbFinished = makeCombo(m_GroupFinished, "m_cmbFinished");
     m_lblFinished->setBuddy(m_cmbFinished);
     rows->addWidget(m_lblFinished);

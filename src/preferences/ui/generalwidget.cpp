@@ -3,12 +3,15 @@
 #include "languageswitcher.h"
 #include "preferencegroup.h"
 #include "preferencevalues.h"
+#include "qnxcheckbox.h"
 #include "qnxcombobox.h"
+#include "qnxlineedit.h"
 #include "qnxradiobutton.h"
 
 #include <QButtonGroup>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -48,9 +51,11 @@ GeneralWidget::GeneralWidget(LanguageSwitcher& languages, QWidget* parent)
     buildUpdates();
     buildClose();
     buildLanguage();
+    buildOnline();
     column->addWidget(m_GroupUpdates);
     column->addWidget(m_GroupClose);
     column->addWidget(m_GroupLanguage);
+    column->addWidget(m_GroupOnline);
     retranslateUi();
 }
 
@@ -94,6 +99,28 @@ void GeneralWidget::buildLanguage()
             &GeneralWidget::languageChange);
 }
 
+void GeneralWidget::buildOnline()
+{
+    auto* group = new PreferenceGroup("m_GroupOnline", this);
+    m_GroupOnline = group;
+    m_chkOnline = new QNxCheckBox(group);
+    m_chkOnline->setObjectName(QStringLiteral("m_chkOnline"));
+    group->rows()->addWidget(m_chkOnline);
+    m_lblApiKey = PreferenceGroup::makeLabel(group);
+    m_lblApiKey->setObjectName(QStringLiteral("m_lblApiKey"));
+    m_editApiKey = new QNxLineEdit(group);
+    m_editApiKey->setObjectName(QStringLiteral("m_editApiKey"));
+    m_editApiKey->setMinimumWidth(260);
+    m_lblApiKey->setBuddy(m_editApiKey);
+    auto* line = new QHBoxLayout;
+    line->addWidget(m_lblApiKey);
+    line->addWidget(m_editApiKey);
+    line->addStretch(1);
+    group->rows()->addLayout(line);
+    m_editApiKey->setEnabled(false);
+    connect(m_chkOnline, &QAbstractButton::toggled, m_editApiKey, &QWidget::setEnabled);
+}
+
 void GeneralWidget::retranslateUi()
 {
     m_GroupUpdates->setTitle(tr("Automatic updates"));
@@ -104,6 +131,13 @@ void GeneralWidget::retranslateUi()
     m_radExit->setText(tr("Exit"));
     m_GroupLanguage->setTitle(tr("Language"));
     m_cmbLan->setAccessibleName(tr("Language"));
+    m_GroupOnline->setTitle(tr("Online recognition"));
+    m_chkOnline->setText(tr("Identify music with AcoustID and MusicBrainz"));
+    m_chkOnline->setToolTip(
+        tr("Only the sound's fingerprint and duration are sent, when the local catalogue "
+           "does not know the music."));
+    m_lblApiKey->setText(tr("AcoustID API key:"));
+    m_editApiKey->setAccessibleName(tr("AcoustID API key"));
 }
 
 void GeneralWidget::changeEvent(QEvent* event)
@@ -118,12 +152,16 @@ void GeneralWidget::load(const PreferenceValues& values)
     (values.autoUpdate ? m_radAutoUpdate : m_radCloseUpdate)->setChecked(true);
     (values.exitOnClose ? m_radExit : m_radMin)->setChecked(true);
     m_exitOnClose = values.exitOnClose;
+    m_chkOnline->setChecked(values.onlineLookup);
+    m_editApiKey->setText(values.acoustIdKey);
 }
 
 void GeneralWidget::save(PreferenceValues* values) const
 {
     values->autoUpdate = m_radAutoUpdate->isChecked();
     values->exitOnClose = m_exitOnClose;
+    values->onlineLookup = m_chkOnline->isChecked();
+    values->acoustIdKey = m_editApiKey->text().trimmed();
 }
 
 void GeneralWidget::showLanguage(const QString& name)

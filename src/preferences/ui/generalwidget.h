@@ -1,6 +1,8 @@
 #pragma once
 // The General page of the preferences: automatic updates (hidden until updates are offered),
-// what closing the main window does, and the interface language.
+// what closing the main window does, the interface language, and track recognition through
+// the online service (a switch and the user's AcoustID API key; the key field is usable only
+// with the switch on).
 //
 // Choosing a language puts it in place at once through the LanguageSwitcher (the whole
 // interface changes, this page included) and sends sendLanguageName; storing the choice is
@@ -12,7 +14,10 @@
 struct PreferenceValues;
 class LanguageSwitcher;
 class QGroupBox;
+class QLabel;
+class QNxCheckBox;
 class QNxComboBox;
+class QNxLineEdit;
 class QNxRadioButton;
 
 class GeneralWidget : public QWidget {
@@ -44,6 +49,7 @@ private:
     void buildUpdates();
     void buildClose();
     void buildLanguage();
+    void buildOnline();
     void retranslateUi();
 
     LanguageSwitcher& m_languages;
@@ -56,4 +62,8 @@ private:
     QNxRadioButton* m_radMin = nullptr;
     QNxRadioButton* m_radExit = nullptr;
     QNxComboBox* m_cmbLan = nullptr;
+    QGroupBox* m_GroupOnline = nullptr;
+    QNxCheckBox* m_chkOnline = nullptr;
+    QLabel* m_lblApiKey = nullptr;
+    QNxLineEdit* m_editApiKey = nullptr;
 };

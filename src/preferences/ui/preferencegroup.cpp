@@ -2,6 +2,7 @@
 
 #include "nxskin.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,4 +37,14 @@ void PreferenceGroup::frame(QLayout* layout)
 {
     layout->setContentsMargins(16, 18, 16, 12);
     layout->setSpacing(8);
+}
+
+QLabel* PreferenceGroup::makeLabel(QWidget* parent, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(NxSkin::font(12));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour.isValid() ? colour : NxSkin::text());
+    label->setPalette(pal);
+    return label;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -21,6 +22,16 @@ constexpr int kTimePixelSize = 24;
 constexpr int kHeight = 64;
 constexpr int kWaveHeight = 48;
 constexpr int kPopupGap = 4;
+
+QChar widestLcdDigit(const QFontMetrics& metrics)
+{
+    QChar widest = QLatin1Char('0');
+    for (char d = '1'; d <= '9'; ++d) {
+        if (metrics.horizontalAdvance(QLatin1Char(d)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(d);
+    }
+    return widest;
+}
 
 }  // namespace
 
@@ -128,8 +139,27 @@ void QRecordingWidget::OnSetAudioData(unsigned char* block, int sps)
 
 void QRecordingWidget::OnSetRecordTime(uint64_t time)
 {
-    // The layout sizes the label to its text.
-    m_lblRecordTime->setText(timeText(time));
+    // The time comes ten times a second; the text changes once.
+    const uint64_t seconds = time / 1000000;
+    if (seconds == m_shownSeconds && m_timeTextLength >= 0)
+        return;
+    m_shownSeconds = seconds;
+    const QString text = timeText(time);
+    if (text.size() != m_timeTextLength) {
+        // The label is sized to fit any time of this length, and stays that size while the
+        // digits change: a label that asks for a new size each second makes the whole window
+        // lay itself out again.
+        m_timeTextLength = text.size();
+        QString widest = text;
+        const QChar widestDigit = widestLcdDigit(m_lblRecordTime->fontMetrics());
+        for (QChar& c : widest) {
+            if (c.isDigit())
+                c = widestDigit;
+        }
+        m_lblRecordTime->setText(widest);
+        m_lblRecordTime->setFixedSize(m_lblRecordTime->sizeHint());
+    }
+    m_lblRecordTime->setText(text);
 }
 
 void QRecordingWidget::OnSetVolume(int nValue)

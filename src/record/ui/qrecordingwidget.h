@@ -77,6 +77,8 @@ private:
 
     SilenceWatch m_watch;
     QLabel* m_lblRecordTime = nullptr;
+    int m_timeTextLength = -1;  // the length the label's fixed size was made for
+    uint64_t m_shownSeconds = 0;
     QAudioWaveWidget* m_wave = nullptr;
     QNxBaseButton* m_btnVolume = nullptr;
     QVolumeWidget* m_volumePopup = nullptr;
