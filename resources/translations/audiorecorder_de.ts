@@ -75,10 +75,6 @@
         <translation>Millisekunden</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Bei Titeln aufteilen:</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Bei Titeln aufteilen</translation>
     </message>

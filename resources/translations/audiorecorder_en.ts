@@ -75,10 +75,6 @@
         <translation>milliseconds</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Split at tracks:</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Split at tracks</translation>
     </message>

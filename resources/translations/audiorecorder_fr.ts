@@ -75,10 +75,6 @@
         <translation>millisecondes</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Diviser aux pistes :</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Diviser aux pistes</translation>
     </message>

@@ -75,10 +75,6 @@
         <translation>ミリ秒</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>トラックで分割：</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>トラックで分割</translation>
     </message>

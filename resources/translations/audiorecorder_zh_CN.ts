@@ -75,10 +75,6 @@
         <translation>毫秒</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>按曲目分割：</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>按曲目分割</translation>
     </message>
