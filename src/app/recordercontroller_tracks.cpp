@@ -36,6 +36,8 @@ void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int6
     const int64_t tailUs = int64_t(m_session->lastRecordedDurationUs()) - startUs;
     const bool movable = tailUs > 0 && uint64_t(tailUs) < m_session->lastRecordedDurationUs();
     m_cutTailUs = movable ? tailUs : -1;
+    qInfo().noquote() << "a new track began" << startUs / 1e6 << "s into" << m_path << "of"
+                      << m_session->lastRecordedDurationUs() / 1e6 << "s: the file ends here";
     handOver();
     m_cutTailUs = -1;
     if (!startFile()) {

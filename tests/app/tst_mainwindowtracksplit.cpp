@@ -108,15 +108,22 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->recorder()->filesAwaitingBoundaries(), 0, 60000);
 
         QVERIFY2(paths.size() == m_titles.size(), qPrintable(identified.join(QLatin1String(", "))));
+        QVector<QPair<double, double>> louds;
+        QVector<double> lengths;
+        QStringList spans;  // every file's, for a failure's message
+        for (const QString& path : paths) {
+            const QByteArray sound = testmedia::decodeS16(path);
+            louds << loudSpan(sound);
+            lengths << sound.size() / 4 / 44100.0;
+            spans << QStringLiteral("loud from %1 to %2 s of %3 s")
+                         .arg(louds.last().first)
+                         .arg(louds.last().second)
+                         .arg(lengths.last());
+        }
         for (int i = 0; i < paths.size(); ++i) {
-            const QByteArray sound = testmedia::decodeS16(paths[i]);
-            const QPair<double, double> loud = loudSpan(sound);
-            const double lengthS = sound.size() / 4 / 44100.0;
-            const QString where = QStringLiteral("file %1: loud from %2 to %3 s of %4 s")
-                                      .arg(i)
-                                      .arg(loud.first)
-                                      .arg(loud.second)
-                                      .arg(lengthS);
+            const QPair<double, double> loud = louds[i];
+            const double lengthS = lengths[i];
+            const QString where = QStringLiteral("file %1 of: %2").arg(i).arg(spans.join("; "));
             // One whole track: neither cut short nor holding any of its neighbours.
             QVERIFY2(std::abs(loud.second - loud.first - kTrackS) <= 0.5, qPrintable(where));
             // Split files begin in the gap before their track and end in the gap after it.
