@@ -22,9 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${QUILLON_BIN_DIR})
-# The engine loads libavfilter when it first builds a filter chain (dlopen), which
-# dpkg-shlibdeps cannot see in the binaries.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libavfilter8")
+# The engine loads libavfilter when it first builds a filter chain and SQLite when it first
+# opens the catalogue (dlopen), which dpkg-shlibdeps cannot see in the binaries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libavfilter8, libsqlite3-0")
 # A sound server to record from; a font for the Chinese and Japanese interface; Qt's own
 # dialogs in the interface language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

@@ -2,8 +2,8 @@
 
 #include "apiutil.h"
 #include "nullplaybacksink.h"
+#include "playbacksinkmodule.h"
 #include "player.h"
-#include "pulseplaybacksink.h"
 
 using namespace brisca;
 
@@ -35,9 +35,9 @@ int32_t CreatePlayer(int32_t mode)
 {
     Player::SinkFactory factory;
     if (mode == -1)
-        factory = [] { return std::make_unique<PulsePlaybackSink>(); };
+        factory = [](std::string* error) { return createPulsePlaybackSink(error); };
     else if (mode == -3)
-        factory = [] { return std::make_unique<NullPlaybackSink>(); };
+        factory = [](std::string*) { return std::make_unique<NullPlaybackSink>(); };
     else
         return fail("unknown player mode " + std::to_string(mode));
     return HandleTable::instance().add(std::make_shared<Player>(std::move(factory)));

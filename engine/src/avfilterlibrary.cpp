@@ -1,8 +1,6 @@
 #include "avfilterlibrary.h"
 
-#include <dlfcn.h>
-
-#include <mutex>
+#include "dlsymbols.h"
 
 namespace brisca {
 
@@ -10,24 +8,12 @@ namespace {
 
 constexpr const char* kSoname = "libavfilter.so." AV_STRINGIFY(LIBAVFILTER_VERSION_MAJOR);
 
-template <typename Function>
-bool resolve(void* handle, const char* name, Function* function, std::string* missing)
-{
-    *function = reinterpret_cast<Function>(dlsym(handle, name));
-    if (!*function && missing->empty())
-        *missing = name;
-    return *function != nullptr;
-}
-
 // Loads the library; the handle is never closed, the functions stay valid for the process.
 bool load(AvFilterLibrary* lib, std::string* error)
 {
-    void* handle = dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* why = dlerror();
-        *error = std::string("cannot load ") + kSoname + ": " + (why ? why : "unknown error");
+    void* handle = openSystemLibrary(kSoname, error);
+    if (!handle)
         return false;
-    }
     std::string missing;
     resolve(handle, "avfilter_graph_alloc", &lib->graphAlloc, &missing);
     resolve(handle, "avfilter_graph_free", &lib->graphFree, &missing);
@@ -42,25 +28,14 @@ bool load(AvFilterLibrary* lib, std::string* error)
     resolve(handle, "av_buffersink_set_frame_size", &lib->sinkSetFrameSize, &missing);
     resolve(handle, "av_buffersink_get_sample_rate", &lib->sinkSampleRate, &missing);
     resolve(handle, "av_buffersink_get_channels", &lib->sinkChannels, &missing);
-    if (!missing.empty()) {
-        *error = std::string(kSoname) + " has no " + missing;
-        return false;
-    }
-    return true;
+    return resolvedAll(kSoname, missing, error);
 }
 
 }  // namespace
 
 const AvFilterLibrary* avfilterLibrary(std::string* error)
 {
-    static std::once_flag once;
-    static AvFilterLibrary library{};
-    static bool loaded = false;
-    static std::string loadError;
-    std::call_once(once, [] { loaded = load(&library, &loadError); });
-    if (!loaded && error)
-        *error = loadError;
-    return loaded ? &library : nullptr;
+    return loadOnce<AvFilterLibrary, load>(error);
 }
 
 }  // namespace brisca

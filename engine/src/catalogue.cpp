@@ -1,6 +1,5 @@
 #include "catalogue.h"
 
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 
 #include "fingerprinter.h"
 #include "fingerprintmatch.h"
+#include "sqlitelibrary.h"
 
 namespace brisca {
 
@@ -39,8 +39,14 @@ const char* const kSchema =
     "CREATE TABLE IF NOT EXISTS items(item INTEGER NOT NULL, slot INTEGER NOT NULL,"
     " PRIMARY KEY(item, slot)) WITHOUT ROWID;";
 
+// Loaded by the first Catalogue::open; nothing else here runs before an open succeeded.
+const SqliteLibrary& sql()
+{
+    return *sqliteLibrary(nullptr);
+}
+
 struct StatementFinalize {
-    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+    void operator()(sqlite3_stmt* s) const { sql().finalize(s); }
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalize>;
 
@@ -86,9 +92,8 @@ int64_t fnv1a(const std::string& bytes)
 
 std::string blobText(sqlite3_stmt* s, int column)
 {
-    const void* data = sqlite3_column_blob(s, column);
-    return data ? std::string(static_cast<const char*>(data),
-                              size_t(sqlite3_column_bytes(s, column)))
+    const void* data = sql().columnBlob(s, column);
+    return data ? std::string(static_cast<const char*>(data), size_t(sql().columnBytes(s, column)))
                 : std::string();
 }
 
@@ -115,10 +120,10 @@ std::vector<Candidate> rankCandidates(const std::unordered_map<int64_t, int>& vo
     return ranked;
 }
 
-Statement prepare(sqlite3* db, const char* sql)
+Statement prepare(sqlite3* db, const char* text)
 {
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
+    sql().prepareV2(db, text, -1, &s, nullptr);
     return Statement(s);
 }
 
@@ -162,13 +167,14 @@ Catalogue::Catalogue(std::string path) : m_path(std::move(path)) {}
 
 Catalogue::~Catalogue()
 {
-    sqlite3_close_v2(m_db);
+    if (m_db)
+        sql().closeV2(m_db);
 }
 
 std::string Catalogue::describe(int code) const
 {
     const std::string where = "the catalogue '" + m_path + "'";
-    const std::string detail = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
+    const std::string detail = m_db ? sql().errmsg(m_db) : sql().errstr(code);
     switch (code & 0xff) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
@@ -189,24 +195,26 @@ bool Catalogue::open(bool forWriting, std::string* error)
         *error = "the catalogue '" + m_path + "' does not exist yet (add music to it first)";
         return false;
     }
+    if (!sqliteLibrary(error))
+        return false;
     const int flags =
         forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-    const int rc = sqlite3_open_v2(m_path.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sql().openV2(m_path.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         *error = describe(rc);
         return false;
     }
     // A lock held by another program fails the call at once instead of waiting for it.
-    sqlite3_busy_timeout(m_db, 0);
+    sql().busyTimeout(m_db, 0);
     if (forWriting)
         return exec("PRAGMA synchronous=NORMAL", error) && exec(kSchema, error);
     // Reading the schema here tells a damaged or locked file apart before any query.
     return exec("SELECT count(*) FROM sqlite_schema", error);
 }
 
-bool Catalogue::exec(const char* sql, std::string* error)
+bool Catalogue::exec(const char* statements, std::string* error)
 {
-    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    const int rc = sql().exec(m_db, statements, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         *error = describe(rc);
         return false;
@@ -234,7 +242,7 @@ bool Catalogue::add(const std::vector<CatalogueTrack>& tracks, std::vector<int64
 
 bool Catalogue::failed(std::string* error)
 {
-    *error = describe(sqlite3_errcode(m_db));
+    *error = describe(sql().errcode(m_db));
     return false;
 }
 
@@ -250,15 +258,15 @@ bool Catalogue::addOne(const CatalogueTrack& track, int64_t* id, std::string* er
         return failed(error);
     const std::string tags = encodeTags(track.tags);
     const std::string fingerprint = compressFingerprint(track.items);
-    sqlite3_bind_text(insert.get(), 1, track.path.c_str(), -1, SQLITE_STATIC);
-    sqlite3_bind_int64(insert.get(), 2, track.durationUs);
-    sqlite3_bind_blob(insert.get(), 3, tags.data(), int(tags.size()), SQLITE_STATIC);
+    sql().bindText(insert.get(), 1, track.path.c_str(), -1, SQLITE_STATIC);
+    sql().bindInt64(insert.get(), 2, track.durationUs);
+    sql().bindBlob(insert.get(), 3, tags.data(), int(tags.size()), SQLITE_STATIC);
     if (coverId)
-        sqlite3_bind_int64(insert.get(), 4, coverId);
-    sqlite3_bind_blob(insert.get(), 5, fingerprint.data(), int(fingerprint.size()), SQLITE_STATIC);
-    if (sqlite3_step(insert.get()) != SQLITE_DONE)
+        sql().bindInt64(insert.get(), 4, coverId);
+    sql().bindBlob(insert.get(), 5, fingerprint.data(), int(fingerprint.size()), SQLITE_STATIC);
+    if (sql().step(insert.get()) != SQLITE_DONE)
         return failed(error);
-    *id = sqlite3_last_insert_rowid(m_db);
+    *id = sql().lastInsertRowid(m_db);
     return indexItems(*id, track.items, error);
 }
 
@@ -267,19 +275,18 @@ bool Catalogue::removePath(const std::string& path, std::string* error)
     Statement old = prepare(m_db, "SELECT id FROM tracks WHERE path = ?1");
     if (!old)
         return failed(error);
-    sqlite3_bind_text(old.get(), 1, path.c_str(), -1, SQLITE_STATIC);
-    if (sqlite3_step(old.get()) != SQLITE_ROW)
+    sql().bindText(old.get(), 1, path.c_str(), -1, SQLITE_STATIC);
+    if (sql().step(old.get()) != SQLITE_ROW)
         return true;
-    const int64_t oldId = sqlite3_column_int64(old.get(), 0);
+    const int64_t oldId = sql().columnInt64(old.get(), 0);
     Statement dropItems = prepare(m_db, "DELETE FROM items WHERE slot BETWEEN ?1 AND ?2");
     Statement dropTrack = prepare(m_db, "DELETE FROM tracks WHERE id = ?1");
     if (!dropItems || !dropTrack)
         return failed(error);
-    sqlite3_bind_int64(dropItems.get(), 1, oldId << kPositionBits);
-    sqlite3_bind_int64(dropItems.get(), 2, ((oldId + 1) << kPositionBits) - 1);
-    sqlite3_bind_int64(dropTrack.get(), 1, oldId);
-    if (sqlite3_step(dropItems.get()) != SQLITE_DONE ||
-        sqlite3_step(dropTrack.get()) != SQLITE_DONE)
+    sql().bindInt64(dropItems.get(), 1, oldId << kPositionBits);
+    sql().bindInt64(dropItems.get(), 2, ((oldId + 1) << kPositionBits) - 1);
+    sql().bindInt64(dropTrack.get(), 1, oldId);
+    if (sql().step(dropItems.get()) != SQLITE_DONE || sql().step(dropTrack.get()) != SQLITE_DONE)
         return failed(error);
     return true;
 }
@@ -295,11 +302,11 @@ bool Catalogue::storeCover(const std::string& cover, int64_t* coverId, std::stri
                           " ON CONFLICT(hash) DO UPDATE SET hash = hash RETURNING id");
     if (!s)
         return failed(error);
-    sqlite3_bind_int64(s.get(), 1, fnv1a(cover));
-    sqlite3_bind_blob(s.get(), 2, cover.data(), int(cover.size()), SQLITE_STATIC);
-    if (sqlite3_step(s.get()) != SQLITE_ROW)
+    sql().bindInt64(s.get(), 1, fnv1a(cover));
+    sql().bindBlob(s.get(), 2, cover.data(), int(cover.size()), SQLITE_STATIC);
+    if (sql().step(s.get()) != SQLITE_ROW)
         return failed(error);
-    *coverId = sqlite3_column_int64(s.get(), 0);
+    *coverId = sql().columnInt64(s.get(), 0);
     return true;
 }
 
@@ -310,11 +317,11 @@ bool Catalogue::indexItems(int64_t id, const std::vector<uint32_t>& items, std::
         return failed(error);
     const size_t indexed = std::min(items.size(), size_t(1) << kPositionBits);
     for (size_t pos = 0; pos < indexed; pos += kIndexStride) {
-        sqlite3_bind_int64(s.get(), 1, items[pos]);
-        sqlite3_bind_int64(s.get(), 2, (id << kPositionBits) | int64_t(pos));
-        if (sqlite3_step(s.get()) != SQLITE_DONE)
+        sql().bindInt64(s.get(), 1, items[pos]);
+        sql().bindInt64(s.get(), 2, (id << kPositionBits) | int64_t(pos));
+        if (sql().step(s.get()) != SQLITE_DONE)
             return failed(error);
-        sqlite3_reset(s.get());
+        sql().reset(s.get());
     }
     return true;
 }
@@ -325,20 +332,20 @@ bool Catalogue::identify(const std::vector<uint32_t>& query, CatalogueMatch* mat
     error->clear();
     Statement lookup = prepare(m_db, "SELECT slot FROM items WHERE item = ?1 LIMIT ?2");
     if (!lookup) {
-        *error = describe(sqlite3_errcode(m_db));
+        *error = describe(sql().errcode(m_db));
         return false;
     }
     std::unordered_map<int64_t, int> votes;
     for (size_t i = 0; i < query.size(); ++i) {
-        sqlite3_bind_int64(lookup.get(), 1, query[i]);
-        sqlite3_bind_int(lookup.get(), 2, kMaxHitsPerItem);
+        sql().bindInt64(lookup.get(), 1, query[i]);
+        sql().bindInt(lookup.get(), 2, kMaxHitsPerItem);
         int rc;
-        while ((rc = sqlite3_step(lookup.get())) == SQLITE_ROW) {
-            const int64_t slot = sqlite3_column_int64(lookup.get(), 0);
+        while ((rc = sql().step(lookup.get())) == SQLITE_ROW) {
+            const int64_t slot = sql().columnInt64(lookup.get(), 0);
             const int64_t pos = slot & ((int64_t(1) << kPositionBits) - 1);
             ++votes[voteKey(slot >> kPositionBits, pos - int64_t(i))];
         }
-        sqlite3_reset(lookup.get());
+        sql().reset(lookup.get());
         if (rc != SQLITE_DONE) {
             *error = describe(rc);
             return false;
@@ -369,8 +376,8 @@ bool Catalogue::loadFingerprint(int64_t id, std::vector<uint32_t>* items, std::s
     Statement s = prepare(m_db, "SELECT fingerprint FROM tracks WHERE id = ?1");
     items->clear();
     if (s) {
-        sqlite3_bind_int64(s.get(), 1, id);
-        const int rc = sqlite3_step(s.get());
+        sql().bindInt64(s.get(), 1, id);
+        const int rc = sql().step(s.get());
         if (rc == SQLITE_ROW) {
             if (!decompressFingerprint(blobText(s.get(), 0), items))
                 items->clear();  // a damaged fingerprint matches nothing
@@ -379,7 +386,7 @@ bool Catalogue::loadFingerprint(int64_t id, std::vector<uint32_t>* items, std::s
         if (rc == SQLITE_DONE)
             return true;  // an index entry left from a track since replaced
     }
-    *error = describe(sqlite3_errcode(m_db));
+    *error = describe(sql().errcode(m_db));
     return false;
 }
 
@@ -389,24 +396,24 @@ bool Catalogue::loadTags(int64_t id, CatalogueMatch* match, std::string* error)
                           "SELECT t.tags, c.data FROM tracks t"
                           " LEFT JOIN covers c ON c.id = t.cover_id WHERE t.id = ?1");
     if (s) {
-        sqlite3_bind_int64(s.get(), 1, id);
-        if (sqlite3_step(s.get()) == SQLITE_ROW) {
+        sql().bindInt64(s.get(), 1, id);
+        if (sql().step(s.get()) == SQLITE_ROW) {
             const std::string tags = blobText(s.get(), 0);
             match->tags = decodeTags(tags.data(), int(tags.size()));
             match->cover = blobText(s.get(), 1);
             return true;
         }
     }
-    *error = describe(sqlite3_errcode(m_db));
+    *error = describe(sql().errcode(m_db));
     return false;
 }
 
 int64_t Catalogue::trackCount(std::string* error)
 {
     Statement s = prepare(m_db, "SELECT count(*) FROM tracks");
-    if (s && sqlite3_step(s.get()) == SQLITE_ROW)
-        return sqlite3_column_int64(s.get(), 0);
-    *error = describe(sqlite3_errcode(m_db));
+    if (s && sql().step(s.get()) == SQLITE_ROW)
+        return sql().columnInt64(s.get(), 0);
+    *error = describe(sql().errcode(m_db));
     return -1;
 }
 

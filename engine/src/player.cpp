@@ -49,8 +49,8 @@ bool Player::open(const std::string& path, int audioTrack, std::string* error)
     }
     const std::string format =
         "aformat=sample_fmts=flt:sample_rates=" + std::to_string(m_rate) + layout;
-    m_sink = m_sinkFactory();
-    if (!m_sink->open(m_rate, m_channels, error) ||
+    m_sink = m_sinkFactory(error);
+    if (!m_sink || !m_sink->open(m_rate, m_channels, error) ||
         !m_source.setChain(m_effects, format, 0, error)) {
         m_sink.reset();
         m_source.close();

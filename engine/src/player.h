@@ -29,7 +29,8 @@ namespace brisca {
 
 class Player : public HandleObject {
 public:
-    using SinkFactory = std::function<std::unique_ptr<PlaybackSink>()>;
+    // Makes the output for each opened file; null with *error set when there is none.
+    using SinkFactory = std::function<std::unique_ptr<PlaybackSink>(std::string* error)>;
     static constexpr int64_t kStepUs = 40000;
 
     explicit Player(SinkFactory sinkFactory);

@@ -85,7 +85,7 @@ bool Recognizer::start(std::string* error)
     }
     m_state = BRISCA_RECOGNIZER_LISTENING;
     m_stopping = false;
-    m_streamEnded = false;
+    // An end of stream told before the start stays: the worker ends once it has taken the queue.
     m_worker = std::thread(&Recognizer::run, this);
     return true;
 }
@@ -119,6 +119,7 @@ void Recognizer::close()
     stop();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_state = BRISCA_RECOGNIZER_IDLE;
+    m_streamEnded = false;
     m_stream.reset();
     m_path.clear();
     m_reason.clear();

@@ -49,7 +49,8 @@ public:
     // Ends the worker; without a match so far the state becomes no match.
     void stop();
     // A stream source has ended: the worker takes what is queued, looks it up a last time and
-    // ends. Returns at once.
+    // ends. Returns at once. Told before start(), it holds for the worker that start() begins;
+    // opening a source again forgets it.
     void endStream();
     // Stops and forgets the source and the result.
     void close();

@@ -3,6 +3,7 @@
 #include "audiotagwriter.h"
 #include "formatdescriptor.h"
 #include "historywriter.h"
+#include "onlinerecordingidentification.h"
 #include "outputfolder.h"
 #include "parserxml.h"
 #include "qrecordaudioobject.h"
@@ -30,8 +31,20 @@ QString currentExtension()
 
 RecorderController::RecorderController(const WallClock& clock, SleepInhibitor* inhibitor,
                                        QObject* parent)
-    : QObject(parent), m_clock(clock), m_inhibitor(inhibitor), m_mover(new TrackBoundaryMover(this))
+    : QObject(parent),
+      m_clock(clock),
+      m_inhibitor(inhibitor),
+      m_online(new OnlineRecordingIdentification(this)),
+      m_mover(new TrackBoundaryMover(this))
 {
+    connect(m_online, &OnlineRecordingIdentification::identified, this,
+            [this](const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece) {
+                if (isFinishedPiece(path, piece))
+                    applyIdentification(info, path, false);
+                else
+                    qInfo().noquote()
+                        << "online match dropped: the recording of" << path << "was replaced";
+            });
     connect(
         m_mover, &TrackBoundaryMover::moved, this,
         [this](const QString& first, const QString& second, qint64, const QString& error) {
@@ -52,6 +65,11 @@ bool RecorderController::isRecording() const
     return m_session && m_session->isRecording();
 }
 
+int RecorderController::onlineLookupsPending() const
+{
+    return m_online->pending();
+}
+
 bool RecorderController::sleepInhibited() const
 {
     return m_inhibitor && m_inhibitor->isHeld();
@@ -69,9 +87,12 @@ void RecorderController::ensureSession()
     connect(m_session, &QRecordObject::emitAudioRecordFail, this,
             &RecorderController::onSessionFailed);
     // Queued when the tags come from a capture thread.
-    for (QRecordAudioObject* source : {m_session->systemSource(), m_session->microphoneSource()})
+    for (QRecordAudioObject* source : {m_session->systemSource(), m_session->microphoneSource()}) {
         connect(source, &QRecordAudioObject::emitRecognizedAudioTagInfo, this,
                 &RecorderController::onRecognized);
+        connect(source, &QRecordAudioObject::emitRecordingUnrecognized, this,
+                &RecorderController::onUnrecognized);
+    }
     connect(m_session, &QRecordObject::emitRecognizedTrack, this,
             &RecorderController::onTrackIdentified);
 }
@@ -96,6 +117,7 @@ bool RecorderController::startAt(const QString& path)
         return false;
     }
     m_path = path;
+    m_finishedPieces.remove(path);  // a file that was here is gone: its results are stale
     m_lastError.clear();
     m_silentThroughout = true;
     m_awaitingFile = true;
@@ -140,6 +162,7 @@ void RecorderController::handOver(const QString& failure)
     done.failure = failure;
     const QString path = m_finishedPath;
     m_finishedPath.clear();
+    m_finishedPieces.insert(path, m_session->piece());
     deliver(path, done);
 }
 
@@ -214,16 +237,35 @@ void RecorderController::onSessionFailed()
     emit recordingEndedByFailure(m_lastError);
 }
 
-void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path)
+void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path,
+                                      quint64 piece)
 {
+    const bool running = isRecording() && piece == m_session->piece();
     // While splitting at tracks, the running file is named by the tracks it holds
     // (onTrackIdentified): its recognizer's first result may be the next track.
-    if (m_splitAtTracks && isRecording() && path == m_path)
+    if (running && m_splitAtTracks)
         return;
-    nameRecording(info, path);
+    if (running || isFinishedPiece(path, piece))
+        applyIdentification(info, path, running);
+    else
+        qInfo().noquote() << "identified music dropped: the recording of" << path
+                          << "was discarded or replaced";
 }
 
-void RecorderController::nameRecording(const NxRecognizerAudioTagInfo& info, const QString& path)
+void RecorderController::onUnrecognized(const QString& path, quint64 piece)
+{
+    if (isFinishedPiece(path, piece) && m_online->enqueue(path, piece))
+        qInfo().noquote() << "not in the catalogue, asking online:" << path;
+}
+
+bool RecorderController::isFinishedPiece(const QString& path, quint64 piece) const
+{
+    const auto it = m_finishedPieces.constFind(path);
+    return it != m_finishedPieces.constEnd() && it.value() == piece && QFileInfo::exists(path);
+}
+
+void RecorderController::applyIdentification(const NxRecognizerAudioTagInfo& info,
+                                             const QString& path, bool running)
 {
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     qInfo().noquote() << "identified" << path << "as" << text(info.artist) << "-"
@@ -234,35 +276,9 @@ void RecorderController::nameRecording(const NxRecognizerAudioTagInfo& info, con
     m_identified.insert(path, info);
     // Tags of a recording that was already finished and listed apply at once; a file that
     // waits for a track boundary gets them when it is handed over.
-    const bool running = isRecording() && path == m_path;
     if (!running && !m_waiting.contains(path))
         fileIdentified(path);
 }
-
-namespace {
-
-VEAudioTagInfo fileTags(const NxRecognizerAudioTagInfo& info)
-{
-    VEAudioTagInfo tags;
-    tags.title = info.title;
-    tags.artist = info.artist;
-    tags.albumArtist = info.albumArtist;
-    tags.composer = info.composer;
-    tags.album = info.album;
-    tags.genre = info.genre;
-    tags.track = info.track;
-    tags.year = info.year;
-    tags.date = info.date;
-    tags.grouping = info.grouping;
-    tags.comment = info.comment;
-    tags.disc = info.disc;
-    tags.copyright = info.copyright;
-    tags.coverBytes = info.cover;
-    tags.coverSize = info.coverSize;
-    return tags;
-}
-
-}  // namespace
 
 void RecorderController::fileIdentified(const QString& path)
 {
@@ -272,8 +288,10 @@ void RecorderController::fileIdentified(const QString& path)
         return;
     QString error;
     // The writer replaces the file only with a complete, checked copy.
-    if (!writeAudioTags(path, fileTags(info), &error))
+    if (!writeAudioTags(path, info.toAudioTags(), &error))
         qWarning().noquote() << "the identified tags stay out of" << path << "-" << error;
+    else if (m_sink)
+        m_sink->recordingRewritten(path);  // the tags changed its size
     const QString folder = RecordingArchive::folderFor(
         QFileInfo(path).absolutePath(), PreferenceValues::loadArchiveBy(),
         QString::fromStdString(info.artist), QString::fromStdString(info.album));
@@ -285,6 +303,7 @@ void RecorderController::fileIdentified(const QString& path)
         return;
     }
     ParserXML::renameHistory(path, moved);
+    m_finishedPieces.insert(moved, m_finishedPieces.take(path));
     if (m_sink)
         m_sink->recordingMoved(path, moved);
 }

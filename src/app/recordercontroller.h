@@ -11,6 +11,11 @@
 // Music identified in a recording is passed to the sink; once that file is finished its tags
 // are written into it and it is filed into the archive folder ("Archive output tracks by").
 //
+// A finished file the local catalogue could not name is asked about online when the user has
+// switched that on (OnlineRecordingIdentification), and a match is delivered the same way.
+// Every result carries the path and the session's piece number of the file it was found in; a
+// result for a piece that was discarded, or for a path a later piece took over, is dropped.
+//
 // Splitting at a new track (when the preferences ask for it): the session reports every track it
 // identifies (with where in the file's sound it began). A different track cuts the file at once
 // and goes on in a new one, and the sound between the track's beginning and the cut is moved to
@@ -19,17 +24,17 @@
 // the history see its final length.
 
 #include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 
-#include <QMap>
-
 #include "irecordingsink.h"
 #include "nxrecognizeraudiotaginfo.h"
 #include "trackchange.h"
 
+class OnlineRecordingIdentification;
 class QRecordObject;
 class SleepInhibitor;
 class TrackBoundaryMover;
@@ -74,6 +79,8 @@ public:
     void finishBoundaryMoves();
     // Files finished but not yet handed over: waiting for the sound at their ends to move.
     int filesAwaitingBoundaries() const { return int(m_waiting.size()); }
+    // Finished recordings waiting for, or being asked about at, the online service.
+    int onlineLookupsPending() const;
 
 signals:
     // Session reports, passed on.
@@ -94,15 +101,19 @@ private:
     bool startAt(const QString& path);
     void handOver(const QString& failure = QString());
     void onSessionFailed();
-    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path);
-    // The recording at `path` holds this music: the sink hears of it, and the file gets its tags
-    // once it is finished.
-    void nameRecording(const NxRecognizerAudioTagInfo& info, const QString& path);
+    void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece);
+    void onUnrecognized(const QString& path, quint64 piece);
+    // True when the file at `path` was finished by `piece` and is still there.
+    bool isFinishedPiece(const QString& path, quint64 piece) const;
+    // The sink gets the tags; a finished file gets them at once (or once the track boundaries at
+    // its ends have moved), the running one when it ends.
+    void applyIdentification(const NxRecognizerAudioTagInfo& info, const QString& path,
+                             bool running);
     // The identified recording's file is finished: its tags go into the file, and the file into
     // the archive folder the preferences ask for.
     void fileIdentified(const QString& path);
     void onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
-                           const QString& path);
+                           const QString& path, quint64 piece);
     void splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs);
     // Hands a finished file to the sink, or keeps it until the boundaries at its ends moved.
     void deliver(const QString& path, const FinishedRecording& done);
@@ -125,6 +136,9 @@ private:
     bool m_awaitingFile = false;  // started, not yet handed to the sink
     // Tags of recordings identified while they recorded, until their files are finished.
     QHash<QString, NxRecognizerAudioTagInfo> m_identified;
+    // The piece that finished the file at each path (a later piece at the same path replaces it).
+    QHash<QString, quint64> m_finishedPieces;
+    OnlineRecordingIdentification* m_online = nullptr;
 
     // Off: recordings are never split at a track (the session's recognizer stops at its first
     // result).

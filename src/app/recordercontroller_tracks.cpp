@@ -10,16 +10,16 @@
 #include "trackboundarymover.h"
 
 void RecorderController::onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
-                                           const QString& path)
+                                           const QString& path, quint64 piece)
 {
     // A report that was under way while the file it belongs to was finished comes too late.
-    if (!m_splitAtTracks || !isRecording() || path != m_path)
+    if (!m_splitAtTracks || !isRecording() || piece != m_session->piece())
         return;
     switch (m_trackChange.take(info, startUs)) {
         case TrackChange::Verdict::Ignore:
             return;
         case TrackChange::Verdict::NameFile:
-            nameRecording(info, path);
+            applyIdentification(info, path, true);
             return;
         case TrackChange::Verdict::Split:
             splitAtTrack(info, startUs);
@@ -47,7 +47,7 @@ void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int6
     }
     // The new file begins inside the track: it began tailUs before the file's stream.
     m_trackChange.beginFileWith(info, movable ? -tailUs : 0);
-    nameRecording(info, m_path);
+    applyIdentification(info, m_path, true);
     emit splitAtNewTrack(m_path);
 }
 

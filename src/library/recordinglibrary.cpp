@@ -196,6 +196,18 @@ bool RecordingLibrary::setRecordingTags(const QString& title, const QString& art
     return true;
 }
 
+bool RecordingLibrary::forgetRecordingTags()
+{
+    if (!m_recording)
+        return false;
+    setNewFile(m_recording, text(m_recording->filePath()));
+    m_recording->setArtist(std::string());
+    m_recording->setAlbum(std::string());
+    m_recording->setGenre(std::string());
+    m_recording->setBool(kIdentifiedKey, false);
+    return true;
+}
+
 QAudioFileChunk* RecordingLibrary::setFinishedTags(const QString& path, const QString& title,
                                                    const QString& artist, const QString& album,
                                                    const QString& genre)
@@ -213,6 +225,16 @@ void RecordingLibrary::setPath(QAudioFileChunk* item, const QString& path)
 {
     item->setFilePath(path.toStdString());
     item->setFileName(fileNameOf(path).toStdString());
+}
+
+QAudioFileChunk* RecordingLibrary::refreshSize(const QString& path)
+{
+    QAudioFileChunk* item = find(path);
+    if (!item || item->rowState() == QAudioFileChunk::Recording)
+        return nullptr;
+    item->setSize(ListTexts::sizeText(QFileInfo(path).size()).toStdString());
+    store(item);
+    return item;
 }
 
 QAudioFileChunk* RecordingLibrary::relocate(const QString& oldPath, const QString& newPath)

@@ -58,11 +58,17 @@ public:
     // the field alone. False when no recording runs.
     bool setRecordingTags(const QString& title, const QString& artist, const QString& album,
                           const QString& genre);
+    // The piece being recorded was thrown away and its path records again: the music identified
+    // in it is forgotten, the row shows the file's name. False when no recording runs.
+    bool forgetRecordingTags();
     // Music identified in a finished recording: as setRecordingTags, and stored in its history
     // record. The item, or null when path is not listed.
     QAudioFileChunk* setFinishedTags(const QString& path, const QString& title,
                                      const QString& artist, const QString& album,
                                      const QString& genre);
+    // The file at path was rewritten in place: its size is read again and stored. The item, or
+    // null when path is not listed.
+    QAudioFileChunk* refreshSize(const QString& path);
     // The file of the item at oldPath was moved to newPath (the history already says so). The
     // item, or null when oldPath is not listed.
     QAudioFileChunk* relocate(const QString& oldPath, const QString& newPath);

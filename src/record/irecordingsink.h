@@ -27,6 +27,9 @@
 // - recordingIdentified: the music of the recording at `path` was identified, while it records
 //   (its row gets the tags and keeps them when it finishes) or after recordingFinished (the
 //   finished row and its history record get them). Empty texts leave a field alone.
+// - recordingRewritten: a finished, listed recording's file was rewritten in place (the
+//   identified tags were written into it): its size changed, the row and the history record
+//   take the new one.
 // - recordingMoved: a finished, listed recording's file was moved to `newPath` (filed into the
 //   archive folder); the history record already points there.
 // - Implementations must not call back into the window or the session from these calls.
@@ -56,5 +59,6 @@ public:
     virtual void recordingIdentified(const QString& path, const QString& title,
                                      const QString& artist, const QString& album,
                                      const QString& genre) = 0;
+    virtual void recordingRewritten(const QString& path) = 0;
     virtual void recordingMoved(const QString& oldPath, const QString& newPath) = 0;
 };

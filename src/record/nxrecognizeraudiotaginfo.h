@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "veaudiotaginfo.h"
+
 struct NxRecognizerAudioTagInfo {
     std::string title;
     std::string artist;
@@ -28,6 +30,8 @@ struct NxRecognizerAudioTagInfo {
     int32_t coverSize = 0;
 
     bool isEmpty() const { return title.empty() && artist.empty() && album.empty(); }
+    // The same tags in the form the tag writer and the edit dialog take.
+    VEAudioTagInfo toAudioTags() const;
 };
 
 Q_DECLARE_METATYPE(NxRecognizerAudioTagInfo)

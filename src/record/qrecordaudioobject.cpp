@@ -60,6 +60,8 @@ QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
     qRegisterMetaType<NxRecognizerAudioTagInfo>("NxRecognizerAudioTagInfo");
     connect(m_recognition, &RecordingRecognition::recognized, this,
             &QRecordAudioObject::emitRecognizedAudioTagInfo, Qt::DirectConnection);
+    connect(m_recognition, &RecordingRecognition::unrecognized, this,
+            &QRecordAudioObject::emitRecordingUnrecognized, Qt::DirectConnection);
     connect(m_recognition, &RecordingRecognition::trackRecognized, this,
             &QRecordAudioObject::emitRecognizedTrack, Qt::DirectConnection);
 }
@@ -85,7 +87,7 @@ void QRecordAudioObject::startCapture()
     m_opened = false;
     m_starting = true;
     setError(QString());
-    m_recognition->prepare(m_recordingPath);
+    m_recognition->prepare(m_recordingPath, m_recordingPiece);
     QUtilThread::start();
 }
 

@@ -49,9 +49,13 @@ public:
     // stopped.
     void setApplication(const QString& application) { m_application = application; }
 
-    // The file the next recording writes; the tags recognized in it go out with it. Only while
-    // stopped.
-    void setRecordingPath(const QString& path) { m_recordingPath = path; }
+    // The file the next recording writes and the session's number for it; the tags recognized
+    // in it go out with both. Only while stopped.
+    void setRecordingPath(const QString& path, quint64 piece = 0)
+    {
+        m_recordingPath = path;
+        m_recordingPiece = piece;
+    }
     // True while the music of a recording that ended is still being identified.
     bool recognitionPending() const;
 
@@ -87,10 +91,14 @@ signals:
     // The music of the recording at `recordingPath` was identified (at most once per
     // recording; only a source with a sink listens). From the worker thread, or from the
     // owning thread when the result came after the capture ended.
-    void emitRecognizedAudioTagInfo(NxRecognizerAudioTagInfo info, QString recordingPath);
+    void emitRecognizedAudioTagInfo(NxRecognizerAudioTagInfo info, QString recordingPath,
+                                    quint64 piece);
+    // The recording this source listened to ended without identified music; threads as above.
+    void emitRecordingUnrecognized(QString recordingPath, quint64 piece);
     // A track identified in the recording at `recordingPath`, beginning startUs into the sound
     // the recognizer was fed (every track, not only the first). From the worker thread.
-    void emitRecognizedTrack(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath);
+    void emitRecognizedTrack(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath,
+                             quint64 piece);
     // The endpoint is open and capturing.
     void emitStarted();
     // The endpoint could not be opened or went away (the thread ends), or captured audio could
@@ -134,6 +142,7 @@ private:
     CaptureEndpointFactory m_factory;
     QString m_application;
     QString m_recordingPath;
+    quint64 m_recordingPiece = 0;
     RecordingRecognition* m_recognition = nullptr;
 
     std::atomic<int32_t> m_sink{0};

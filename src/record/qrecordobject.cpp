@@ -91,7 +91,7 @@ void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
     for (QRecordAudioObject* source : {m_microphone, m_system}) {
         if (source == m_system ? !useSystem : !useMic)
             continue;
-        source->setRecordingPath(m_path);
+        source->setRecordingPath(m_path, m_piece);
         source->startCapture();
         source->setStartTimeUs(now);
         source->setActive(true);
@@ -163,6 +163,7 @@ bool QRecordObject::start(const QString& path)
         return false;
     m_recording = true;
     m_path = path;
+    ++m_piece;
     m_stopping = false;
     m_lastDurationUs = 0;
     m_droppedUs[0] = m_droppedUs[1] = 0;

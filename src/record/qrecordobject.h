@@ -48,6 +48,8 @@ public:
 
     bool isRecording() const { return m_recording; }
     QString outputPath() const { return m_path; }
+    // Counts the files started (1 for the first); the recognition results of a file carry it.
+    quint64 piece() const { return m_piece; }
     // Duration of the current (or the last) recording, in microseconds.
     uint64_t lastRecordedDurationUs() const { return m_lastDurationUs; }
     // Why the last start failed, a source was lost or dropped audio, or the file could not be
@@ -67,9 +69,10 @@ signals:
     void emitAudioData(unsigned char* data, int sps);
     void emitFinishRecordFile(QString path);
     void emitAudioRecordFail();
-    // A track identified in the recording at `path`, beginning startUs into its sound.
+    // A track identified in the recording at `path` (the file of `piece`), beginning startUs
+    // into its sound.
     void emitRecognizedTrack(const NxRecognizerAudioTagInfo& info, qint64 startUs,
-                             const QString& path);
+                             const QString& path, quint64 piece);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -95,6 +98,7 @@ private:
     QRecordAudioObject* m_system = nullptr;
     QRecordAudioObject* m_microphone = nullptr;
     QString m_path;
+    quint64 m_piece = 0;
     QString m_lastError;
     uint64_t m_lastDurationUs = 0;
     int64_t m_startClockUs = 0;       // session clock at the start of the file

@@ -22,19 +22,22 @@ RecordingRecognition::RecordingRecognition(QObject* parent)
 
 RecordingRecognition::~RecordingRecognition() = default;
 
-void RecordingRecognition::prepare(const QString& path)
+void RecordingRecognition::prepare(const QString& path, quint64 piece)
 {
     if (!m_recognizer)
         m_recognizer = std::make_unique<NxAudioRecognizer>();
     // Only a recording that may be split at tracks listens on after its first result.
     m_recognizer->setContinuous(TrackChange::enabled());
     m_path = path;
+    m_piece = piece;
+    m_listening = false;
     m_reported = false;
 }
 
 void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
 {
     m_reported = false;
+    m_listening = true;
     if (m_recognizer)
         m_recognizer->CreateAudioRecognizer(format);
 }
@@ -48,7 +51,7 @@ void RecordingRecognition::feed(int32_t frame)
         takeTracks();
     } else if (m_recognizer->isDone()) {
         m_reported = true;
-        report(*m_recognizer, m_path);
+        report(*m_recognizer, m_path, m_piece);
     }
 }
 
@@ -61,29 +64,34 @@ void RecordingRecognition::takeTracks()
             continue;
         if (!m_reported) {
             m_reported = true;
-            emit recognized(info, m_path);
+            emit recognized(info, m_path, m_piece);
         }
-        emit trackRecognized(info, startUs, m_path);
+        emit trackRecognized(info, startUs, m_path, m_piece);
     }
 }
 
 void RecordingRecognition::end()
 {
+    const bool listened = m_listening;
+    m_listening = false;
     if (!m_recognizer || !m_recognizer->isOpen() || m_reported) {
         if (m_recognizer)
             m_recognizer->ReleaseAudioRecognizer();
+        // A recognizer that could not open for the sound heard nothing it could name.
+        if (listened && !m_reported)
+            emit unrecognized(m_path, m_piece);
         return;
     }
     if (m_recognizer->isRecognized()) {
         m_reported = true;
-        report(*m_recognizer, m_path);
+        report(*m_recognizer, m_path, m_piece);
         m_recognizer->ReleaseAudioRecognizer();
         return;
     }
     m_recognizer->EndAudioStream();
     {
         std::lock_guard<std::mutex> lock(m_finishingMutex);
-        m_finishing.push_back({std::move(m_recognizer), m_path});
+        m_finishing.push_back({std::move(m_recognizer), m_path, m_piece});
     }
     QMetaObject::invokeMethod(m_pollTimer, qOverload<>(&QTimer::start), Qt::QueuedConnection);
 }
@@ -94,15 +102,17 @@ bool RecordingRecognition::recognitionPending() const
     return !m_finishing.empty();
 }
 
-void RecordingRecognition::report(NxAudioRecognizer& recognizer, const QString& path)
+void RecordingRecognition::report(NxAudioRecognizer& recognizer, const QString& path, quint64 piece)
 {
     recognizer.StopRecognizer();
     // A continuous recognizer queues its results: the first one names the recording.
     if (recognizer.isContinuous())
         recognizer.takeRecognizedTrack(nullptr);
     const NxRecognizerAudioTagInfo info = recognizer.tagInfo();
-    if (!info.isEmpty())
-        emit recognized(info, path);
+    if (info.isEmpty())
+        emit unrecognized(path, piece);
+    else
+        emit recognized(info, path, piece);
 }
 
 void RecordingRecognition::pollFinishing()
@@ -125,6 +135,8 @@ void RecordingRecognition::pollFinishing()
     // Reported outside the lock: a receiver may ask recognitionPending().
     for (Finishing& done : answered) {
         if (done.recognizer->isRecognized())
-            report(*done.recognizer, done.path);
+            report(*done.recognizer, done.path, done.piece);
+        else
+            emit unrecognized(done.path, done.piece);
     }
 }

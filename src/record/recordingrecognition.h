@@ -1,7 +1,10 @@
 #pragma once
 // RecordingRecognition: the track recognition of one capture source. Every block the source
 // hands to its recorder is fed to an NxAudioRecognizer; once the engine reports a result, the
-// tags go out once per recording with the path of the file they belong to.
+// tags go out once per recording with the path of the file they belong to and the piece
+// (QRecordObject::piece()) that wrote it: a piece discarded at a split is written over at the
+// same path, so the path alone cannot tell a late result of the old piece from the new one's.
+// A recording that was listened to and ended without tags is reported once as unrecognized().
 //
 // Threading: prepare() and recognitionPending() on the owning (GUI) thread, while the capture
 // thread is not running; begin(), feed() and end() on the capture thread. recognized() is
@@ -37,8 +40,9 @@ public:
     explicit RecordingRecognition(QObject* parent = nullptr);
     ~RecordingRecognition() override;
 
-    // A recording of `path` is about to start: makes the recognizer when there is none.
-    void prepare(const QString& path);
+    // A recording of `path` (the session's piece number `piece`) is about to start: makes the
+    // recognizer when there is none.
+    void prepare(const QString& path, quint64 piece = 0);
     // Capture started with `format`: opens the recognizer for it.
     void begin(const NxRecognizerAudioFormat& format);
     // One block (an engine frame) that went to the recorder.
@@ -49,25 +53,31 @@ public:
     bool recognitionPending() const;
 
 signals:
-    void recognized(NxRecognizerAudioTagInfo info, QString recordingPath);
+    void recognized(NxRecognizerAudioTagInfo info, QString recordingPath, quint64 piece);
+    // The recording was listened to and its recognition ended without tags.
+    void unrecognized(QString recordingPath, quint64 piece);
     // A track identified while capturing; it began startUs into the recording's sound.
-    void trackRecognized(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath);
+    void trackRecognized(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath,
+                         quint64 piece);
 
 private:
     struct Finishing {
         std::unique_ptr<NxAudioRecognizer> recognizer;
         QString path;
+        quint64 piece = 0;
     };
 
-    // Stops the recognizer and sends its tags (none when the match carries no title, artist or
-    // album).
-    void report(NxAudioRecognizer& recognizer, const QString& path);
+    // Stops the recognizer and sends its tags, or unrecognized() when the match carries no
+    // title, artist or album.
+    void report(NxAudioRecognizer& recognizer, const QString& path, quint64 piece);
     void pollFinishing();
     // Sends the tracks identified since the last call.
     void takeTracks();
 
     std::unique_ptr<NxAudioRecognizer> m_recognizer;
     QString m_path;
+    quint64 m_piece = 0;
+    bool m_listening = false;  // begin() opened the recognizer for this recording
     bool m_reported = false;
     QTimer* m_pollTimer = nullptr;
     mutable std::mutex m_finishingMutex;

@@ -41,6 +41,7 @@ public:
     {
         identified.append(path + QStringLiteral(": ") + title);
     }
+    void recordingRewritten(const QString& path) override { rewritten.append(path); }
     void recordingMoved(const QString& oldPath, const QString& newPath) override
     {
         moved.append(oldPath + QStringLiteral(" -> ") + newPath);
@@ -52,6 +53,7 @@ public:
     QStringList discarded;
     QStringList failed;
     QStringList identified;
+    QStringList rewritten;
     QStringList moved;
 };
 

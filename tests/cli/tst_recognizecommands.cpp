@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,6 +46,8 @@ private slots:
     void unusableCatalogue();
     void fingerprintMatchesFpcalc_data();
     void fingerprintMatchesFpcalc();
+    void fingerprintArguments_data();
+    void fingerprintArguments();
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -184,6 +187,67 @@ void TestRecognizeCommands::fingerprintMatchesFpcalc()
         differing += qPopulationCount(a[i] ^ b[i]);
     QVERIFY2(differing <= a.size() * 32 / 100, qPrintable(QString::number(differing)));
     QVERIFY(ours.out.startsWith(theirs.out.left(theirs.out.indexOf('\n') + 1)));  // DURATION
+}
+
+// The launcher runs plain command lines itself and leaves the rest (help, "--", "--name=value")
+// to the command-line library: both give the same answers. "FILE" stands for a.mp3.
+void TestRecognizeCommands::fingerprintArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");          // the start of stdout (exit 0) or of stderr
+    QTest::addColumn<QStringList>("fpcalcArgs");  // fpcalc prints the same, when given
+    const QString usage = QStringLiteral("usage: quillon fingerprint FILE [--length SECONDS]");
+    const QString unexpected = QStringLiteral("quillon: fingerprint: unexpected argument '%1'");
+    QTest::newRow("first 10 s") << QStringList{"FILE", "--length", "10"} << 0 << "DURATION=30\n"
+                                << QStringList{"-length", "10"};
+    QTest::newRow("length with spaces, raw")
+        << QStringList{"--raw", "--length", " 10 ", "FILE"} << 0 << "DURATION=30\n"
+        << QStringList{"-raw", "-length", "10"};
+    QTest::newRow("length 0 is all") << QStringList{"FILE", "--length", "0"} << 0 << "DURATION=30\n"
+                                     << QStringList{"-length", "0"};
+    QTest::newRow("negative length")
+        << QStringList{"FILE", "--length", "-1"} << 1 << unexpected.arg("-1") << QStringList();
+    QTest::newRow("length not a number")
+        << QStringList{"FILE", "--length", "10s"} << 1 << unexpected.arg("10s") << QStringList();
+    QTest::newRow("length not finite")
+        << QStringList{"FILE", "--length", "inf"} << 1 << unexpected.arg("inf") << QStringList();
+    QTest::newRow("length without value")
+        << QStringList{"FILE", "--length"} << 1 << unexpected.arg("--length") << QStringList();
+    QTest::newRow("length=value") << QStringList{"FILE", "--length=10"} << 1
+                                  << unexpected.arg("--length=10") << QStringList();
+    QTest::newRow("two files") << QStringList{"FILE", "FILE"} << 1 << unexpected.arg("FILE")
+                               << QStringList();
+    QTest::newRow("no file") << QStringList{"--raw"} << 1 << "quillon: fingerprint: missing FILE"
+                             << QStringList();
+    QTest::newRow("file not there")
+        << QStringList{"/nonexistent/x.mp3"} << 1
+        << "quillon: fingerprint: open '/nonexistent/x.mp3': " << QStringList();
+    QTest::newRow("after --") << QStringList{"--", "FILE"} << 1 << unexpected.arg("--")
+                              << QStringList();
+    QTest::newRow("help") << QStringList{"FILE", "--help"} << 0 << usage << QStringList();
+    QTest::newRow("unknown option") << QStringList{"FILE", "-x"} << 2
+                                    << "quillon fingerprint: unknown option '-x'" << QStringList();
+}
+
+void TestRecognizeCommands::fingerprintArguments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QStringList, fpcalcArgs);
+    const QString path = file(QStringLiteral("music/a.mp3"));
+    args.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")), path);
+    output.replace(QStringLiteral("'FILE'"), QLatin1Char('\'') + path + QLatin1Char('\''));
+    const testmedia::ToolResult r = quillon(QStringList{QStringLiteral("fingerprint")} + args);
+    QVERIFY2(r.exitCode == exitCode, r.err.constData());
+    const QByteArray shown = exitCode == 0 ? r.out : r.err;
+    QVERIFY2(shown.startsWith(output.toUtf8()), shown.constData());
+    if (!fpcalcArgs.isEmpty()) {
+        const testmedia::ToolResult theirs =
+            testmedia::run(QStringLiteral("fpcalc"), fpcalcArgs << path);
+        QCOMPARE(r.out, theirs.out);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecognizeCommands)

@@ -45,16 +45,10 @@ struct Calls {
 
 bool makeSource(const QString& path, double seconds, const QStringList& extra = {})
 {
-    QStringList args{"-v",
-                     "error",
-                     "-y",
-                     "-f",
-                     "lavfi",
-                     "-i",
-                     QStringLiteral("sine=f=440:r=44100:d=%1").arg(seconds),
-                     "-ac",
-                     "2"};
-    return testmedia::run(QStringLiteral("ffmpeg"), args + extra + QStringList{path}, 120000).ok();
+    return testmedia::ffmpeg(QStringList{"-f", "lavfi", "-i",
+                                         QStringLiteral("sine=f=440:r=44100:d=%1").arg(seconds),
+                                         "-ac", "2"} +
+                             extra + QStringList{path});
 }
 
 QJsonObject formatTags(const QString& path)

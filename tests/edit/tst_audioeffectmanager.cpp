@@ -7,6 +7,7 @@
 
 #include "equalizerbands.h"
 #include "qaudioeffectmanager.h"
+#include "tablerows.h"
 #include "testfiles.h"
 #include "testmedia.h"
 
@@ -27,6 +28,8 @@ bool writePreset(const QString& path, const QByteArray& content)
 }
 
 }  // namespace
+
+using tablerows::addRow;
 
 class TestAudioEffectManager : public QObject {
     Q_OBJECT
@@ -98,19 +101,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("truncated")
-            << presetXml("Cut", "").left(40).toUtf8() << QStringLiteral("line 1");
-        QTest::newRow("empty") << QByteArray() << QStringLiteral("line");
-        QTest::newRow("gain not a number")
-            << presetXml("Loud", "<Point hz=\"60\" db=\"loud\"/>").toUtf8()
-            << QStringLiteral("db=\"loud\"");
-        QTest::newRow("rate not a number")
-            << presetXml("Rate", "").replace("\"7\"", "\"seven\"").toUtf8()
-            << QStringLiteral("Value=\"seven\"");
-        QTest::newRow("version not a number")
-            << presetXml("Version", "", "").replace("Version=\"2\"", "Version=\"x\"").toUtf8()
-            << QStringLiteral("Version=\"x\"");
-        QTest::newRow("no name") << presetXml("", "").toUtf8() << QStringLiteral("no Name");
+        addRow("truncated", presetXml("Cut", "").left(40).toUtf8(), "line 1");
+        addRow("empty", QByteArray(), "line");
+        addRow("gain not a number", presetXml("Loud", "<Point hz=\"60\" db=\"loud\"/>").toUtf8(),
+               "db=\"loud\"");
+        addRow("rate not a number", presetXml("Rate", "").replace("\"7\"", "\"seven\"").toUtf8(),
+               "Value=\"seven\"");
+        addRow("version not a number",
+               presetXml("Version", "").replace("Version=\"2\"", "Version=\"x\"").toUtf8(),
+               "Version=\"x\"");
+        addRow("no name", presetXml("", "").toUtf8(), "no Name");
     }
 
     void damagedFilesAreLeftOut()

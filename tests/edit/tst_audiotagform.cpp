@@ -17,6 +17,7 @@
 #include "qvideoeditingsettings.h"
 #include "tablerows.h"
 #include "tagformrules.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 using tablerows::addRow;
@@ -58,12 +59,6 @@ QByteArray pngBytes(int width, int height)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace
@@ -246,7 +241,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString png = dir.filePath(QStringLiteral("cover.png"));
-        QVERIFY(writeFile(png, pngBytes(300, 200)));
+        QVERIFY(testfiles::writeFile(png, pngBytes(300, 200)));
         LoadedForm f;
         QVERIFY(!f.form.deleteImageButton()->isVisibleTo(&f.form));
         QVERIFY(f.form.setCoverFromFile(png));

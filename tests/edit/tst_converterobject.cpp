@@ -13,6 +13,7 @@
 #include "jobtargetname.h"
 #include "nxconverterobject.h"
 #include "tablerows.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 namespace {
@@ -104,10 +105,8 @@ private slots:
         QFETCH(QStringList, existing);
         QFETCH(QString, expected);
         const QString folder = freshFolder(QStringLiteral("names"));
-        for (const QString& name : existing) {
-            QFile file(folder + QLatin1Char('/') + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : existing)
+            QVERIFY(testfiles::writeFile(folder + QLatin1Char('/') + name, QByteArray()));
         const JobTarget target = JobTargetName::freeTarget(folder, requested, marker);
         QCOMPARE(target.fileName, expected);
         QCOMPARE(target.path, folder + QLatin1Char('/') + expected);
@@ -163,11 +162,8 @@ private slots:
         QFETCH(QString, source);
         const QString folder = freshFolder(QStringLiteral("refused"));
         const QString path = m_media.filePath(source);
-        if (source.startsWith(QLatin1String("notmedia"))) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("this is not sound");
-        }
+        if (source.startsWith(QLatin1String("notmedia")))
+            QVERIFY(testfiles::writeFile(path, "this is not sound"));
         NxConverterObject job;
         QSignalSpy started(&job, &NxConverterObject::emitConvertedStart);
         QSignalSpy finished(&job, &NxConverterObject::emitConvertedFinish);

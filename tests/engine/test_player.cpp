@@ -30,7 +30,7 @@ const char* kTonesAt =
 std::shared_ptr<brisca::Player> nullPlayer(brisca::NullSinkFaults faults = {})
 {
     return std::make_shared<brisca::Player>(
-        [faults] { return std::make_unique<brisca::NullPlaybackSink>(faults); });
+        [faults](std::string*) { return std::make_unique<brisca::NullPlaybackSink>(faults); });
 }
 
 // parec on the default sink's monitor into a file, mono s16 at 44.1 kHz, while it lives.

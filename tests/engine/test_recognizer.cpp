@@ -184,16 +184,23 @@ void TestRecognizer::recognizeFrames_data()
     QTest::addColumn<int>("bytesPerSample");
     QTest::addColumn<int>("rateHz");
     QTest::addColumn<int>("channels");
+    QTest::addColumn<double>("startS");
     QTest::newRow("s16 stereo 44.1 kHz") << "one.mp3"
                                          << "Morning Tide"
-                                         << "s16le" << 1 << 2 << 44100 << 2;
+                                         << "s16le" << 1 << 2 << 44100 << 2 << 0.0;
     QTest::newRow("float mono 48 kHz") << "three.flac"
                                        << "Iron Bridge"
-                                       << "f32le" << 3 << 4 << 48000 << 1;
+                                       << "f32le" << 3 << 4 << 48000 << 1 << 0.0;
     QTest::newRow("s32 four channels 48 kHz") << "two.ogg"
                                               << "Paper Lanterns"
-                                              << "s32le" << 2 << 4 << 48000 << 4;
-    QTest::newRow("unknown track") << "unknown.m4a" << QString() << "s16le" << 1 << 2 << 44100 << 2;
+                                              << "s32le" << 2 << 4 << 48000 << 4 << 0.0;
+    QTest::newRow("unknown track")
+        << "unknown.m4a" << QString() << "s16le" << 1 << 2 << 44100 << 2 << 0.0;
+    // A capture starts anywhere in a track, so its fingerprint items can fall halfway between
+    // the catalogued ones (an item is 1365 samples at 11025 Hz, 124 ms).
+    QTest::newRow("half an item in") << "one.mp3"
+                                     << "Morning Tide"
+                                     << "s16le" << 1 << 2 << 44100 << 2 << 0.5 * 1365 / 11025;
 }
 
 void TestRecognizer::recognizeFrames()
@@ -205,9 +212,11 @@ void TestRecognizer::recognizeFrames()
     QFETCH(int, bytesPerSample);
     QFETCH(int, rateHz);
     QFETCH(int, channels);
+    QFETCH(double, startS);
     const testmedia::ToolResult pcm = testmedia::run(
         QStringLiteral("ffmpeg"),
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), file(name),
+         QStringLiteral("-af"), QStringLiteral("atrim=start=%1").arg(startS, 0, 'f', 6),
          QStringLiteral("-f"), ffmpegFormat, QStringLiteral("-ar"), QString::number(rateHz),
          QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-")});
     QVERIFY(pcm.ok());
@@ -227,29 +236,36 @@ void TestRecognizer::recognizeFrames()
         QCOMPARE(entryText(GetRecognizedTag(r, "title")), title);
         int64_t offsetUs = -1;
         QVERIFY(GetRecognizedMatch(r, nullptr, &offsetUs));
-        QVERIFY2(std::abs(offsetUs) < 300000, qPrintable(QString::number(offsetUs)));
+        QVERIFY2(std::abs(offsetUs - startS * 1e6) < 300000, qPrintable(QString::number(offsetUs)));
     }
     DestroyRecognizer(r);
     ReleaseStreamDesc(stream);
 }
 
 // A stream that ends before the first regular lookup (10 s) is looked up once more on what it
-// holds, and the recognizer ends by itself either way.
+// holds, and the recognizer ends by itself either way; also when the end was told before the
+// recognizer started.
 void TestRecognizer::endedStream_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("endBeforeStart");
     QTest::addColumn<QString>("title");
-    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << "Morning Tide";
-    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << QString();
-    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << QString();
-    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << QString();
+    QTest::newRow("8 s of a catalogued track") << "one.mp3" << 8.0 << false << "Morning Tide";
+    QTest::newRow("8 s of noise") << "noise.wav" << 8.0 << false << QString();
+    QTest::newRow("2 s, too short to match") << "one.mp3" << 2.0 << false << QString();
+    QTest::newRow("nothing pushed") << "one.mp3" << 0.0 << false << QString();
+    QTest::newRow("catalogued, ended before the start")
+        << "one.mp3" << 8.0 << true << "Morning Tide";
+    QTest::newRow("nothing pushed, ended before the start")
+        << "one.mp3" << 0.0 << true << QString();
 }
 
 void TestRecognizer::endedStream()
 {
     QFETCH(QString, name);
     QFETCH(double, seconds);
+    QFETCH(bool, endBeforeStart);
     QFETCH(QString, title);
     const testmedia::ToolResult pcm = testmedia::run(
         QStringLiteral("ffmpeg"),
@@ -262,9 +278,12 @@ void TestRecognizer::endedStream()
     QVERIFY(SetStreamCodecTag(stream, "AFRM"));
     const int32_t r = CreateRecognizer(-1);
     QVERIFY2(OpenRecognizer(r, 0, stream, 0), BriscaLastError());
-    QCOMPARE(StartRecognizer(r), 1);
+    if (!endBeforeStart)
+        QCOMPARE(StartRecognizer(r), 1);
     pushAll(stream, pcm.out, 1, 2, 44100, 2);
     QVERIFY(EndRecognizerStream(r));
+    if (endBeforeStart)
+        QCOMPARE(StartRecognizer(r), 1);
     QCOMPARE(finalState(r),
              int(title.isEmpty() ? BRISCA_RECOGNIZER_NO_MATCH : BRISCA_RECOGNIZER_MATCHED));
     QCOMPARE(entryText(GetRecognizedTag(r, "title")), title);

@@ -87,8 +87,7 @@ inline QStringList historyPaths()
 inline bool touch(const QString& path, const QByteArray& content = QByteArray("x"))
 {
     QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    return testfiles::writeFile(path, content);
 }
 
 }  // namespace librarytest

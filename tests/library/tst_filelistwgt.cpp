@@ -65,17 +65,11 @@ private:
     // Five recordings of three formats.
     void writeFive()
     {
-        QVERIFY(writeHistory({
-            rec(QStringLiteral("b.mp3"), QStringLiteral("00:00:30"),
-                QStringLiteral("01-02-2020 10:00"), QStringLiteral("Zed")),
-            rec(QStringLiteral("a.wav"), QStringLiteral("00:01:00"),
-                QStringLiteral("31-12-2019 23:59"), QStringLiteral("abba")),
-            rec(QStringLiteral("c.MP3"), QStringLiteral("00:00:30"),
-                QStringLiteral("01-02-2020 10:00"), QStringLiteral("Abba")),
-            rec(QStringLiteral("d.flac"), QStringLiteral("01:00:00"),
-                QStringLiteral("15-06-2021 08:30")),
-            rec(QStringLiteral("e.m4a"), QStringLiteral("bad"), QString()),
-        }));
+        QVERIFY(writeHistory({rec("b.mp3", "00:00:30", "01-02-2020 10:00", "Zed"),
+                              rec("a.wav", "00:01:00", "31-12-2019 23:59", "abba"),
+                              rec("c.MP3", "00:00:30", "01-02-2020 10:00", "Abba"),
+                              rec("d.flac", "01:00:00", "15-06-2021 08:30"),
+                              rec("e.m4a", "bad", QString())}));
     }
 
 private slots:

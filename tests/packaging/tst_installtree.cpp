@@ -61,6 +61,8 @@ private slots:
             QTest::newRow(qPrintable(f)) << m_usr + QLatin1Char('/') + f;
         QTest::newRow("libbrisca") << m_lib + "/libbrisca.so";
         QTest::newRow("libOlmet") << m_lib + "/libOlmet.so";
+        QTest::newRow("libquillon_cli") << m_lib + "/libquillon_cli.so";
+        QTest::newRow("libbrisca_pulse") << m_lib + "/libbrisca_pulse.so";
     }
 
     void files()
@@ -176,12 +178,15 @@ private slots:
         QVERIFY(QString::fromUtf8(tool.readAllStandardOutput()).startsWith(firstLine));
     }
 
-    // Both executables resolve every library without the build tree.
+    // Both executables and the libraries they load at run time resolve every library without
+    // the build tree.
     void noBuildTreeReferences_data()
     {
         QTest::addColumn<QString>("binary");
         QTest::newRow("quillon") << m_usr + "/bin/quillon";
         QTest::newRow("window") << m_usr + "/bin/quillon-audio-recorder";
+        QTest::newRow("command-line library") << m_lib + "/libquillon_cli.so";
+        QTest::newRow("sound output module") << m_lib + "/libbrisca_pulse.so";
     }
 
     void noBuildTreeReferences()

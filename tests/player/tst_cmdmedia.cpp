@@ -152,20 +152,18 @@ void TestCmdMedia::failsWithOneLine_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("says");
-    QTest::newRow("info of nothing") << QStringList{"info", "/nonexistent.mp3"} << "no such file";
-    QTest::newRow("info of text") << QStringList{"info", "<notes>"} << "not a media file";
-    QTest::newRow("unknown extension")
-        << QStringList{"convert", "<song>", "<out.xyz>"} << "unknown extension";
-    QTest::newRow("lossless across codecs")
-        << QStringList{"convert", "<song>", "<out.mp3>", "--lossless"} << "no lossless cut";
-    QTest::newRow("lossless with effects")
-        << QStringList{"convert", "<song>", "<out.m4a>", "--lossless", "--volume", "50"}
-        << "--lossless";
-    QTest::newRow("bad equalizer")
-        << QStringList{"convert", "<song>", "<out.m4a>", "--eq", "1,2,3"} << "--eq";
-    QTest::newRow("onto itself") << QStringList{"convert", "<song>", "<song>"}
-                                 << "OUT must not be IN";
-    QTest::newRow("play of text") << QStringList{"play", "<notes>"} << "not a media file";
+    // The arguments separated by blanks.
+    const auto row = [](const char* name, const char* args, const char* says) {
+        QTest::newRow(name) << QString(args).split(' ') << QString(says);
+    };
+    row("info of nothing", "info /nonexistent.mp3", "no such file");
+    row("info of text", "info <notes>", "not a media file");
+    row("unknown extension", "convert <song> <out.xyz>", "unknown extension");
+    row("lossless across codecs", "convert <song> <out.mp3> --lossless", "no lossless cut");
+    row("lossless with effects", "convert <song> <out.m4a> --lossless --volume 50", "--lossless");
+    row("bad equalizer", "convert <song> <out.m4a> --eq 1,2,3", "--eq");
+    row("onto itself", "convert <song> <song>", "OUT must not be IN");
+    row("play of text", "play <notes>", "not a media file");
 }
 
 void TestCmdMedia::failsWithOneLine()

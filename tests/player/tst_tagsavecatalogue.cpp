@@ -10,8 +10,11 @@
 #include <brisca/brisca.h>
 
 #include "nxinfomanager.h"
+#include "tablerows.h"
 #include "tagsavecatalogue.h"
 #include "testmusic.h"
+
+using tablerows::addRow;
 
 namespace {
 
@@ -65,14 +68,10 @@ void TestTagSaveCatalogue::save_data()
     QTest::addColumn<QString>("genre");
     QTest::addColumn<bool>("damaged");
     QTest::addColumn<QString>("identified");  // afterwards, from an untagged copy of the sound
-    QTest::newRow("new title") << "After"
-                               << "Jazz" << false << "After";
-    QTest::newRow("title in another script") << "Ночь"
-                                             << "" << false << "Ночь";
-    QTest::newRow("only a genre") << ""
-                                  << "Jazz" << false << "";
-    QTest::newRow("damaged catalogue") << "After"
-                                       << "" << true << "";
+    addRow("new title", "After", "Jazz", false, "After");
+    addRow("title in another script", "Ночь", "", false, "Ночь");
+    addRow("only a genre", "", "Jazz", false, "");
+    addRow("damaged catalogue", "After", "", true, "");
 }
 
 void TestTagSaveCatalogue::save()

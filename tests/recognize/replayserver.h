@@ -1,13 +1,16 @@
 #pragma once
 // A web server on 127.0.0.1 for the identification client's tests: it answers each request with
 // the reply set for the first route its path starts with (status, body), or never answers
-// (silent route), and notes when each request arrived and what it carried.
+// (silent route), and notes when each request arrived and what it carried. onRequest, when set,
+// sees each request before it is answered.
 
 #include <QElapsedTimer>
 #include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
+
+#include <functional>
 
 class ReplayServer : public QObject {
 public:
@@ -41,6 +44,7 @@ public:
     void route(const QByteArray& prefix, const Reply& reply) { m_routes.append({prefix, reply}); }
     void clearRoutes() { m_routes.clear(); }
     QList<Request> requests;
+    std::function<void(const Request&)> onRequest;
 
 private:
     void read(QTcpSocket* socket)
@@ -64,6 +68,8 @@ private:
         request.body = pending.mid(end + 4, length);
         pending.clear();
         requests.append(request);
+        if (onRequest)
+            onRequest(request);
         for (const auto& [prefix, reply] : m_routes) {
             if (!request.path.startsWith(prefix))
                 continue;

@@ -1,7 +1,9 @@
 // Track recognition during a recording, against the private sound server: catalogued tracks
 // played into the default sink while the session records system audio are identified, and the
-// tags go out once per recording with that recording's path, also when the recording ended
-// before the engine answered and the next one started at once; noise gets no tags.
+// tags go out once per recording with that recording's path and piece number, also when the
+// recording ended before the engine answered and the next one started at once (in a new file,
+// or over the same one, as after a discarded split); noise gets no tags and is reported once as
+// unrecognized.
 
 #include "playedaudio.h"
 #include "qrecordaudioobject.h"
@@ -11,6 +13,8 @@
 #include "testmusic.h"
 
 #include <brisca/brisca.h>
+
+#include <algorithm>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,6 +31,7 @@ const QString kSink = QStringLiteral("quillon_out");
 constexpr double kTrackSeconds = 12;
 
 struct Tagged {
+    quint64 piece = 0;
     QString path;
     QString title;
     QString artist;
@@ -39,10 +44,13 @@ QVector<Tagged> tagsOf(const QSignalSpy& spy)
     QVector<Tagged> out;
     for (const QList<QVariant>& args : spy) {
         const auto info = args.at(0).value<NxRecognizerAudioTagInfo>();
-        out.append({args.at(1).toString(), QString::fromStdString(info.title),
-                    QString::fromStdString(info.artist), QString::fromStdString(info.album),
-                    QString::fromStdString(info.genre)});
+        out.append({args.at(2).toULongLong(), args.at(1).toString(),
+                    QString::fromStdString(info.title), QString::fromStdString(info.artist),
+                    QString::fromStdString(info.album), QString::fromStdString(info.genre)});
     }
+    // A late result of a recording may come after the next one's.
+    std::sort(out.begin(), out.end(),
+              [](const Tagged& a, const Tagged& b) { return a.piece < b.piece; });
     return out;
 }
 
@@ -52,6 +60,7 @@ class TestRecordRecognition : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void identifiesEachRecordingOfACut_data();
     void identifiesEachRecordingOfACut();
     void noiseGetsNoTags();
 
@@ -104,17 +113,27 @@ bool TestRecordRecognition::recordPlayed(QRecordObject& session, const QString& 
     return played;
 }
 
+void TestRecordRecognition::identifiesEachRecordingOfACut_data()
+{
+    QTest::addColumn<QString>("secondName");
+    QTest::newRow("into a new file") << "second.wav";
+    QTest::newRow("over the same file") << "first.wav";
+}
+
 void TestRecordRecognition::identifiesEachRecordingOfACut()
 {
+    QFETCH(QString, secondName);
     QRecordObject session;
     session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
     QSignalSpy spy(session.systemSource(), &QRecordAudioObject::emitRecognizedAudioTagInfo);
     QSignalSpy tracks(&session, &QRecordObject::emitRecognizedTrack);
     const QString first = m_dir.filePath(QStringLiteral("first.wav"));
-    const QString second = m_dir.filePath(QStringLiteral("second.wav"));
+    const QString second = m_dir.filePath(secondName);
     // A cut: the second recording starts as soon as the first stopped.
     QVERIFY2(recordPlayed(session, track(48), first), qPrintable(session.lastError()));
+    const quint64 firstPiece = session.piece();
     QVERIFY2(recordPlayed(session, track(53), second), qPrintable(session.lastError()));
+    QCOMPARE(session.piece(), firstPiece + 1);
     // A result that comes after its recording ended is polled for on this thread.
     QTRY_VERIFY_WITH_TIMEOUT(!session.systemSource()->recognitionPending(), 120000);
     QCoreApplication::processEvents();
@@ -125,11 +144,13 @@ void TestRecordRecognition::identifiesEachRecordingOfACut()
         seen << t.path + QStringLiteral(": ") + t.title;
     QVERIFY2(tags.size() == 2, qPrintable(seen.join(QStringLiteral(", "))));
     QCOMPARE(tags[0].path, first);
+    QCOMPARE(tags[0].piece, firstPiece);
     QCOMPARE(tags[0].title, QStringLiteral("Take 48"));
     QCOMPARE(tags[0].artist, QStringLiteral("Monitor Quartet"));
     QCOMPARE(tags[0].album, QStringLiteral("Null Sink Sessions"));
     QCOMPARE(tags[0].genre, QStringLiteral("Ambient"));
     QCOMPARE(tags[1].path, second);
+    QCOMPARE(tags[1].piece, firstPiece + 1);
     QCOMPARE(tags[1].title, QStringLiteral("Take 53"));
     // Splitting at tracks is off unless switched on: no track is reported, nothing splits.
     QCOMPARE(tracks.count(), 0);
@@ -140,13 +161,17 @@ void TestRecordRecognition::noiseGetsNoTags()
     QRecordObject session;
     session.setEncodeSettings(settingsFor(QStringLiteral("WAV"), 0x10000));
     QSignalSpy spy(session.systemSource(), &QRecordAudioObject::emitRecognizedAudioTagInfo);
-    QVERIFY2(recordPlayed(session, m_dir.filePath(QStringLiteral("noise.wav")),
-                          m_dir.filePath(QStringLiteral("noise-recorded.wav"))),
+    QSignalSpy unrecognized(session.systemSource(), &QRecordAudioObject::emitRecordingUnrecognized);
+    const QString recorded = m_dir.filePath(QStringLiteral("noise-recorded.wav"));
+    QVERIFY2(recordPlayed(session, m_dir.filePath(QStringLiteral("noise.wav")), recorded),
              qPrintable(session.lastError()));
     // A result that comes after its recording ended is polled for on this thread.
     QTRY_VERIFY_WITH_TIMEOUT(!session.systemSource()->recognitionPending(), 120000);
     QCoreApplication::processEvents();
     QCOMPARE(spy.count(), 0);
+    QCOMPARE(unrecognized.count(), 1);
+    QCOMPARE(unrecognized.first().at(0).toString(), recorded);
+    QCOMPARE(unrecognized.first().at(1).toULongLong(), session.piece());
 }
 
 QTEST_GUILESS_MAIN(TestRecordRecognition)

@@ -20,8 +20,8 @@ import sys
 import mutagen
 from mutagen.asf import ASF, ASFByteArrayAttribute
 from mutagen.flac import FLAC, Picture
-from mutagen.id3 import (APIC, COMM, ID3, TALB, TCOM, TCON, TCOP, TDRC, TIT2, TPE1, TPE2,
-                         TPOS, TRCK, USLT)
+import mutagen.id3
+from mutagen.id3 import APIC, COMM, ID3, USLT
 from mutagen.mp4 import MP4, MP4Cover
 from mutagen.oggopus import OggOpus
 from mutagen.oggvorbis import OggVorbis
@@ -137,12 +137,9 @@ def write(path, values, image):
         if f.tags is None:
             f.add_tags()
         t = f.tags
-        frames = {"title": TIT2, "artist": TPE1, "album": TALB, "genre": TCON, "year": TDRC,
-                  "track": TRCK, "copyright": TCOP, "albumartist": TPE2, "composer": TCOM,
-                  "disc": TPOS}
-        for k, cls in frames.items():
+        for k, frame in ID3_KEYS.items():
             if k in values:
-                t.add(cls(encoding=1, text=[values[k]]))
+                t.add(getattr(mutagen.id3, frame)(encoding=1, text=[values[k]]))
         if "comment" in values:
             t.add(COMM(encoding=1, lang="eng", desc="", text=[values["comment"]]))
         if "lyrics" in values:
@@ -189,10 +186,9 @@ def id3_frames(path):
 
 
 def id3_write(path, layout):
-    import mutagen.id3 as id3
     tags = ID3()
     for f in layout["frames"]:
-        cls = getattr(id3, f["id"])
+        cls = getattr(mutagen.id3, f["id"])
         kwargs = {"encoding": f.get("encoding", 3), "text": f["text"]}
         if f["id"] in ("COMM", "USLT"):
             kwargs.update(lang=f.get("lang", "eng"), desc=f.get("desc", ""))
@@ -216,20 +212,17 @@ def vorbis_write(path, values):
     f.save()
 
 
+COMMANDS = {"dump": (dump, True), "id3-frames": (id3_frames, True),
+            "vorbis-dump": (vorbis_dump, True), "ape-dump": (ape_dump, True),
+            "id3-write": (id3_write, False), "vorbis-write": (vorbis_write, False),
+            "ape-write": (ape_write, False)}
+
 if __name__ == "__main__":
-    if sys.argv[1] == "id3-frames":
-        print(json.dumps(id3_frames(sys.argv[2])))
-    elif sys.argv[1] == "id3-write":
-        id3_write(sys.argv[2], json.loads(sys.argv[3]))
-    elif sys.argv[1] == "vorbis-dump":
-        print(json.dumps(vorbis_dump(sys.argv[2])))
-    elif sys.argv[1] == "vorbis-write":
-        vorbis_write(sys.argv[2], json.loads(sys.argv[3]))
-    elif sys.argv[1] == "ape-dump":
-        print(json.dumps(ape_dump(sys.argv[2])))
-    elif sys.argv[1] == "ape-write":
-        ape_write(sys.argv[2], json.loads(sys.argv[3]))
-    elif sys.argv[1] == "dump":
-        print(json.dumps(dump(sys.argv[2])))
-    else:
+    if sys.argv[1] == "write":
         write(sys.argv[2], json.loads(sys.argv[3]), sys.argv[4])
+    else:
+        command, prints = COMMANDS[sys.argv[1]]
+        if prints:
+            print(json.dumps(command(sys.argv[2])))
+        else:
+            command(sys.argv[2], json.loads(sys.argv[3]))

@@ -22,37 +22,30 @@ bool makeMedia(const QString& kind, const QString& path, double seconds)
 {
     QStringList codec;
     if (kind == QLatin1String("m4a-alac"))
-        codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("alac")};
+        codec = QStringList{"-c:a", "alac"};
     else if (kind == QLatin1String("m4a-faststart"))
-        codec = QStringList{QStringLiteral("-movflags"), QStringLiteral("+faststart")};
+        codec = QStringList{"-movflags", "+faststart"};
     else if (kind == QLatin1String("aac"))
-        codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-f"),
-                            QStringLiteral("adts")};
+        codec = QStringList{"-c:a", "aac", "-f", "adts"};
     else if (kind == QLatin1String("ogg-vorbis"))
-        codec = QStringList{QStringLiteral("-c:a"), QStringLiteral("libvorbis")};
-    return testmedia::ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"),
-                                         QStringLiteral("-i"),
-                                         QStringLiteral("sine=f=440:d=%1").arg(seconds),
-                                         QStringLiteral("-ac"), QStringLiteral("2")} +
+        codec = QStringList{"-c:a", "libvorbis"};
+    return testmedia::ffmpeg(QStringList{"-f", "lavfi", "-i",
+                                         QStringLiteral("sine=f=440:d=%1").arg(seconds), "-ac",
+                                         "2"} +
                              codec + QStringList{path});
 }
 
 QByteArray audioMd5(const QString& path)
 {
-    const testmedia::ToolResult r =
-        testmedia::run(QStringLiteral("ffmpeg"),
-                       {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
-                        QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-f"),
-                        QStringLiteral("md5"), QStringLiteral("-")});
+    const testmedia::ToolResult r = testmedia::run(
+        QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-map", "0:a", "-f", "md5", "-"});
     return r.ok() ? r.out.trimmed() : QByteArray();
 }
 
 static QByteArray image(const QString& dir, const QString& name, const QString& source)
 {
     const QString path = dir + QLatin1Char('/') + name;
-    testmedia::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source,
-                       QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-q:v"),
-                       QStringLiteral("2"), path});
+    testmedia::ffmpeg({"-f", "lavfi", "-i", source, "-frames:v", "1", "-q:v", "2", path});
     return testfiles::readFile(path);
 }
 
@@ -65,36 +58,6 @@ QByteArray bigJpeg(const QString& dir)
 QByteArray smallPng(const QString& dir)
 {
     return image(dir, QStringLiteral("small.png"), QStringLiteral("testsrc=s=32x32"));
-}
-
-QJsonObject mutagenDump(const QString& path)
-{
-    const testmedia::ToolResult r =
-        testmedia::run(kPython, {toolPath(), QStringLiteral("dump"), path});
-    return r.ok() ? QJsonDocument::fromJson(r.out).object() : QJsonObject();
-}
-
-bool mutagenWrite(const QString& path, const QJsonObject& values, const QString& image)
-{
-    const QString json = QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
-    const testmedia::ToolResult r =
-        testmedia::run(kPython, {toolPath(), QStringLiteral("write"), path, json, image});
-    if (!r.ok())
-        qWarning("mutagen: %s", r.err.constData());
-    return r.ok();
-}
-
-QJsonObject mutagenApeDump(const QString& path)
-{
-    const testmedia::ToolResult r =
-        testmedia::run(kPython, {toolPath(), QStringLiteral("ape-dump"), path});
-    return r.ok() ? QJsonDocument::fromJson(r.out).object() : QJsonObject();
-}
-
-bool mutagenApeWrite(const QString& path, const QJsonObject& items)
-{
-    const QString json = QString::fromUtf8(QJsonDocument(items).toJson(QJsonDocument::Compact));
-    return testmedia::run(kPython, {toolPath(), QStringLiteral("ape-write"), path, json}).ok();
 }
 
 QJsonValue mutagenTool(const QStringList& args)
@@ -113,6 +76,26 @@ QJsonValue mutagenTool(const QStringList& args)
 QString json(const QJsonObject& object)
 {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QJsonObject mutagenDump(const QString& path)
+{
+    return mutagenTool({"dump", path}).toObject();
+}
+
+bool mutagenWrite(const QString& path, const QJsonObject& values, const QString& image)
+{
+    return !mutagenTool({"write", path, json(values), image}).isNull();
+}
+
+QJsonObject mutagenApeDump(const QString& path)
+{
+    return mutagenTool({"ape-dump", path}).toObject();
+}
+
+bool mutagenApeWrite(const QString& path, const QJsonObject& items)
+{
+    return !mutagenTool({"ape-write", path, json(items)}).isNull();
 }
 
 QJsonObject probeTags(const QString& path)

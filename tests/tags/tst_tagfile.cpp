@@ -27,16 +27,11 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QStringList kinds{
-            QStringLiteral("mp3"),  QStringLiteral("flac"),       QStringLiteral("m4a-aac"),
-            QStringLiteral("opus"), QStringLiteral("ogg-vorbis"), QStringLiteral("wav"),
-            QStringLiteral("aac"),  QStringLiteral("wma"),        QStringLiteral("aiff")};
-        const QStringList extensions{"mp3", "flac", "m4a", "opus", "ogg",
-                                     "wav", "aac",  "wma", "aiff"};
-        for (int i = 0; i < kinds.size(); ++i) {
-            const QString path = m_dir.path() + QStringLiteral("/src.") + extensions[i];
-            QVERIFY2(tagtest::makeMedia(kinds[i], path, 1.0), qPrintable(kinds[i]));
-            m_media.insert(kinds[i], path);
+        for (const char* kind :
+             {"mp3", "flac", "m4a-aac", "opus", "ogg-vorbis", "wav", "aac", "wma", "aiff"}) {
+            const QString path = m_dir.path() + "/src." + QString(kind).section('-', 0, 0);
+            QVERIFY2(tagtest::makeMedia(kind, path, 1.0), kind);
+            m_media.insert(kind, path);
         }
     }
 
@@ -221,11 +216,7 @@ private slots:
         QTest::addColumn<QString>("ext");
         for (const char* k :
              {"mp3", "flac", "m4a-aac", "opus", "ogg-vorbis", "wav", "wma", "aiff"}) {
-            const QString kind = QString::fromLatin1(k);
-            QString ext = kind.section(QLatin1Char('-'), 0, 0);
-            if (kind == QLatin1String("ogg-vorbis"))
-                ext = QStringLiteral("ogg");
-            QTest::newRow(k) << kind << ext;
+            QTest::newRow(k) << QString(k) << QString(k).section('-', 0, 0);
         }
     }
 

@@ -15,27 +15,6 @@ namespace {
 
 constexpr int kRecognizePollMs = 500;
 
-VEAudioTagInfo toEditTags(const NxRecognizerAudioTagInfo& found)
-{
-    VEAudioTagInfo tags;
-    tags.title = found.title;
-    tags.artist = found.artist;
-    tags.albumArtist = found.albumArtist;
-    tags.composer = found.composer;
-    tags.album = found.album;
-    tags.genre = found.genre;
-    tags.track = found.track;
-    tags.year = found.year;
-    tags.date = found.date;
-    tags.grouping = found.grouping;
-    tags.comment = found.comment;
-    tags.disc = found.disc;
-    tags.copyright = found.copyright;
-    tags.coverBytes = found.cover;
-    tags.coverSize = found.coverSize;
-    return tags;
-}
-
 VEAudioTagInfo toEditTags(const TrackIdentification& found)
 {
     VEAudioTagInfo tags;
@@ -99,7 +78,7 @@ void QVideoEditingDlg::OnBtnRecognize()
 void QVideoEditingDlg::OnGetIsRecognizedCompelete()
 {
     if (m_recognizer->isRecognized()) {
-        const bool filled = applyRecognizedTags(toEditTags(m_recognizer->tagInfo()));
+        const bool filled = applyRecognizedTags(m_recognizer->tagInfo().toAudioTags());
         finishRecognizing(filled ? QString() : tr("No match: the track found has no tags."));
     } else if (m_recognizer->hasEndedWithoutMatch()) {
         const QString reason = m_recognizer->failureReason();

@@ -208,8 +208,11 @@ void QFileListWgt::recordingFinished(const FinishedRecording& recording)
 
 void QFileListWgt::recordingDiscarded(const QString&)
 {
-    // The next piece goes to the same path: the row being recorded stays.
+    // The next piece goes to the same path: the row being recorded stays, without the music
+    // identified in the piece that went.
     m_recordingIsSilent = true;
+    if (m_library.forgetRecordingTags())
+        m_model->refreshRow(m_model->rowOf(m_library.recordingItem()));
 }
 
 void QFileListWgt::recordingFailed(const QString& path, const QString&)
@@ -228,6 +231,12 @@ void QFileListWgt::recordingIdentified(const QString& path, const QString& title
         return;
     }
     if (QAudioFileChunk* item = m_library.setFinishedTags(path, title, artist, album, genre))
+        m_model->refreshRow(m_model->rowOf(item));
+}
+
+void QFileListWgt::recordingRewritten(const QString& path)
+{
+    if (QAudioFileChunk* item = m_library.refreshSize(path))
         m_model->refreshRow(m_model->rowOf(item));
 }
 

@@ -91,6 +91,7 @@ public:
     void recordingFinished(const FinishedRecording& recording) override;
     void recordingIdentified(const QString& path, const QString& title, const QString& artist,
                              const QString& album, const QString& genre) override;
+    void recordingRewritten(const QString& path) override;
     void recordingMoved(const QString& oldPath, const QString& newPath) override;
     void recordingDiscarded(const QString& path) override;
     void recordingFailed(const QString& path, const QString& reason) override;

@@ -40,7 +40,7 @@ void QAudioDataWidget::setRefreshPeriod(int ms)
 bool QAudioDataWidget::setAudioData(unsigned char* block, int sps)
 {
     const bool silent = m_meter.takeBlock(block, sps);
-    update();
+    update(areaToRepaint());
     return silent;
 }
 

@@ -38,6 +38,8 @@ protected:
     virtual void paintData(QPainter& painter);
     // Called at the end of every paint: clears the has-data flag and keeps the refresh going.
     void finishPaint();
+    // The part of the widget a new block may change: all of it unless a subclass knows better.
+    virtual QRect areaToRepaint() const { return rect(); }
     void paintBackground(QPainter& painter);
     const QColor& backgroundColor() const { return m_background; }
     bool hasBackgroundPicture() const { return !m_picture.isNull(); }
