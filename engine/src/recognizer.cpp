@@ -3,6 +3,7 @@
 #include "cataloguefile.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -31,10 +32,17 @@ constexpr size_t kContinuousRetryItems = size_t(Fingerprinter::usToItems(2000000
 constexpr int64_t kReplayUs = 5000000;
 // Chromaprint's items depend on where its item grid falls in the sound: a query whose grid lies
 // half an item off the catalogued one shares few identical items with it, and the catalogue
-// finds candidates by identical items. A stream is therefore also fingerprinted half an item
-// later, which keeps one of the two grids within a quarter item of any track's.
-constexpr int kShiftSamples = Fingerprinter::kItemSamples / 2;
-constexpr int64_t kShiftUs = int64_t(kShiftSamples) * 1000000 / Fingerprinter::kRateHz;
+// finds candidates by identical items. A stream is therefore fingerprinted on kGrids grids, each
+// a fraction of an item later than the one before, which keeps one of them within an eighth of
+// an item of any track's, wherever the track begins in the stream.
+constexpr int gridShiftSamples(int grid)
+{
+    return grid * Fingerprinter::kItemSamples / Recognizer::kGrids;
+}
+constexpr int64_t gridShiftUs(int grid)
+{
+    return int64_t(gridShiftSamples(grid)) * 1000000 / Fingerprinter::kRateHz;
+}
 
 }  // namespace
 
@@ -182,8 +190,8 @@ void Recognizer::run()
         stream = m_stream;
         path = m_path;
     }
-    m_items.clear();
-    m_shiftedItems.clear();
+    for (std::vector<uint32_t>& grid : m_items)
+        grid.clear();
     m_placedSamples = 0;
     m_droppedItems = 0;
     m_itemsAtLastTry = 0;
@@ -197,28 +205,30 @@ void Recognizer::run()
 void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
 {
     m_retryItems = m_continuous ? kContinuousRetryItems : kStreamRetryItems;
-    Fingerprinter fingerprinter, shifted;
+    std::array<Fingerprinter, kGrids> grids;
     FingerprintInput input;
     std::string error;
-    if (!fingerprinter.start(&error) || !shifted.start(&error))
-        return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
-    const std::vector<int16_t> shift(kShiftSamples, 0);
-    shifted.feed(shift.data(), int(shift.size()));
+    for (int g = 0; g < kGrids; ++g) {
+        if (!grids[g].start(&error))
+            return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
+        // A later grid sees the sound later by its shift: its item k begins that much earlier.
+        const std::vector<int16_t> shift(size_t(gridShiftSamples(g)), 0);
+        grids[g].feed(shift.data(), int(shift.size()));
+    }
     while (!m_stopping) {
         // Read before taking the queue: what was pushed before the end was marked is taken.
         const bool ended = m_streamEnded;
         for (const AudioBlock& block : stream->takeAll()) {
             const std::vector<int16_t>& mono = input.convert(block, &error);
-            size_t skip = 0;
-            if (m_continuous)
-                skip = placeBlock(block.timestampUs, mono.size(), {&fingerprinter, &shifted});
-            fingerprinter.feed(mono.data() + skip, int(mono.size() - skip));
-            shifted.feed(mono.data() + skip, int(mono.size() - skip));
+            const size_t skip =
+                m_continuous ? placeBlock(block.timestampUs, mono.size(), grids) : 0;
+            for (Fingerprinter& grid : grids)
+                grid.feed(mono.data() + skip, int(mono.size() - skip));
         }
-        const std::vector<uint32_t> items =
-            ended ? fingerprinter.finish() : fingerprinter.takeItems();
-        const std::vector<uint32_t> shiftedItems = ended ? shifted.finish() : shifted.takeItems();
-        if (considerInSteps(items, shiftedItems, ended))
+        GridItems items;
+        for (int g = 0; g < kGrids; ++g)
+            items[g] = ended ? grids[g].finish() : grids[g].takeItems();
+        if (considerInSteps(items, ended))
             return;
         if (ended) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -237,7 +247,7 @@ void Recognizer::listenToStream(const std::shared_ptr<StreamObject>& stream)
 // positions it reports are positions in the recording. Returns how many of the block's samples
 // to skip.
 size_t Recognizer::placeBlock(int64_t timestampUs, size_t samples,
-                              std::initializer_list<Fingerprinter*> fingerprinters)
+                              std::array<Fingerprinter, kGrids>& grids)
 {
     // Timestamps round to a sample either way; a few samples off is no gap.
     constexpr int64_t kSlackSamples = 4;
@@ -246,8 +256,8 @@ size_t Recognizer::placeBlock(int64_t timestampUs, size_t samples,
     size_t skip = 0;
     if (gap > kSlackSamples) {
         const std::vector<int16_t> silence(size_t(gap), 0);
-        for (Fingerprinter* f : fingerprinters)
-            f->feed(silence.data(), int(silence.size()));
+        for (Fingerprinter& grid : grids)
+            grid.feed(silence.data(), int(silence.size()));
         m_placedSamples += gap;
     } else if (gap < -kSlackSamples) {
         skip = std::min(samples, size_t(-gap));
@@ -256,23 +266,30 @@ size_t Recognizer::placeBlock(int64_t timestampUs, size_t samples,
     return skip;
 }
 
-// A continuous stream is looked up every few seconds of its sound, also when a long stretch
-// of it arrived at once.
-bool Recognizer::considerInSteps(const std::vector<uint32_t>& items,
-                                 const std::vector<uint32_t>& shifted, bool ended)
+// A stream is looked up every few seconds of its sound, at the same points of it however its
+// blocks arrive (a long stretch at once, or a little at a time): the new items are cut where
+// each lookup is due. The later grids' items are kept whole: item k of every grid belongs to the
+// same stretch of sound, and a lookup reads each grid up to the first grid's newest item.
+bool Recognizer::considerInSteps(const GridItems& items, bool ended)
 {
-    const size_t step = m_continuous ? m_retryItems : std::max<size_t>(items.size(), 1);
-    for (size_t at = 0; at < items.size() || at == 0; at += step) {
-        const size_t end = std::min(items.size(), at + step);
-        const auto slice = [&](const std::vector<uint32_t>& v) {
-            const size_t last = ended && end == items.size() ? v.size() : std::min(v.size(), end);
-            return std::vector<uint32_t>(v.begin() + int64_t(std::min(at, last)),
-                                         v.begin() + int64_t(last));
-        };
-        if (consider(slice(items), slice(shifted), ended && end == items.size()))
+    for (int g = 1; g < kGrids; ++g)
+        m_items[g].insert(m_items[g].end(), items[g].begin(), items[g].end());
+    const std::vector<uint32_t>& newItems = items[0];
+    size_t at = 0;
+    do {
+        const size_t end = std::min(newItems.size(), at + itemsUntilDue());
+        if (consider({newItems.begin() + int64_t(at), newItems.begin() + int64_t(end)},
+                     ended && end == newItems.size()))
             return true;
-    }
+        at = end;
+    } while (at < newItems.size());
     return false;
+}
+
+size_t Recognizer::itemsUntilDue() const
+{
+    const size_t due = std::max(kFirstTryItems, m_itemsAtLastTry + m_retryItems);
+    return due > m_items[0].size() ? due - m_items[0].size() : 1;
 }
 
 void Recognizer::listenToFile(const std::string& path)
@@ -287,56 +304,44 @@ void Recognizer::listenToFile(const std::string& path)
     int rc = 0;
     while (!m_stopping && (rc = input.next(&samples, &error)) == 1) {
         fingerprinter.feed(samples->data(), int(samples->size()));
-        if (consider(fingerprinter.takeItems(), {}, false))
+        if (consider(fingerprinter.takeItems(), false))
             return;
     }
     if (m_stopping)
         return;
     if (rc < 0)
         return finish(BRISCA_RECOGNIZER_NO_MATCH, error);
-    if (!consider(fingerprinter.finish(), {}, true))
+    if (!consider(fingerprinter.finish(), true))
         finish(BRISCA_RECOGNIZER_NO_MATCH, reason());
 }
 
-bool Recognizer::consider(const std::vector<uint32_t>& newItems,
-                          const std::vector<uint32_t>& newShifted, bool final)
+bool Recognizer::consider(const std::vector<uint32_t>& newItems, bool final)
 {
-    m_items.insert(m_items.end(), newItems.begin(), newItems.end());
-    m_shiftedItems.insert(m_shiftedItems.end(), newShifted.begin(), newShifted.end());
+    m_items[0].insert(m_items[0].end(), newItems.begin(), newItems.end());
+    const size_t count = m_items[0].size();
     const size_t windowItems = m_continuous ? kContinuousWindowItems : kWindowItems;
-    const bool due =
-        m_items.size() >= kFirstTryItems && m_items.size() >= m_itemsAtLastTry + m_retryItems;
-    const bool last =
-        final && m_items.size() > m_itemsAtLastTry && m_items.size() >= size_t(kMinOverlapItems);
+    const bool due = count >= kFirstTryItems && count >= m_itemsAtLastTry + m_retryItems;
+    const bool last = final && count > m_itemsAtLastTry && count >= size_t(kMinOverlapItems);
     if (!due && !last)
         return false;
-    if (m_continuous && m_items.size() > windowItems) {
+    if (m_continuous && count > windowItems) {
         // Only the latest window is ever looked up again: older items go.
-        const size_t drop = m_items.size() - windowItems;
-        m_items.erase(m_items.begin(), m_items.begin() + int64_t(drop));
-        m_shiftedItems.erase(
-            m_shiftedItems.begin(),
-            m_shiftedItems.begin() + int64_t(std::min(drop, m_shiftedItems.size())));
+        const size_t drop = count - windowItems;
+        for (std::vector<uint32_t>& grid : m_items)
+            grid.erase(grid.begin(), grid.begin() + int64_t(std::min(drop, grid.size())));
         m_droppedItems += int64_t(drop);
     }
-    m_itemsAtLastTry = m_items.size();
-    const size_t first = m_items.size() > windowItems ? m_items.size() - windowItems : 0;
-    int64_t windowStartUs = Fingerprinter::itemsToUs(m_droppedItems + int64_t(first));
-    Catalogue catalogue;
+    m_itemsAtLastTry = m_items[0].size();
+    const size_t first = m_itemsAtLastTry > windowItems ? m_itemsAtLastTry - windowItems : 0;
     CatalogueMatch match;
     std::string error;
-    bool found =
-        catalogue.open(false, &error) &&
-        catalogue.identify(std::vector<uint32_t>(m_items.begin() + int64_t(first), m_items.end()),
-                           &match, &error);
-    if (!found && error.empty() && m_shiftedItems.size() > first + size_t(kMinOverlapItems)) {
-        // The shifted grid's item k begins kShiftUs before the unshifted one's.
-        found = catalogue.identify(
-            std::vector<uint32_t>(m_shiftedItems.begin() + int64_t(first), m_shiftedItems.end()),
-            &match, &error);
-        windowStartUs -= kShiftUs;
-    }
-    if (found) {
+    int grid = -1;
+    Catalogue catalogue;
+    if (catalogue.open(false, &error))
+        grid = lookUpWindow(catalogue, first, final, &match, &error);
+    if (grid >= 0) {
+        const int64_t windowStartUs =
+            Fingerprinter::itemsToUs(m_droppedItems + int64_t(first)) - gridShiftUs(grid);
         if (m_continuous) {
             queueIfNew(match, windowStartUs);
             return false;
@@ -353,6 +358,25 @@ bool Recognizer::consider(const std::vector<uint32_t>& newItems,
         m_loggedReason = error;
     }
     return false;
+}
+
+// Looks the window from item `first` to the first grid's newest item up, grid by grid until one
+// matches (at the end of the sound, each grid to its own last item); returns that grid, -1 when
+// none did (or the catalogue failed: *error says why).
+int Recognizer::lookUpWindow(Catalogue& catalogue, size_t first, bool final, CatalogueMatch* match,
+                             std::string* error)
+{
+    for (int g = 0; g < kGrids && error->empty(); ++g) {
+        const std::vector<uint32_t>& items = m_items[g];
+        const size_t end = final ? items.size() : std::min(items.size(), m_items[0].size());
+        if (end < first + size_t(kMinOverlapItems))
+            continue;
+        if (catalogue.identify(
+                std::vector<uint32_t>(items.begin() + int64_t(first), items.begin() + int64_t(end)),
+                match, error))
+            return g;
+    }
+    return -1;
 }
 
 void Recognizer::queueIfNew(const CatalogueMatch& match, int64_t windowStartUs)

@@ -10,6 +10,10 @@
 // or a stream that is stopped, without one ends in BRISCA_RECOGNIZER_NO_MATCH, with a reason
 // when something failed (a locked or damaged catalogue, an unreadable file).
 //
+// A stream is fingerprinted on four item grids a quarter item apart, and each lookup tries them
+// in turn, so a track is found wherever it begins relative to the stream's first sample. The
+// lookups fall at fixed points of the stream's sound, however its blocks arrive.
+//
 // A continuous stream (a recording that may hold several tracks) keeps listening after a
 // match: it looks the latest 10 s up every 2 s and queues each track it identifies, with the
 // stream position where that track begins, for takeNext(). It stays LISTENING until stopped.
@@ -19,11 +23,11 @@
 // Calls come from any thread; m_control serialises opening, starting and stopping (stop()
 // and close() join the worker), m_mutex guards the state and the result.
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,6 +45,9 @@ namespace brisca {
 
 class Recognizer : public HandleObject {
 public:
+    // A stream is fingerprinted on this many item grids, each a fraction of an item apart.
+    static constexpr int kGrids = 4;
+
     ~Recognizer() override;
 
     bool openStream(std::shared_ptr<StreamObject> stream, bool continuous, std::string* error);
@@ -77,14 +84,19 @@ private:
     void run();
     void listenToStream(const std::shared_ptr<StreamObject>& stream);
     void listenToFile(const std::string& path);
-    // Feeds new items (and those of the fingerprint half an item later, streams only) and looks
-    // the latest window up when due; true once the work is over.
-    bool consider(const std::vector<uint32_t>& newItems, const std::vector<uint32_t>& newShifted,
-                  bool final);
+    // The items of each grid; a file has only the first.
+    using GridItems = std::array<std::vector<uint32_t>, kGrids>;
+
+    // Takes new items of the first grid (the later grids' are already in m_items) and looks the
+    // latest window up when due; true once the work is over.
+    bool consider(const std::vector<uint32_t>& newItems, bool final);
+    int lookUpWindow(Catalogue& catalogue, size_t first, bool final, CatalogueMatch* match,
+                     std::string* error);
     size_t placeBlock(int64_t timestampUs, size_t samples,
-                      std::initializer_list<Fingerprinter*> fingerprinters);
-    bool considerInSteps(const std::vector<uint32_t>& items, const std::vector<uint32_t>& shifted,
-                         bool ended);
+                      std::array<Fingerprinter, kGrids>& grids);
+    bool considerInSteps(const GridItems& items, bool ended);
+    // New items until the next lookup (at least 1).
+    size_t itemsUntilDue() const;
     // Continuous streams: queues the match when it is a track (or a replay) not queued last.
     void queueIfNew(const CatalogueMatch& match, int64_t windowStartUs);
     void finish(int state, const std::string& reason);
@@ -108,10 +120,9 @@ private:
     std::deque<Result> m_pending;  // continuous streams: identified, not yet taken
 
     // Worker only.
-    std::vector<uint32_t> m_items;         // the newest items (continuous streams keep one window)
-    std::vector<uint32_t> m_shiftedItems;  // the same, fingerprinted half an item later
-    int64_t m_droppedItems = 0;            // items dropped before m_items[0]
-    int64_t m_placedSamples = 0;           // continuous streams: sound fingerprinted, placed
+    GridItems m_items;            // the newest items (continuous streams keep one window)
+    int64_t m_droppedItems = 0;   // items dropped before m_items[0]
+    int64_t m_placedSamples = 0;  // continuous streams: sound fingerprinted, placed
     size_t m_itemsAtLastTry = 0;
     size_t m_retryItems = 0;
     int64_t m_lastTrackId = 0;
