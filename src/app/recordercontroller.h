@@ -5,8 +5,13 @@
 // to pieces ended at a silence, and hands every finished file to the recordings sink.
 //
 // A "run" is what the user sees as one recording: from Start to Stop, through any number of
-// cuts and splits (each a new file). The window drives it with startFile / stopFile /
+// cuts and splits (each a new file). The window drives it with startFile / cutFile / stopFile /
 // splitAtSilence / endRun and shows what these report. GUI thread only.
+//
+// Cuts and splits keep capture running (QRecordObject::cut), so no sound is lost between two
+// files. The sink hears of the next file at once (recordingStarted) and of the one that ended
+// when the session has finished it, a moment later (recordingFinished); files are finished and
+// handed over in the order they were recorded.
 //
 // Music identified in a recording is passed to the sink; once that file is finished its tags
 // are written into it and it is filed into the archive folder ("Archive output tracks by").
@@ -58,6 +63,11 @@ public:
     bool startFile();
     // Finishes the current file and hands it to the sink; nothing when none records.
     void stopFile();
+    // Ends the current file and goes on in a new one in the output folder without a gap; the
+    // ended file reaches the sink once the session has finished it. False: the new file could
+    // not be started, the run ended (the current file finished and handed over) and
+    // lastError() says why; also false when nothing records.
+    bool cutFile();
     // Ends the current piece at a silence and goes on (see SplitOutcome).
     SplitOutcome splitAtSilence();
     // The run is over: the sleep lock is released.
@@ -80,9 +90,21 @@ signals:
     void recordingFailedToStart(const QString& reason);
 
 private:
+    // A file cut off that the session has not finished yet.
+    struct CutOffFile {
+        QString path;
+        bool silentThroughout = true;
+        bool unrecognized = false;  // its recognition ended without a match meanwhile
+    };
+
     void ensureSession();
     bool startAt(const QString& path);
+    QString nextPath();
+    bool cutTo(const QString& path);
+    void onFileFinished(const QString& path);
     void handOver(const QString& failure = QString());
+    void deliver(const QString& path, quint64 piece, uint64_t durationUs, bool silent,
+                 const QString& failure);
     void onSessionFailed();
     void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece);
     void onUnrecognized(const QString& path, quint64 piece);
@@ -109,5 +131,7 @@ private:
     QHash<QString, NxRecognizerAudioTagInfo> m_identified;
     // The piece that finished the file at each path (a later piece at the same path replaces it).
     QHash<QString, quint64> m_finishedPieces;
+    // Files cut off and still being finished by the session, by piece.
+    QHash<quint64, CutOffFile> m_cutOff;
     OnlineRecordingIdentification* m_online = nullptr;
 };

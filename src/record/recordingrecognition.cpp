@@ -2,6 +2,7 @@
 
 #include "nxaudiorecognizer.h"
 
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -23,8 +24,12 @@ RecordingRecognition::~RecordingRecognition() = default;
 
 void RecordingRecognition::prepare(const QString& path, quint64 piece)
 {
-    if (!m_recognizer)
+    if (!m_recognizer) {
         m_recognizer = std::make_unique<NxAudioRecognizer>();
+        // At a cut the capture thread makes it; it is released and polled on this one.
+        if (m_recognizer->thread() != thread())
+            m_recognizer->moveToThread(thread());
+    }
     m_path = path;
     m_piece = piece;
     m_listening = false;

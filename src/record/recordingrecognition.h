@@ -7,7 +7,8 @@
 // A recording that was listened to and ended without tags is reported once as unrecognized().
 //
 // Threading: prepare() and recognitionPending() on the owning (GUI) thread, while the capture
-// thread is not running; begin(), feed() and end() on the capture thread. recognized() is
+// thread is not running; begin(), feed() and end() on the capture thread, which also calls
+// end(), prepare() and begin() in turn when a cut hands it over to the next file. recognized() is
 // emitted on the capture thread for a result found while capturing, and on the owning thread
 // for one that came after the capture ended.
 //
