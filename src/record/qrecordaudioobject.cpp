@@ -129,6 +129,7 @@ bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
     m_queue = std::make_unique<QAudioFrameBuffer>();
     m_held.clear();
     m_heldFrames = 0;
+    m_filePosKnown = m_targetWritten = false;
     m_began = false;
     m_writeFailing = false;
     return true;
@@ -367,10 +368,18 @@ int64_t QRecordAudioObject::framesUntil(int64_t us) const
     return (us * m_format.rateHz + 999999) / 1000000;
 }
 
-// Hands one block (timestamp on the session clock) to the files it belongs to: what lies before
-// a hand-over point to the file that ends there, the rest to the next one; nothing from after
-// the end of the recording. The part after a point starts at the point or less than a frame
-// after it, so it is the next file's first frame: no frame is lost or repeated at a cut.
+// The recorder's position of a timestamp (microseconds from the file's start), rounded down.
+int64_t QRecordAudioObject::positionOf(int64_t us) const
+{
+    const int64_t scaled = us * m_format.rateHz;
+    return scaled >= 0 ? scaled / 1000000 : -((-scaled + 999999) / 1000000);
+}
+
+// Hands one block (timestamp on the session clock) to the files it belongs to, nothing from
+// after the end of the recording. At a cut the source counts in frames, as the recorder places
+// a source's contiguous blocks: the old file gets its frames up to the cut's position in it,
+// and the next frame is the new file's first. So every source's sound goes on across the cut
+// without a frame lost or repeated, and all sources of one file end at the same frame.
 void QRecordAudioObject::writeFrame(const void* data, int64_t frames, int64_t timestampUs)
 {
     const int64_t stopAt = m_stopAtUs;
@@ -381,28 +390,40 @@ void QRecordAudioObject::writeFrame(const void* data, int64_t frames, int64_t ti
     }
     const auto* bytes = static_cast<const uint8_t*>(data);
     while (frames > 0) {
+        const CaptureRoute::Target& target = m_route.current();
+        if (!m_filePosKnown)
+            m_filePos = positionOf(timestampUs - target.startUs);
         const int64_t point = m_route.nextPointUs();
-        if (timestampUs >= point) {
+        const int64_t n = point == INT64_MAX
+                              ? frames
+                              : std::min(frames, positionOf(point - target.startUs) - m_filePos);
+        if (n <= 0) {
             handOver();
             continue;
         }
-        const int64_t n =
-            point == INT64_MAX ? frames : std::min(frames, framesUntil(point - timestampUs));
-        writeTo(m_route.current(), bytes, n, timestampUs);
+        // The first block after a cut goes exactly where the old file left off.
+        const int64_t relativeUs =
+            m_filePosKnown && !m_targetWritten
+                ? (m_filePos * 1000000 + m_format.rateHz - 1) / m_format.rateHz
+                : timestampUs - target.startUs;
+        writeTo(target, bytes, n, relativeUs);
+        m_filePos += n;
+        m_filePosKnown = m_targetWritten = true;
         bytes += n * m_format.blockAlign;
         frames -= n;
         timestampUs += n * 1000000 / m_format.rateHz;
     }
-    // A block that ends on the point completes the file now, not with the next block.
-    while (m_route.nextPointUs() <= timestampUs)
+    // A block that ends on the cut completes the file now, not with the next block.
+    while (m_filePosKnown && m_route.nextPointUs() != INT64_MAX &&
+           m_filePos >= positionOf(m_route.nextPointUs() - m_route.current().startUs))
         handOver();
 }
 
 void QRecordAudioObject::writeTo(const CaptureRoute::Target& target, const void* data,
-                                 int64_t frames, int64_t timestampUs)
+                                 int64_t frames, int64_t relativeUs)
 {
     SetFrameSamples(m_frame, data, int32_t(frames));
-    SetFrameTimestamp(m_frame, timestampUs - target.startUs);
+    SetFrameTimestamp(m_frame, relativeUs);
     const bool ok = target.sink ? WriteAudioFrame(target.sink, m_frame) != 0
                                 : PushStreamFrame(target.stream, m_frame) != 0;
     if (ok) {
@@ -420,6 +441,10 @@ void QRecordAudioObject::writeTo(const CaptureRoute::Target& target, const void*
 void QRecordAudioObject::handOver()
 {
     m_route.advance();
+    // A source that wrote to the old file goes on at the new one's first frame; one that never
+    // wrote places its first block by its timestamp.
+    m_filePos = 0;
+    m_targetWritten = false;
     const CaptureRoute::Target& next = m_route.current();
     if (next.sink == 0)
         return;  // a mixed-in microphone is heard through the other source's recorder

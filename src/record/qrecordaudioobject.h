@@ -139,9 +139,10 @@ private:
     void sendBlock(const void* data, uint32_t bytes, int64_t timestampUs);
     void writeFrame(const void* data, int64_t frames, int64_t timestampUs);
     void writeTo(const CaptureRoute::Target& target, const void* data, int64_t frames,
-                 int64_t timestampUs);
+                 int64_t relativeUs);
     void handOver();
     int64_t framesUntil(int64_t us) const;
+    int64_t positionOf(int64_t us) const;
     void flushQueue(int keep);
     void reportDropped(const QString& reason);
     void setError(const QString& error);
@@ -171,6 +172,11 @@ private:
     int64_t m_earliestCaptureUs = 0;  // of the first held frame, over the answers so far
     int m_timingAnswers = 0;
     int64_t m_lastDataUs = 0;
+    // Position in the current file of the next frame written to it, once known: from the
+    // first block's timestamp, or 0 after a cut for a source that wrote to the old file.
+    int64_t m_filePos = 0;
+    bool m_filePosKnown = false;
+    bool m_targetWritten = false;  // a block went to the current file
     bool m_began = false;
     bool m_dataThisPoll = false;
     bool m_writeFailing = false;
