@@ -77,8 +77,14 @@ void MainWindow::OnCutRecord()
 {
     if (!m_recorder->session() || !m_bRecording)
         return;
-    OnStopRecord();
-    OnStartRecord();
+    if (m_recorder->cutFile()) {
+        m_recordingWidget->beginRecording();  // a new file: its time and silence from 0
+        return;
+    }
+    const QString reason = m_recorder->lastError();
+    OnBtnStop(false);
+    notifyUnlessFocused(tr("Recording failed!"), reason);
+    showMessage(failedText(reason));
 }
 
 void MainWindow::OnSplitSilence()

@@ -5,8 +5,13 @@
 // to pieces ended at a silence, and hands every finished file to the recordings sink.
 //
 // A "run" is what the user sees as one recording: from Start to Stop, through any number of
-// cuts and splits (each a new file). The window drives it with startFile / stopFile /
+// cuts and splits (each a new file). The window drives it with startFile / cutFile / stopFile /
 // splitAtSilence / endRun and shows what these report. GUI thread only.
+//
+// Cuts and splits keep capture running (QRecordObject::cut), so no sound is lost between two
+// files. The sink hears of the next file at once (recordingStarted) and of the one that ended
+// when the session has finished it, a moment later (recordingFinished); files are finished and
+// handed over in the order they were recorded.
 //
 // Music identified in a recording is passed to the sink; once that file is finished its tags
 // are written into it and it is filed into the archive folder ("Archive output tracks by").
@@ -69,6 +74,11 @@ public:
     bool startFile();
     // Finishes the current file and hands it to the sink; nothing when none records.
     void stopFile();
+    // Ends the current file and goes on in a new one in the output folder without a gap; the
+    // ended file reaches the sink once the session has finished it. False: the new file could
+    // not be started, the run ended (the current file finished and handed over) and
+    // lastError() says why; also false when nothing records.
+    bool cutFile();
     // Ends the current piece at a silence and goes on (see SplitOutcome).
     SplitOutcome splitAtSilence();
     // The run is over: the sleep lock is released.
@@ -97,9 +107,28 @@ signals:
     void splitAtNewTrack(const QString& newPath);
 
 private:
+    // A file cut off that the session has not finished yet.
+    struct CutOffFile {
+        QString path;
+        bool silentThroughout = true;
+        bool unrecognized = false;  // its recognition ended without a match meanwhile
+        int64_t trackStartUs = -1;  // cut at a new track: where in the file the track began
+    };
+    // A finished file waiting for the track boundaries at its ends to move.
+    struct Waiting {
+        FinishedRecording done;
+        int64_t movedUs = 0;  // sound it gained (or, negative, lost) by the moves so far
+    };
+
     void ensureSession();
     bool startAt(const QString& path);
+    QString nextPath();
+    bool cutTo(const QString& path);
+    void onFileFinished(const QString& path);
     void handOver(const QString& failure = QString());
+    // trackTailUs: the file was cut this long after a new track began (-1: not at a track).
+    void deliver(const QString& path, quint64 piece, uint64_t durationUs, bool silent,
+                 const QString& failure, int64_t trackTailUs = -1);
     void onSessionFailed();
     void onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece);
     void onUnrecognized(const QString& path, quint64 piece);
@@ -115,11 +144,15 @@ private:
     void onTrackIdentified(const NxRecognizerAudioTagInfo& info, qint64 startUs,
                            const QString& path, quint64 piece);
     void splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs);
+    // How long before its end a file cut at a new track holds that track; -1 when it was not
+    // cut at one, or the whole file would move.
+    static int64_t trackTailOf(const CutOffFile& file, uint64_t durationUs);
     // Hands a finished file to the sink, or keeps it until the boundaries at its ends moved.
-    void deliver(const QString& path, const FinishedRecording& done);
+    void handOverOrHold(const QString& path, const FinishedRecording& done, int64_t trackTailUs);
     // The file is final: the sink gets it, and an identified one its tags and folder.
     void finish(const QString& path, const FinishedRecording& done);
-    void onBoundaryMoved(const QString& first, const QString& second, const QString& error);
+    void onBoundaryMoved(const QString& first, const QString& second, qint64 movedUs,
+                         const QString& error);
     void handOverWaiting(const QString& path);
     // The held file's successor wrote nothing: it is handed over as it is.
     void releaseHeldFile();
@@ -138,6 +171,8 @@ private:
     QHash<QString, NxRecognizerAudioTagInfo> m_identified;
     // The piece that finished the file at each path (a later piece at the same path replaces it).
     QHash<QString, quint64> m_finishedPieces;
+    // Files cut off and still being finished by the session, by piece.
+    QHash<quint64, CutOffFile> m_cutOff;
     OnlineRecordingIdentification* m_online = nullptr;
 
     // Off: recordings are never split at a track (the session's recognizer stops at its first
@@ -145,10 +180,8 @@ private:
     bool m_splitAtTracks = false;
     TrackChange m_trackChange;
     TrackBoundaryMover* m_mover = nullptr;
-    // The file being finished ends tailUs after a new track began (-1: it ends where it should).
-    int64_t m_cutTailUs = -1;
     // The last finished file whose end waits for the next file: its tail moves there.
     QString m_heldPath;
     int64_t m_heldTailUs = 0;
-    QMap<QString, FinishedRecording> m_waiting;  // finished, not yet handed to the sink
+    QMap<QString, Waiting> m_waiting;  // finished, not yet handed to the sink
 };

@@ -5,7 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
 
+#include <algorithm>
+
+#include "historywriter.h"
+#include "parserxml.h"
 #include "qrecordobject.h"
 #include "trackboundarymover.h"
 
@@ -27,50 +32,59 @@ void RecorderController::onTrackIdentified(const NxRecognizerAudioTagInfo& info,
     }
 }
 
-// Cuts the file now; the sound since the track began (tailUs of it) moves to the next file
-// once that one is finished.
+// Cuts the file now, without a gap; the sound since the track began moves to the next file once
+// both are finished.
 void RecorderController::splitAtTrack(const NxRecognizerAudioTagInfo& info, int64_t startUs)
 {
-    m_session->stop();
+    const quint64 piece = m_session->piece();
     // The recognizer places the sound as the recorder does: its positions are the file's.
-    const int64_t tailUs = int64_t(m_session->lastRecordedDurationUs()) - startUs;
-    const bool movable = tailUs > 0 && uint64_t(tailUs) < m_session->lastRecordedDurationUs();
-    m_cutTailUs = movable ? tailUs : -1;
+    const int64_t tailUs = int64_t(m_session->currentLengthUs()) - startUs;
     qInfo().noquote() << "a new track began" << startUs / 1e6 << "s into" << m_path << "of"
-                      << m_session->lastRecordedDurationUs() / 1e6 << "s: the file ends here";
-    handOver();
-    m_cutTailUs = -1;
-    if (!startFile()) {
+                      << m_session->currentLengthUs() / 1e6 << "s: the file ends here";
+    if (!cutFile()) {
         releaseHeldFile();
         emit recordingEndedByFailure(m_lastError);
         return;
     }
-    // The new file begins inside the track: it began tailUs before the file's stream.
-    m_trackChange.beginFileWith(info, movable ? -tailUs : 0);
+    m_cutOff[piece].trackStartUs = startUs;
+    // The new file begins inside the track: it began tailUs before the file's first sample.
+    m_trackChange.beginFileWith(info, startUs > 0 ? -tailUs : 0);
     applyIdentification(info, m_path, true);
     emit splitAtNewTrack(m_path);
 }
 
-void RecorderController::deliver(const QString& path, const FinishedRecording& done)
+int64_t RecorderController::trackTailOf(const CutOffFile& file, uint64_t durationUs)
 {
-    const bool hold = m_cutTailUs >= 0;
+    const int64_t tailUs = int64_t(durationUs) - file.trackStartUs;
+    return file.trackStartUs > 0 && tailUs > 0 ? tailUs : -1;
+}
+
+void RecorderController::handOverOrHold(const QString& path, const FinishedRecording& done,
+                                        int64_t trackTailUs)
+{
+    const bool hold = trackTailUs >= 0;
     if (m_heldPath.isEmpty() && !hold) {
         finish(path, done);
         return;
     }
-    m_waiting.insert(path, done);
+    m_waiting.insert(path, {done, 0});
     if (!m_heldPath.isEmpty())
         m_mover->enqueue(m_heldPath, path, m_heldTailUs);
     m_heldPath = hold ? path : QString();
-    m_heldTailUs = m_cutTailUs;
+    m_heldTailUs = trackTailUs;
 }
 
 void RecorderController::onBoundaryMoved(const QString& first, const QString& second,
-                                         const QString& error)
+                                         qint64 movedUs, const QString& error)
 {
     if (!error.isEmpty())
         qWarning().noquote() << "the beginning of a new track stays at the end of" << first << ":"
                              << error;
+    for (const auto& [path, gainedUs] : {qMakePair(first, -movedUs), qMakePair(second, movedUs)}) {
+        auto it = m_waiting.find(path);
+        if (it != m_waiting.end())
+            it->movedUs += gainedUs;
+    }
     handOverWaiting(first);
     if (second != m_heldPath)
         handOverWaiting(second);
@@ -81,9 +95,16 @@ void RecorderController::handOverWaiting(const QString& path)
     auto it = m_waiting.find(path);
     if (it == m_waiting.end())
         return;
-    const FinishedRecording done = it.value();
+    FinishedRecording done = it->done;
+    const int64_t movedUs = it->movedUs;
     m_waiting.erase(it);
-    // The sink reads the file's new length and size from the file itself.
+    if (movedUs != 0) {
+        // The file's length and size changed since the session entered it into the history.
+        done.durationUs = uint64_t(std::max<int64_t>(0, int64_t(done.durationUs) + movedUs));
+        done.record.duration = recordingDurationText(done.durationUs);
+        done.record.size = recordingSizeText(QFileInfo(path).size());
+        ParserXML::addOrUpdateHistory(done.record);
+    }
     finish(path, done);
 }
 

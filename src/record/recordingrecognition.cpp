@@ -3,6 +3,7 @@
 #include "nxaudiorecognizer.h"
 #include "trackchange.h"
 
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -24,10 +25,14 @@ RecordingRecognition::~RecordingRecognition() = default;
 
 void RecordingRecognition::prepare(const QString& path, quint64 piece)
 {
-    if (!m_recognizer)
+    if (!m_recognizer) {
         m_recognizer = std::make_unique<NxAudioRecognizer>();
+        // At a cut the capture thread makes it; it is released and polled on this one.
+        if (m_recognizer->thread() != thread())
+            m_recognizer->moveToThread(thread());
+    }
     // Only a recording that may be split at tracks listens on after its first result.
-    m_recognizer->setContinuous(TrackChange::enabled());
+    m_recognizer->setContinuous(m_continuous);
     m_path = path;
     m_piece = piece;
     m_listening = false;

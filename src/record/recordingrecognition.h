@@ -7,7 +7,8 @@
 // A recording that was listened to and ended without tags is reported once as unrecognized().
 //
 // Threading: prepare() and recognitionPending() on the owning (GUI) thread, while the capture
-// thread is not running; begin(), feed() and end() on the capture thread. recognized() is
+// thread is not running; begin(), feed() and end() on the capture thread, which also calls
+// end(), prepare() and begin() in turn when a cut hands it over to the next file. recognized() is
 // emitted on the capture thread for a result found while capturing, and on the owning thread
 // for one that came after the capture ended.
 //
@@ -43,6 +44,9 @@ public:
     // A recording of `path` (the session's piece number `piece`) is about to start: makes the
     // recognizer when there is none.
     void prepare(const QString& path, quint64 piece = 0);
+    // Whether the recordings from the next prepare() on listen on after their first result
+    // (splitting at tracks). Owning thread, while the capture thread is not running.
+    void setContinuous(bool continuous) { m_continuous = continuous; }
     // Capture started with `format`: opens the recognizer for it.
     void begin(const NxRecognizerAudioFormat& format);
     // One block (an engine frame) that went to the recorder.
@@ -79,6 +83,7 @@ private:
     quint64 m_piece = 0;
     bool m_listening = false;  // begin() opened the recognizer for this recording
     bool m_reported = false;
+    bool m_continuous = false;
     QTimer* m_pollTimer = nullptr;
     mutable std::mutex m_finishingMutex;
     std::vector<Finishing> m_finishing;
