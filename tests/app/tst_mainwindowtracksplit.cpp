@@ -86,6 +86,8 @@ private slots:
         MainWindow* w = m_fixture.open();
         QTest::mouseClick(button(w, QStringLiteral("Start Recording")), Qt::LeftButton);
         QVERIFY(w->isRecording());
+        // What plays before the capture is open is not heard: the music starts after that.
+        QTRY_VERIFY_WITH_TIMEOUT(w->recorder()->session()->capturingSources() > 0, 10000);
         QStringList paths{w->recorder()->currentPath()};
         QStringList identified;  // what the recorder reported, for a failure's message
         connect(w->recorder(), &RecorderController::splitAtNewTrack, this,
@@ -134,6 +136,12 @@ private slots:
             const std::optional<HistoryRecord> record = ParserXML::findHistory(paths[i]);
             QVERIFY2(record, qPrintable(paths[i]));
             QCOMPARE(record->title, m_titles[i]);
+            // The history holds the length the file has after the sound at its ends moved.
+            const QStringList hms = record->duration.split(QLatin1Char(':'));
+            QCOMPARE(hms.size(), 3);
+            const int historyS = hms[0].toInt() * 3600 + hms[1].toInt() * 60 + hms[2].toInt();
+            QVERIFY2(std::abs(historyS - lengthS) <= 1,
+                     qPrintable(record->duration + "; " + where));
             QCOMPARE(record->artist, QStringLiteral("Null Sink Trio"));
             QCOMPARE(record->album, QStringLiteral("Back To Back"));
             const QAudioFileChunk* item = w->fileList()->library().find(paths[i]);
