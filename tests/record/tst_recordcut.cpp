@@ -33,29 +33,6 @@ bool loudBlock(const unsigned char* block, int levels)
     return false;
 }
 
-// Where in `played` the 32 frames of `recorded` from `at` on appear; -1 when nowhere.
-qsizetype findPlayed(const QByteArray& played, const QByteArray& recorded, qsizetype at)
-{
-    const qsizetype n = 32;
-    for (qsizetype j = 0; j + n <= played.size() / 4; ++j) {
-        qsizetype k = 0;
-        while (k < n && sameFrame(recorded, at + k, played, j + k))
-            ++k;
-        if (k == n)
-            return j;
-    }
-    return -1;
-}
-
-bool startCapturing(QRecordObject& session, const QString& path, int sources, Span* span)
-{
-    if (!startRecording(session, path, span)) {
-        qWarning("start: %s", qPrintable(session.lastError()));
-        return false;
-    }
-    return QTest::qWaitFor([&] { return session.capturingSources() == sources; }, 10000);
-}
-
 }  // namespace
 
 class TestRecordCut : public QObject {
@@ -163,7 +140,7 @@ void TestRecordCut::joinsWithoutAGap()
     // The played noise, found where the second file begins, runs on unchanged from before the
     // first join to after the second.
     const QByteArray played = testmedia::decodeS16(m_noise);
-    const qsizetype at = findPlayed(played, joined, joins[0]);
+    const qsizetype at = findFrames(joined, joins[0], played);
     QVERIFY2(at >= 0, "the noise is not in the second file");
     const auto unchanged = matchingSpan(joined, played, at - joins[0], joins[0]);
     QVERIFY2(unchanged.first < joins[0] && unchanged.second > joins[1],
