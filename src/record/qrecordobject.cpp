@@ -93,9 +93,9 @@ void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
     m_mixing = mixing;
     m_handOvers = 0;
     for (QRecordAudioObject* source : {m_microphone, m_system}) {
+        source->setOutput(targetFor(source, m_out, now));
         if (source == m_system ? !useSystem : !useMic)
             continue;
-        source->setOutput(targetFor(source, m_out, now));
         source->startCapture();
         source->setActive(true);
     }
