@@ -121,7 +121,6 @@ private:
         QString path;
         quint64 piece = 0;
         uint64_t handOvers = 0;         // cut-off file: the sources' hand-overs that end it
-        int64_t endClockUs = 0;         // cut-off file: session clock of its end
         int64_t droppedUs[2] = {0, 0};  // reported so far, per recorder input
         bool discard = false;
     };
@@ -133,7 +132,9 @@ private:
     bool openOutput(Output& output, const QString& path);
     CaptureRoute::Target targetFor(const QRecordAudioObject* source, const Output& output,
                                    int64_t startUs) const;
-    bool scheduleHandOver(int64_t atUs, const Output& next);
+    bool roomForCut();
+    bool moveAside(QString* aside);
+    void scheduleHandOver(int64_t atUs, const Output& next);
     void finishCutFiles(bool all);
     void finishCutFile(Output& output);
     void enterFinished(const FinishedFile& file);

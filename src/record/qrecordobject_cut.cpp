@@ -71,16 +71,33 @@ uint64_t QRecordObject::currentLengthUs() const
     return m_recording ? uint64_t(std::max<int64_t>(sessionClockUs() - m_startClockUs, 0)) : 0;
 }
 
-bool QRecordObject::scheduleHandOver(int64_t atUs, const Output& next)
+bool QRecordObject::roomForCut()
 {
-    const bool room = m_system->canHandOver() && m_microphone->canHandOver();
-    if (!room)
+    if (m_system->canHandOver() && m_microphone->canHandOver())
+        return true;
+    m_lastError = QStringLiteral("cuts come faster than the sources can follow");
+    return false;
+}
+
+// A discarded file leaves its path at once (its recorder writes on into the moved file, which
+// goes once the next file is open), so that the next one may take the path.
+bool QRecordObject::moveAside(QString* aside)
+{
+    const QString path = asidePath(m_path);
+    if (!QFile::rename(m_path, path)) {
+        m_lastError = QStringLiteral("cannot replace %1: it cannot be moved aside").arg(m_path);
         return false;
+    }
+    *aside = path;
+    return true;
+}
+
+void QRecordObject::scheduleHandOver(int64_t atUs, const Output& next)
+{
     for (QRecordAudioObject* source : {m_system, m_microphone}) {
         if (source == m_system ? m_usesSystem : m_usesMic)
             source->handOverAt(atUs, targetFor(source, next, atUs));
     }
-    return true;
 }
 
 bool QRecordObject::cut(const QString& nextPath, CutMode mode)
@@ -89,20 +106,12 @@ bool QRecordObject::cut(const QString& nextPath, CutMode mode)
         m_lastError = QStringLiteral("nothing is being recorded");
         return false;
     }
-    // A discarded file leaves its path at once (its recorder writes on into the unlinked
-    // file), so that the next one may take it; it comes back if the next cannot be opened.
-    const QString aside = mode == CutMode::Discard ? asidePath(m_path) : QString();
-    if (!aside.isEmpty() && !QFile::rename(m_path, aside))
-        qWarning().noquote() << "cannot move the discarded" << m_path << "aside";
     Output next = takeSpareOutput();
     next.piece = m_piece + 1;
-    bool ok = m_system->canHandOver() && m_microphone->canHandOver();
-    if (!ok)
-        m_lastError = QStringLiteral("cuts come faster than the sources can follow");
-    ok = ok && openOutput(next, nextPath);
-    const int64_t atUs = sessionClockUs();
-    if (ok)
-        scheduleHandOver(atUs, next);
+    QString aside;
+    const bool ok =
+        roomForCut() && (mode == CutMode::Keep || moveAside(&aside)) && openOutput(next, nextPath);
+    // The discarded file goes for good, or comes back when the next one cannot be opened.
     if (!aside.isEmpty() && (ok ? !QFile::remove(aside) : !QFile::rename(aside, m_path)))
         qWarning().noquote() << "the discarded recording stays at" << aside;
     if (!ok) {
@@ -112,8 +121,9 @@ bool QRecordObject::cut(const QString& nextPath, CutMode mode)
         m_lastError = reason;
         return false;
     }
+    const int64_t atUs = sessionClockUs();
+    scheduleHandOver(atUs, next);
     m_out.handOvers = ++m_handOvers;
-    m_out.endClockUs = atUs;
     m_out.discard = mode == CutMode::Discard;
     m_ending.push_back(m_out);
     m_out = next;
