@@ -11,6 +11,7 @@
 #include "fingerprinter.h"
 #include "mediainfo.h"
 #include "recognizer.h"
+#include "trackboundary.h"
 
 using namespace brisca;
 
@@ -48,7 +49,7 @@ int32_t DestroyRecognizer(int32_t recognizer)
     return 1;
 }
 
-int32_t OpenRecognizer(int32_t recognizer, int32_t /*mode*/, int32_t stream, int32_t /*flags*/)
+int32_t OpenRecognizer(int32_t recognizer, int32_t /*mode*/, int32_t stream, int32_t flags)
 {
     std::shared_ptr<Recognizer> r = lookupHandle<Recognizer>(recognizer, "recognizer");
     std::shared_ptr<StreamObject> s = lookupHandle<StreamObject>(stream, "stream");
@@ -57,7 +58,8 @@ int32_t OpenRecognizer(int32_t recognizer, int32_t /*mode*/, int32_t stream, int
     std::string error;
     if (auto file = std::dynamic_pointer_cast<FileStreamObject>(s))
         return r->openFile(file->path, &error) ? 1 : fail(error);
-    return r->openStream(s, &error) ? 1 : fail(error);
+    const bool continuous = (flags & BRISCA_RECOGNIZE_CONTINUOUS) != 0;
+    return r->openStream(s, continuous, &error) ? 1 : fail(error);
 }
 
 int32_t OpenRecognizerFileStream(int32_t mediaInfo)
@@ -142,6 +144,12 @@ int32_t GetRecognizedMatch(int32_t recognizer, double* confidence, int64_t* offs
     return 1;
 }
 
+int32_t TakeRecognizedTrack(int32_t recognizer, int64_t* startUs)
+{
+    std::shared_ptr<Recognizer> r = lookupHandle<Recognizer>(recognizer, "recognizer");
+    return r && r->takeNext(startUs) ? 1 : 0;
+}
+
 const char* GetRecognizerReason(int32_t recognizer)
 {
     std::shared_ptr<Recognizer> r = lookupHandle<Recognizer>(recognizer, "recognizer");
@@ -207,6 +215,18 @@ char* FingerprintFile(const char* path, int64_t maxUs, int32_t raw, int64_t* dur
 void ReleaseFingerprint(char* fingerprint)
 {
     std::free(fingerprint);
+}
+
+int64_t MoveTrackBoundary(const char* firstPath, const char* secondPath, int64_t tailUs,
+                          int64_t searchUs)
+{
+    if (!firstPath || !secondPath || tailUs < 0 || searchUs < 0)
+        return fail("no path, or a negative time") - 1;
+    int64_t moved = 0;
+    std::string error;
+    if (!moveTrackBoundary(firstPath, secondPath, tailUs, searchUs, &moved, &error))
+        return fail(error) - 1;
+    return moved;
 }
 
 }  // extern "C"

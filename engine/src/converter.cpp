@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "audiooutput.h"
+#include "encodehelpers.h"
 #include "muxer.h"
 #include "streamcopy.h"
 
@@ -24,54 +25,12 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string temporaryBeside(const std::string& target)
-{
-    const size_t slash = target.rfind('/');
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    // Hidden, and with the target's extension, which some muxers check.
-    const size_t dot = name.rfind('.');
-    const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
-    return folder + "." + name + ".part-" + std::to_string(::getpid()) + extension;
-}
-
 bool sameFile(const std::string& a, const std::string& b)
 {
     struct stat sa {
     }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
-}
-
-// Tags the container writes itself or that describe the old file only.
-bool technicalTag(const std::string& key)
-{
-    for (const char* k : {"encoder", "major_brand", "minor_version", "compatible_brands",
-                          "creation_time", "encoded_by"}) {
-        if (strcasecmp(key.c_str(), k) == 0)
-            return true;
-    }
-    return false;
-}
-
-// A frame of exactly `size` samples: `frame` followed by silence.
-FramePtr paddedTo(const AVFrame* frame, int size)
-{
-    FramePtr out(av_frame_alloc());
-    out->format = frame->format;
-    out->sample_rate = frame->sample_rate;
-    av_channel_layout_copy(&out->ch_layout, &frame->ch_layout);
-    out->nb_samples = size;
-    if (av_frame_get_buffer(out.get(), 0) < 0)
-        return nullptr;
-    const auto fmt = static_cast<AVSampleFormat>(frame->format);
-    const int channels = frame->ch_layout.nb_channels;
-    av_samples_copy(out->extended_data, frame->extended_data, 0, 0, frame->nb_samples, channels,
-                    fmt);
-    av_samples_set_silence(out->extended_data, frame->nb_samples, size - frame->nb_samples,
-                           channels, fmt);
-    out->pts = frame->pts;
-    return out;
 }
 
 double integratedLoudness(const AVFrame* frame, double previous)
@@ -222,15 +181,8 @@ bool Converter::finishTarget(std::string* error)
 
 std::map<std::string, std::string> Converter::targetTags()
 {
-    std::map<std::string, std::string> tags;
-    const AVFormatContext* f = m_audio.demuxer().format();
-    for (const AVDictionary* d : {f->streams[m_audio.streamIndex()]->metadata, f->metadata}) {
-        const AVDictionaryEntry* e = nullptr;
-        while ((e = av_dict_get(d, "", e, AV_DICT_IGNORE_SUFFIX))) {
-            if (!technicalTag(e->key))
-                tags[e->key] = e->value;
-        }
-    }
+    std::map<std::string, std::string> tags =
+        carriedTags(m_audio.demuxer().format(), m_audio.streamIndex());
     for (const auto& [key, value] : m_params.metadata) {
         for (auto it = tags.begin(); it != tags.end();) {
             it = strcasecmp(it->first.c_str(), key.c_str()) == 0 ? tags.erase(it) : ++it;
@@ -323,23 +275,10 @@ bool Converter::measureLoudness(double* lufs, std::string* error)
                error) >= 0;
 }
 
-// Pads a short last frame for encoders that take only whole frames, then encodes and writes.
 bool Converter::encodeFrame(AVFrame* frame, int64_t pts, Muxer& muxer, std::string* error)
 {
-    const int frameSize = m_encoder.frameSize();
-    const bool shortLast = m_encoder.context()->codec->capabilities &
-                           (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
-    FramePtr padded;
-    if (frameSize > 0 && frame->nb_samples < frameSize && !shortLast) {
-        padded = paddedTo(frame, frameSize);
-        if (!padded) {
-            *error = "out of memory";
-            return false;
-        }
-        frame = padded.get();
-    }
     frame->pts = pts;
-    return m_encoder.send(frame, error) && writePackets(muxer, error);
+    return sendPadded(m_encoder, frame, error) && writeEncodedPackets(m_encoder, muxer, error);
 }
 
 bool Converter::encodeRange(Muxer& muxer, std::string* error)
@@ -371,24 +310,8 @@ bool Converter::encodeRange(Muxer& muxer, std::string* error)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_finalLufs = finalLufs;
     }
-    return m_encoder.send(nullptr, error) && writePackets(muxer, error) && muxer.finish(error);
-}
-
-bool Converter::writePackets(Muxer& muxer, std::string* error)
-{
-    PacketPtr packet(av_packet_alloc());
-    for (;;) {
-        const int r = m_encoder.receive(packet.get(), error);
-        if (r < 0)
-            return false;
-        if (r == 0)
-            return true;
-        av_packet_rescale_ts(packet.get(), m_encoder.context()->time_base,
-                             muxer.stream()->time_base);
-        if (!muxer.write(packet.get(), error))
-            return false;
-        av_packet_unref(packet.get());
-    }
+    return m_encoder.send(nullptr, error) && writeEncodedPackets(m_encoder, muxer, error) &&
+           muxer.finish(error);
 }
 
 bool Converter::cancel()

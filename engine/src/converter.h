@@ -57,7 +57,6 @@ private:
     bool measureLoudness(double* lufs, std::string* error);
     bool encodeFrame(AVFrame* frame, int64_t pts, Muxer& muxer, std::string* error);
     bool encodeRange(Muxer& muxer, std::string* error);
-    bool writePackets(Muxer& muxer, std::string* error);
     bool decideCopy(std::string* error);
     std::map<std::string, std::string> targetTags();
     bool finishTarget(std::string* error);

@@ -75,10 +75,6 @@
         <translation>Millisekunden</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Bei Titeln aufteilen:</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Bei Titeln aufteilen</translation>
     </message>
@@ -334,6 +330,10 @@ Einige konnten nicht repariert werden und spielen womöglich nicht bis zum Ende:
     <message>
         <source>Cut out failure.</source>
         <translation>Ausschneiden fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Aufnahme bei einem neuen Titel geteilt</translation>
     </message>
 </context>
 <context>

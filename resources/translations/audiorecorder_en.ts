@@ -75,10 +75,6 @@
         <translation>milliseconds</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Split at tracks:</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Split at tracks</translation>
     </message>
@@ -334,6 +330,10 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cut out failure.</source>
         <translation>Cut out failure.</translation>
+    </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Recording split at a new track</translation>
     </message>
 </context>
 <context>

@@ -75,10 +75,6 @@
         <translation>millisecondes</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>Diviser aux pistes :</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>Diviser aux pistes</translation>
     </message>
@@ -334,6 +330,10 @@ Certains n’ont pas pu être réparés et risquent de ne pas être lus jusqu’
     <message>
         <source>Cut out failure.</source>
         <translation>Échec du découpage.</translation>
+    </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>Enregistrement coupé à un nouveau morceau</translation>
     </message>
 </context>
 <context>

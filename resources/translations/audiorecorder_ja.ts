@@ -75,10 +75,6 @@
         <translation>ミリ秒</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>トラックで分割：</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>トラックで分割</translation>
     </message>
@@ -334,6 +330,10 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cut out failure.</source>
         <translation>切り取りに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>新しい曲で録音を分割しました</translation>
     </message>
 </context>
 <context>

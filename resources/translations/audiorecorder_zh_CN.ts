@@ -75,10 +75,6 @@
         <translation>毫秒</translation>
     </message>
     <message>
-        <source>Split at tracks:</source>
-        <translation>按曲目分割：</translation>
-    </message>
-    <message>
         <source>Split at tracks</source>
         <translation>按曲目分割</translation>
     </message>
@@ -334,6 +330,10 @@ Some could not be repaired and may not play to their end:
     <message>
         <source>Cut out failure.</source>
         <translation>剪切失败。</translation>
+    </message>
+    <message>
+        <source>Recording split at a new track</source>
+        <translation>录音已在新曲目处分割</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,7 @@ void MainWindow::connectControls()
             &MainWindow::onRecordingEndedByFailure, Qt::QueuedConnection);
     connect(m_recorder, &RecorderController::recordingFailedToStart, this,
             &MainWindow::onRecordingFailedToStart, Qt::QueuedConnection);
+    connect(m_recorder, &RecorderController::splitAtNewTrack, this, &MainWindow::onSplitAtNewTrack);
     connect(m_recordingWidget, &QRecordingWidget::emitSplitSilence, this,
             &MainWindow::OnSplitSilence);
     connect(m_recordingWidget, &QRecordingWidget::emitIsRecordingAlwaysSilence, m_recorder,

@@ -137,6 +137,7 @@ private:
     // Recording (mainwindow_record.cpp).
     void onRecordingEndedByFailure(const QString& reason);
     void onRecordingFailedToStart(const QString& reason);
+    void onSplitAtNewTrack(const QString& newPath);
     // A desktop notification, unless a window of the program has the focus.
     void notifyUnlessFocused(const QString& summary, const QString& body);
     // Stops the recording that a rule ended (schedule, set length) and tells the user.

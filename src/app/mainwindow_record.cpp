@@ -77,8 +77,14 @@ void MainWindow::OnCutRecord()
 {
     if (!m_recorder->session() || !m_bRecording)
         return;
-    OnStopRecord();
-    OnStartRecord();
+    if (m_recorder->cutFile()) {
+        m_recordingWidget->beginRecording();  // a new file: its time and silence from 0
+        return;
+    }
+    const QString reason = m_recorder->lastError();
+    OnBtnStop(false);
+    notifyUnlessFocused(tr("Recording failed!"), reason);
+    showMessage(failedText(reason));
 }
 
 void MainWindow::OnSplitSilence()
@@ -103,6 +109,16 @@ void MainWindow::OnSplitSilence()
             return;
         }
     }
+}
+
+// A new track began: the recording went on in a new file, which the list shows with the
+// track's tags.
+void MainWindow::onSplitAtNewTrack(const QString& newPath)
+{
+    m_recordingWidget->beginPiece();
+    notifyUnlessFocused(
+        tr("Recording split at a new track"),
+        tr("Recording goes on in a new file: %1").arg(QFileInfo(newPath).fileName()));
 }
 
 // The session ended the file by itself; it is kept and listed. The window returns to idle.

@@ -11,6 +11,7 @@
 #include "recordingarchive.h"
 #include "silencerules.h"
 #include "sleepinhibitor.h"
+#include "trackboundarymover.h"
 #include "wallclock.h"
 
 #include <QDebug>
@@ -33,7 +34,8 @@ RecorderController::RecorderController(const WallClock& clock, SleepInhibitor* i
     : QObject(parent),
       m_clock(clock),
       m_inhibitor(inhibitor),
-      m_online(new OnlineRecordingIdentification(this))
+      m_online(new OnlineRecordingIdentification(this)),
+      m_mover(new TrackBoundaryMover(this))
 {
     connect(m_online, &OnlineRecordingIdentification::identified, this,
             [this](const NxRecognizerAudioTagInfo& info, const QString& path, quint64 piece) {
@@ -43,11 +45,18 @@ RecorderController::RecorderController(const WallClock& clock, SleepInhibitor* i
                     qInfo().noquote()
                         << "online match dropped: the recording of" << path << "was replaced";
             });
+    connect(
+        m_mover, &TrackBoundaryMover::moved, this,
+        [this](const QString& first, const QString& second, qint64 movedUs, const QString& error) {
+            onBoundaryMoved(first, second, movedUs, error);
+        },
+        Qt::QueuedConnection);
 }
 
 RecorderController::~RecorderController()
 {
     stopFile();
+    finishBoundaryMoves();
     endRun();
 }
 
@@ -74,7 +83,7 @@ void RecorderController::ensureSession()
     connect(m_session, &QRecordObject::emitRecordTime, this, &RecorderController::emitRecordTime);
     connect(m_session, &QRecordObject::emitAudioData, this, &RecorderController::emitAudioData);
     connect(m_session, &QRecordObject::emitFinishRecordFile, this,
-            [this](const QString& path) { m_finishedPath = path; });
+            &RecorderController::onFileFinished);
     connect(m_session, &QRecordObject::emitAudioRecordFail, this,
             &RecorderController::onSessionFailed);
     // Queued when the tags come from a capture thread.
@@ -84,17 +93,26 @@ void RecorderController::ensureSession()
         connect(source, &QRecordAudioObject::emitRecordingUnrecognized, this,
                 &RecorderController::onUnrecognized);
     }
+    connect(m_session, &QRecordObject::emitRecognizedTrack, this,
+            &RecorderController::onTrackIdentified);
 }
 
-bool RecorderController::startFile()
+// A new file's path in the output folder; empty (with lastError()) when it cannot be written.
+QString RecorderController::nextPath()
 {
     const QString folder = OutputFolder::current();
     const QString reason = OutputFolder::unwritableReason(folder);
     if (!reason.isEmpty()) {
         m_lastError = reason;
-        return false;
+        return QString();
     }
-    return startAt(OutputFolder::newRecordingPath(folder, currentExtension(), m_clock.now()));
+    return OutputFolder::newRecordingPath(folder, currentExtension(), m_clock.now());
+}
+
+bool RecorderController::startFile()
+{
+    const QString path = nextPath();
+    return !path.isEmpty() && startAt(path);
 }
 
 bool RecorderController::startAt(const QString& path)
@@ -110,6 +128,8 @@ bool RecorderController::startAt(const QString& path)
     m_lastError.clear();
     m_silentThroughout = true;
     m_awaitingFile = true;
+    m_splitAtTracks = TrackChange::enabled();
+    m_trackChange = TrackChange(TrackChange::readMode());
     if (m_inhibitor && !m_inhibitor->isHeld() && !m_inhibitor->acquire(kInhibitReason))
         qInfo().noquote() << "the machine may sleep while recording:" << m_inhibitor->errorString();
     if (m_sink)
@@ -125,6 +145,62 @@ void RecorderController::stopFile()
     handOver();
 }
 
+bool RecorderController::cutFile()
+{
+    if (!isRecording())
+        return false;
+    const QString path = nextPath();
+    if (path.isEmpty()) {
+        const QString reason = m_lastError;
+        stopFile();
+        m_lastError = reason;
+        return false;
+    }
+    return cutTo(path);
+}
+
+// The session goes on in `path`; the file that ended is handed over when it is finished.
+bool RecorderController::cutTo(const QString& path)
+{
+    const quint64 piece = m_session->piece();
+    CutOffFile ended;
+    ended.path = m_path;
+    ended.silentThroughout = m_silentThroughout;
+    if (!m_session->cut(path)) {
+        // The session stopped: the file that was to end is finished as at a stop.
+        m_lastError = m_session->lastError();
+        handOver();
+        return false;
+    }
+    m_cutOff.insert(piece, ended);
+    m_path = path;
+    m_finishedPieces.remove(path);
+    m_silentThroughout = true;
+    m_awaitingFile = true;
+    m_trackChange.beginFile();
+    if (m_sink)
+        m_sink->recordingStarted(path);
+    return true;
+}
+
+// A file cut off earlier is handed over at once; the one that ends the run (a stop, a failure)
+// is handed over by the caller that stopped the session, which knows why it ended.
+void RecorderController::onFileFinished(const QString& path)
+{
+    const QRecordObject::FinishedFile& file = m_session->lastFinished();
+    const auto it = m_cutOff.constFind(file.piece);
+    if (it == m_cutOff.constEnd()) {
+        m_finishedPath = path;
+        return;
+    }
+    const CutOffFile ended = it.value();
+    m_cutOff.erase(it);
+    deliver(path, file.piece, file.durationUs, ended.silentThroughout, file.error,
+            trackTailOf(ended, file.durationUs));
+    if (ended.unrecognized)
+        onUnrecognized(path, file.piece);
+}
+
 // The finished file, as the history holds it, goes to the sink once.
 void RecorderController::handOver(const QString& failure)
 {
@@ -132,56 +208,57 @@ void RecorderController::handOver(const QString& failure)
         // A session that failed before writing a file leaves nothing to list.
         if (m_awaitingFile && m_session && !m_session->isRecording() && m_sink)
             m_sink->recordingFailed(m_path, failure.isEmpty() ? m_lastError : failure);
+        if (!isRecording())
+            releaseHeldFile();  // no next file will take its tail
         m_awaitingFile = m_awaitingFile && m_session && m_session->isRecording();
         return;
     }
     m_awaitingFile = false;
-    FinishedRecording done;
-    const std::optional<HistoryRecord> stored = ParserXML::findHistory(m_finishedPath);
-    done.durationUs = m_session->lastRecordedDurationUs();
-    done.record = stored ? *stored
-                         : finishedRecordingRecord(m_finishedPath, done.durationUs,
-                                                   m_session->encodeSettings().formatKey,
-                                                   QFileInfo(m_finishedPath).suffix(), 0, 0);
-    done.silentThroughout = m_silentThroughout;
-    done.failure = failure;
     const QString path = m_finishedPath;
     m_finishedPath.clear();
-    m_finishedPieces.insert(path, m_session->piece());
-    if (m_sink)
-        m_sink->recordingFinished(done);
-    if (m_identified.contains(path))
-        fileIdentified(path);
+    const QRecordObject::FinishedFile& file = m_session->lastFinished();
+    deliver(path, file.piece, file.durationUs, m_silentThroughout, failure);
+}
+
+void RecorderController::deliver(const QString& path, quint64 piece, uint64_t durationUs,
+                                 bool silent, const QString& failure, int64_t trackTailUs)
+{
+    FinishedRecording done;
+    const std::optional<HistoryRecord> stored = ParserXML::findHistory(path);
+    done.durationUs = durationUs;
+    done.record =
+        stored ? *stored
+               : finishedRecordingRecord(path, durationUs, m_session->encodeSettings().formatKey,
+                                         QFileInfo(path).suffix(), 0, 0);
+    done.silentThroughout = silent;
+    done.failure = failure;
+    m_finishedPieces.insert(path, piece);
+    handOverOrHold(path, done, trackTailUs);
 }
 
 RecorderController::SplitOutcome RecorderController::splitAtSilence()
 {
     if (!isRecording())
         return SplitOutcome::NotRecording;
-    m_session->stop();
-    const QString duration = recordingDurationText(m_session->lastRecordedDurationUs());
+    const QString duration = recordingDurationText(m_session->currentLengthUs());
     const bool discard = SilenceRules::discardsPiece(SilenceRules::readDeleteSettings(), duration,
                                                      m_silentThroughout);
-    if (discard) {
-        // The next piece is written over this one; the flags carry on.
-        const QString path = m_path;
-        const bool silent = m_silentThroughout;
-        m_finishedPath.clear();
-        m_identified.remove(path);
-        if (m_session->start(path)) {
-            m_silentThroughout = silent;
-            if (m_sink)
-                m_sink->recordingDiscarded(path);
-            return SplitOutcome::Discarded;
-        }
+    if (!discard)
+        return cutFile() ? SplitOutcome::Kept : SplitOutcome::Failed;
+    // The next piece is written over this one; the flags carry on.
+    const QString path = m_path;
+    if (!m_session->cut(path, QRecordObject::CutMode::Discard)) {
         // The piece stays on disk and in the history: it is listed rather than lost.
-        m_finishedPath = path;
         m_lastError = m_session->lastError();
         handOver();
         return SplitOutcome::Failed;
     }
-    handOver();
-    return startFile() ? SplitOutcome::Kept : SplitOutcome::Failed;
+    m_identified.remove(path);
+    m_finishedPieces.remove(path);
+    m_trackChange.beginFile();
+    if (m_sink)
+        m_sink->recordingDiscarded(path);
+    return SplitOutcome::Discarded;
 }
 
 void RecorderController::endRun()
@@ -228,7 +305,12 @@ void RecorderController::onSessionFailed()
 void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, const QString& path,
                                       quint64 piece)
 {
-    const bool running = isRecording() && piece == m_session->piece();
+    // A file cut off and not finished yet gets its tags when it is, as the running one does.
+    const bool running = (isRecording() && piece == m_session->piece()) || m_cutOff.contains(piece);
+    // While splitting at tracks, the file being recorded is named by the tracks it holds
+    // (onTrackIdentified): its recognizer's first result may be the next track.
+    if (m_splitAtTracks && isRecording() && piece == m_session->piece())
+        return;
     if (running || isFinishedPiece(path, piece))
         applyIdentification(info, path, running);
     else
@@ -238,6 +320,11 @@ void RecorderController::onRecognized(const NxRecognizerAudioTagInfo& info, cons
 
 void RecorderController::onUnrecognized(const QString& path, quint64 piece)
 {
+    const auto cutOff = m_cutOff.find(piece);
+    if (cutOff != m_cutOff.end()) {
+        cutOff->unrecognized = true;  // asked about once the file is finished
+        return;
+    }
     if (isFinishedPiece(path, piece) && m_online->enqueue(path, piece))
         qInfo().noquote() << "not in the catalogue, asking online:" << path;
 }
@@ -258,7 +345,9 @@ void RecorderController::applyIdentification(const NxRecognizerAudioTagInfo& inf
         m_sink->recordingIdentified(path, text(info.title), text(info.artist), text(info.album),
                                     text(info.genre));
     m_identified.insert(path, info);
-    if (!running)
+    // Tags of a recording that was already finished and listed apply at once; a file that
+    // waits for a track boundary gets them when it is handed over.
+    if (!running && !m_waiting.contains(path))
         fileIdentified(path);
 }
 

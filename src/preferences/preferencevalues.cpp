@@ -18,6 +18,7 @@ const Key kShortSeconds{"Delete_Recorded_File", "Duration_Less_Than"};
 const Key kDeleteSilent{"Delete_Recorded_File", "Delete_According_To_Silence"};
 const Key kSplitAtSilence{"Split_Recording", "Split_According_To_Silence"};
 const Key kSilenceMs{"Split_Recording", "Silence_More_Than"};
+const Key kSplitAtTrack{"Split_Recording", "Split_At_New_Track"};
 const Key kTrackSplit{"Split_Recording", "Split_According_To_Track"};
 const Key kArchiveBy{"ARCHIVE_ITEM", "Archive_Tracks_By"};
 const Key kJobsFinished{"SHOWDOWN_ITEM", "Finished_All_Job"};
@@ -74,6 +75,7 @@ PreferenceValues PreferenceValues::load()
     v.deleteSilent = readBool(kDeleteSilent, false);
     v.splitAtSilence = readBool(kSplitAtSilence, false);
     v.silenceMs = read(kSilenceMs, QStringLiteral("0"));
+    v.splitAtTrack = readBool(kSplitAtTrack, false);
     v.trackSplit = readIndex(kTrackSplit, TrackSplit::NewTrack, TrackSplit::NewTrackOrReplay);
     v.archiveBy = loadArchiveBy();
     v.jobsFinished = loadJobsFinished();
@@ -101,6 +103,7 @@ void PreferenceValues::store() const
     write(kDeleteSilent, deleteSilent);
     write(kShortSeconds, shortSeconds);
     writeIndex(kTrackSplit, trackSplit);
+    write(kSplitAtTrack, splitAtTrack);
     write(kSplitAtSilence, splitAtSilence);
     write(kSilenceMs, silenceMs);
     writeIndex(kArchiveBy, archiveBy);

@@ -29,6 +29,7 @@ struct PreferenceValues {
     bool deleteSilent = false;                     // ... / Delete_According_To_Silence
     bool splitAtSilence = false;                   // Split_Recording / Split_According_To_Silence
     QString silenceMs = QStringLiteral("0");       // ... / Silence_More_Than
+    bool splitAtTrack = false;                     // ... / Split_At_New_Track
     TrackSplit trackSplit = TrackSplit::NewTrack;  // ... / Split_According_To_Track
     ArchiveBy archiveBy = ArchiveBy::None;         // ARCHIVE_ITEM / Archive_Tracks_By
     JobsFinished jobsFinished = JobsFinished::DoNothing;  // SHOWDOWN_ITEM / Finished_All_Job

@@ -7,6 +7,9 @@
 //     recordingStarted(path)
 //     recordingIsSilent(false)          at most once, on the first loud level block
 //     recordingFinished(recording)      or recordingDiscarded(path) or recordingFailed(path)
+//   At a cut or a split the next file's recordingStarted comes at once, and the ended file's
+//   recordingFinished a moment later (once the sound captured before the cut is in it); files
+//   finish in the order they were started. recordingIsSilent is about the newest file.
 // - recordingStarted: the session is writing a new file at `path` (it may not have any audio
 //   yet). The list shows it as the row being recorded.
 // - recordingIsSilent(false): the recording that runs now is no longer silent throughout. A

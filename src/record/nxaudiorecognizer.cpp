@@ -55,7 +55,8 @@ bool NxAudioRecognizer::createStream(const NxRecognizerAudioFormat& format)
 
 void NxAudioRecognizer::openAndStart(int32_t stream)
 {
-    if (OpenRecognizer(m_recognizer, 0, stream, 0))
+    const int32_t flags = m_continuous && m_ownsStream ? BRISCA_RECOGNIZE_CONTINUOUS : 0;
+    if (OpenRecognizer(m_recognizer, 0, stream, flags))
         m_isOpen = StartRecognizer(m_recognizer) == 1;
     if (!m_isOpen)
         qInfo("recognizer: not started: %s", BriscaLastError());
@@ -145,6 +146,11 @@ void NxAudioRecognizer::ReleaseAudioRecognizer()
     m_format = {};
     m_tagInfo = {};
     m_isOpen = m_isDone = m_isFull = false;
+}
+
+bool NxAudioRecognizer::takeRecognizedTrack(int64_t* startUs)
+{
+    return m_isOpen && TakeRecognizedTrack(m_recognizer, startUs) == 1;
 }
 
 bool NxAudioRecognizer::isRecognized() const

@@ -11,6 +11,10 @@
 // Feeding stops for good (until the next release) once a result was seen (isDone) or once
 // the engine's queue holds more than kQueueLimitBytes not yet consumed (isFull): a recording
 // whose music was not identified by then gets no tags.
+//
+// Continuous recognition (setContinuous, for a recording that may hold several tracks) does not
+// stop at a result: every identified track waits for takeRecognizedTrack(), with where it
+// begins, and feeding goes on until the release.
 
 #include <QByteArray>
 #include <QObject>
@@ -43,6 +47,14 @@ public:
     Q_INVOKABLE void RecognizerAudioFrane(const QByteArray& samples);
     Q_INVOKABLE void ReleaseAudioRecognizer();
 
+    // Continuous recognition for the following CreateAudioRecognizer(format) calls.
+    void setContinuous(bool continuous) { m_continuous = continuous; }
+    bool isContinuous() const { return m_continuous; }
+    // Continuous recognition: makes the next identified track the result (tagInfo(),
+    // confidence()) and sets *startUs to where it begins, in microseconds of sound from the
+    // first frame fed (negative: before it). False when none waits.
+    bool takeRecognizedTrack(int64_t* startUs);
+
     // The engine reports a result ready.
     bool isRecognized() const;
     // The engine has stopped listening without a result (a file that ended, a stop); the
@@ -70,6 +82,7 @@ private:
     bool m_isOpen = false;
     bool m_isDone = false;
     bool m_isFull = false;
+    bool m_continuous = false;
     NxRecognizerAudioFormat m_format;
     NxRecognizerAudioTagInfo m_tagInfo;
 };

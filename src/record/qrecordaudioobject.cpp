@@ -5,6 +5,7 @@
 #include "qaudioframebuffer.h"
 #include "recordingrecognition.h"
 #include "sessionclock.h"
+#include "trackchange.h"
 
 #include <brisca/brisca.h>
 
@@ -34,26 +35,12 @@ constexpr int64_t kTimingWaitUs = 200000;
 // Silence goes out in blocks of at most this many milliseconds.
 constexpr int64_t kSilenceBlockMs = 1000;
 
-int32_t ignoreStreamData(void*, const uint8_t*, int32_t)
-{
-    return 0;
-}
-
-int32_t makeStream()
-{
-    const int32_t stream = CreateStreamDesc(2);
-    SetStreamCodecTag(stream, "AFRM");
-    SetStreamDataCallback(stream, &ignoreStreamData, nullptr);
-    return stream;
-}
-
 }  // namespace
 
 QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
     : QObject(parent),
       m_mode(mode),
       m_recognition(new RecordingRecognition(this)),
-      m_stream(makeStream()),
       m_frame(CreateFrame())
 {
     // The tags cross from the capture thread to the receivers' thread.
@@ -62,13 +49,14 @@ QRecordAudioObject::QRecordAudioObject(int mode, QObject* parent)
             &QRecordAudioObject::emitRecognizedAudioTagInfo, Qt::DirectConnection);
     connect(m_recognition, &RecordingRecognition::unrecognized, this,
             &QRecordAudioObject::emitRecordingUnrecognized, Qt::DirectConnection);
+    connect(m_recognition, &RecordingRecognition::trackRecognized, this,
+            &QRecordAudioObject::emitRecognizedTrack, Qt::DirectConnection);
 }
 
 QRecordAudioObject::~QRecordAudioObject()
 {
     stopCapture();
     ReleaseFrame(m_frame);
-    ReleaseStreamDesc(m_stream);
 }
 
 void QRecordAudioObject::setEndpointFactory(CaptureEndpointFactory factory)
@@ -85,7 +73,9 @@ void QRecordAudioObject::startCapture()
     m_opened = false;
     m_starting = true;
     setError(QString());
-    m_recognition->prepare(m_recordingPath, m_recordingPiece);
+    // Read here, on the owning thread: a cut prepares the next recognition on the capture thread.
+    m_recognition->setContinuous(TrackChange::enabled());
+    m_recognition->prepare(m_route.current().path, m_route.current().piece);
     QUtilThread::start();
 }
 
@@ -100,11 +90,6 @@ void QRecordAudioObject::stopCapture(int64_t stopAtUs)
 bool QRecordAudioObject::recognitionPending() const
 {
     return m_recognition->recognitionPending();
-}
-
-void QRecordAudioObject::resetRecorder()
-{
-    m_sink = 0;
 }
 
 QString QRecordAudioObject::lastError() const
@@ -143,12 +128,13 @@ bool QRecordAudioObject::setUp(CaptureEndpoint* endpoint)
     SetFrameChannelLayout(m_frame, m_format.channelMask);
     // Only what goes to a recorder is listened to: the mixed-in microphone's sound reaches it
     // through the system source's recorder.
-    if (m_sink != 0)
+    if (m_route.current().sink != 0)
         m_recognition->begin({m_format.sampleFormat, m_format.rateHz, m_format.channels,
                               int32_t(m_format.channelMask)});
     m_queue = std::make_unique<QAudioFrameBuffer>();
     m_held.clear();
     m_heldFrames = 0;
+    m_filePosKnown = m_targetWritten = false;
     m_began = false;
     m_writeFailing = false;
     return true;
@@ -197,7 +183,7 @@ bool QRecordAudioObject::poll(CaptureEndpoint& endpoint)
     }
     const int64_t now = sessionClockUs();
     if (!m_began) {
-        m_timeline.begin(m_format.rateHz, m_startUs);
+        m_timeline.begin(m_format.rateHz, m_route.current().startUs);
         m_began = true;
         m_lastDataUs = now;
     }
@@ -339,7 +325,7 @@ void QRecordAudioObject::sendStamped(const void* data, int64_t frames, int64_t t
                    int(frames * m_format.blockAlign));
         data = zeros.constData();
     }
-    if (m_sink == 0) {
+    if (m_route.current().sink == 0) {
         writeFrame(data, frames, timestampUs);
         return;
     }
@@ -356,7 +342,7 @@ void QRecordAudioObject::sendSilence(int64_t fromUs, int64_t frames)
         const QByteArray block(int(n * m_format.blockAlign),
                                m_format.sampleFormat == 0 ? char(0x80) : char(0));
         const int64_t ts = fromUs + done * 1000000 / m_format.rateHz;
-        if (m_sink == 0) {
+        if (m_route.current().sink == 0) {
             writeFrame(block.constData(), n, ts);
             continue;
         }
@@ -382,30 +368,95 @@ void QRecordAudioObject::sendBlock(const void* data, uint32_t bytes, int64_t tim
     writeFrame(data, int64_t(bytes / uint32_t(m_format.blockAlign)), timestampUs);
 }
 
-// Hands one block (timestamp on the session clock) to the sink or the stream; nothing from
-// after the end of the recording.
+int64_t QRecordAudioObject::framesUntil(int64_t us) const
+{
+    return (us * m_format.rateHz + 999999) / 1000000;
+}
+
+// The recorder's position of a timestamp (microseconds from the file's start), rounded down.
+int64_t QRecordAudioObject::positionOf(int64_t us) const
+{
+    const int64_t scaled = us * m_format.rateHz;
+    return scaled >= 0 ? scaled / 1000000 : -((-scaled + 999999) / 1000000);
+}
+
+// Hands one block (timestamp on the session clock) to the files it belongs to, nothing from
+// after the end of the recording. At a cut the source counts in frames, as the recorder places
+// a source's contiguous blocks: the old file gets its frames up to the cut's position in it,
+// and the next frame is the new file's first. So every source's sound goes on across the cut
+// without a frame lost or repeated, and all sources of one file end at the same frame.
 void QRecordAudioObject::writeFrame(const void* data, int64_t frames, int64_t timestampUs)
 {
     const int64_t stopAt = m_stopAtUs;
     if (stopAt > 0) {
         if (timestampUs >= stopAt)
             return;
-        const int64_t untilStop = ((stopAt - timestampUs) * m_format.rateHz + 999999) / 1000000;
-        frames = std::min(frames, untilStop);
+        frames = std::min(frames, framesUntil(stopAt - timestampUs));
     }
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    while (frames > 0) {
+        const CaptureRoute::Target& target = m_route.current();
+        if (!m_filePosKnown)
+            m_filePos = positionOf(timestampUs - target.startUs);
+        const int64_t point = m_route.nextPointUs();
+        const int64_t n = point == INT64_MAX
+                              ? frames
+                              : std::min(frames, positionOf(point - target.startUs) - m_filePos);
+        if (n <= 0) {
+            handOver();
+            continue;
+        }
+        // The first block after a cut goes exactly where the old file left off.
+        const int64_t relativeUs =
+            m_filePosKnown && !m_targetWritten
+                ? (m_filePos * 1000000 + m_format.rateHz - 1) / m_format.rateHz
+                : timestampUs - target.startUs;
+        writeTo(target, bytes, n, relativeUs);
+        m_filePos += n;
+        m_filePosKnown = m_targetWritten = true;
+        bytes += n * m_format.blockAlign;
+        frames -= n;
+        timestampUs += n * 1000000 / m_format.rateHz;
+    }
+    // A block that ends on the cut completes the file now, not with the next block.
+    while (m_filePosKnown && m_route.nextPointUs() != INT64_MAX &&
+           m_filePos >= positionOf(m_route.nextPointUs() - m_route.current().startUs))
+        handOver();
+}
+
+void QRecordAudioObject::writeTo(const CaptureRoute::Target& target, const void* data,
+                                 int64_t frames, int64_t relativeUs)
+{
     SetFrameSamples(m_frame, data, int32_t(frames));
-    SetFrameTimestamp(m_frame, timestampUs - m_startUs);
-    const int32_t sink = m_sink;
-    const bool ok =
-        sink ? WriteAudioFrame(sink, m_frame) != 0 : PushStreamFrame(m_stream, m_frame) != 0;
+    SetFrameTimestamp(m_frame, relativeUs);
+    const bool ok = target.sink ? WriteAudioFrame(target.sink, m_frame) != 0
+                                : PushStreamFrame(target.stream, m_frame) != 0;
     if (ok) {
         m_writeFailing = false;
-        if (sink)
+        if (target.sink)
             m_recognition->feed(m_frame);
-    } else if (!sink || GetRecorderState(sink) == BRISCA_RECORDER_WRITING) {
+    } else if (!target.sink || GetRecorderState(target.sink) == BRISCA_RECORDER_WRITING) {
         // A recorder that stopped or failed is the session's business, not a dropped block.
         reportDropped(QString::fromUtf8(BriscaLastError()));
     }
+}
+
+// The next file takes over: the music heard so far belongs to the file that ended, what comes
+// now is listened to for the next one.
+void QRecordAudioObject::handOver()
+{
+    m_route.advance();
+    // A source that wrote to the old file goes on at the new one's first frame; one that never
+    // wrote places its first block by its timestamp.
+    m_filePos = 0;
+    m_targetWritten = false;
+    const CaptureRoute::Target& next = m_route.current();
+    if (next.sink == 0)
+        return;  // a mixed-in microphone is heard through the other source's recorder
+    m_recognition->end();
+    m_recognition->prepare(next.path, next.piece);
+    m_recognition->begin(
+        {m_format.sampleFormat, m_format.rateHz, m_format.channels, int32_t(m_format.channelMask)});
 }
 
 void QRecordAudioObject::reportDropped(const QString& reason)

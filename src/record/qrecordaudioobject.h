@@ -10,13 +10,16 @@
 // threads, so there is no lock on the capture path. Signals are emitted on the worker thread.
 //
 // With a sink the captured blocks go through the pending queue to that recorder; without one
-// (the microphone when it is mixed into system audio) they are pushed into the source's
-// raw-audio stream description, which the recorder reads as its second input.
+// (the microphone when it is mixed into system audio) they are pushed into a raw-audio stream
+// description, which the recorder reads as its second input. Which recorder or stream that is
+// follows the source's CaptureRoute: a cut of the recording hands the source over to the next
+// file at a point of the session clock without stopping it.
 //
 // Blocks are stamped by CaptureTimeline: by the time the source captured them, and silence
 // covers the time it captured nothing, up to the moment the recording is stopped.
 
 #include "captureendpoint.h"
+#include "captureroute.h"
 #include "capturetimeline.h"
 #include "nxrecognizeraudiotaginfo.h"
 #include "qutilthread.h"
@@ -49,19 +52,29 @@ public:
     // stopped.
     void setApplication(const QString& application) { m_application = application; }
 
-    // The file the next recording writes and the session's number for it; the tags recognized
-    // in it go out with both. Only while stopped.
-    void setRecordingPath(const QString& path, quint64 piece = 0)
+    // The file the next capture writes to: its recorder (or stream), its start on the session
+    // clock (the frames' timestamps count from it), its path and the session's number for it
+    // (the tags recognized in it go out with both). Only while stopped.
+    void setOutput(const CaptureRoute::Target& first) { m_route.reset(first); }
+    // While capturing, from the owning thread: the blocks from `atUs` (session clock) on go to
+    // `next`, those before it still to the file written now. Returns at once; false when too
+    // many earlier hand-overs are still pending (nothing changes then).
+    bool handOverAt(int64_t atUs, const CaptureRoute::Target& next)
     {
-        m_recordingPath = path;
-        m_recordingPiece = piece;
+        return m_route.handOverAt(atUs, next);
+    }
+    bool canHandOver() const
+    {
+        return m_route.scheduled() - m_route.handedOver() < uint64_t(CaptureRoute::kMaxPending);
+    }
+    // Whether the source is done with the first `count` hand-overs since setOutput(): it has
+    // sent everything before their points, or its thread has ended.
+    bool hasHandedOver(uint64_t count) const
+    {
+        return m_route.handedOver() >= count || (!m_starting && !m_capturing);
     }
     // True while the music of a recording that ended is still being identified.
     bool recognitionPending() const;
-
-    // Recorder handle that receives this source's frames; 0 = none (frames go to stream()).
-    void setSink(int32_t recorder) { m_sink = recorder; }
-    int32_t sink() const { return m_sink; }
 
     // Starts the capture thread, which opens the endpoint; returns at once. The outcome comes
     // as emitStarted() (isCapturing() is then true) or as emitAudioRecordFail() with
@@ -77,13 +90,9 @@ public:
     // True once the endpoint of the last startCapture() was opened, also after the thread ended.
     bool hasOpened() const { return m_opened; }
 
-    // Frames are kept only while active; timestamps count from startTimeUs (session clock).
-    void setStartTimeUs(int64_t us) { m_startUs = us; }
+    // Frames are kept only while active.
     void setActive(bool active) { m_active = active; }
 
-    // The raw-audio stream description that receives the frames without a sink. Made once;
-    // frames carry their own format.
-    int32_t stream() const { return m_stream; }
     QString lastError() const;
 
 signals:
@@ -95,6 +104,10 @@ signals:
                                     quint64 piece);
     // The recording this source listened to ended without identified music; threads as above.
     void emitRecordingUnrecognized(QString recordingPath, quint64 piece);
+    // A track identified in the recording at `recordingPath`, beginning startUs into the sound
+    // the recognizer was fed (every track, not only the first). From the worker thread.
+    void emitRecognizedTrack(NxRecognizerAudioTagInfo info, qint64 startUs, QString recordingPath,
+                             quint64 piece);
     // The endpoint is open and capturing.
     void emitStarted();
     // The endpoint could not be opened or went away (the thread ends), or captured audio could
@@ -102,7 +115,6 @@ signals:
     void emitAudioRecordFail();
 
 public slots:
-    void resetRecorder();
     // Stored only; nothing applies it to the captured sound.
     void setVolume(float volume) { m_volume = volume; }
 
@@ -130,6 +142,11 @@ private:
     void sendSilence(int64_t fromUs, int64_t frames);
     void sendBlock(const void* data, uint32_t bytes, int64_t timestampUs);
     void writeFrame(const void* data, int64_t frames, int64_t timestampUs);
+    void writeTo(const CaptureRoute::Target& target, const void* data, int64_t frames,
+                 int64_t relativeUs);
+    void handOver();
+    int64_t framesUntil(int64_t us) const;
+    int64_t positionOf(int64_t us) const;
     void flushQueue(int keep);
     void reportDropped(const QString& reason);
     void setError(const QString& error);
@@ -137,18 +154,14 @@ private:
     const int m_mode;
     CaptureEndpointFactory m_factory;
     QString m_application;
-    QString m_recordingPath;
-    quint64 m_recordingPiece = 0;
     RecordingRecognition* m_recognition = nullptr;
+    CaptureRoute m_route;
 
-    std::atomic<int32_t> m_sink{0};
-    int32_t m_stream = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_starting{false};
     std::atomic<bool> m_active{false};
     std::atomic<bool> m_capturing{false};
     std::atomic<bool> m_opened{false};
-    std::atomic<int64_t> m_startUs{0};
     std::atomic<int64_t> m_stopAtUs{0};
     std::atomic<float> m_volume{1.0f};
 
@@ -163,6 +176,11 @@ private:
     int64_t m_earliestCaptureUs = 0;  // of the first held frame, over the answers so far
     int m_timingAnswers = 0;
     int64_t m_lastDataUs = 0;
+    // Position in the current file of the next frame written to it, once known: from the
+    // first block's timestamp, or 0 after a cut for a source that wrote to the old file.
+    int64_t m_filePos = 0;
+    bool m_filePosKnown = false;
+    bool m_targetWritten = false;  // a block went to the current file
     bool m_began = false;
     bool m_dataThisPoll = false;
     bool m_writeFailing = false;

@@ -33,7 +33,7 @@ QString sourceName(const QRecordAudioObject* source)
 
 QRecordObject::QRecordObject(QObject* parent)
     : QObject(parent),
-      m_recorder(CreateRecorder(-1)),
+      m_out(makeOutput()),
       m_system(new QRecordAudioObject(CaptureEndpoint::SystemAudio, this)),
       m_microphone(new QRecordAudioObject(CaptureEndpoint::Microphone, this))
 {
@@ -41,6 +41,9 @@ QRecordObject::QRecordObject(QObject* parent)
         connect(source, &QRecordAudioObject::emitAudioRecordFail, this,
                 [this, source] { onSourceFailed(source); });
         connect(source, &QRecordAudioObject::emitStarted, this, &QRecordObject::onSourceStarted);
+        // Queued: it comes from the capture thread.
+        connect(source, &QRecordAudioObject::emitRecognizedTrack, this,
+                &QRecordObject::emitRecognizedTrack, Qt::QueuedConnection);
     }
 }
 
@@ -49,7 +52,9 @@ QRecordObject::~QRecordObject()
     stop();
     m_system->stopCapture();
     m_microphone->stopCapture();
-    DestroyRecorder(m_recorder);
+    destroyOutput(m_out);
+    for (Output& spare : m_spare)
+        destroyOutput(spare);
 }
 
 int QRecordObject::capturingSources() const
@@ -57,7 +62,7 @@ int QRecordObject::capturingSources() const
     return int(m_system->isCapturing()) + int(m_microphone->isCapturing());
 }
 
-int32_t QRecordObject::makeEncodeParams(bool mixing) const
+int32_t QRecordObject::makeEncodeParams(int32_t micStream) const
 {
     const int rateHz = m_settings.sampleRateHz > 0 ? m_settings.sampleRateHz : 44100;
     const int bitRateKbps =
@@ -69,9 +74,9 @@ int32_t QRecordObject::makeEncodeParams(bool mixing) const
     SetAudioSampleRate(params, rateHz);
     if (bitRateKbps > 0)
         SetAudioBitRate(params, bitRateKbps * 1000);
-    if (mixing) {
+    if (micStream) {
         SetEncodeAudioEnabled(params, 1);
-        SetEncodeAudioDevice(params, m_microphone->stream());
+        SetEncodeAudioDevice(params, micStream);
     }
     return params;
 }
@@ -80,17 +85,18 @@ int32_t QRecordObject::makeEncodeParams(bool mixing) const
 // is mixed into system audio it has no sink and feeds its stream instead.
 void QRecordObject::startSources(bool useSystem, bool useMic, bool mixing)
 {
-    m_system->setSink(m_recorder);
     m_system->setApplication(QRecordAreaInfo::instance().application());
-    m_microphone->setSink(mixing ? 0 : m_recorder);
     const int64_t now = sessionClockUs();
     m_startClockUs = now;
+    m_usesSystem = useSystem;
+    m_usesMic = useMic;
+    m_mixing = mixing;
+    m_handOvers = 0;
     for (QRecordAudioObject* source : {m_microphone, m_system}) {
+        source->setOutput(targetFor(source, m_out, now));
         if (source == m_system ? !useSystem : !useMic)
             continue;
-        source->setRecordingPath(m_path, m_piece);
         source->startCapture();
-        source->setStartTimeUs(now);
         source->setActive(true);
     }
 }
@@ -110,27 +116,30 @@ void QRecordObject::killTimers()
     m_recordTimer = m_audioDataTimer = 0;
 }
 
-// Opens the recorder on `path` with the current settings and starts its thread. False (with
-// lastError()) when the file cannot be written or the encoder refuses the parameters.
-bool QRecordObject::openOutput(const QString& path)
+// Opens the output's recorder on `path` with the current settings and starts its thread. False
+// (with lastError()) when the file cannot be written or the encoder refuses the parameters.
+bool QRecordObject::openOutput(Output& output, const QString& path)
 {
-    const int32_t params = makeEncodeParams(m_mixing);
+    const int32_t params = makeEncodeParams(m_mixing ? output.stream : 0);
     const QByteArray format = m_settings.formatKey.toUtf8();
     const bool opened =
-        OpenRecorder(m_recorder, path.toUtf8().constData(), format.constData(), params) != 0;
+        OpenRecorder(output.recorder, path.toUtf8().constData(), format.constData(), params) != 0;
     ReleaseEncodeParams(params);
     if (!opened) {
         m_lastError =
             QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(BriscaLastError()));
         return false;
     }
-    if (StartRecorder(m_recorder) != 1) {
+    if (StartRecorder(output.recorder) != 1) {
         m_lastError = QStringLiteral("the recorder does not start: %1")
                           .arg(QString::fromUtf8(BriscaLastError()));
-        CloseRecorder(m_recorder);
+        CloseRecorder(output.recorder);
         QFile::remove(path);
         return false;
     }
+    output.path = path;
+    output.droppedUs[0] = output.droppedUs[1] = 0;
+    output.discard = false;
     return true;
 }
 
@@ -141,7 +150,7 @@ bool QRecordObject::start(const QString& path)
         return false;
     }
     m_lastError.clear();
-    if (!m_recorder) {
+    if (!m_out.recorder) {
         m_lastError = QStringLiteral("the media engine has no recorder: %1")
                           .arg(QString::fromUtf8(BriscaLastError()));
         return false;
@@ -156,14 +165,13 @@ bool QRecordObject::start(const QString& path)
     m_mixing = useSystem && useMic;
 
     takeSettingsFromCurrentFormat();
-    if (!openOutput(path))
+    if (!openOutput(m_out, path))
         return false;
     m_recording = true;
     m_path = path;
-    ++m_piece;
+    m_out.piece = ++m_piece;
     m_stopping = false;
     m_lastDurationUs = 0;
-    m_droppedUs[0] = m_droppedUs[1] = 0;
     m_openFailures.clear();
     startSources(useSystem, useMic, m_mixing);
     m_recordTimer = startTimer(kRecordTimeMs, Qt::CoarseTimer);
@@ -178,17 +186,18 @@ void QRecordObject::stop()
 {
     stopSources(m_recording ? sessionClockUs() : 0);
     killTimers();
-    const int state = GetRecorderState(m_recorder);
+    finishCutFiles(true);
+    const int state = GetRecorderState(m_out.recorder);
     if (state == BRISCA_RECORDER_WRITING) {
-        StopRecorder(m_recorder);
-        const int64_t duration = GetRecordedDuration(m_recorder);
+        StopRecorder(m_out.recorder);
+        const int64_t duration = GetRecordedDuration(m_out.recorder);
         if (duration > 0)
             m_lastDurationUs = uint64_t(duration);
-        if (GetRecorderState(m_recorder) == BRISCA_RECORDER_FAILED) {
+        if (GetRecorderState(m_out.recorder) == BRISCA_RECORDER_FAILED) {
             onRecorderFailed();
             return;
         }
-        CloseRecorder(m_recorder);
+        CloseRecorder(m_out.recorder);
         m_stopping = true;
         finish();
     } else if (state == BRISCA_RECORDER_FAILED) {
@@ -207,17 +216,23 @@ void QRecordObject::takeSettingsFromCurrentFormat()
 
 // Every finished file, also one cut short by a full disk, enters the history before listeners
 // hear of it.
-void QRecordObject::finish()
+void QRecordObject::finish(const QString& error)
 {
     if (!m_recording)
         return;
-    const bool audioOnly = m_settings.videoCodec == -1;
-    if (!appendRecordingToHistory(m_path, m_lastDurationUs, m_settings.formatKey,
-                                  QFileInfo(m_path).suffix(), audioOnly ? 0 : m_settings.width,
-                                  audioOnly ? 0 : m_settings.height))
-        qWarning().noquote() << "cannot enter" << m_path << "into the history";
-    emit emitFinishRecordFile(m_path);
     m_recording = false;
+    enterFinished({m_path, m_piece, m_lastDurationUs, error});
+}
+
+void QRecordObject::enterFinished(const FinishedFile& file)
+{
+    const bool audioOnly = m_settings.videoCodec == -1;
+    if (!appendRecordingToHistory(file.path, file.durationUs, m_settings.formatKey,
+                                  QFileInfo(file.path).suffix(), audioOnly ? 0 : m_settings.width,
+                                  audioOnly ? 0 : m_settings.height))
+        qWarning().noquote() << "cannot enter" << file.path << "into the history";
+    m_finished = file;
+    emit emitFinishRecordFile(file.path);
 }
 
 // The file cannot be written any more (disk full, ...): capture stops, the file keeps what was
@@ -226,13 +241,14 @@ void QRecordObject::onRecorderFailed()
 {
     stopSources();
     killTimers();
+    finishCutFiles(true);
     m_lastError = QStringLiteral("cannot write %1: %2")
-                      .arg(m_path, QString::fromUtf8(GetRecorderError(m_recorder)));
-    CloseRecorder(m_recorder);
+                      .arg(m_path, QString::fromUtf8(GetRecorderError(m_out.recorder)));
+    CloseRecorder(m_out.recorder);
     m_stopping = true;
     const bool wasRecording = m_recording;
     qWarning().noquote() << "recording failed:" << m_lastError;
-    finish();  // the file keeps what was written and is listed like any other
+    finish(m_lastError);  // the file keeps what was written and is listed like any other
     if (wasRecording)
         emit emitAudioRecordFail();
 }
@@ -294,7 +310,13 @@ void QRecordObject::abandonFailedStart(const QString& reason)
 {
     stopSources();
     killTimers();
-    CloseRecorder(m_recorder);
+    // Files cut off meanwhile heard nothing either: they go too.
+    for (Output& cutOff : m_ending) {
+        cutOff.discard = true;
+        QFile::remove(cutOff.path);
+    }
+    finishCutFiles(true);
+    CloseRecorder(m_out.recorder);
     QFile::remove(m_path);
     m_recording = false;
     m_lastError = reason;
@@ -303,13 +325,13 @@ void QRecordObject::abandonFailedStart(const QString& reason)
 
 // Audio that came too late for its place (a source that lagged for seconds) was dropped by the
 // recorder: say so once for every new loss.
-void QRecordObject::checkDroppedAudio()
+void QRecordObject::checkDroppedAudio(Output& output)
 {
     for (int input = 0; input < 2; ++input) {
-        const int64_t dropped = GetRecorderDroppedDuration(m_recorder, input);
-        if (dropped <= m_droppedUs[input])
+        const int64_t dropped = GetRecorderDroppedDuration(output.recorder, input);
+        if (dropped <= output.droppedUs[input])
             continue;
-        m_droppedUs[input] = dropped;
+        output.droppedUs[input] = dropped;
         const QRecordAudioObject* source =
             input == 1 || (!m_mixing && !m_system->isCapturing()) ? m_microphone : m_system;
         warn(QStringLiteral("%1 ms of %2 came too late for its place and was dropped")
@@ -321,11 +343,12 @@ void QRecordObject::checkDroppedAudio()
 void QRecordObject::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_recordTimer) {
-        if (GetRecorderState(m_recorder) == BRISCA_RECORDER_FAILED) {
+        if (GetRecorderState(m_out.recorder) == BRISCA_RECORDER_FAILED) {
             onRecorderFailed();
             return;
         }
-        const int64_t duration = GetRecordedDuration(m_recorder);
+        finishCutFiles(false);
+        const int64_t duration = GetRecordedDuration(m_out.recorder);
         if (duration > 0)
             m_lastDurationUs = uint64_t(duration);
         // The file holds the session's time up to the stop, filled with silence where a source
@@ -334,15 +357,15 @@ void QRecordObject::timerEvent(QTimerEvent* event)
         const int64_t elapsed = std::max<int64_t>(sessionClockUs() - m_startClockUs, duration);
         if (elapsed > 0)
             emit emitRecordTime(uint64_t(elapsed));
-        checkDroppedAudio();
+        checkDroppedAudio(m_out);
     } else if (event->timerId() == m_audioDataTimer) {
-        const uint8_t* block = GetRecorderLevelBlock(m_recorder);
+        const uint8_t* block = GetRecorderLevelBlock(m_out.recorder);
         if (!block)
             return;
         uint32_t bytes = 0;
         std::memcpy(&bytes, block + kLevelByteCountOffset, sizeof bytes);
         emit emitAudioData(const_cast<unsigned char*>(block), int(bytes / 2));
-        ReleaseRecorderLevelBlock(m_recorder, block);
+        ReleaseRecorderLevelBlock(m_out.recorder, block);
     } else {
         QObject::timerEvent(event);
     }

@@ -1,7 +1,9 @@
 #include "recordingrecognition.h"
 
 #include "nxaudiorecognizer.h"
+#include "trackchange.h"
 
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -23,8 +25,14 @@ RecordingRecognition::~RecordingRecognition() = default;
 
 void RecordingRecognition::prepare(const QString& path, quint64 piece)
 {
-    if (!m_recognizer)
+    if (!m_recognizer) {
         m_recognizer = std::make_unique<NxAudioRecognizer>();
+        // At a cut the capture thread makes it; it is released and polled on this one.
+        if (m_recognizer->thread() != thread())
+            m_recognizer->moveToThread(thread());
+    }
+    // Only a recording that may be split at tracks listens on after its first result.
+    m_recognizer->setContinuous(m_continuous);
     m_path = path;
     m_piece = piece;
     m_listening = false;
@@ -41,12 +49,29 @@ void RecordingRecognition::begin(const NxRecognizerAudioFormat& format)
 
 void RecordingRecognition::feed(int32_t frame)
 {
-    if (!m_recognizer || m_reported)
+    if (!m_recognizer || (m_reported && !m_recognizer->isContinuous()))
         return;
     m_recognizer->RecognizerAudioFrane(frame);
-    if (m_recognizer->isDone()) {
+    if (m_recognizer->isContinuous()) {
+        takeTracks();
+    } else if (m_recognizer->isDone()) {
         m_reported = true;
         report(*m_recognizer, m_path, m_piece);
+    }
+}
+
+void RecordingRecognition::takeTracks()
+{
+    int64_t startUs = 0;
+    while (m_recognizer->takeRecognizedTrack(&startUs)) {
+        const NxRecognizerAudioTagInfo info = m_recognizer->tagInfo();
+        if (info.isEmpty())
+            continue;
+        if (!m_reported) {
+            m_reported = true;
+            emit recognized(info, m_path, m_piece);
+        }
+        emit trackRecognized(info, startUs, m_path, m_piece);
     }
 }
 
@@ -85,6 +110,9 @@ bool RecordingRecognition::recognitionPending() const
 void RecordingRecognition::report(NxAudioRecognizer& recognizer, const QString& path, quint64 piece)
 {
     recognizer.StopRecognizer();
+    // A continuous recognizer queues its results: the first one names the recording.
+    if (recognizer.isContinuous())
+        recognizer.takeRecognizedTrack(nullptr);
     const NxRecognizerAudioTagInfo info = recognizer.tagInfo();
     if (info.isEmpty())
         emit unrecognized(path, piece);

@@ -56,4 +56,26 @@ bool excerpt(const QString& from, const QString& to, double startS, double secon
                               QStringLiteral("-map_metadata"), QStringLiteral("-1"), to});
 }
 
+bool backToBack(const QStringList& tracks, double gapS, const QString& to)
+{
+    // Each track is resampled to one format and followed by the gap (all but the last), then
+    // all are joined.
+    QStringList args;
+    QString chain, joined;
+    for (int i = 0; i < tracks.size(); ++i) {
+        args << QStringLiteral("-i") << tracks[i];
+        const QString pad =
+            i + 1 < tracks.size() ? QStringLiteral(",apad=pad_dur=%1").arg(gapS) : QString();
+        chain += QStringLiteral(
+                     "[%1:a]aresample=44100,aformat=sample_fmts=s16:channel_layouts="
+                     "stereo%2[t%1];")
+                     .arg(i)
+                     .arg(pad);
+        joined += QStringLiteral("[t%1]").arg(i);
+    }
+    chain += joined + QStringLiteral("concat=n=%1:v=0:a=1").arg(tracks.size());
+    return testmedia::ffmpeg(args << QStringLiteral("-filter_complex") << chain
+                                  << QStringLiteral("-map_metadata") << QStringLiteral("-1") << to);
+}
+
 }  // namespace testmusic

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace testmusic {
 
@@ -21,5 +22,9 @@ QString source(int seed, double seconds, int rateHz = 44100);
 bool make(const QString& path, const Track& track);
 // Cuts [startS, startS + seconds) out of a file into a new one.
 bool excerpt(const QString& from, const QString& to, double startS, double seconds);
+
+// Joins whole files one after another with gapS of digital silence between them (44.1 kHz
+// stereo, format from the extension of `to`), as a player would play an album.
+bool backToBack(const QStringList& tracks, double gapS, const QString& to);
 
 }  // namespace testmusic

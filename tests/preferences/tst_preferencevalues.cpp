@@ -55,6 +55,7 @@ private slots:
         row("Split_Recording", "Split_According_To_Silence", "N");
         row("Split_Recording", "Silence_More_Than", "0");
         row("Split_Recording", "Split_According_To_Track", "0");
+        row("Split_Recording", "Split_At_New_Track", "N");
         row("ARCHIVE_ITEM", "Archive_Tracks_By", "2");
         row("SHOWDOWN_ITEM", "Finished_All_Job", "0");
         row("Screenshot_path", "Screenshot_path_value", "<absent>");  // shown, never written

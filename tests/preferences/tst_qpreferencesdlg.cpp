@@ -129,6 +129,7 @@ private slots:
             "Delete_According_To_Silence", "Y");
         row("split at silence", splitAt700, "Split_Recording", "Split_According_To_Silence", "Y");
         row("silence length", splitAt700, "Split_Recording", "Silence_More_Than", "700");
+        row("split at tracks", click("m_chkTrack"), "Split_Recording", "Split_At_New_Track", "Y");
         row("track split", pick("m_cmbTrack", 1), "Split_Recording", "Split_According_To_Track",
             "1");
         row("archive", pick("m_cmbArchive", 1), "ARCHIVE_ITEM", "Archive_Tracks_By", "1");
@@ -167,6 +168,7 @@ private slots:
         wanted.deleteSilent = true;
         wanted.splitAtSilence = true;
         wanted.silenceMs = QStringLiteral("3000");
+        wanted.splitAtTrack = true;
         wanted.trackSplit = PreferenceValues::TrackSplit::NewTrackOrReplay;
         wanted.archiveBy = PreferenceValues::ArchiveBy::Artist;
         wanted.jobsFinished = PreferenceValues::JobsFinished::Sleep;
@@ -177,6 +179,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(dlg.get(), "m_editPath")->text(), wanted.outputFolder);
         QVERIFY(!child<QLineEdit>(dlg.get(), "m_editDuration")->isEnabled());
         QVERIFY(child<QLineEdit>(dlg.get(), "m_editSilence")->isEnabled());
+        QVERIFY(child<QAbstractButton>(dlg.get(), "m_chkTrack")->isChecked());
+        QVERIFY(child<QComboBox>(dlg.get(), "m_cmbTrack")->isEnabled());
         QCOMPARE(child<QComboBox>(dlg.get(), "m_cmbFinished")->currentIndex(), 1);
         finish(dlg.get(), "m_btnOk");
         // Storing what was shown changes nothing.
@@ -185,7 +189,7 @@ private slots:
         QCOMPARE(after.shortSeconds, wanted.shortSeconds);
         QCOMPARE(after.silenceMs, wanted.silenceMs);
         QVERIFY(after.autoUpdate && !after.exitOnClose && !after.deleteShort &&
-                after.deleteSilent && after.splitAtSilence);
+                after.deleteSilent && after.splitAtSilence && after.splitAtTrack);
         QVERIFY(after.trackSplit == wanted.trackSplit && after.archiveBy == wanted.archiveBy &&
                 after.jobsFinished == wanted.jobsFinished);
     }
@@ -218,6 +222,20 @@ private slots:
             QTest::keyClicks(edit, keys);
             QCOMPARE(edit->text(), text);
         }
+    }
+
+    // Which tracks split a recording can be chosen only while splitting at tracks is on.
+    void trackChoiceFollowsItsBox()
+    {
+        auto dlg = open();
+        auto* box = child<QAbstractButton>(dlg.get(), "m_chkTrack");
+        auto* choice = child<QComboBox>(dlg.get(), "m_cmbTrack");
+        QVERIFY(!box->isChecked());
+        QVERIFY(!choice->isEnabled());
+        box->click();
+        QVERIFY(choice->isEnabled());
+        box->click();
+        QVERIFY(!choice->isEnabled());
     }
 
     void emptyTickedNumberIsRefused()

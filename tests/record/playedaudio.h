@@ -33,19 +33,27 @@ inline bool sameFrame(const QByteArray& a, qsizetype i, const QByteArray& b, qsi
     return sampleAt(a, i, 0) == sampleAt(b, j, 0) && sampleAt(a, i, 1) == sampleAt(b, j, 1);
 }
 
-// Lag of `recorded` against `played` at which 32 frames of `played` from `at` on reappear
-// unchanged (the null sink passes s16 at 44100 Hz through bit for bit); -1 when they do not.
-inline qsizetype findLag(const QByteArray& played, const QByteArray& recorded, qsizetype at)
+// The frame of `in` from which the 32 frames of `from` that start at `at` reappear unchanged
+// (the null sink passes s16 at 44100 Hz through bit for bit); -1 when they do not.
+inline qsizetype findFrames(const QByteArray& from, qsizetype at, const QByteArray& in)
 {
     const qsizetype n = 32;
-    for (qsizetype j = 0; j + n <= recorded.size() / 4; ++j) {
+    for (qsizetype j = 0; j + n <= in.size() / 4; ++j) {
         qsizetype k = 0;
-        while (k < n && sameFrame(played, at + k, recorded, j + k))
+        while (k < n && sameFrame(from, at + k, in, j + k))
             ++k;
         if (k == n)
-            return j - at;
+            return j;
     }
     return -1;
+}
+
+// Lag of `recorded` against `played` at which 32 frames of `played` from `at` on reappear
+// unchanged; -1 when they do not.
+inline qsizetype findLag(const QByteArray& played, const QByteArray& recorded, qsizetype at)
+{
+    const qsizetype j = findFrames(played, at, recorded);
+    return j < 0 ? -1 : j - at;
 }
 
 // The frames of `played` around `at` that `recorded` holds unchanged at `lag`, as [first, end).

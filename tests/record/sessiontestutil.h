@@ -68,6 +68,19 @@ inline void stopRecording(QRecordObject& session, Span* span)
     span->afterStop = sessionClockUs();
 }
 
+// Starts the session and waits until all `sources` capture: what plays before a stream is
+// open is not there to be recorded, and a busy machine opens the streams late.
+inline bool startCapturing(QRecordObject& session, const QString& path, int sources,
+                           Span* span = nullptr)
+{
+    Span s;
+    if (!startRecording(session, path, span ? span : &s)) {
+        qWarning("start: %s", qPrintable(session.lastError()));
+        return false;
+    }
+    return QTest::qWaitFor([&] { return session.capturingSources() == sources; }, 10000);
+}
+
 // Records for `ms` milliseconds of wall clock.
 inline bool recordFor(QRecordObject& session, const QString& path, int ms, Span* span = nullptr)
 {

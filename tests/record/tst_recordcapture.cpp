@@ -15,23 +15,8 @@
 #include <QtEndian>
 #include <QtTest>
 
-namespace {
-
 using namespace sessiontest;
 using namespace playedaudio;
-
-// Starts the session and waits until all `sources` capture: what plays before a stream is
-// open is not there to be recorded, and a busy machine opens the streams late.
-bool startCapturing(QRecordObject& session, const QString& path, int sources)
-{
-    if (!session.start(path)) {
-        qWarning("start: %s", qPrintable(session.lastError()));
-        return false;
-    }
-    return QTest::qWaitFor([&] { return session.capturingSources() == sources; }, 10000);
-}
-
-}  // namespace
 
 class TestRecordCapture : public QObject {
     Q_OBJECT

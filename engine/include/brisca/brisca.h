@@ -411,9 +411,22 @@ enum {
     BRISCA_RECOGNIZER_NO_MATCH = 4   /* ended without a result; GetRecognizerReason says why */
 };
 
+/*
+ * OpenRecognizer flag: continuous recognition of a stream that may hold several tracks one
+ * after another (a recording). The recognizer does not stop at its first match: it looks the
+ * latest 10 s up every 2 s and queues every track it identifies that differs from the one it
+ * queued last (or is the same track begun again), with the stream position where the track
+ * begins; TakeRecognizedTrack takes them in order. The state stays LISTENING until
+ * StopRecognizer, which then gives MATCHED when any track was identified. The stream's frames
+ * are placed by their timestamps (SetFrameTimestamp), as a recorder places them in its file: a
+ * gap is silence and an overlap is dropped, so positions are positions in that file.
+ */
+enum { BRISCA_RECOGNIZE_CONTINUOUS = 1 };
+
 BRISCA_API int32_t CreateRecognizer(int32_t mode); /* mode -1 */
 BRISCA_API int32_t DestroyRecognizer(int32_t recognizer);
-/* Opens on a raw-frame stream description (codec tag "AFRM"). mode and flags: 0. */
+/* Opens on a raw-frame stream description (codec tag "AFRM"). mode: 0; flags: 0 (stop at the
+ * first match) or BRISCA_RECOGNIZE_CONTINUOUS. */
 BRISCA_API int32_t OpenRecognizer(int32_t recognizer, int32_t mode, int32_t stream, int32_t flags);
 /* A stream description whose sound is the file a media information has open (the file's
  * best audio stream); OpenRecognizer on it recognizes that file. Release it with
@@ -446,6 +459,11 @@ BRISCA_API const BriscaEntry* GetRecognizedTag(int32_t recognizer, const char* k
 /* Confidence of the result (0..1) and where the source's start lies in the recognized track
  * (microseconds; negative when the track began after the source did). */
 BRISCA_API int32_t GetRecognizedMatch(int32_t recognizer, double* confidence, int64_t* offsetUs);
+/* Continuous recognition: makes the next identified track the result that GetRecognizedTag
+ * and GetRecognizedMatch read, and sets *startUs (optional) to where that track begins:
+ * microseconds of sound from the stream's first pushed sample, negative when the stream began
+ * inside the track. 1 when a track was taken, 0 when none is waiting (or a dead handle). */
+BRISCA_API int32_t TakeRecognizedTrack(int32_t recognizer, int64_t* startUs);
 /* Why the last lookup found nothing when something failed ("the catalogue '...' is locked by
  * another program", "... is damaged: ..."), "" for a plain no match. Valid until the next
  * call on this thread. */
@@ -472,6 +490,21 @@ BRISCA_API int64_t GetCatalogueTrackCount(void);
  */
 BRISCA_API char* FingerprintFile(const char* path, int64_t maxUs, int32_t raw, int64_t* durationUs);
 BRISCA_API void ReleaseFingerprint(char* fingerprint);
+
+/*
+ * Splitting a recording where a new track begins: the track is identified seconds after it
+ * began, so the recording is cut then and this moves the sound between the track's beginning
+ * and the cut from the end of firstPath to the front of secondPath (the next recording).
+ * tailUs: how long before the end of firstPath the track was found to begin. The boundary goes
+ * to the middle of the last silence (100 ms or more below about -50 dBFS) within searchUs
+ * before that point or up to 0.5 s after it, else to the point itself. Both files are
+ * re-encoded in firstPath's format, sample-exact, keeping their tags; each is written to a
+ * temporary file, synced and renamed over its original (secondPath first: a crash in between
+ * can double the moved sound but never lose it). Returns the microseconds moved (0: the
+ * boundary is the end, nothing changed), -1 on failure with both files unchanged.
+ */
+BRISCA_API int64_t MoveTrackBoundary(const char* firstPath, const char* secondPath,
+                                     int64_t tailUs, int64_t searchUs);
 
 #ifdef __cplusplus
 }

@@ -198,7 +198,12 @@ void QFileListWgt::recordingFinished(const FinishedRecording& recording)
     // A recording cut short by a failure is kept whatever the rules say: it was not the
     // user's stop, and what it holds may be all there is.
     const bool applyRules = recording.failure.isEmpty();
-    const bool silent = recording.silentThroughout && m_recordingIsSilent;
+    // The list's own flag belongs to the file being recorded; one cut off before it (the next
+    // file records already) carries its own.
+    const QAudioFileChunk* running = m_library.recordingItem();
+    const bool isRunning =
+        running && running->filePath() == recording.record.filePath.toStdString();
+    const bool silent = recording.silentThroughout && (!isRunning || m_recordingIsSilent);
     RecordingLibrary::Removed removed;
     m_library.finishRecording(recording, applyRules, silent, &removed);
     refreshRows();

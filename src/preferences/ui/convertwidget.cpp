@@ -146,11 +146,17 @@ void ConvertWidget::buildSplit()
     m_editSilence = makeNumberField(m_GroupSplit, "m_editSilence");
     m_lblMilliseconds = PreferenceGroup::makeLabel(m_GroupSplit);
     rows->addLayout(numberLine(m_chkSilence, m_editSilence, m_lblMilliseconds));
-    m_lblTrack = PreferenceGroup::makeLabel(m_GroupSplit);
+    m_chkTrack = new QNxCheckBox(m_GroupSplit);
+    m_chkTrack->setObjectName(QStringLiteral("m_chkTrack"));
     m_cmbTrack = makeCombo(m_GroupSplit, "m_cmbTrack");
-    m_lblTrack->setBuddy(m_cmbTrack);
-    rows->addWidget(m_lblTrack);
-    rows->addWidget(m_cmbTrack, 0, Qt::AlignLeft);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(8);
+    line->addWidget(m_chkTrack);
+    line->addWidget(m_cmbTrack);
+    line->addStretch(1);
+    rows->addLayout(line);
+    // Which tracks split a recording matters only while splitting at tracks is on.
+    connect(m_chkTrack, &QAbstractButton::toggled, m_cmbTrack, &QWidget::setEnabled);
 }
 
 void ConvertWidget::buildArchive()
@@ -194,7 +200,7 @@ void ConvertWidget::retranslateUi()
     m_chkSilence->setText(tr("The silence is more than"));
     m_editSilence->setAccessibleName(tr("The silence is more than (milliseconds)"));
     m_lblMilliseconds->setText(tr("milliseconds"));
-    m_lblTrack->setText(tr("Split at tracks:"));
+    m_chkTrack->setText(tr("Split at tracks"));
     m_cmbTrack->setAccessibleName(tr("Split at tracks"));
     setItems(m_cmbTrack, {tr("When a new track begins"), tr("When a new track begins or replays")});
 
@@ -228,7 +234,9 @@ void ConvertWidget::load(const PreferenceValues& values)
     m_chkSilence->setChecked(values.splitAtSilence);
     m_editSilence->setText(values.silenceMs);
     m_editSilence->setEnabled(values.splitAtSilence);
+    m_chkTrack->setChecked(values.splitAtTrack);
     m_cmbTrack->setCurrentIndex(int(values.trackSplit));
+    m_cmbTrack->setEnabled(values.splitAtTrack);
     m_cmbArchive->setCurrentIndex(int(values.archiveBy));
     m_cmbFinished->setCurrentIndex(int(values.jobsFinished));
 }
@@ -240,6 +248,7 @@ void ConvertWidget::save(PreferenceValues* values) const
     values->deleteShort = m_chkDuration->isChecked();
     values->deleteSilent = m_chkSilent->isChecked();
     values->shortSeconds = m_editDuration->text();
+    values->splitAtTrack = m_chkTrack->isChecked();
     values->trackSplit = PreferenceValues::TrackSplit(m_cmbTrack->currentIndex());
     values->splitAtSilence = m_chkSilence->isChecked();
     values->silenceMs = m_editSilence->text();

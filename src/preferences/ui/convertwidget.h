@@ -82,7 +82,7 @@ private:
     QNxCheckBox* m_chkSilence = nullptr;
     QNxLineEdit* m_editSilence = nullptr;
     QLabel* m_lblMilliseconds = nullptr;
-    QLabel* m_lblTrack = nullptr;
+    QNxCheckBox* m_chkTrack = nullptr;
     QNxComboBox* m_cmbTrack = nullptr;
 
     QGroupBox* m_GroupArchive = nullptr;

@@ -26,7 +26,7 @@ const QHash<QString, QStringList>& attributeOrder()
           QStringLiteral("Delete_According_To_Silence")}},
         {QStringLiteral("Split_Recording"),
          {QStringLiteral("Split_According_To_Silence"), QStringLiteral("Silence_More_Than"),
-          QStringLiteral("Split_According_To_Track")}},
+          QStringLiteral("Split_According_To_Track"), QStringLiteral("Split_At_New_Track")}},
         {QStringLiteral("RECORD_TIME_INFO"),
          {QStringLiteral("Bool_Stop_After_Time"), QStringLiteral("Stop_time_lenght")}},
         {QStringLiteral("RECORD_SCHEDULE_INFO"),
