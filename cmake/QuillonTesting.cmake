@@ -47,10 +47,7 @@ function(add_quillon_test name)
         list(APPEND env "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/harness/tsan.supp")
     endif()
     if(SANITIZE MATCHES "address")
-        # The full unwind reaches past Qt's frames (built without frame pointers), so that the
-        # suppressions can name where Qt made what it leaks.
-        list(APPEND env "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/harness/lsan.supp"
-             "ASAN_OPTIONS=fast_unwind_on_malloc=0")
+        list(APPEND env "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/harness/lsan.supp")
     endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
