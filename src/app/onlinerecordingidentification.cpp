@@ -3,26 +3,8 @@
 #include <QDebug>
 #include <QFileInfo>
 
+#include "identifiedtrack.h"
 #include "onlinetrackidentifier.h"
-
-namespace {
-
-NxRecognizerAudioTagInfo tagsOf(const TrackIdentification& found)
-{
-    NxRecognizerAudioTagInfo info;
-    info.title = found.title.toStdString();
-    info.artist = found.artist.toStdString();
-    info.album = found.album.toStdString();
-    info.genre = found.genre.toStdString();
-    info.date = found.date.toStdString();
-    // MusicBrainz dates are "YYYY", "YYYY-MM" or "YYYY-MM-DD".
-    info.year = found.date.left(4).toStdString();
-    info.cover = found.cover.toStdString();
-    info.coverSize = int32_t(found.cover.size());
-    return info;
-}
-
-}  // namespace
 
 OnlineRecordingIdentification::OnlineRecordingIdentification(QObject* parent) : QObject(parent) {}
 
@@ -78,7 +60,7 @@ void OnlineRecordingIdentification::onAnswer(const TrackIdentification& result)
     } else if (!unchanged(done)) {
         qInfo().noquote() << "online match dropped: the recording changed or went:" << done.path;
     } else {
-        emit identified(tagsOf(result), done.path, done.piece);
+        emit identified(tagsOfIdentifiedTrack(result), done.path, done.piece);
     }
     emit lookupEnded(done.path);
     startNext();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "identifiedtrack.h"
 #include "nxaudiorecognizer.h"
 #include "onlinetrackidentifier.h"
 #include "qnxbasebutton.h"
@@ -14,20 +15,6 @@
 namespace {
 
 constexpr int kRecognizePollMs = 500;
-
-VEAudioTagInfo toEditTags(const TrackIdentification& found)
-{
-    VEAudioTagInfo tags;
-    tags.title = found.title.toStdString();
-    tags.artist = found.artist.toStdString();
-    tags.album = found.album.toStdString();
-    tags.genre = found.genre.toStdString();
-    tags.date = found.date.toStdString();
-    tags.year = found.date.left(4).toStdString();
-    tags.coverBytes = found.cover.toStdString();
-    tags.coverSize = int32_t(found.cover.size());
-    return tags;
-}
 
 QString noMatchText(const QString& reason)
 {
@@ -111,7 +98,8 @@ void QVideoEditingDlg::onFallbackIdentified(const TrackIdentification& result)
 {
     if (!m_askingFallback)
         return;  // an answer for a file no longer shown
-    const bool filled = result.matched && applyRecognizedTags(toEditTags(result));
+    const bool filled =
+        result.matched && applyRecognizedTags(tagsOfIdentifiedTrack(result).toAudioTags());
     finishRecognizing(filled ? QString() : noMatchText(result.reason));
 }
 
